@@ -1,0 +1,21 @@
+// The commands of ringlace-cli. Each takes its own arguments (after the command word) and returns
+// the process exit status: 0 success, 1 a puzzle failed, 2 a usage error.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ringlace::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+using Arguments = std::vector<std::string>;
+
+int InfoCommand(const Arguments& args);
+
+// Prints a usage error and returns kExitUsage.
+int UsageError(const std::string& message);
+
+}  // namespace ringlace::cli

@@ -1,0 +1,76 @@
+// ringlace-cli info FILE [N]: what the program shows and holds after loading record N.
+#include <iostream>
+#include <optional>
+
+#include "cli/commands.h"
+#include "cli/json_line.h"
+#include "cli/number_argument.h"
+#include "model/grid.h"
+#include "model/puzzle_record.h"
+#include "model/session.h"
+#include "model/text_file.h"
+
+namespace ringlace::cli {
+
+namespace {
+
+std::vector<std::string> ClueRows(const Grid& grid) {
+    std::vector<std::string> rows;
+    for (int r = 1; r <= grid.Rows; ++r) {
+        std::string row;
+        for (int c = 1; c <= grid.Cols; ++c) {
+            const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
+            row += clue == kNoClue ? ' ' : static_cast<char>('0' + clue);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::string EdgeLetters(const Grid& grid) {
+    std::string edges;
+    for (int r = 1; r <= grid.Rows; ++r) {
+        for (int c = 1; c <= grid.Cols; ++c) {
+            for (int side = L; side <= B; ++side) {
+                const EdgeState state = grid.CellEdge[r][c][side];
+                edges += state == Bar ? 'b' : state == XMark ? 'x' : '.';
+            }
+        }
+    }
+    return edges;
+}
+
+}  // namespace
+
+int InfoCommand(const Arguments& args) {
+    if (args.empty() || args.size() > 2) return UsageError("info takes FILE and an optional N");
+    int puzNum = 1;
+    if (args.size() == 2) {
+        const std::optional<int> n = NumberArgument(args[1]);
+        if (!n) return UsageError("N must be a whole number, not \"" + args[1] + "\"");
+        puzNum = *n;
+    }
+    Grid grid;
+    Session session;
+    session.PuzCount = CountLines(args[0]);
+    if (LoadPuzzle(grid, session, args[0], puzNum) != 0) {
+        std::cout << JsonLine().Add("puzzle", puzNum).Add("error", "load failed").Text() << '\n';
+        return kExitFailed;
+    }
+    JsonLine line;
+    line.Add("puzzle", puzNum)
+        .Add("count", session.PuzCount)
+        .Add("rows", grid.Rows)
+        .Add("cols", grid.Cols)
+        .Add("code", grid.DiffCode)
+        .Add("difficulty", DifficultyName(grid.DiffCode))
+        .Add("clues", ClueRows(grid))
+        .Add("solution", grid.SolutionCode)
+        .Add("open", grid.CountBlankClues() * 100 / grid.NumCells)
+        .Add("clue_sum", grid.ClueSum)
+        .Add("edges", EdgeLetters(grid));
+    std::cout << line.Text() << '\n';
+    return kExitOk;
+}
+
+}  // namespace ringlace::cli

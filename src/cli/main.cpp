@@ -1,0 +1,47 @@
+// ringlace-cli: the program's capabilities for scripts, batch jobs and benchmarks.
+#include <iostream>
+#include <string>
+
+#include "cli/commands.h"
+#include "shell/app.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: ringlace-cli COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Commands:\n"
+    "  info FILE [N]   load record N (default 1) of a puzzle file and print what it holds\n"
+    "                  as one line of JSON\n"
+    "  --help          show this text\n"
+    "  --version       show the program's version\n"
+    "\n"
+    "Exit status: 0 success, 1 a puzzle could not be handled, 2 a usage error.\n";
+
+}  // namespace
+
+namespace ringlace::cli {
+
+int UsageError(const std::string& message) {
+    std::cerr << "ringlace-cli: " << message << "\n" << "Try 'ringlace-cli --help'.\n";
+    return kExitUsage;
+}
+
+}  // namespace ringlace::cli
+
+int main(int argc, char** argv) {
+    using namespace ringlace::cli;
+    if (argc < 2) return UsageError("a command is missing");
+    const std::string command = argv[1];
+    const Arguments args(argv + 2, argv + argc);
+    if (command == "--help" || command == "-h") {
+        std::cout << kUsage;
+        return kExitOk;
+    }
+    if (command == "--version") {
+        std::cout << "ringlace-cli " << ringlace::kProgramVersion << '\n';
+        return kExitOk;
+    }
+    if (command == "info") return InfoCommand(args);
+    return UsageError("unknown command \"" + command + "\"");
+}

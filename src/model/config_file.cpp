@@ -1,0 +1,123 @@
+#include "model/config_file.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "model/text.h"
+#include "model/text_file.h"
+#include "shell/host.h"
+
+namespace ringlace {
+
+namespace {
+
+constexpr int kNumberCount = 16;
+
+// Line 5 holds the puzzle number, then these settings in this order.
+constexpr std::array<std::int32_t Settings::*, kNumberCount - 1> kSettingNumbers{
+    &Settings::GridColour,     &Settings::BarColour,       &Settings::GridLine,
+    &Settings::Marker,         &Settings::NumberColour,    &Settings::NumberFontSize,
+    &Settings::MarkerColour,   &Settings::PrintLineWidth,  &Settings::BarThickness,
+    &Settings::AutofillOn,     &Settings::SchemeColour13,  &Settings::PrintGrid,
+    &Settings::RectangleCorner, &Settings::MenuBarSide,    &Settings::SolutionRegister};
+
+// A text field as the first two lines hold it: leading blanks skipped, then either a quoted text
+// or everything up to a comma or the end of the line, trailing blanks dropped.
+std::string TextField(const std::string& line) {
+    std::size_t at = line.find_first_not_of(' ');
+    if (at == std::string::npos) return "";
+    if (line[at] == '"') {
+        const std::size_t close = line.find('"', at + 1);
+        return line.substr(at + 1, close == std::string::npos ? std::string::npos : close - at - 1);
+    }
+    return Trim(line.substr(at, line.find(',', at) - at));
+}
+
+// Sixteen 32-bit integers separated by blanks or commas; nothing when a field is not a whole
+// number or fewer than sixteen are present.
+std::optional<std::array<std::int32_t, kNumberCount>> ParseNumbers(const std::string& line) {
+    std::array<std::int32_t, kNumberCount> numbers{};
+    int count = 0;
+    std::size_t at = 0;
+    while (count < kNumberCount) {
+        at = line.find_first_not_of(" ,\t", at);
+        if (at == std::string::npos) return std::nullopt;
+        const std::size_t end = std::min(line.find_first_of(" ,\t", at), line.size());
+        std::size_t digitsAt = at;
+        if (line[digitsAt] == '+') ++digitsAt;
+        std::int32_t value = 0;
+        const auto [stop, error] = std::from_chars(line.data() + digitsAt, line.data() + end, value);
+        if (error != std::errc() || stop != line.data() + end) return std::nullopt;
+        numbers[static_cast<std::size_t>(count++)] = value;
+        at = end;
+    }
+    return numbers;
+}
+
+bool ReadConfig(const std::string& fileName, Settings& settings, Session& session) {
+    LineReader reader(fileName);
+    std::array<std::string, 5> lines;
+    for (std::string& line : lines)
+        if (!reader.Next(line)) return false;
+    const auto numbers = ParseNumbers(lines[4]);
+    if (!numbers) return false;
+
+    Settings read;
+    read.SchemeName = TextField(lines[0]);
+    if (read.SchemeName.empty()) read.SchemeName = "xp.col";
+    read.FontName = TextField(lines[1]);
+    read.CornerChar = lines[3];
+    for (std::size_t k = 0; k < kSettingNumbers.size(); ++k)
+        read.*kSettingNumbers[k] = (*numbers)[k + 1];
+    if (read.GridLine < 0 || read.GridLine > 2) return false;
+    if (read.AutofillOn != 0 && read.AutofillOn != 1) return false;
+    if (read.Marker != 0 && read.Marker != 1) return false;
+    if (read.BarThickness < 1 || read.BarThickness > 6) read.BarThickness = 2;
+
+    std::string line;
+    std::size_t recent = 0;
+    while (recent < read.RecentFiles.size() && reader.Next(line))
+        if (!Trim(line).empty()) read.RecentFiles[recent++] = line;
+
+    settings = read;
+    session.PuzFile = lines[2];
+    session.PuzNum = (*numbers)[0];
+    return true;
+}
+
+}  // namespace
+
+std::string ConfigText(const Settings& settings, const Session& session) {
+    const std::string crLf(kCrLf);
+    std::string text = settings.SchemeName + crLf + settings.FontName + crLf + session.PuzFile +
+                       crLf + settings.CornerChar + crLf;
+    text += StrNumber(session.PuzNum) + " ";
+    for (const auto member : kSettingNumbers) text += StrNumber(settings.*member) + " ";
+    text += crLf;
+    for (const std::string& recent : settings.RecentFiles)
+        if (!recent.empty()) text += recent + crLf;
+    return text;
+}
+
+bool ReadcfgFile(const std::string& fileName, Settings& settings, Session& session) {
+    if (ReadConfig(fileName, settings, session)) return true;
+    settings = Settings{};
+    session.PuzFile = kDefaultPuzzleFile;
+    session.PuzNum = 1;
+    WriteFileAtomically(fileName, ConfigText(settings, session));
+    return false;
+}
+
+bool SavecfgFile(const std::string& fileName, const Settings& settings, const Session& session,
+                 Host& host) {
+    if (WriteFileAtomically(fileName, ConfigText(settings, session))) return true;
+    host.MsgboxA("Configuration file:" + std::string(kCrLf) + fileName + std::string(kCrLf) +
+                     "could not be accessed, options not saved",
+                 "vbok+vbcritical");
+    return false;
+}
+
+}  // namespace ringlace

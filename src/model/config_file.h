@@ -1,0 +1,34 @@
+// The configuration file "ringlace.cfg": the options, the puzzle last shown and the recent files.
+//
+//   line 1  colour-scheme file name        line 4  corner character for printing
+//   line 2  font name for the clue numbers line 5  sixteen integers (see ConfigNumbers)
+//   line 3  full path of the puzzle file   line 6+ recent files, most recent first
+#pragma once
+
+#include <string>
+
+#include "model/session.h"
+#include "model/settings.h"
+
+namespace ringlace {
+
+class Host;
+
+inline constexpr const char* kConfigFileName = "ringlace.cfg";
+inline constexpr const char* kDefaultPuzzleFile = "puzzles.txt";
+
+// The configuration exactly as it is written, CR LF line ends included.
+std::string ConfigText(const Settings& settings, const Session& session);
+
+// Reads the configuration into settings and into session.PuzFile and session.PuzNum. When the file
+// is missing, unreadable, too short or fails a check, the defaults are taken and written to the
+// file (silently; a later save reports a folder that cannot be written). Returns false when the
+// defaults were taken.
+bool ReadcfgFile(const std::string& fileName, Settings& settings, Session& session);
+
+// Writes the configuration through a temporary file, so a failure never leaves it half-written.
+// On failure the person is told and the options stay in effect for the running program.
+bool SavecfgFile(const std::string& fileName, const Settings& settings, const Session& session,
+                 Host& host);
+
+}  // namespace ringlace

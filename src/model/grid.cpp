@@ -1,0 +1,132 @@
+#include "model/grid.h"
+
+#include <algorithm>
+
+namespace ringlace {
+
+namespace {
+
+std::string OffsetText(int offset) { return offset == 0 ? "00" : "-1"; }
+
+char EdgeDigit(EdgeState state) { return static_cast<char>('0' + std::max<int>(state, 0)); }
+
+}  // namespace
+
+std::string NodeEdgeName::Text() const {
+    return std::to_string(side) + OffsetText(rowOffset) + OffsetText(colOffset);
+}
+
+std::string NumText(long long n) { return std::to_string(n); }
+
+Grid::Grid() {
+    Clue.fill(kNoClue);
+    OrigClue.fill(kNoClue);
+    BuildCellIndex();
+}
+
+int Grid::CountBars(int r, int c) const {
+    if (!IsRealCell(r, c)) return 0;
+    const auto& sides = CellEdge[r][c];
+    return (sides[L] == Bar) + (sides[T] == Bar) + (sides[R] == Bar) + (sides[B] == Bar);
+}
+
+void Grid::BuildCellIndex() {
+    NumCells = Rows * Cols;
+    MaxDim = std::max(Rows, Cols);
+    for (int r = 0; r <= Rows + 1; ++r)
+        for (int c = 0; c <= Cols + 1; ++c) CellNum[r][c] = 0;
+    CellRow[0] = 0;
+    CellCol[0] = 0;
+    for (int r = 1; r <= Rows; ++r) {
+        for (int c = 1; c <= Cols; ++c) {
+            const int k = (r - 1) * Cols + c;
+            CellNum[r][c] = k;
+            CellRow[k] = r;
+            CellCol[k] = c;
+        }
+    }
+}
+
+void Grid::BuildNodeEdgeRef() {
+    for (int i = 0; i <= Rows + 1; ++i)
+        for (int j = 0; j <= Cols + 1; ++j)
+            for (int dir = L; dir <= B; ++dir) NodeEdgeRef[i][j][dir] = NodeEdgeName{};
+    for (int i = 1; i <= Rows + 1; ++i) {
+        for (int j = 1; j <= Cols + 1; ++j) {
+            auto& refs = NodeEdgeRef[i][j];
+            refs[L] = NodeEdgeName{T, 0, -1};
+            refs[T] = NodeEdgeName{R, -1, -1};
+            refs[R] = NodeEdgeName{T, 0, 0};
+            refs[B] = NodeEdgeName{L, 0, 0};
+        }
+    }
+}
+
+int Grid::CountBlankClues() const {
+    int blanks = 0;
+    for (int k = 1; k <= NumCells; ++k) blanks += Clue[k] == kNoClue;
+    return blanks;
+}
+
+void Grid::ResetColours() {
+    for (int r = 0; r <= Rows; ++r)
+        for (int c = 0; c <= Cols; ++c) CellColour[r][c] = 0;
+    for (int c = 0; c <= Cols + 1; ++c) {
+        CellColour[0][c] = Pink;
+        CellColour[Rows + 1][c] = Pink;
+    }
+    for (int r = 1; r <= Rows; ++r) {
+        CellColour[r][0] = Pink;
+        CellColour[r][Cols + 1] = Pink;
+    }
+}
+
+void Grid::SaveEntries(int slot) {
+    SavedEdges& saved = SavedEntries[slot];
+    saved.horizontal.clear();
+    saved.vertical.clear();
+    for (int r = 1; r <= Rows; ++r)
+        for (int c = 1; c <= Cols; ++c) saved.horizontal += EdgeDigit(CellEdge[r][c][T]);
+    for (int c = 1; c <= Cols; ++c) saved.horizontal += EdgeDigit(CellEdge[Rows][c][B]);
+    for (int r = 1; r <= Rows; ++r) {
+        for (int c = 1; c <= Cols; ++c) saved.vertical += EdgeDigit(CellEdge[r][c][L]);
+        saved.vertical += EdgeDigit(CellEdge[r][Cols][R]);
+    }
+}
+
+// Restores the edges only. Cell colours are left as they are: nothing between SaveEntries and
+// RestoreEntries changes them, and clearing them would throw away the player's colour entries and
+// the Pink frame that autofill relies on.
+void Grid::RestoreEntries(int slot) {
+    const SavedEdges& saved = SavedEntries[slot];
+    const auto digit = [](const std::string& text, std::size_t at) -> EdgeState {
+        if (at >= text.size()) return Free;
+        const int value = text[at] - '0';
+        return value >= Free && value <= XMark ? static_cast<EdgeState>(value) : Free;
+    };
+    std::size_t at = 0;
+    for (int r = 1; r <= Rows; ++r)
+        for (int c = 1; c <= Cols; ++c) SetEdge(r, c, T, digit(saved.horizontal, at++));
+    for (int c = 1; c <= Cols; ++c) SetEdge(Rows, c, B, digit(saved.horizontal, at++));
+    at = 0;
+    for (int r = 1; r <= Rows; ++r) {
+        for (int c = 1; c <= Cols; ++c) SetEdge(r, c, L, digit(saved.vertical, at++));
+        SetEdge(r, Cols, R, digit(saved.vertical, at++));
+    }
+}
+
+void Grid::ResetGrid() {
+    for (int r = 0; r <= Rows + 1; ++r)
+        for (int c = 0; c <= Cols + 1; ++c)
+            for (int side = L; side <= 5; ++side) CellEdge[r][c][side] = Outside;
+    for (int r = 1; r <= Rows; ++r) {
+        for (int c = 1; c <= Cols; ++c) {
+            SetEdge(r, c, L, Free);
+            SetEdge(r, c, T, Free);
+            SetEdge(r, c, R, Free);
+            SetEdge(r, c, B, Free);
+        }
+    }
+}
+
+}  // namespace ringlace

@@ -1,0 +1,154 @@
+// The grid model: the one in-memory description of a puzzle. Size, clues, the state of every edge
+// (stored four times: as a side of each of the two cells it separates and as a direction of each of
+// its two end dots), and the colour of every cell.
+//
+// Coordinates: cells (r, c) run 1..Rows x 1..Cols with a frame of one cell on every side (index 0
+// and Rows+1 / Cols+1). Dot (i, j) is the top-left corner of cell (i, j), so dots run
+// 1..Rows+1 x 1..Cols+1. Cells are numbered row by row from 1; every text format lists cells in
+// that order.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace ringlace {
+
+// Side of a cell, and direction leaving a dot. Slots 0 and 5 of the edge tables carry no edge.
+inline constexpr int L = 1;
+inline constexpr int T = 2;
+inline constexpr int R = 3;
+inline constexpr int B = 4;
+
+// Edge states.
+using EdgeState = std::int8_t;
+inline constexpr EdgeState Free = 0;
+inline constexpr EdgeState Bar = 1;
+inline constexpr EdgeState XMark = 2;
+inline constexpr EdgeState Outside = -1;  // a frame side no real cell shares, and slot 5
+
+// Colours are 24-bit values red + 256 x green + 65536 x blue.
+constexpr std::int32_t Rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
+inline constexpr std::int32_t Pink = Rgb(200, 100, 100);  // outside the loop; the frame is Pink
+inline constexpr std::int32_t Yellow = Rgb(255, 255, 0);  // inside the loop
+
+// Storage is sized once for the largest grid the program handles (50 x 50, the jumbo size); the
+// size a puzzle may have when loaded or played is MaxRows x MaxCols.
+inline constexpr int kStorageDim = 50;
+inline constexpr int kCellIndexes = kStorageDim + 2;  // cell tables: 0..51 per axis
+inline constexpr int kNodeIndexes = kStorageDim + 3;  // node tables: 0..52 per axis
+inline constexpr int kCellNumbers = 2601;             // cell numbers 0..2600; 0 is no cell
+inline constexpr int kSideSlots = 6;                  // slots 0..5; 1..4 are L, T, R, B
+
+// A clue is a number 0..3 or no clue at all.
+using ClueValue = std::int8_t;
+inline constexpr ClueValue kNoClue = -1;
+
+// The edge that leaves a dot in one direction, named as a side of a cell relative to the dot:
+// side code, then row and column offsets of 0 or -1.
+struct NodeEdgeName {
+    std::int8_t side = 0;
+    std::int8_t rowOffset = 0;
+    std::int8_t colOffset = 0;
+
+    // The five-character form: side digit, then each offset as "00" or "-1".
+    std::string Text() const;
+    bool operator==(const NodeEdgeName&) const = default;
+};
+
+// Every edge of the grid as one digit per edge (0 Free, 1 Bar, 2 X), as SaveEntries records it.
+struct SavedEdges {
+    std::string horizontal;  // side T of every cell row by row, then side B of the last row
+    std::string vertical;    // per row: side L of every cell, then side R of the row's last cell
+};
+
+template <typename Element, int N>
+using Table2 = std::array<std::array<Element, N>, N>;
+template <typename Element, int N>
+using Table3 = std::array<std::array<std::array<Element, kSideSlots>, N>, N>;
+
+struct Grid {
+    std::int32_t Rows = 10;
+    std::int32_t Cols = 10;
+    std::int32_t NumCells = 100;
+    std::int32_t MaxDim = 10;
+    std::int32_t MaxRows = 25;
+    std::int32_t MaxCols = 25;
+    std::int32_t ClueSum = 0;
+    // Counts SetEdge calls; callers compare it before and after a pass to see whether anything
+    // changed. Wide so that long solver runs never overflow it.
+    std::int64_t EdgeSetCount = 0;
+    std::string DiffCode;
+    std::string SolutionCode;
+
+    std::array<ClueValue, kCellNumbers> Clue{};
+    std::array<ClueValue, kCellNumbers> OrigClue{};
+    Table2<std::int32_t, kNodeIndexes> CellNum{};
+    std::array<std::int32_t, kCellNumbers> CellRow{};
+    std::array<std::int32_t, kCellNumbers> CellCol{};
+    Table3<EdgeState, kCellIndexes> CellEdge{};
+    Table3<EdgeState, kNodeIndexes> NodeLink{};
+    Table3<NodeEdgeName, kNodeIndexes> NodeEdgeRef{};
+    Table2<std::int32_t, kNodeIndexes> CellColour{};
+    std::array<SavedEdges, 2> SavedEntries;
+
+    Grid();
+
+    // The only operation that changes an edge: writes all four copies, then counts the call.
+    // A side code other than 1..4 changes nothing but is still counted.
+    void SetEdge(int r, int c, int side, EdgeState value) {
+        switch (side) {
+            case T:
+                CellEdge[r][c][T] = value;
+                CellEdge[r - 1][c][B] = value;
+                NodeLink[r][c][R] = value;
+                NodeLink[r][c + 1][L] = value;
+                break;
+            case B:
+                CellEdge[r][c][B] = value;
+                CellEdge[r + 1][c][T] = value;
+                NodeLink[r + 1][c][R] = value;
+                NodeLink[r + 1][c + 1][L] = value;
+                break;
+            case L:
+                CellEdge[r][c][L] = value;
+                CellEdge[r][c - 1][R] = value;
+                NodeLink[r][c][B] = value;
+                NodeLink[r + 1][c][T] = value;
+                break;
+            case R:
+                CellEdge[r][c][R] = value;
+                CellEdge[r][c + 1][L] = value;
+                NodeLink[r][c + 1][B] = value;
+                NodeLink[r + 1][c + 1][T] = value;
+                break;
+            default:
+                break;
+        }
+        ++EdgeSetCount;
+    }
+
+    bool IsRealCell(int r, int c) const { return r >= 1 && r <= Rows && c >= 1 && c <= Cols; }
+
+    // Sides of cell (r, c) that are Bar; 0 for any position outside the real cells.
+    int CountBars(int r, int c) const;
+
+    // The numeric value of a clue, a blank counting 0.
+    int ClueNumber(int k) const { return Clue[k] == kNoClue ? 0 : Clue[k]; }
+
+    // Recomputes NumCells and MaxDim from Rows and Cols and renumbers the cells.
+    void BuildCellIndex();
+    void BuildNodeEdgeRef();
+    int CountBlankClues() const;
+    // Frame cells Pink (the outside of the loop), real cells uncoloured.
+    void ResetColours();
+    void SaveEntries(int slot);
+    void RestoreEntries(int slot);
+    // The set-up step of every load: frame sides Outside, every real side Free.
+    void ResetGrid();
+};
+
+// The decimal text of n without blanks.
+std::string NumText(long long n);
+
+}  // namespace ringlace

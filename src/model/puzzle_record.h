@@ -1,0 +1,32 @@
+// The puzzle record: one puzzle per line of a puzzle file. Two digits of rows, two of columns,
+// a two-character difficulty code, one clue character per cell (blank for none), then either the
+// solution letters or, for the code "**", the player's entries (four characters per cell).
+#pragma once
+
+#include <string>
+
+#include "model/grid.h"
+#include "model/session.h"
+
+namespace ringlace {
+
+inline constexpr const char* kUserRecordCode = "**";
+
+// "Easy", "Medium" or "Hard" for the codes "EA", "ME", "HA"; any other code is shown as "Easy".
+std::string DifficultyName(const std::string& code);
+
+// Loads record puzNum of the file into the grid. The caller sets session.PuzCount (CountLines)
+// first. Returns 0 on success and -1 on failure; a failed load leaves the grid and the session as
+// they were.
+int LoadPuzzle(Grid& grid, Session& session, const std::string& fileName, int puzNum);
+
+// The record of the current puzzle with the solution letters of its current bars.
+std::string PuzzleRecordText(const Grid& grid);
+// The "**" record of the current clues and the player's bars and X marks.
+std::string UserRecordText(const Grid& grid);
+
+enum class WriteMode { Replace, Append };
+bool WritePuzzleRecord(const Grid& grid, const std::string& fileName, WriteMode mode);
+bool WriteUserRecord(const Grid& grid, const std::string& fileName);
+
+}  // namespace ringlace

@@ -1,0 +1,38 @@
+// The running program's state beside the puzzle itself: which puzzle of which file is shown, the
+// labels a load fills, the run flags of long operations, the entry selection and the undo list.
+#pragma once
+
+#include <string>
+
+#include "model/grid.h"
+#include "play/undo_list.h"
+
+namespace ringlace {
+
+// The texts beside the board that describe the puzzle shown.
+struct BoardLabels {
+    std::string fileName;      // the puzzle file's own name
+    std::string filePath;      // its full path (the file label's tool tip)
+    std::string puzzleNumber;  // the puzzle-number box
+    std::string puzzleCount;   // " of 25"
+    std::string size;          // "10x10"
+    std::string difficulty;    // "Easy", "Medium" or "Hard"
+    std::string openShare;     // "62%"
+};
+
+struct Session {
+    std::string PuzFile;  // full path of the current puzzle file
+    int PuzNum = 0;       // 1-based number of the current puzzle in it; 0 when none is shown
+    int PuzCount = 0;     // number of puzzles in it
+    bool Busy = false;    // a solve or creation runs; other commands wait
+    bool CancelRequested = false;
+    bool SilentSolve = false;
+
+    BoardLabels Labels;
+    int SelectedRow = 0;  // hover or keyboard selection; (0, 0) = none
+    int SelectedCol = 0;
+    int SelectedSide = L;
+    UndoList Undo;
+};
+
+}  // namespace ringlace

@@ -1,0 +1,91 @@
+#include "model/startup.h"
+
+#include "model/config_file.h"
+#include "model/puzzle_record.h"
+#include "model/text.h"
+#include "model/text_file.h"
+
+namespace ringlace {
+
+namespace {
+
+const std::string kCrLfText(kCrLf);
+
+// Told once: on the first start that finds the application folder read-only.
+void TellAboutDataFolder(App& app) {
+    if (!app.paths.DataMoved() || FileExists(app.paths.InData(kConfigFileName))) return;
+    app.host.MsgboxA("The program folder cannot be written:" + kCrLfText + app.paths.AppFolder +
+                         kCrLfText + "Settings and scratch files are kept in:" + kCrLfText +
+                         app.paths.DataFolder,
+                     "vbinformation+vbok");
+}
+
+}  // namespace
+
+StartOutcome StartUp(App& app, const std::vector<std::string>& screenFonts) {
+    app.settings.RecentFiles = {};
+    app.settings.SchemeName = "xp.col";
+
+    const std::string schemeFile = app.paths.InApp(kSchemeListFile);
+    if (!FileExists(schemeFile)) {
+        app.host.MsgboxA("File: all.col is missing" + kCrLfText + "Program cannot run without this file",
+                         "vbok+vbcritical");
+        return StartOutcome::End;
+    }
+    app.schemeList = ReadSchemeList(schemeFile);
+
+    app.settings.FontName = "Arial";
+    app.fontList.clear();
+    for (const std::string& font : screenFonts)
+        if (font.find('@') == std::string::npos) app.fontList.push_back(font);
+
+    TellAboutDataFolder(app);
+    ReadcfgFile(app.paths.InData(kConfigFileName), app.settings, app.session);
+
+    LoadColourScheme(schemeFile, app.settings.SchemeName, app.settings, app.scheme, app.host);
+    ApplyAdjustedColour(app.settings, app.scheme);
+
+    app.session.PuzFile = app.paths.InApp(app.session.PuzFile);
+    app.session.PuzCount = CountLines(app.session.PuzFile);
+    if (LoadPuzzle(app.grid, app.session, app.session.PuzFile, app.session.PuzNum) == 0) {
+        app.host.Status("");
+    } else {
+        SetUpEmptyBoard(app);
+    }
+    return StartOutcome::Run;
+}
+
+void SetUpEmptyBoard(App& app) {
+    Session& session = app.session;
+    session.Labels = BoardLabels{};
+    session.Labels.size = "9x9";
+    session.PuzNum = 0;
+    session.PuzCount = 0;
+    session.SelectedRow = 0;
+    session.SelectedCol = 0;
+    session.SelectedSide = L;
+
+    Grid& grid = app.grid;
+    grid.Rows = 9;
+    grid.Cols = 9;
+    grid.BuildCellIndex();
+    grid.BuildNodeEdgeRef();
+    for (int k = 0; k <= grid.NumCells; ++k) {
+        grid.Clue[k] = kNoClue;
+        grid.OrigClue[k] = kNoClue;
+    }
+    grid.DiffCode.clear();
+    grid.SolutionCode.clear();
+    grid.ClueSum = 0;
+    grid.ResetGrid();
+    grid.ResetColours();
+    app.host.Status("Click create puzzle button");
+}
+
+bool ExitCommand(App& app) {
+    if (app.host.MsgboxA("Exit?", "vbYesNo+vbexit") != kMsgYes) return false;
+    SavecfgFile(app.paths.InData(kConfigFileName), app.settings, app.session, app.host);
+    return true;
+}
+
+}  // namespace ringlace

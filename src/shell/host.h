@@ -1,0 +1,43 @@
+// The Host seam: everything the program says to the person or asks of them goes through it, so
+// every command flow runs, and is tested, without a window. The window, the console and the tests
+// each provide one.
+#pragma once
+
+#include <string>
+
+namespace ringlace {
+
+// Values a message box returns, those of the platform's standard message-box results.
+inline constexpr int kMsgOk = 1;
+inline constexpr int kMsgCancel = 2;
+inline constexpr int kMsgAbort = 3;
+inline constexpr int kMsgRetry = 4;
+inline constexpr int kMsgIgnore = 5;
+inline constexpr int kMsgYes = 6;
+inline constexpr int kMsgNo = 7;
+
+struct FileRequest {
+    std::string title;
+    std::string filter;      // "*.rlc;*.txt"
+    std::string filterName;  // "Ringlace Files"
+    std::string prompt;
+    std::string mode;  // "OPEN", "SAVE" or "LOAD"
+};
+
+class Host {
+public:
+    virtual ~Host() = default;
+    // Shows a message in the program's message box (see ParseMsgStyle for the style string) and
+    // returns the value of the button pressed.
+    virtual int MsgboxA(const std::string& text, const std::string& style) = 0;
+    // A file name from the person; "" when they cancelled.
+    virtual std::string GetFileName(const FileRequest& request) = 0;
+    // The status line.
+    virtual void Status(const std::string& text) = 0;
+    // The status line's progress bar, 0 to 100.
+    virtual void Progress(int percent) = 0;
+    // Lets the window repaint and take a press of the cancel button during long work.
+    virtual void Yield() = 0;
+};
+
+}  // namespace ringlace

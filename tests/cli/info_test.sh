@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# ringlace-cli --help, --version and info: output and exit status, exactly.
+set -u
+cli=$1
+data=$2
+failures=0
+
+# expect STATUS EXPECTED-STDOUT COMMAND...
+expect() {
+  local status=$1 expected=$2
+  shift 2
+  local output actual
+  output=$("$cli" "$@" 2>/dev/null)
+  actual=$?
+  if [ "$actual" != "$status" ] || { [ -n "$expected" ] && [ "$output" != "$expected" ]; }; then
+    echo "FAIL: ringlace-cli $*"
+    echo "  status $actual, wanted $status"
+    [ -n "$expected" ] && printf '  got:    %s\n  wanted: %s\n' "$output" "$expected"
+    failures=$((failures + 1))
+  fi
+}
+
+expect 0 "" --help
+expect 0 "ringlace-cli 3.0" --version
+expect 2 "" 
+expect 2 "" frobnicate
+expect 2 "" info
+expect 2 "" info "$data/three.txt" 1 2
+expect 2 "" info "$data/three.txt" x
+expect 2 "" info "$data/three.txt" -1
+
+expect 0 '{"puzzle": 1, "count": 3, "rows": 5, "cols": 5, "code": "EA", "difficulty": "Easy", "clues": [" 3  0", "  1 2", "   2 ", "121  ", "3 01 "], "solution": "CMCFXAGNHFAKCFHALAHEMBXKM", "open": 56, "clue_sum": 16, "edges": "...................................................................................................."}' \
+  info "$data/three.txt"
+expect 0 '{"puzzle": 2, "count": 3, "rows": 2, "cols": 2, "code": "**", "difficulty": "Easy", "clues": ["2 ", " 2"], "solution": "", "open": 50, "clue_sum": 4, "edges": "bb...bbxb..b.xbb"}' \
+  info "$data/three.txt" 2
+expect 1 '{"puzzle": 3, "error": "load failed"}' info "$data/three.txt" 3
+expect 1 '{"puzzle": 4, "error": "load failed"}' info "$data/three.txt" 4
+expect 1 '{"puzzle": 1, "error": "load failed"}' info "$data/no-such-file.txt"
+expect 1 '{"puzzle": 0, "error": "load failed"}' info "$data/three.txt" 0
+
+# The help names every command.
+"$cli" --help | grep -q "info FILE \[N\]" || { echo "FAIL: --help does not list info"; failures=$((failures + 1)); }
+
+[ "$failures" -eq 0 ] && echo "all info checks passed"
+exit $((failures > 0))

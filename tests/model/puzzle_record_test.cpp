@@ -1,0 +1,267 @@
+#include "model/puzzle_record.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "model/solution_letters.h"
+#include "model/text_file.h"
+#include "support/temp_folder.h"
+
+namespace ringlace {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
+
+struct Loaded {
+    Grid grid;
+    Session session;
+    int status = 0;
+};
+
+Loaded LoadFrom(const std::string& fileName, int puzNum) {
+    Loaded loaded;
+    loaded.session.PuzCount = CountLines(fileName);
+    loaded.status = LoadPuzzle(loaded.grid, loaded.session, fileName, puzNum);
+    return loaded;
+}
+
+Loaded LoadRecord(const TempFolder& folder, const std::string& record) {
+    const std::string file = folder.File("one.txt");
+    WriteBytes(file, record + "\r\n");
+    return LoadFrom(file, 1);
+}
+
+std::string ClueText(const Grid& grid) {
+    std::string clues;
+    for (int k = 1; k <= grid.NumCells; ++k) clues += grid.Clue[k] == kNoClue ? ' ' : char('0' + grid.Clue[k]);
+    return clues;
+}
+
+TEST(PuzzleRecordTest, LoadsTheSmallestPuzzle) {
+    TempFolder folder;
+    const Loaded loaded = LoadRecord(folder, "0101EA1A");
+    ASSERT_EQ(loaded.status, 0);
+    EXPECT_EQ(loaded.grid.Rows, 1);
+    EXPECT_EQ(loaded.grid.Cols, 1);
+    EXPECT_EQ(loaded.grid.Clue[1], 1);
+    EXPECT_EQ(loaded.grid.OrigClue[1], 1);
+    EXPECT_EQ(loaded.grid.SolutionCode, "A");
+    EXPECT_EQ(loaded.grid.ClueSum, 1);
+    // A solution record shows the puzzle without the solution's bars.
+    EXPECT_EQ(loaded.grid.CountBars(1, 1), 0);
+}
+
+TEST(PuzzleRecordTest, LabelsOfALoad) {
+    TempFolder folder;
+    const std::string file = folder.File("five.txt");
+    std::string lines;
+    for (int n = 0; n < 25; ++n) lines += "0505ME" + std::string(25, ' ') + std::string(25, 'X') + "\r\n";
+    WriteBytes(file, lines);
+    const Loaded loaded = LoadFrom(file, 7);
+    ASSERT_EQ(loaded.status, 0);
+    const BoardLabels& labels = loaded.session.Labels;
+    EXPECT_EQ(labels.fileName, "five.txt");
+    EXPECT_EQ(labels.filePath, file);
+    EXPECT_EQ(labels.puzzleNumber, "7");
+    EXPECT_EQ(labels.puzzleCount, " of 25");
+    EXPECT_EQ(labels.size, "5x5");
+    EXPECT_EQ(labels.difficulty, "Medium");
+    EXPECT_EQ(labels.openShare, "100%");
+    EXPECT_EQ(loaded.session.PuzNum, 7);
+    EXPECT_EQ(loaded.session.PuzFile, file);
+    EXPECT_EQ(loaded.session.SelectedRow, 1);
+    EXPECT_EQ(loaded.session.SelectedSide, L);
+}
+
+TEST(PuzzleRecordTest, DifficultyNames) {
+    EXPECT_EQ(DifficultyName("EA"), "Easy");
+    EXPECT_EQ(DifficultyName("ME"), "Medium");
+    EXPECT_EQ(DifficultyName("HA"), "Hard");
+    EXPECT_EQ(DifficultyName("QZ"), "Easy");
+    EXPECT_EQ(DifficultyName("**"), "Easy");
+}
+
+TEST(PuzzleRecordTest, SolutionAndUserRecordsOfTheSameTwoByTwoPuzzle) {
+    TempFolder folder;
+    const Loaded solved = LoadRecord(folder, "0202HA2  2BHFL");
+    ASSERT_EQ(solved.status, 0);
+    EXPECT_EQ(ClueText(solved.grid), "2  2");
+    EXPECT_EQ(solved.grid.DiffCode, "HA");
+    EXPECT_EQ(solved.grid.SolutionCode, "BHFL");
+
+    const Loaded user = LoadRecord(folder, "0202**2  2bb...bbxb..b.xbb");
+    ASSERT_EQ(user.status, 0);
+    EXPECT_EQ(user.grid.SolutionCode, "");
+    const Grid& g = user.grid;
+    EXPECT_EQ(g.CellEdge[1][1][L], Bar);
+    EXPECT_EQ(g.CellEdge[1][1][T], Bar);
+    EXPECT_EQ(g.CellEdge[1][2][R], Bar);
+    EXPECT_EQ(g.CellEdge[1][2][B], XMark);
+    EXPECT_EQ(g.CellEdge[2][2][T], XMark);
+    EXPECT_EQ(g.CellEdge[2][1][L], Bar);
+    EXPECT_EQ(g.CellEdge[2][2][B], Bar);
+    EXPECT_EQ(g.CellEdge[1][1][R], Free);
+    EXPECT_EQ(UserRecordText(g), "0202**2  2bb...bbxb..b.xbb");
+    EXPECT_EQ(PuzzleRecordText(g), "0202**2  2BHFL");
+}
+
+TEST(PuzzleRecordTest, ShortTailsLeaveTheRestEmpty) {
+    TempFolder folder;
+    const Loaded clues = LoadRecord(folder, "0202EA2  2");
+    ASSERT_EQ(clues.status, 0);
+    EXPECT_EQ(clues.grid.SolutionCode, "");
+
+    const Loaded user = LoadRecord(folder, "0202**2  2bbXb.b");  // only 6 of 16 entry characters
+    ASSERT_EQ(user.status, 0);
+    EXPECT_EQ(user.grid.CellEdge[1][1][L], Bar);
+    EXPECT_EQ(user.grid.CellEdge[1][1][T], Bar);
+    EXPECT_EQ(user.grid.CellEdge[1][1][R], Free);  // only lower-case letters count
+    EXPECT_EQ(user.grid.CellEdge[1][2][T], Bar);
+    EXPECT_EQ(user.grid.CellEdge[2][2][B], Free);
+}
+
+TEST(PuzzleRecordTest, BadRecordsFailAndLeaveThePreviousPuzzleAsItWas) {
+    TempFolder folder;
+    const std::string good = folder.File("good.txt");
+    WriteBytes(good, "0303EA3 2 1 0 2BJHFXLFJL\r\n0202EA2  2BHFL\r\n");
+    Grid grid;
+    Session session;
+    session.PuzCount = CountLines(good);
+    ASSERT_EQ(LoadPuzzle(grid, session, good, 1), 0);
+    grid.SetEdge(2, 2, T, Bar);
+    grid.CellColour[1][1] = Yellow;
+    const Grid gridBefore = grid;
+    const Session sessionBefore = session;
+
+    const std::string bad[] = {
+        "0202EA2 42BHFL",   // a clue of 4
+        "0202EA2 a2BHFL",   // a letter as clue
+        "0202EA2 ",         // the clues end early
+        "2602EA",           // too many rows
+        "0226EA",           // too many columns
+        "0002EA",           // no rows
+        "-102EA2",          // negative rows
+        "ab02EA2 2 ",       // rows not a number
+        "",                 // empty line
+        "01",               // truncated header
+        std::string("0101EA\0", 7),
+    };
+    const std::string file = folder.File("bad.txt");
+    for (const std::string& record : bad) {
+        WriteBytes(file, record + "\r\n");
+        session.PuzCount = 1;
+        EXPECT_EQ(LoadPuzzle(grid, session, file, 1), -1) << record;
+        EXPECT_EQ(grid.CellEdge, gridBefore.CellEdge);
+        EXPECT_EQ(grid.Clue, gridBefore.Clue);
+        EXPECT_EQ(grid.CellColour, gridBefore.CellColour);
+        EXPECT_EQ(grid.Rows, gridBefore.Rows);
+        EXPECT_EQ(session.PuzFile, sessionBefore.PuzFile);
+        EXPECT_EQ(session.Labels.size, sessionBefore.Labels.size);
+    }
+    // Beyond the count, a missing file, number 0: all fail the same way.
+    session.PuzCount = 2;
+    EXPECT_EQ(LoadPuzzle(grid, session, good, 3), -1);
+    EXPECT_EQ(LoadPuzzle(grid, session, good, 0), -1);
+    session.PuzCount = 5;
+    EXPECT_EQ(LoadPuzzle(grid, session, good, 3), -1);  // the file ends first
+    EXPECT_EQ(LoadPuzzle(grid, session, folder.File("missing.txt"), 1), -1);
+    EXPECT_EQ(LoadPuzzle(grid, session, folder.Path(), 1), -1);  // a folder, not a file
+    EXPECT_EQ(grid.CellEdge, gridBefore.CellEdge);
+
+    session.PuzCount = 2;
+    ASSERT_EQ(LoadPuzzle(grid, session, good, 2), 0);  // and the file still loads
+    EXPECT_EQ(grid.Rows, 2);
+}
+
+TEST(PuzzleRecordTest, HostileBytesNeverCrashTheLoader) {
+    TempFolder folder;
+    const std::string file = folder.File("noise.txt");
+    std::mt19937 random(2024);
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes(random() % 400, '\0');
+        for (char& ch : bytes) ch = static_cast<char>(random() % 256);
+        if (round % 3 == 0 && bytes.size() > 8) bytes.replace(0, 4, "0303");  // get past the size check
+        if (round % 5 == 0 && bytes.size() > 12) bytes.replace(4, 8, "**3 2 1 ");
+        WriteBytes(file, bytes);
+        Grid grid;
+        Session session;
+        session.PuzCount = CountLines(file);
+        for (int n = 1; n <= 3; ++n) {
+            const int status = LoadPuzzle(grid, session, file, n);
+            EXPECT_TRUE(status == 0 || status == -1);
+        }
+    }
+}
+
+TEST(PuzzleRecordTest, AHugeLineIsReadOnlyAsFarAsARecordReaches) {
+    TempFolder folder;
+    const std::string file = folder.File("huge.txt");
+    std::string record = "0202EA2  2BHFL";
+    record += std::string(20'000'000, 'Q');
+    WriteBytes(file, record + "\r\n" + std::string(5'000'000, '3') + "\n0101EA1A\n");
+    const Loaded first = LoadFrom(file, 1);
+    ASSERT_EQ(first.status, 0);
+    EXPECT_EQ(first.grid.SolutionCode, "BHFL");
+    EXPECT_EQ(LoadFrom(file, 2).status, -1);
+    const Loaded third = LoadFrom(file, 3);
+    ASSERT_EQ(third.status, 0);
+    EXPECT_EQ(third.grid.SolutionCode, "A");
+}
+
+TEST(PuzzleRecordTest, WritingThenLoadingGivesTheSameRecordBytes) {
+    TempFolder folder;
+    const std::string shipped = ReadBytes(std::string(RINGLACE_DATA_DIR) + "/puzzles.txt");
+    const std::string source = folder.File("source.txt");
+    WriteBytes(source, shipped);
+    const std::string copy = folder.File("copy.txt");
+    const int count = CountLines(source);
+    ASSERT_GE(count, 10);
+    for (int n = 1; n <= count; ++n) {
+        Loaded loaded = LoadFrom(source, n);
+        ASSERT_EQ(loaded.status, 0);
+        ApplySolution(loaded.grid);
+        ASSERT_TRUE(WritePuzzleRecord(loaded.grid, copy, n == 1 ? WriteMode::Replace : WriteMode::Append));
+        const Loaded back = LoadFrom(copy, n);
+        ASSERT_EQ(back.status, 0);
+        EXPECT_EQ(back.grid.Clue, loaded.grid.Clue);
+        EXPECT_EQ(back.grid.DiffCode, loaded.grid.DiffCode);
+        EXPECT_EQ(back.grid.SolutionCode, loaded.grid.SolutionCode);
+    }
+    EXPECT_EQ(ReadBytes(copy), shipped);
+}
+
+TEST(PuzzleRecordTest, ReplaceWritesOneLineAndAppendKeepsLinesApart) {
+    TempFolder folder;
+    Loaded loaded = LoadRecord(folder, "0202HA2  2BHFL");
+    ApplySolution(loaded.grid);
+    const std::string file = folder.File("out.txt");
+    WriteBytes(file, "0101EA1A\r\n0101EA1K");  // the last line has no line end
+    ASSERT_TRUE(WritePuzzleRecord(loaded.grid, file, WriteMode::Append));
+    EXPECT_EQ(ReadBytes(file), "0101EA1A\r\n0101EA1K\r\n0202HA2  2BHFL\r\n");
+    ASSERT_TRUE(WriteUserRecord(loaded.grid, file));
+    EXPECT_EQ(CountLines(file), 4);
+    ASSERT_TRUE(WritePuzzleRecord(loaded.grid, file, WriteMode::Replace));
+    EXPECT_EQ(ReadBytes(file), "0202HA2  2BHFL\r\n");
+    EXPECT_FALSE(WritePuzzleRecord(loaded.grid, folder.File("no/such/folder.txt"), WriteMode::Replace));
+    EXPECT_FALSE(WriteUserRecord(loaded.grid, folder.Path()));
+}
+
+TEST(PuzzleRecordTest, LineEndsOfEveryKindAreRead) {
+    TempFolder folder;
+    const std::string file = folder.File("mixed.txt");
+    WriteBytes(file, "0101EA1A\n0101EA2K\r0101EA3M\r\n0101EA0X");
+    EXPECT_EQ(CountLines(file), 4);
+    const std::string expected[] = {"A", "K", "M", "X"};
+    for (int n = 1; n <= 4; ++n) {
+        const Loaded loaded = LoadFrom(file, n);
+        ASSERT_EQ(loaded.status, 0);
+        EXPECT_EQ(loaded.grid.SolutionCode, expected[n - 1]);
+        EXPECT_EQ(loaded.grid.Clue[1], n == 4 ? 0 : n);
+    }
+}
+
+}  // namespace
+}  // namespace ringlace

@@ -1,0 +1,98 @@
+#include "model/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/text.h"
+#include "support/temp_folder.h"
+
+namespace ringlace {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
+
+TEST(TextFileTest, CountLines) {
+    TempFolder folder;
+    const std::string file = folder.File("lines.txt");
+    const std::pair<std::string, int> cases[] = {
+        {"", 0}, {"a", 1}, {"a\r\n", 1}, {"a\r\nb", 2}, {"a\r\nb\r\n", 2},
+        {"\r\n", 1}, {"\r\n\r\n", 2}, {"a\nb\n", 2}, {"a\rb\r", 2}, {"a\r\r\nb", 3}};
+    for (const auto& [bytes, lines] : cases) {
+        WriteBytes(file, bytes);
+        EXPECT_EQ(CountLines(file), lines) << bytes;
+    }
+    EXPECT_EQ(CountLines(folder.File("missing.txt")), 0);
+    EXPECT_EQ(CountLines(folder.Path()), 0);
+}
+
+TEST(TextFileTest, ReadLineAtKeepsOnlyWhatIsAskedFor) {
+    TempFolder folder;
+    const std::string file = folder.File("lines.txt");
+    WriteBytes(file, "first\r\n" + std::string(100000, 'x') + "\r\nthird");
+    EXPECT_EQ(ReadLineAt(file, 1), "first");
+    EXPECT_EQ(ReadLineAt(file, 2, 10), std::string(10, 'x'));
+    EXPECT_EQ(ReadLineAt(file, 3), "third");
+    EXPECT_EQ(ReadLineAt(file, 4), std::nullopt);
+    EXPECT_EQ(ReadLineAt(file, 0), std::nullopt);
+}
+
+TEST(TextFileTest, FileNamesAndExtensions) {
+    TempFolder folder;
+    EXPECT_FALSE(FileExists(""));
+    EXPECT_FALSE(FileExists(folder.File("missing.txt")));
+    EXPECT_FALSE(FileExists(folder.Path()));
+    WriteBytes(folder.File("here.txt"), "x");
+    EXPECT_TRUE(FileExists(folder.File("here.txt")));
+
+    EXPECT_EQ(AddExtension("puzzles", "txt"), "puzzles.txt");
+    EXPECT_EQ(AddExtension("puzzles.rlc", "txt"), "puzzles.rlc");
+    // Only the file's own name decides: a dot in a folder name is not an extension.
+    EXPECT_EQ(AddExtension("/home/ann.lee/puzzles", "txt"), "/home/ann.lee/puzzles.txt");
+    EXPECT_EQ(FileNamePart("/a/b/c.txt"), "c.txt");
+    EXPECT_EQ(FileNamePart("c.txt"), "c.txt");
+}
+
+TEST(TextFileTest, AtomicWritesLeaveNoTemporaryFileBehind) {
+    TempFolder folder;
+    const std::string file = folder.File("out.txt");
+    WriteBytes(file, "old");
+    ASSERT_TRUE(WriteFileAtomically(file, "new\r\n"));
+    EXPECT_EQ(ReadBytes(file), "new\r\n");
+    EXPECT_FALSE(std::filesystem::exists(file + ".tmp"));
+    EXPECT_FALSE(WriteFileAtomically(folder.File("missing/out.txt"), "x"));
+    // A folder in the way: the write fails and the folder is untouched.
+    std::filesystem::create_directory(folder.File("taken"));
+    EXPECT_FALSE(WriteFileAtomically(folder.File("taken"), "x"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("taken")));
+}
+
+TEST(TextFileTest, AppendLineStartsANewFileOrContinuesCleanly) {
+    TempFolder folder;
+    const std::string file = folder.File("list.txt");
+    ASSERT_TRUE(AppendLine(file, "one"));
+    ASSERT_TRUE(AppendLine(file, "two"));
+    EXPECT_EQ(ReadBytes(file), "one\r\ntwo\r\n");
+    WriteBytes(file, "unix\n");
+    ASSERT_TRUE(AppendLine(file, "more"));
+    EXPECT_EQ(ReadBytes(file), "unix\nmore\r\n");
+}
+
+TEST(TextTest, NumericValueReadsTheLeadingNumber) {
+    EXPECT_EQ(NumericValue("05"), 5);
+    EXPECT_EQ(NumericValue(" 7x"), 7);
+    EXPECT_EQ(NumericValue("-12"), -12);
+    EXPECT_EQ(NumericValue("+3"), 3);
+    EXPECT_EQ(NumericValue("ab"), 0);
+    EXPECT_EQ(NumericValue(""), 0);
+    EXPECT_GT(NumericValue("99999999999999999999999"), 0);  // no overflow
+    EXPECT_EQ(StrNumber(25), " 25");
+    EXPECT_EQ(StrNumber(-4), "-4");
+    EXPECT_EQ(Split("a;b;;c", ';'), (std::vector<std::string>{"a", "b", "", "c"}));
+    EXPECT_EQ(Trim("  a b  "), "a b");
+}
+
+}  // namespace
+}  // namespace ringlace

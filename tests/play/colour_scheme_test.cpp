@@ -1,0 +1,120 @@
+#include "play/colour_scheme.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
+#include "support/test_host.h"
+
+namespace ringlace {
+namespace {
+
+using test::TempFolder;
+using test::TestHost;
+using test::WriteBytes;
+
+std::string Scheme(const std::string& header, const std::string& colour2, const std::string& colour4) {
+    std::string text = header + "\r\n1;1;1\r\n" + colour2 + "\r\nunused\r\n" + colour4 + "\r\nunused\r\n";
+    for (int k = 6; k <= 13; ++k) text += std::to_string(k) + ";" + std::to_string(k) + ";0\r\n";
+    return text;
+}
+
+struct Loaded {
+    int found = 0;
+    SchemeColours colours{};
+    Settings settings;
+    TestHost host;
+};
+
+void Load(const std::string& file, const std::string& name, Loaded& loaded) {
+    loaded.settings.SchemeName = name;
+    loaded.found = LoadColourScheme(file, name, loaded.settings, loaded.colours, loaded.host);
+}
+
+TEST(ColourSchemeTest, DerivedColoursAreClamped) {
+    TempFolder folder;
+    const std::string file = folder.File("all.col");
+    WriteBytes(file, Scheme("bright.col", "250;250;250", "20;40;60") +
+                         Scheme("mid.col", "200;200;200", "100;100;100") +
+                         Scheme("edge.col", "224;0;255", "33;32;31"));
+    Loaded bright;
+    Load(file, "bright.col", bright);
+    ASSERT_EQ(bright.found, 1);
+    EXPECT_EQ(bright.colours[2], Rgb(250, 250, 250));
+    EXPECT_EQ(bright.colours[3], Rgb(254, 254, 254));  // 282 is above 256
+    EXPECT_EQ(bright.colours[5], Rgb(8, 8, 28));
+    EXPECT_EQ(bright.colours[6], Rgb(6, 6, 0));
+    EXPECT_EQ(bright.colours[12], Rgb(12, 12, 0));
+
+    Loaded mid;
+    Load(file, "mid.col", mid);
+    EXPECT_EQ(mid.colours[3], Rgb(232, 232, 232));
+    EXPECT_EQ(mid.colours[5], Rgb(68, 68, 68));
+
+    Loaded edge;
+    Load(file, "edge.col", edge);
+    EXPECT_EQ(edge.colours[3], Rgb(255, 32, 254));  // 256 stays 256, then limited to 255
+    EXPECT_EQ(edge.colours[5], Rgb(1, 8, 8));
+    EXPECT_TRUE(edge.host.messages.empty());
+}
+
+TEST(ColourSchemeTest, OnlyAWholeLineNamesAScheme) {
+    TempFolder folder;
+    const std::string file = folder.File("all.col");
+    WriteBytes(file, Scheme("xp.col", "1;2;3", "4;5;6") + Scheme("dark.col", "7;8;9", "50;50;50") +
+                         Scheme("my dark.col extra", "1;1;1", "1;1;1"));
+    EXPECT_EQ(ReadSchemeList(file), (std::vector<std::string>{"xp", "dark", "my dark"}));
+    Loaded dark;
+    Load(file, "dark.col", dark);
+    ASSERT_EQ(dark.found, 1);
+    EXPECT_EQ(dark.colours[2], Rgb(7, 8, 9));
+
+    Loaded partial;
+    Load(file, "my dark.col", partial);
+    EXPECT_EQ(partial.found, 0);
+    ASSERT_EQ(partial.host.messages.size(), 1u);
+    EXPECT_EQ(partial.host.messages[0].text, "Colour Scheme: my dark.col not found");
+    EXPECT_EQ(partial.host.messages[0].style, "vbok+vbcritical");
+    EXPECT_EQ(partial.settings.SchemeName, "xp.col");
+}
+
+TEST(ColourSchemeTest, AnUnreadableSchemeCountsAsNotFound) {
+    TempFolder folder;
+    const std::string file = folder.File("all.col");
+    WriteBytes(file, "short.col\r\n1;2;3\r\n4;5\r\n");
+    Loaded loaded;
+    loaded.colours[2] = 99;
+    Load(file, "short.col", loaded);
+    EXPECT_EQ(loaded.found, 0);
+    EXPECT_EQ(loaded.colours[2], 99);  // nothing half-read
+    Loaded missing;
+    Load(folder.File("none.col"), "xp.col", missing);
+    EXPECT_EQ(missing.found, 0);
+}
+
+TEST(ColourSchemeTest, TheAdjustedColourOverridesColourFour) {
+    SchemeColours colours{};
+    colours[4] = 500;
+    Settings settings;
+    ApplyAdjustedColour(settings, colours);
+    EXPECT_EQ(colours[4], 500);
+    EXPECT_EQ(colours[13], 500);
+    settings.SchemeColour13 = 42;
+    ApplyAdjustedColour(settings, colours);
+    EXPECT_EQ(colours[4], 42);
+    EXPECT_EQ(colours[13], 42);
+}
+
+TEST(ColourSchemeTest, TheShippedListHoldsUsableSchemes) {
+    const std::string file = std::string(RINGLACE_DATA_DIR) + "/all.col";
+    const std::vector<std::string> names = ReadSchemeList(file);
+    ASSERT_GE(names.size(), 4u);
+    EXPECT_EQ(names.front(), "xp");
+    for (const std::string& name : names) {
+        Loaded loaded;
+        Load(file, name + ".col", loaded);
+        EXPECT_EQ(loaded.found, 1) << name;
+    }
+}
+
+}  // namespace
+}  // namespace ringlace

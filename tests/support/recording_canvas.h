@@ -1,0 +1,62 @@
+// A Canvas for tests: keeps every call as numbers, and measures text with a fixed rule (a
+// character is 0.6 of the font size wide, a line 1.15 of it high), so layouts can be asserted.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "shell/canvas.h"
+
+namespace ringlace::test {
+
+struct CanvasCall {
+    std::string kind;  // "clear", "fill", "line", "rect", "text"
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    std::int32_t colour = 0;
+    int width = 0;
+    LineStyle style = LineStyle::Solid;
+    std::string text;
+    CanvasFont font;
+};
+
+class RecordingCanvas : public Canvas {
+public:
+    void Clear(std::int32_t colour) override { Record("clear", 0, 0, 0, 0, colour); }
+    void FillRect(int x1, int y1, int x2, int y2, std::int32_t colour) override {
+        Record("fill", x1, y1, x2, y2, colour);
+    }
+    void Line(int x1, int y1, int x2, int y2, std::int32_t colour, int width, LineStyle style) override {
+        CanvasCall& call = Record("line", x1, y1, x2, y2, colour);
+        call.width = width;
+        call.style = style;
+    }
+    void Rect(int x1, int y1, int x2, int y2, std::int32_t colour, int width) override {
+        Record("rect", x1, y1, x2, y2, colour).width = width;
+    }
+    void Text(int x, int y, const std::string& text, const CanvasFont& font, std::int32_t colour) override {
+        CanvasCall& call = Record("text", x, y, x, y, colour);
+        call.text = text;
+        call.font = font;
+    }
+    TextSize MeasureText(const std::string& text, const CanvasFont& font) override {
+        const double twips = font.points * kTwipsPerPoint;
+        return {static_cast<int>(0.6 * twips * static_cast<double>(text.size())),
+                static_cast<int>(1.15 * twips)};
+    }
+
+    std::vector<CanvasCall> calls;
+
+private:
+    CanvasCall& Record(const char* kind, int x1, int y1, int x2, int y2, std::int32_t colour) {
+        CanvasCall& call = calls.emplace_back();
+        call.kind = kind;
+        call.x1 = x1;
+        call.y1 = y1;
+        call.x2 = x2;
+        call.y2 = y2;
+        call.colour = colour;
+        return call;
+    }
+};
+
+}  // namespace ringlace::test

@@ -1,0 +1,36 @@
+// A Host for tests: records every message and status text and answers questions from a script.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "shell/host.h"
+
+namespace ringlace::test {
+
+struct ShownMessage {
+    std::string text;
+    std::string style;
+};
+
+class TestHost : public Host {
+public:
+    int MsgboxA(const std::string& text, const std::string& style) override;
+    std::string GetFileName(const FileRequest& request) override;
+    void Status(const std::string& text) override { statuses.push_back(text); }
+    void Progress(int percent) override { progress.push_back(percent); }
+    void Yield() override { ++yields; }
+
+    // Answers for the next questions, in order; when none is left the first button is pressed.
+    std::deque<int> answers;
+    std::deque<std::string> fileNames;
+
+    std::vector<ShownMessage> messages;
+    std::vector<FileRequest> fileRequests;
+    std::vector<std::string> statuses;
+    std::vector<int> progress;
+    int yields = 0;
+};
+
+}  // namespace ringlace::test
