@@ -10,6 +10,7 @@
 #include "model/grid.h"
 #include "model/session.h"
 #include "model/settings.h"
+#include "play/board_geometry.h"
 #include "play/colour_scheme.h"
 #include "shell/host.h"
 
@@ -26,6 +27,7 @@ struct App {
     Grid grid;
     Settings settings;
     Session session;
+    BoardGeometry geometry;
     AppPaths paths;
     SchemeColours scheme{};
     std::vector<std::string> schemeList;  // scheme names for the options dialog

@@ -1,0 +1,47 @@
+#include "shell/ui/qt_host.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+
+#include "shell/ui/msg_form.h"
+#include "shell/ui/qt_canvas.h"
+
+namespace ringlace {
+
+QtHost::QtHost(QWidget* parent, std::function<std::int32_t()> messageColour)
+    : parent_(parent), messageColour_(std::move(messageColour)) {}
+
+QtHost::~QtHost() = default;
+
+int QtHost::MsgboxA(const std::string& text, const std::string& style) {
+    // Created on first use and kept; every call rebuilds its buttons and pictures.
+    if (!msgForm_) msgForm_ = new MsgForm(parent_);
+    const std::int32_t colour = messageColour_ ? messageColour_() : 0;
+    return msgForm_->MsgboxA(text, style, colour > 0 ? ToQColor(colour) : QColor());
+}
+
+std::string QtHost::GetFileName(const FileRequest& request) {
+    // "*.rlc;*.txt" under "Ringlace Files" becomes "Ringlace Files (*.rlc *.txt)".
+    QString patterns = QString::fromStdString(request.filter);
+    patterns.replace(';', ' ');
+    const QString filter = QString::fromStdString(request.filterName) + " (" + patterns + ");;All files (*)";
+    const QString title = QString::fromStdString(request.title);
+    const QString name =
+        request.mode == "SAVE"
+            ? QFileDialog::getSaveFileName(parent_, title, QString(), filter, nullptr,
+                                           QFileDialog::DontConfirmOverwrite)
+            : QFileDialog::getOpenFileName(parent_, title, QString(), filter);
+    return name.toStdString();
+}
+
+void QtHost::Status(const std::string& text) {
+    if (statusLine_.text) statusLine_.text(text);
+}
+
+void QtHost::Progress(int percent) {
+    if (statusLine_.progress) statusLine_.progress(percent);
+}
+
+void QtHost::Yield() { QCoreApplication::processEvents(); }
+
+}  // namespace ringlace

@@ -1,0 +1,42 @@
+// The Host of the window program: the program's own message box, the platform's file dialogs,
+// and the main window's status line.
+#pragma once
+
+#include <QPointer>
+#include <functional>
+
+#include "shell/host.h"
+
+class QWidget;
+
+namespace ringlace {
+
+class MsgForm;
+
+class QtHost : public Host {
+public:
+    struct StatusLine {
+        std::function<void(const std::string&)> text;
+        std::function<void(int)> progress;
+    };
+
+    // parent: the window the dialogs belong to. messageColour: the box's background.
+    QtHost(QWidget* parent, std::function<std::int32_t()> messageColour);
+    ~QtHost() override;
+
+    void SetStatusLine(StatusLine statusLine) { statusLine_ = std::move(statusLine); }
+
+    int MsgboxA(const std::string& text, const std::string& style) override;
+    std::string GetFileName(const FileRequest& request) override;
+    void Status(const std::string& text) override;
+    void Progress(int percent) override;
+    void Yield() override;
+
+private:
+    QWidget* parent_;
+    std::function<std::int32_t()> messageColour_;
+    QPointer<MsgForm> msgForm_;
+    StatusLine statusLine_;
+};
+
+}  // namespace ringlace

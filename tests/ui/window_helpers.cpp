@@ -1,0 +1,34 @@
+#include "window_helpers.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+#include "shell/ui/msg_form.h"
+
+namespace ringlace::test {
+
+std::shared_ptr<SeenMessage> AnswerNextMessage(const QString& caption) {
+    auto seen = std::make_shared<SeenMessage>();
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, seen, caption] {
+        auto* box = qobject_cast<MsgForm*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        seen->text = box->Label1()->text();
+        for (QPushButton* button : box->Buttons()) seen->buttons << button->text();
+        for (QPushButton* button : box->Buttons()) {
+            if (button->text() == caption) {
+                seen->answered = true;
+                button->click();
+                return;
+            }
+        }
+    });
+    poll->start();
+    return seen;
+}
+
+}  // namespace ringlace::test
