@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "shell/app.h"
@@ -66,6 +67,15 @@ MsgForm::MsgForm(QWidget* parent) : QDialog(parent) {
 
 void MsgForm::closeEvent(QCloseEvent* event) { event->ignore(); }
 
+// Over the main window when it is shown, else (during start-up) in the middle of the screen.
+void MsgForm::CentreOverOwner() {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    QRect area;
+    if (owner && owner->isVisible()) area = owner->frameGeometry();
+    else if (const QScreen* shown = screen()) area = shown->availableGeometry();
+    if (area.isValid()) move(area.center() - rect().center());
+}
+
 void MsgForm::MakeButtons(const std::vector<MsgButton>& buttons) {
     for (QPushButton* button : cmd_) button->deleteLater();
     cmd_.clear();
@@ -105,6 +115,7 @@ int MsgForm::MsgboxA(const std::string& text, const std::string& style, const QC
     MakeButtons(parsed.buttons);
     result_ = 0;
     adjustSize();
+    CentreOverOwner();
     cmd_.front()->setFocus();
     exec();
     return result_;

@@ -36,6 +36,7 @@ protected:
 
 private:
     void MakeButtons(const std::vector<MsgButton>& buttons);
+    void CentreOverOwner();
 
     QLabel* label1_;
     std::array<QLabel*, kMsgPictureCount> icons_{};
