@@ -67,10 +67,9 @@ int SolvePuzzle(Grid& grid, RunContext& run, bool allowChains) {
         for (int c = 1; c <= grid.Cols; ++c)
             for (int side = L; side <= B; ++side) grid.SetEdge(r, c, side, Free);
 
-    std::string text;
     run.Stage("Solving direct lines ...");
     SolveDirectLines(grid);
-    if (AllColouredCheck(grid, text) == kSolveFinished) return Finish(grid, run);
+    if (VerifyPuzzle(grid).code == kSolveFinished) return Finish(grid, run);
 
     ShowProgress(grid, run.host);
     run.Stage("Solving colour parities ...");

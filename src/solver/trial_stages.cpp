@@ -51,10 +51,11 @@ int SingleColourTrials(Grid& grid, RunContext& run, std::int32_t colour) {
         if (tried.code == kSolveFinished) return kSolveFinished;
         RestoreGridState(grid, snapshot);
         if (tried.text.empty()) continue;
+        // The opposite colour is then certain. A grid it completes must pass the whole
+        // verification to count as finished: every cell coloured with no dot left open is not
+        // enough, since a clue may still be short of bars.
         SetCellColour(grid, cell.row, cell.col, other);
-        ColourEngine(grid);
-        std::string text;
-        const int code = AllColouredCheck(grid, text);
+        const int code = Propagate(grid).code;
         if (code == kSolveFinished || code == kSolveStuck) return code;
     }
     return 0;

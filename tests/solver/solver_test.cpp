@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "model/puzzle_record.h"
 #include "model/solution_letters.h"
 #include "model/text_file.h"
@@ -159,6 +161,69 @@ TEST(SolverTest, AnUnsolvablePuzzleIsUnable) {
     Solver solver;
     const int result = solver.Solve(grid);
     EXPECT_EQ(result, kSolveStuck);
+}
+
+// The bars form one closed loop that every clue agrees with.
+bool IsOneLoopMatchingTheClues(const Grid& grid) {
+    const int width = grid.Cols + 1;
+    std::vector<std::vector<int>> links(static_cast<std::size_t>((grid.Rows + 1) * width));
+    int bars = 0;
+    const auto link = [&](int a, int b) {
+        links[static_cast<std::size_t>(a)].push_back(b);
+        links[static_cast<std::size_t>(b)].push_back(a);
+        ++bars;
+    };
+    for (int r = 1; r <= grid.Rows + 1; ++r) {
+        for (int c = 1; c <= grid.Cols + 1; ++c) {
+            const int dot = (r - 1) * width + (c - 1);
+            const bool top = c <= grid.Cols && (r <= grid.Rows ? grid.CellEdge[r][c][T] : grid.CellEdge[r - 1][c][B]) == Bar;
+            const bool left = r <= grid.Rows && (c <= grid.Cols ? grid.CellEdge[r][c][L] : grid.CellEdge[r][c - 1][R]) == Bar;
+            if (top) link(dot, dot + 1);
+            if (left) link(dot, dot + width);
+        }
+    }
+    for (int k = 1; k <= grid.NumCells; ++k)
+        if (grid.Clue[k] != kNoClue && grid.Clue[k] != grid.CountBars(grid.CellRow[k], grid.CellCol[k])) return false;
+    int start = -1;
+    for (std::size_t dot = 0; dot < links.size(); ++dot) {
+        if (links[dot].size() != 0 && links[dot].size() != 2) return false;
+        if (!links[dot].empty()) start = static_cast<int>(dot);
+    }
+    if (start < 0) return false;
+    int previous = -1;
+    int current = start;
+    int length = 0;
+    do {
+        const auto& next = links[static_cast<std::size_t>(current)];
+        const int step = next[0] != previous ? next[0] : next[1];
+        previous = current;
+        current = step;
+        ++length;
+    } while (current != start && length <= bars);
+    return length == bars;
+}
+
+TEST(SolverTest, WhateverItCallsSolvedIsOneLoopMatchingTheClues) {
+    std::mt19937 random(99);
+    int solved = 0;
+    for (int round = 0; round < 1500; ++round) {
+        const int rows = 1 + static_cast<int>(random() % 7);
+        const int cols = 1 + static_cast<int>(random() % 7);
+        std::vector<std::string> clues(static_cast<std::size_t>(rows), std::string(static_cast<std::size_t>(cols), ' '));
+        for (std::string& row : clues)
+            for (char& ch : row)
+                if (random() % 3 == 0) ch = static_cast<char>('0' + random() % 4);
+        Grid grid = GridFromRows(clues);
+        Solver solver;
+        const int result = solver.Solve(grid);
+        ASSERT_TRUE(result == kSolved || result == kSolveStuck || result == kNoClues) << result;
+        if (result != kSolved) continue;
+        ++solved;
+        std::string picture;
+        for (const std::string& row : clues) picture += "[" + row + "]";
+        EXPECT_TRUE(IsOneLoopMatchingTheClues(grid)) << round << " " << picture << " " << SolutionLetters(grid);
+    }
+    EXPECT_GT(solved, 20);
 }
 
 TEST(SolverTest, ClueBackupsRoundTrip) {
