@@ -19,6 +19,14 @@ constexpr const char* kUsage =
     "                  before the complete search; --register appends each solved puzzle to\n"
     "                  solutionregister.txt. Ctrl+C cancels the running solve.\n"
     "                  Exit status 0 only when every record was solved\n"
+    "  create --size RxC|random --level easy|medium|hard|03only [--count N] [--out FILE]\n"
+    "         [--seed S]\n"
+    "                  create N puzzles (default 1) as the single-puzzle command does (grids of\n"
+    "                  10 x 10 and more are composed of four quadrants) and write each as a\n"
+    "                  record with its solution, appended to FILE or to standard output. One\n"
+    "                  line of JSON per puzzle goes to standard error. Puzzle n is made from seed\n"
+    "                  S+n-1 (S from the clock by default), so --seed S+n-1 alone makes it again.\n"
+    "                  Ctrl+C cancels; exit status 0 only when every puzzle was made\n"
     "  --help          show this text\n"
     "  --version       show the program's version\n"
     "\n"
@@ -50,5 +58,6 @@ int main(int argc, char** argv) {
     }
     if (command == "info") return InfoCommand(args);
     if (command == "solve") return SolveCommand(args);
+    if (command == "create") return CreateCommand(args);
     return UsageError("unknown command \"" + command + "\"");
 }

@@ -29,6 +29,15 @@ struct Session {
     bool SilentSolve = false;  // the solver never asks whether to go on
     std::string ClueBackup;    // the clues as the last solve started, a blank as one space
 
+    // Creation. With PatternFlag above 0 the creators show exactly the clues of the cells whose
+    // PatternMask entry is 1 ([row][column]) instead of choosing them; JumboFlag marks a grid
+    // beyond the board's limits, made without a solver check; CompositeFlag tells CreatePuzzle
+    // that it makes one quadrant of a composite grid.
+    int PatternFlag = 0;
+    Table2<std::uint8_t, kCellIndexes> PatternMask{};
+    bool JumboFlag = false;
+    bool CompositeFlag = false;
+
     BoardLabels Labels;
     int SelectedRow = 0;  // hover or keyboard selection; (0, 0) = none
     int SelectedCol = 0;

@@ -8,6 +8,7 @@
 
 #include "model/app_paths.h"
 #include "model/grid.h"
+#include "model/random_source.h"
 #include "model/session.h"
 #include "model/settings.h"
 #include "play/board_geometry.h"
@@ -32,6 +33,7 @@ struct App {
     SchemeColours scheme{};
     std::vector<std::string> schemeList;  // scheme names for the options dialog
     std::vector<std::string> fontList;    // screen fonts for the options dialog
+    RandomSource random;                  // every random draw of the program; seeded from the clock
     Host& host;
 };
 

@@ -26,14 +26,6 @@ const std::vector<Pattern>& Patterns() {
     return patterns;
 }
 
-std::string BarPattern(const Grid& grid, int r, int c) {
-    std::string pattern = "....";
-    const char letters[] = "LTRB";
-    for (int side = L; side <= B; ++side)
-        if (grid.CellEdge[r][c][side] == Bar) pattern[static_cast<std::size_t>(side - 1)] = letters[side - 1];
-    return pattern;
-}
-
 int CornerBarCount(const Grid& grid, int r, int c, Corner corner) {
     const int dr = corner == kBR || corner == kBL ? 1 : 0;
     const int dc = corner == kTR || corner == kBR ? 1 : 0;
@@ -52,6 +44,14 @@ void Record(Grid& grid, AmbiguityMode mode, std::vector<int>& cells, int r, int 
 }
 
 }  // namespace
+
+std::string BarPattern(const Grid& grid, int r, int c) {
+    std::string pattern = "....";
+    const char letters[] = "LTRB";
+    for (int side = L; side <= B; ++side)
+        if (grid.CellEdge[r][c][side] == Bar) pattern[static_cast<std::size_t>(side - 1)] = letters[side - 1];
+    return pattern;
+}
 
 int FindLinkAmbiguities(Grid& grid, AmbiguityMode mode, std::vector<int>& cells) {
     if (mode == AmbiguityMode::List) cells.clear();

@@ -3,11 +3,16 @@
 // and the dots the new path would use are free. Such a place means a second loop exists.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "model/grid.h"
 
 namespace ringlace {
+
+// The Bar sides of cell (r, c) as four characters for L, T, R, B: the side's letter when it is a
+// Bar, "." otherwise ("L..B").
+std::string BarPattern(const Grid& grid, int r, int c);
 
 enum class AmbiguityMode { List, WriteClues };
 

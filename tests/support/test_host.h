@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,17 +21,24 @@ public:
     std::string GetFileName(const FileRequest& request) override;
     void Status(const std::string& text) override { statuses.push_back(text); }
     void Progress(int percent) override { progress.push_back(percent); }
-    void Yield() override { ++yields; }
+    void Yield() override {
+        ++yields;
+        if (onYield) onYield();
+    }
+    void BusyPointer(bool busy) override { busyPointer.push_back(busy); }
 
     // Answers for the next questions, in order; when none is left the first button is pressed.
     std::deque<int> answers;
     std::deque<std::string> fileNames;
+    // Runs at every yield, as a press of the cancel button would.
+    std::function<void()> onYield;
 
     std::vector<ShownMessage> messages;
     std::vector<FileRequest> fileRequests;
     std::vector<std::string> statuses;
     std::vector<int> progress;
     int yields = 0;
+    std::vector<bool> busyPointer;
 };
 
 }  // namespace ringlace::test

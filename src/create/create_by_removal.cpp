@@ -1,0 +1,82 @@
+// Creation by removal: all clues shown, then taken away one at a time in random order; a removal
+// stands only when the solver still finds the loop. Used below 81 cells, where the solver runs
+// once per clue in reasonable time.
+#include <vector>
+
+#include "create/clue_rules.h"
+#include "create/random_order.h"
+#include "create/single_creators.h"
+#include "solver/link_ambiguities.h"
+#include "solver/solver_driver.h"
+#include "solver/trial_stages.h"
+
+namespace ringlace {
+
+namespace {
+
+// Takes clues away until the share of blank cells reaches the target. On success the grid holds
+// the loop again (the last solve found it). -99 when cancelled, else 0.
+int RemoveClues(CreateContext& ctx, const std::string& loop, int target) {
+    Grid& grid = ctx.grid;
+    std::vector<int> shown;
+    for (int k = 1; k <= grid.NumCells; ++k)
+        if (grid.Clue[k] != kNoClue) shown.push_back(k);
+    for (int k : RandomOrder(ctx.random, shown, kClueKeys)) {
+        const ClueValue kept = grid.Clue[k];
+        grid.Clue[k] = kNoClue;
+        const int result = AcceptPuzzle(ctx, loop, false);
+        // A cancel ends the walk at once rather than being taken for a removal that failed.
+        if (result == kSolveCancelled) return result;
+        if (result != kSolved) {
+            grid.Clue[k] = kept;
+            continue;
+        }
+        if (OpenShare(grid) >= target) break;
+    }
+    return kSolved;
+}
+
+}  // namespace
+
+int CreateByRemoval(CreateContext& ctx, int rows, int cols, int level) {
+    Grid& grid = ctx.grid;
+    Session& session = ctx.session();
+    BeginCreation(ctx, rows, cols);
+    for (;;) {
+        if (session.CancelRequested) {
+            session.CancelRequested = false;
+            return kCreateCanceled;
+        }
+        if (!GrowCoveringLoop(ctx)) continue;
+        StoreTrueClues(grid);
+        for (int k = 1; k <= grid.NumCells; ++k) grid.Clue[k] = grid.OrigClue[k];
+
+        if (session.PatternFlag > 0) {
+            ApplyPattern(grid, session);
+            ShowShare(ctx, OpenShare(grid));
+            const int result = SettleOnSolvedLoop(ctx, false);
+            if (result == kSolved || result == kSolveCancelled) return result;
+            continue;
+        }
+
+        const std::string loop = LoopSignature(grid);
+        const int target = RemovalTarget(grid, level, session.JumboFlag);
+        grid.DiffCode = LevelCode(level);
+        ShowShare(ctx, target);
+        if (RemoveClues(ctx, loop, target) == kSolveCancelled) return kSolveCancelled;
+        const int share = OpenShare(grid);
+        if (share < target) continue;
+        const auto walked = grid.Clue;
+        if (share > target) RevealRandomBlanks(grid, ctx.random, share - target - 1);
+        AdjustThrees(grid);
+        AdjustThrees(grid);
+        std::vector<int> found;
+        FindLinkAmbiguities(grid, AmbiguityMode::WriteClues, found);
+        // The finishing passes add clues and move threes after the last check of the walk.
+        const int result = AcceptPuzzle(ctx, loop, grid.Clue == walked);
+        if (result == kSolveCancelled) return result;
+        if (result == kSolved) return kCreated;
+    }
+}
+
+}  // namespace ringlace

@@ -1,0 +1,68 @@
+// Creation by rules: clues placed by the loop's shape, thinned, adjusted to the level's target,
+// and the whole puzzle checked once by the solver. Used from 81 cells on and for the quadrants of
+// a composite grid.
+#include <vector>
+
+#include "create/clue_rules.h"
+#include "create/single_creators.h"
+#include "solver/link_ambiguities.h"
+#include "solver/solver_driver.h"
+#include "solver/trial_stages.h"
+
+namespace ringlace {
+
+namespace {
+
+// The rule passes and the adjustment to the target. False when the rules leave fewer blank cells
+// than the target: the loop is given up.
+bool PlaceClues(CreateContext& ctx, int level) {
+    Grid& grid = ctx.grid;
+    RevealTurningCells(grid);
+    RevealEmptyCells(grid);
+    ThinRows(grid);
+    ThinColumns(grid);
+    MoveThreesToOnes(grid);
+    RevealBesideU(grid);
+    FixCornerTwos(grid, ctx.random);
+    const int share = OpenShare(grid);
+    const int target =
+        RulesTarget(grid, level, ctx.session().JumboFlag, ctx.session().CompositeFlag);
+    grid.DiffCode = LevelCode(level);
+    if (share < target) return false;
+    if (share > target) RevealRandomBlanks(grid, ctx.random, share - target - 1);
+    AdjustThrees(grid);
+    AdjustThrees(grid);
+    AdjustThrees(grid);
+    std::vector<int> found;
+    FindLinkAmbiguities(grid, AmbiguityMode::WriteClues, found);
+    return true;
+}
+
+}  // namespace
+
+int CreateByRules(CreateContext& ctx, int rows, int cols, int level) {
+    Grid& grid = ctx.grid;
+    Session& session = ctx.session();
+    const bool pattern = session.PatternFlag > 0;
+    BeginCreation(ctx, rows, cols);
+    for (;;) {
+        // Attempts that never reach the solver (coverage, target) would otherwise not notice a
+        // cancel at all.
+        if (session.CancelRequested) return kSolveCancelled;
+        if (!GrowCoveringLoop(ctx)) continue;
+        StoreTrueClues(grid);
+        for (int k = 1; k <= grid.NumCells; ++k) grid.Clue[k] = kNoClue;
+        if (pattern)
+            ApplyPattern(grid, session);
+        else if (!PlaceClues(ctx, level))
+            continue;
+        if (session.JumboFlag) return kCreated;
+
+        ShowShare(ctx, OpenShare(grid));
+        const int result = SettleOnSolvedLoop(ctx, !pattern);
+        if (result == kSolveCancelled) return result;
+        if (result == kSolved) return kCreated;
+    }
+}
+
+}  // namespace ringlace

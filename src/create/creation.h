@@ -1,0 +1,71 @@
+// What every creator works with: the grid it fills, the run context (host, cancel flag, creation
+// flags), the random source, and the count of loops grown. Also the steps the creators share: an
+// attempt's loop, the level's code and name, and the solver as a checker.
+#pragma once
+
+#include <string>
+
+#include "model/grid.h"
+#include "model/random_source.h"
+#include "solver/run_context.h"
+
+namespace ringlace {
+
+// Results of a creator: 0 made; -1 and -99 cancelled (the solver's code); 1 a composition failed.
+inline constexpr int kCreated = 0;
+inline constexpr int kCreateCanceled = -1;
+inline constexpr int kCompositionFailed = 1;
+
+// Difficulty levels.
+inline constexpr int kEasy = 1;
+inline constexpr int kMedium = 2;
+inline constexpr int kHard = 3;
+
+// "EA", "ME", "HA".
+std::string LevelCode(int level);
+// "Easy", "Medium", "Hard".
+std::string LevelName(int level);
+
+struct CreateContext {
+    CreateContext(Grid& grid, RunContext& run, RandomSource& random)
+        : grid(grid), run(run), random(random) {}
+
+    Grid& grid;
+    RunContext& run;
+    RandomSource& random;
+    int attempts = 0;  // loops grown
+
+    Session& session() { return run.session; }
+};
+
+// "Creating grid ..." in the status line; the grid takes the size and, unless it is a jumbo grid,
+// is cleared.
+void BeginCreation(CreateContext& ctx, int rows, int cols);
+
+// One attempt's loop: cleared grid, seed square, growth. True when the loop passes the coverage
+// test.
+bool GrowCoveringLoop(CreateContext& ctx);
+
+// Every cell's true count in OrigClue.
+void StoreTrueClues(Grid& grid);
+
+// A percentage in the status line ("56%").
+void ShowShare(CreateContext& ctx, int percent);
+
+// The solver as the creators run it: without questions, from fresh colours, with the complete
+// search. A cancel requested before it starts is answered at once. Returns the solver's code.
+int SolveAsChecker(CreateContext& ctx);
+
+// The one place where a creator accepts a puzzle: the solver, run on the clues as they will be
+// saved, finds exactly the loop (a LoopSignature) that will be saved with them. solvedAsIs says
+// that the grid holds the loop the solver has just found for exactly these clues, so the solve
+// need not be repeated. 0 accepted, -99 cancelled, 1 rejected.
+int AcceptPuzzle(CreateContext& ctx, const std::string& loop, bool solvedAsIs);
+
+// For creators whose clues do not pin down the loop they were made from: the loop the solver
+// finds for the clues becomes the puzzle's loop. With markAmbiguities, cells where that loop could
+// change locally then get a clue (and the puzzle is solved again when any did). Returns as
+// AcceptPuzzle does.
+int SettleOnSolvedLoop(CreateContext& ctx, bool markAmbiguities);
+
+}  // namespace ringlace

@@ -1,0 +1,173 @@
+#include "create/loop_growth.h"
+
+#include <algorithm>
+#include <array>
+
+#include "create/random_order.h"
+
+namespace ringlace {
+
+namespace {
+
+struct Direction {
+    int side;
+    int opposite;
+    int dr;  // from the cell to the neighbour it absorbs
+    int dc;
+};
+
+constexpr Direction kLeft{L, R, 0, -1};
+constexpr Direction kTop{T, B, -1, 0};
+constexpr Direction kRight{R, L, 0, 1};
+constexpr Direction kBottom{B, T, 1, 0};
+
+// The cells a pass may start from. The bottom pass skips the last column as well as the last row.
+bool InsideBorder(const Grid& grid, int r, int c, int side) {
+    switch (side) {
+        case L:
+            return c > 1;
+        case T:
+            return r > 1;
+        case R:
+            return c != grid.Cols;
+        default:
+            return r != grid.Rows && c != grid.Cols;
+    }
+}
+
+// The neighbour's three other sides and the two edges that continue its far side beyond its far
+// corners are not on the loop: then neither far corner dot is, and the reroute keeps one loop.
+bool CanAbsorb(const Grid& grid, int r, int c, const Direction& d) {
+    if (grid.CellEdge[r][c][d.side] != Bar) return false;
+    const int yr = r + d.dr;
+    const int yc = c + d.dc;
+    const auto& sides = grid.CellEdge[yr][yc];
+    for (int side = L; side <= B; ++side)
+        if (side != d.opposite && sides[side] > Free) return false;
+    const int pr = d.dc != 0 ? 1 : 0;  // along the far side
+    const int pc = d.dr != 0 ? 1 : 0;
+    return grid.CellEdge[yr - pr][yc - pc][d.side] <= Free &&
+           grid.CellEdge[yr + pr][yc + pc][d.side] <= Free;
+}
+
+int GrowPass(Grid& grid, const std::vector<int>& order, const Direction& d) {
+    for (int k : order) {
+        const int r = grid.CellRow[k];
+        const int c = grid.CellCol[k];
+        if (!InsideBorder(grid, r, c, d.side) || !CanAbsorb(grid, r, c, d)) continue;
+        grid.SetEdge(r, c, d.side, Free);
+        for (int side = L; side <= B; ++side)
+            if (side != d.opposite) grid.SetEdge(r + d.dr, c + d.dc, side, Bar);
+        return 1;
+    }
+    return 0;
+}
+
+// A cell the loop runs through or turns in, not one it only touches.
+int LoopCell(const Grid& grid, int r, int c) {
+    return grid.CountBars(r, c) > 1 ? 1 : 0;
+}
+
+}  // namespace
+
+void SetCreateSize(Grid& grid, int rows, int cols) {
+    grid.Rows = rows;
+    grid.Cols = cols;
+    grid.BuildCellIndex();
+    grid.BuildNodeEdgeRef();
+}
+
+void ResetGridForCreate(Grid& grid) {
+    const int rows = std::max(grid.MaxRows, grid.Rows);
+    const int cols = std::max(grid.MaxCols, grid.Cols);
+    for (int k = 0; k <= rows * cols; ++k) {
+        grid.Clue[k] = kNoClue;
+        grid.OrigClue[k] = kNoClue;
+    }
+    for (auto& row : grid.CellColour) row.fill(0);
+    ClearAllEdges(grid);
+    for (int c = 0; c <= grid.Cols + 1; ++c) {
+        grid.CellColour[0][c] = Pink;
+        grid.CellColour[grid.Rows + 1][c] = Pink;
+    }
+    for (int r = 1; r <= grid.Rows; ++r) {
+        grid.CellColour[r][0] = Pink;
+        grid.CellColour[r][grid.Cols + 1] = Pink;
+    }
+}
+
+void ClearAllEdges(Grid& grid) {
+    const int rows = std::max(grid.MaxRows, grid.Rows);
+    const int cols = std::max(grid.MaxCols, grid.Cols);
+    for (int r = 0; r <= rows + 1; ++r)
+        for (int c = 0; c <= cols + 1; ++c)
+            for (int side = L; side <= 5; ++side) grid.CellEdge[r][c][side] = Outside;
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= cols; ++c)
+            for (int side = L; side <= B; ++side) grid.SetEdge(r, c, side, Free);
+}
+
+void SeedSquare(Grid& grid) {
+    const int r = (grid.Rows + 1) / 2;
+    const int c = (grid.Cols + 1) / 2;
+    for (int side = L; side <= B; ++side) grid.SetEdge(r, c, side, Bar);
+}
+
+int GrowLeft(Grid& grid, const std::vector<int>& order) {
+    return GrowPass(grid, order, kLeft);
+}
+int GrowTop(Grid& grid, const std::vector<int>& order) {
+    return GrowPass(grid, order, kTop);
+}
+int GrowRight(Grid& grid, const std::vector<int>& order) {
+    return GrowPass(grid, order, kRight);
+}
+int GrowBottom(Grid& grid, const std::vector<int>& order) {
+    return GrowPass(grid, order, kBottom);
+}
+
+void GrowLoop(Grid& grid, RandomSource& random, Host& host) {
+    for (int r = 1; r <= grid.Rows; ++r)
+        for (int c = 1; c <= grid.Cols; ++c)
+            for (int side = L; side <= B; ++side)
+                if (grid.CellEdge[r][c][side] == XMark) grid.SetEdge(r, c, side, Free);
+
+    std::vector<int> cells(static_cast<std::size_t>(grid.NumCells));
+    for (int k = 1; k <= grid.NumCells; ++k) cells[static_cast<std::size_t>(k - 1)] = k;
+    const std::vector<int> order = RandomOrder(random, cells, kGrowthKeys);
+
+    using Pass = int (*)(Grid&, const std::vector<int>&);
+    static constexpr std::array<std::array<Pass, 4>, 5> kPassOrders{{
+        {GrowLeft, GrowTop, GrowRight, GrowBottom},
+        {GrowLeft, GrowRight, GrowTop, GrowBottom},
+        {GrowTop, GrowBottom, GrowRight, GrowLeft},
+        {GrowBottom, GrowRight, GrowTop, GrowLeft},
+        {GrowRight, GrowLeft, GrowBottom, GrowTop},
+    }};
+    // Only the last pass of a cycle decides whether the cycle was fruitless, and the count of
+    // fruitless cycles is never reset: growth slows down and then stops.
+    int fruitless = 0;
+    while (fruitless <= 5) {
+        host.Yield();
+        const auto& passes = kPassOrders[static_cast<std::size_t>(random.Below(5))];
+        int absorbed = 0;
+        for (Pass pass : passes) absorbed = pass(grid, order);
+        if (absorbed == 0) ++fruitless;
+    }
+}
+
+bool CoverageTest(const Grid& grid) {
+    for (int r = 1; r <= grid.Rows; ++r) {
+        int onLoop = 0;
+        for (int c = 1; c <= grid.Cols; ++c) onLoop += LoopCell(grid, r, c);
+        if (onLoop < 2) return false;
+    }
+    for (int c = 1; c <= grid.Cols; ++c) {
+        int onLoop = 0;
+        for (int r = 1; r <= grid.Rows; ++r) onLoop += LoopCell(grid, r, c);
+        if (onLoop < 1) return false;
+    }
+    return true;
+}
+
+}  // namespace ringlace

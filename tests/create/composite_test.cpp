@@ -1,0 +1,155 @@
+#include "create/composite.h"
+
+#include <gtest/gtest.h>
+
+#include "create/clue_rules.h"
+#include "create/loop_growth.h"
+#include "support/loop_picture.h"
+#include "support/test_host.h"
+
+namespace ringlace {
+namespace {
+
+using test::IsSingleLoop;
+
+// A quadrant whose loop runs around the rectangle of cells (r1, c1) to (r2, c2); no clues.
+Quadrant Rectangle(int rows, int cols, int r1, int c1, int r2, int c2) {
+    Grid grid;
+    SetCreateSize(grid, rows, cols);
+    ResetGridForCreate(grid);
+    for (int r = r1; r <= r2; ++r) {
+        grid.SetEdge(r, c1, L, Bar);
+        grid.SetEdge(r, c2, R, Bar);
+    }
+    for (int c = c1; c <= c2; ++c) {
+        grid.SetEdge(r1, c, T, Bar);
+        grid.SetEdge(r2, c, B, Bar);
+    }
+    Quadrant codes;
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= cols; ++c) codes.push_back(CellCode(grid, r, c));
+    return codes;
+}
+
+Grid TenByTen() {
+    Grid grid;
+    SetCreateSize(grid, 10, 10);
+    ResetGridForCreate(grid);
+    return grid;
+}
+
+std::string Sides(const Grid& grid, int r, int c) {
+    return CellCode(grid, r, c).substr(1);
+}
+
+TEST(CompositeTest, QuadrantsAndSeamsByParityOfTheSides) {
+    const CompositeLayout ten = LayoutFor(10, 10);
+    EXPECT_EQ(ten.quadRows, (std::array<int, 4>{4, 4, 5, 5}));
+    EXPECT_EQ(ten.quadCols, (std::array<int, 4>{4, 5, 4, 5}));
+    EXPECT_EQ(ten.seamRow, 5);
+    EXPECT_EQ(ten.seamCol, 5);
+    const CompositeLayout eleven = LayoutFor(11, 11);
+    EXPECT_EQ(eleven.quadRows, (std::array<int, 4>{5, 5, 5, 5}));
+    EXPECT_EQ(eleven.quadCols, (std::array<int, 4>{5, 5, 5, 5}));
+    EXPECT_EQ(eleven.seamRow, 6);
+    EXPECT_EQ(eleven.seamCol, 6);
+    const CompositeLayout mixed = LayoutFor(25, 12);
+    EXPECT_EQ(mixed.quadRows, (std::array<int, 4>{12, 12, 12, 12}));
+    EXPECT_EQ(mixed.quadCols, (std::array<int, 4>{5, 6, 5, 6}));
+    EXPECT_EQ(mixed.seamRow, 13);
+    EXPECT_EQ(mixed.seamCol, 6);
+}
+
+TEST(CompositeTest, CellCodesCarryTheClueAndTheBarSides) {
+    Grid grid = test::GridFromPicture({"+-+ +", "|2   ", "+-+ +"});
+    EXPECT_EQ(CellCode(grid, 1, 1), "2LT.B");
+    EXPECT_EQ(CellCode(grid, 1, 2), " ....");
+    ApplyCellCode(grid, 1, 2, "3.TRB");
+    EXPECT_EQ(grid.Clue[2], 3);
+    EXPECT_EQ(CellCode(grid, 1, 2), "3.TRB");
+    EXPECT_EQ(CellCode(grid, 1, 1), "2LT.B");
+    ApplyCellCode(grid, 1, 2, " L...");
+    EXPECT_EQ(CellCode(grid, 1, 2), " L...");
+    EXPECT_EQ(CellCode(grid, 1, 1), "2LTRB");
+}
+
+// Four quadrant loops along their borders: every seam cell between them is a candidate. With n
+// candidates the junction takes number Int(n/2): the second of 4 and of 5.
+TEST(CompositeTest, ThreeJunctionsJoinFourLoopsIntoOne) {
+    Grid grid = TenByTen();
+    const CompositeLayout layout = LayoutFor(10, 10);
+    const std::array<Quadrant, 4> quadrants{
+        Rectangle(4, 4, 1, 1, 4, 4), Rectangle(4, 5, 1, 1, 4, 5), Rectangle(5, 4, 1, 1, 5, 4),
+        Rectangle(5, 5, 1, 1, 5, 5)};
+    ASSERT_TRUE(JoinQuadrants(grid, layout, quadrants, 3));
+    EXPECT_TRUE(IsSingleLoop(grid));
+    EXPECT_EQ(Sides(grid, 2, 5), ".T.B");  // seam column, rows 1..4: the second of four
+    EXPECT_EQ(Sides(grid, 7, 5), ".T.B");  // seam column, rows 6..10: the second of five
+    EXPECT_EQ(Sides(grid, 5, 2), "L.R.");  // seam row, columns 1..4
+    EXPECT_EQ(Sides(grid, 5, 7), ".T.B");  // the junction left out: both loops still pass it
+    EXPECT_EQ(Sides(grid, 5, 5), "....");  // the crossing of the seams never joins
+    // A junction cell and the quadrant cells whose sides it took show their counts.
+    EXPECT_EQ(test::ClueRows(grid)[1].substr(3, 3), "020");
+    EXPECT_TRUE(test::CluesMatchLoop(grid));
+}
+
+TEST(CompositeTest, OneCandidateIsTakenAndOfTwoTheFirst) {
+    Grid grid = TenByTen();
+    const CompositeLayout layout = LayoutFor(10, 10);
+    // Quadrant 1's loop touches the seam column in rows 3 and 4 and the seam row in column 4 only.
+    const std::array<Quadrant, 4> quadrants{
+        Rectangle(4, 4, 3, 4, 4, 4), Rectangle(4, 5, 1, 1, 4, 5), Rectangle(5, 4, 1, 1, 5, 4),
+        Rectangle(5, 5, 1, 1, 5, 5)};
+    ASSERT_TRUE(JoinQuadrants(grid, layout, quadrants, 1));
+    EXPECT_TRUE(IsSingleLoop(grid));
+    EXPECT_EQ(Sides(grid, 3, 5), ".T.B");
+    EXPECT_EQ(Sides(grid, 5, 4), "L.R.");
+    EXPECT_EQ(Sides(grid, 5, 7), "L.R.");
+}
+
+TEST(CompositeTest, ASeamWithoutCandidatesFailsEvenWhenItsJunctionIsLeftOut) {
+    const CompositeLayout layout = LayoutFor(10, 10);
+    // Quadrant 1's loop stays away from the seam row.
+    const std::array<Quadrant, 4> quadrants{
+        Rectangle(4, 4, 2, 4, 2, 4), Rectangle(4, 5, 1, 1, 4, 5), Rectangle(5, 4, 1, 1, 5, 4),
+        Rectangle(5, 5, 1, 1, 5, 5)};
+    for (int leftOut = 0; leftOut < 4; ++leftOut) {
+        Grid grid = TenByTen();
+        EXPECT_FALSE(JoinQuadrants(grid, layout, quadrants, leftOut)) << leftOut;
+    }
+}
+
+// A seam cell between two blank quadrant cells shows its count; one beside a clue may stay blank.
+TEST(CompositeTest, SeamCellsBetweenBlankCellsShowTheirCount) {
+    Grid grid = TenByTen();
+    const CompositeLayout layout = LayoutFor(10, 10);
+    std::array<Quadrant, 4> quadrants{Rectangle(4, 4, 1, 1, 4, 4), Rectangle(4, 5, 1, 1, 4, 5),
+                                      Rectangle(5, 4, 1, 1, 5, 4), Rectangle(5, 5, 1, 1, 5, 5)};
+    quadrants[0][3] = "2.TR.";  // cell (1, 4) shows its "2"
+    ASSERT_TRUE(JoinQuadrants(grid, layout, quadrants, 0));
+    const auto rows = test::ClueRows(grid);
+    EXPECT_EQ(rows[0][4], '.');  // beside the "2"
+    EXPECT_EQ(rows[3][4], '2');  // between two blank cells: its two Bars
+    EXPECT_EQ(rows[4][0], '3');  // and its right side, taken by the junction in (5, 2)
+    EXPECT_TRUE(test::CluesMatchLoop(grid));
+}
+
+TEST(CompositeTest, ACompositePuzzleHasOneLoopItsLevelAndItsTarget) {
+    test::TestHost host;
+    Session session;
+    RunContext run(host, session);
+    RandomSource random(8);
+    Grid grid;
+    CreateContext ctx(grid, run, random);
+    int result = kCompositionFailed;
+    while (result == kCompositionFailed) result = CreateComposite(ctx, 10, 10, kMedium);
+    ASSERT_EQ(result, kCreated);
+    EXPECT_EQ(grid.Rows, 10);
+    EXPECT_EQ(grid.DiffCode, "ME");
+    EXPECT_FALSE(session.CompositeFlag);
+    EXPECT_TRUE(IsSingleLoop(grid));
+    EXPECT_TRUE(test::CluesMatchLoop(grid));
+}
+
+}  // namespace
+}  // namespace ringlace

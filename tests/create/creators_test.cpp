@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "create/clue_rules.h"
+#include "create/composite.h"
+#include "create/loop_growth.h"
+#include "create/make_puzzle.h"
+#include "create/single_creators.h"
+#include "model/puzzle_record.h"
+#include "support/loop_picture.h"
+#include "support/test_host.h"
+
+namespace ringlace {
+namespace {
+
+struct Creation {
+    explicit Creation(std::uint64_t seed) : random(seed) {}
+
+    test::TestHost host;
+    Session session;
+    RunContext run{host, session};
+    RandomSource random;
+    Grid grid;
+    CreateContext ctx{grid, run, random};
+};
+
+Grid Sized(int rows, int cols) {
+    Grid grid;
+    SetCreateSize(grid, rows, cols);
+    return grid;
+}
+
+// Below 81 cells clues are taken away one by one, from 81 on they are placed by rules; the same
+// seed through CreatePuzzle and through the creator it chooses gives the same puzzle.
+TEST(CreatorsTest, EightyOneCellsAndMoreGoToTheRules) {
+    Creation viaDispatch(5), byRules(5);
+    ASSERT_EQ(CreatePuzzle(viaDispatch.ctx, 9, 9, kHard), kCreated);
+    ASSERT_EQ(CreateByRules(byRules.ctx, 9, 9, kHard), kCreated);
+    EXPECT_EQ(PuzzleRecordText(viaDispatch.grid), PuzzleRecordText(byRules.grid));
+
+    Creation smaller(2), removal(2);
+    ASSERT_EQ(CreatePuzzle(smaller.ctx, 8, 10, kEasy), kCreated);
+    ASSERT_EQ(CreateByRemoval(removal.ctx, 8, 10, kEasy), kCreated);
+    EXPECT_EQ(PuzzleRecordText(smaller.grid), PuzzleRecordText(removal.grid));
+}
+
+TEST(CreatorsTest, AQuadrantIsAlwaysMadeByTheRulesAndTheFlagIsCleared) {
+    Creation quadrant(7), rules(7);
+    quadrant.session.CompositeFlag = true;
+    rules.session.CompositeFlag = true;
+    ASSERT_EQ(CreatePuzzle(quadrant.ctx, 5, 5, kEasy), kCreated);
+    ASSERT_EQ(CreateByRules(rules.ctx, 5, 5, kEasy), kCreated);
+    EXPECT_EQ(PuzzleRecordText(quadrant.grid), PuzzleRecordText(rules.grid));
+    EXPECT_FALSE(quadrant.session.CompositeFlag);
+}
+
+TEST(CreatorsTest, TargetsByCreatorLevelAndSize) {
+    EXPECT_EQ(RemovalTarget(Sized(5, 5), kHard, false), 66);
+    EXPECT_EQ(RemovalTarget(Sized(5, 5), kEasy, false), 62);
+    EXPECT_EQ(RemovalTarget(Sized(8, 10), kMedium, false), 54);
+    EXPECT_EQ(RulesTarget(Sized(10, 9), kHard, false, false), 62);
+    EXPECT_EQ(RulesTarget(Sized(10, 9), kEasy, false, false), 58);
+    EXPECT_EQ(RulesTarget(Sized(10, 10), kHard, false, true), 62);
+    EXPECT_EQ(RulesTarget(Sized(11, 12), kHard, false, true), 45);
+    EXPECT_EQ(RulesTarget(Sized(11, 12), kMedium, false, true), 43);
+    EXPECT_EQ(RulesTarget(Sized(50, 50), kHard, true, false), 40);
+}
+
+// The removal walk announces its target: OpenTarget(5) - 6 for a 5 x 5 Hard puzzle.
+TEST(CreatorsTest, TheStatusLineShowsTheWorkAndTheTarget) {
+    Creation creation(3);
+    ASSERT_EQ(CreateByRemoval(creation.ctx, 5, 5, kHard), kCreated);
+    const auto& statuses = creation.host.statuses;
+    ASSERT_FALSE(statuses.empty());
+    EXPECT_EQ(statuses.front(), "Creating grid ...");
+    EXPECT_NE(std::find(statuses.begin(), statuses.end(), "66%"), statuses.end());
+    EXPECT_EQ(creation.grid.DiffCode, "HA");
+}
+
+TEST(CreatorsTest, ACancelBeforeAnAttemptEndsEveryCreator) {
+    Creation removal(1);
+    removal.session.CancelRequested = true;
+    EXPECT_EQ(CreateByRemoval(removal.ctx, 5, 5, kEasy), kCreateCanceled);
+    EXPECT_FALSE(removal.session.CancelRequested);
+
+    Creation rules(1);
+    rules.session.CancelRequested = true;
+    EXPECT_EQ(CreateByRules(rules.ctx, 9, 9, kEasy), -99);
+
+    Creation composite(1);
+    composite.session.CancelRequested = true;
+    EXPECT_EQ(CreateComposite(composite.ctx, 12, 12, kEasy), -99);
+    EXPECT_EQ(composite.ctx.attempts, 0);
+}
+
+// The cancel button is pressed while the loop grows; the next check ends the creation, without
+// taking the cancelled solve for a removal that failed.
+TEST(CreatorsTest, ACancelDuringCreationEndsIt) {
+    for (const auto& [rows, cols] : {std::pair{6, 6}, {9, 9}, {12, 12}}) {
+        Creation creation(2);
+        creation.host.onYield = [&] {
+            creation.session.CancelRequested = creation.host.yields >= 3;
+        };
+        const int result = CreateForSize(creation.ctx, rows, cols, kHard);
+        EXPECT_TRUE(result == kCreateCanceled || result == -99) << rows << " gives " << result;
+        EXPECT_EQ(creation.ctx.attempts, 1);
+    }
+}
+
+}  // namespace
+}  // namespace ringlace

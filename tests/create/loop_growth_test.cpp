@@ -1,0 +1,131 @@
+#include "create/loop_growth.h"
+
+#include <gtest/gtest.h>
+
+#include "create/clue_rules.h"
+#include "support/loop_picture.h"
+#include "support/test_host.h"
+
+namespace ringlace {
+namespace {
+
+using test::GridFromPicture;
+using test::IsSingleLoop;
+using test::TestHost;
+
+Grid GrownGrid(int rows, int cols, std::uint64_t seed, TestHost& host) {
+    Grid grid;
+    SetCreateSize(grid, rows, cols);
+    ResetGridForCreate(grid);
+    SeedSquare(grid);
+    RandomSource random(seed);
+    GrowLoop(grid, random, host);
+    return grid;
+}
+
+TEST(LoopGrowthTest, TheSeedSquareIsTheCentreCellRoundedUpAndLeft) {
+    for (const auto& [rows, cols, r, c] :
+         {std::array{5, 5, 3, 3}, {10, 10, 5, 5}, {1, 7, 1, 4}, {6, 9, 3, 5}}) {
+        Grid grid;
+        SetCreateSize(grid, rows, cols);
+        ResetGridForCreate(grid);
+        SeedSquare(grid);
+        EXPECT_EQ(grid.CountBars(r, c), 4) << rows << "x" << cols;
+        EXPECT_TRUE(IsSingleLoop(grid));
+    }
+}
+
+// Whatever the size and the draws, growth keeps one simple closed loop inside the grid.
+TEST(LoopGrowthTest, EveryGrownLoopIsOneClosedLoopInsideTheGrid) {
+    TestHost host;
+    const std::pair<int, int> sizes[] = {{1, 1},  {1, 9},  {9, 1},   {2, 2},  {5, 5},
+                                         {7, 12}, {12, 7}, {10, 10}, {25, 25}};
+    for (const auto& [rows, cols] : sizes) {
+        for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+            const Grid grid = GrownGrid(rows, cols, seed, host);
+            ASSERT_TRUE(IsSingleLoop(grid)) << rows << "x" << cols << " seed " << seed;
+        }
+    }
+}
+
+TEST(LoopGrowthTest, TheSameSeedGrowsTheSameLoop) {
+    TestHost host;
+    const std::string first = LoopSignature(GrownGrid(15, 15, 99, host));
+    EXPECT_EQ(LoopSignature(GrownGrid(15, 15, 99, host)), first);
+    EXPECT_NE(LoopSignature(GrownGrid(15, 15, 100, host)), first);
+}
+
+// Growth ends after the sixth cycle whose last pass absorbed nothing. In a 1 x 1 grid nothing can
+// ever be absorbed, so that is six cycles, each yielding once.
+TEST(LoopGrowthTest, GrowthStopsAfterSixFruitlessCyclesYieldingOncePerCycle) {
+    TestHost host;
+    const Grid grid = GrownGrid(1, 1, 5, host);
+    EXPECT_EQ(host.yields, 6);
+    EXPECT_EQ(grid.CountBars(1, 1), 4);
+}
+
+TEST(LoopGrowthTest, GrowthClearsXMarksFirst) {
+    TestHost host;
+    Grid grid;
+    SetCreateSize(grid, 5, 5);
+    ResetGridForCreate(grid);
+    SeedSquare(grid);
+    grid.SetEdge(1, 1, L, XMark);
+    RandomSource random(3);
+    GrowLoop(grid, random, host);
+    EXPECT_TRUE(IsSingleLoop(grid));
+}
+
+// A cell in the last column never starts the bottom pass; the top pass from below, the left pass
+// from the column itself and the right pass from the column before still work.
+TEST(LoopGrowthTest, EachPassKeepsToItsBorderRule) {
+    const std::vector<int> order{1, 2, 3, 4, 5, 6};
+    Grid grid = GridFromPicture({"+ + +-+", "    | |", "+ + +-+", "       ", "+ + + +"});
+    EXPECT_EQ(GrowBottom(grid, order), 0);
+    EXPECT_EQ(GrowRight(grid, order), 0);
+    EXPECT_EQ(GrowTop(grid, order), 0);
+    EXPECT_EQ(GrowLeft(grid, order), 1);
+    EXPECT_EQ(grid.CountBars(1, 2), 3);
+    EXPECT_EQ(grid.CountBars(1, 3), 3);
+    EXPECT_TRUE(IsSingleLoop(grid));
+
+    Grid lower = GridFromPicture({"+ + + +", "       ", "+ +-+ +", "  | |  ", "+ +-+ +"});
+    EXPECT_EQ(GrowBottom(lower, order), 0);  // the last row
+    EXPECT_EQ(GrowTop(lower, order), 1);
+    EXPECT_EQ(lower.CountBars(1, 2), 3);
+    EXPECT_TRUE(IsSingleLoop(lower));
+}
+
+TEST(LoopGrowthTest, CoverageNeedsTwoLoopCellsInEveryRowAndOneInEveryColumn) {
+    const Grid covered = GridFromPicture({"+-+-+-+", "|     |", "+ +-+ +", "| | | |", "+-+ +-+"});
+    EXPECT_TRUE(CoverageTest(covered));
+    // The middle row holds only one cell with two Bars or more.
+    const Grid thinRow = GridFromPicture(
+        {"+-+-+-+", "|     |", "+ + + +", "|     |", "+-+-+ +", "    | |", "+ + +-+"});
+    EXPECT_FALSE(CoverageTest(thinRow));
+    // The last column is not on the loop at all.
+    const Grid emptyColumn =
+        GridFromPicture({"+-+-+ +", "|   |  ", "+ + + +", "|   |  ", "+-+-+ +"});
+    EXPECT_FALSE(CoverageTest(emptyColumn));
+}
+
+TEST(LoopGrowthTest, ResetForCreateClearsTheWholeLimitArea) {
+    Grid grid;
+    SetCreateSize(grid, 6, 7);
+    grid.Clue[600] = 2;
+    grid.CellColour[20][20] = Yellow;
+    grid.SetEdge(20, 20, T, Bar);
+    ResetGridForCreate(grid);
+    EXPECT_EQ(grid.Clue[600], kNoClue);
+    EXPECT_EQ(grid.CellColour[20][20], 0);
+    EXPECT_EQ(grid.CellEdge[20][20][T], Free);
+    EXPECT_EQ(grid.CellEdge[25][25][R], Free);
+    EXPECT_EQ(grid.CellEdge[26][26][L], Outside);
+    EXPECT_EQ(grid.CellColour[0][3], Pink);
+    EXPECT_EQ(grid.CellColour[7][8], Pink);
+    EXPECT_EQ(grid.CellColour[3][8], Pink);
+    EXPECT_EQ(grid.CellColour[3][3], 0);
+}
+
+}  // namespace
+}  // namespace ringlace

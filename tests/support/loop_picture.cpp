@@ -1,0 +1,119 @@
+#include "support/loop_picture.h"
+
+#include <set>
+#include <utility>
+
+namespace ringlace::test {
+
+namespace {
+
+EdgeState EdgeOf(char ch, char bar) {
+    return ch == bar ? Bar : ch == 'x' ? XMark : Free;
+}
+
+// The edge from dot (i, j) to the dot right of it, and to the dot below it.
+EdgeState Rightwards(const Grid& grid, int i, int j) {
+    return grid.CellEdge[i][j][T];
+}
+EdgeState Downwards(const Grid& grid, int i, int j) {
+    return grid.CellEdge[i][j][L];
+}
+
+}  // namespace
+
+Grid GridFromPicture(const std::vector<std::string>& lines) {
+    Grid grid;
+    grid.Rows = static_cast<int>(lines.size() / 2);
+    grid.Cols = static_cast<int>(lines.front().size() / 2);
+    grid.BuildCellIndex();
+    grid.BuildNodeEdgeRef();
+    grid.ResetGrid();
+    grid.ResetColours();
+    const auto at = [&](int line, int column) {
+        return lines[static_cast<std::size_t>(line)][static_cast<std::size_t>(column)];
+    };
+    for (int r = 1; r <= grid.Rows; ++r) {
+        for (int c = 1; c <= grid.Cols; ++c) {
+            const char clue = at(2 * r - 1, 2 * c - 1);
+            const int k = grid.CellNum[r][c];
+            grid.Clue[k] =
+                clue >= '0' && clue <= '3' ? static_cast<ClueValue>(clue - '0') : kNoClue;
+            grid.OrigClue[k] = grid.Clue[k];
+            grid.SetEdge(r, c, T, EdgeOf(at(2 * r - 2, 2 * c - 1), '-'));
+            grid.SetEdge(r, c, B, EdgeOf(at(2 * r, 2 * c - 1), '-'));
+            grid.SetEdge(r, c, L, EdgeOf(at(2 * r - 1, 2 * c - 2), '|'));
+            grid.SetEdge(r, c, R, EdgeOf(at(2 * r - 1, 2 * c), '|'));
+        }
+    }
+    return grid;
+}
+
+std::vector<std::string> ClueRows(const Grid& grid) {
+    std::vector<std::string> rows;
+    for (int r = 1; r <= grid.Rows; ++r) {
+        std::string row;
+        for (int c = 1; c <= grid.Cols; ++c) {
+            const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
+            row += clue == kNoClue ? '.' : static_cast<char>('0' + clue);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+bool IsSingleLoop(const Grid& grid) {
+    for (int r = 0; r < kCellIndexes; ++r) {
+        for (int c = 0; c < kCellIndexes; ++c) {
+            const bool real = grid.IsRealCell(r, c);
+            for (int side = L; side <= B; ++side) {
+                const EdgeState state = grid.CellEdge[r][c][side];
+                const int nr = r + (side == T ? -1 : side == B ? 1 : 0);
+                const int nc = c + (side == L ? -1 : side == R ? 1 : 0);
+                if (state == Bar && !real && !grid.IsRealCell(nr, nc)) return false;
+                if (state == XMark && (real || grid.IsRealCell(nr, nc))) return false;
+            }
+        }
+    }
+    // Every dot has no Bar or two; then the Bars form closed loops, and one walk must visit all.
+    int bars = 0;
+    std::pair<int, int> start{0, 0};
+    for (int i = 1; i <= grid.Rows + 1; ++i) {
+        for (int j = 1; j <= grid.Cols + 1; ++j) {
+            const int degree = (Rightwards(grid, i, j) == Bar) + (Downwards(grid, i, j) == Bar) +
+                               (Rightwards(grid, i, j - 1) == Bar) +
+                               (Downwards(grid, i - 1, j) == Bar);
+            if (degree != 0 && degree != 2) return false;
+            if (degree == 2 && start.first == 0) start = {i, j};
+            bars += (Rightwards(grid, i, j) == Bar) + (Downwards(grid, i, j) == Bar);
+        }
+    }
+    if (bars == 0) return false;
+    std::set<std::pair<int, int>> visited{start};
+    std::pair<int, int> at = start;
+    for (int walked = 0; walked < bars; ++walked) {
+        const auto [i, j] = at;
+        const std::pair<int, int> next[] = {{i, j + 1}, {i + 1, j}, {i, j - 1}, {i - 1, j}};
+        const bool open[] = {Rightwards(grid, i, j) == Bar, Downwards(grid, i, j) == Bar,
+                             Rightwards(grid, i, j - 1) == Bar, Downwards(grid, i - 1, j) == Bar};
+        bool moved = false;
+        for (int d = 0; d < 4 && !moved; ++d) {
+            if (open[d] && (!visited.count(next[d]) || (walked == bars - 1 && next[d] == start))) {
+                at = next[d];
+                visited.insert(at);
+                moved = true;
+            }
+        }
+        if (!moved) return false;
+    }
+    return at == start && static_cast<int>(visited.size()) == bars;
+}
+
+bool CluesMatchLoop(const Grid& grid) {
+    for (int k = 1; k <= grid.NumCells; ++k)
+        if (grid.Clue[k] != kNoClue &&
+            grid.Clue[k] != grid.CountBars(grid.CellRow[k], grid.CellCol[k]))
+            return false;
+    return true;
+}
+
+}  // namespace ringlace::test
