@@ -1,0 +1,113 @@
+#include "play/autofill.h"
+
+#include <gtest/gtest.h>
+
+#include "support/play_board.h"
+#include "support/test_host.h"
+
+namespace ringlace {
+namespace {
+
+using test::PlayBoard;
+
+TEST(AutofillTest, ASatisfiedClueCrossesOutItsFreeSides) {
+    PlayBoard board(3, 3, "    3   0");
+    Grid& grid = board.grid;
+    grid.SetEdge(2, 2, L, Bar);
+    grid.SetEdge(2, 2, T, Bar);
+    grid.SetEdge(2, 2, R, Bar);
+    grid.SetEdge(1, 1, L, Bar);  // a blank cell is never satisfied
+    AutofillPass(grid, board.painter);
+    EXPECT_EQ(board.Sides(2, 2), "1112");
+    EXPECT_EQ(board.Sides(3, 3), "0000");  // a "0" is left to the player
+    EXPECT_EQ(board.Sides(1, 1), "1000");
+}
+
+TEST(AutofillTest, ColouredNeighboursDecideTheEdgeBetweenThem) {
+    PlayBoard board;
+    Grid& grid = board.grid;
+    grid.CellColour[2][2] = Yellow;
+    grid.CellColour[2][3] = Pink;
+    grid.CellColour[1][2] = Yellow;
+    grid.SetEdge(2, 2, R, XMark);  // wrong: Yellow beside Pink is a bar whatever was there
+    grid.SetEdge(2, 2, T, Bar);    // wrong the other way
+    AutofillPass(grid, board.painter);
+    EXPECT_EQ(board.Sides(2, 2)[2], '1');
+    EXPECT_EQ(board.Sides(2, 2)[1], '2');
+    // A Yellow cell on the border gets a bar towards the Pink frame.
+    EXPECT_EQ(board.Sides(1, 2)[1], '1');
+}
+
+TEST(AutofillTest, AnUncolouredCellTakesItsColourAcrossDecidedEdges) {
+    PlayBoard board(3, 4);
+    Grid& grid = board.grid;
+    grid.SetEdge(1, 1, L, Bar);  // across a bar from the Pink frame: inside
+    grid.SetEdge(1, 1, R,
+                 XMark);  // and what is across an X is the same: (1, 2) follows in the sweep
+    grid.SetEdge(3, 4, B, XMark);  // across an X from the frame: outside
+    grid.SetEdge(2, 2, L, Bar);    // an X seen later overrules the bar
+    grid.SetEdge(2, 2, B, XMark);
+    grid.CellColour[2][1] = Pink;
+    grid.CellColour[3][2] = Yellow;
+    AutofillPass(grid, board.painter);
+    EXPECT_EQ(grid.CellColour[1][1], Yellow);
+    EXPECT_EQ(grid.CellColour[1][2], Yellow);
+    EXPECT_EQ(grid.CellColour[3][4], Pink);
+    EXPECT_EQ(grid.CellColour[2][2], Yellow);
+    EXPECT_EQ(grid.CellColour[2][3], 0);
+}
+
+TEST(AutofillTest, ThePassEndsByDrawingTheWholeBoard) {
+    PlayBoard board(2, 2);
+    board.grid.CellColour[1][1] = Yellow;
+    AutofillPass(board.grid, board.painter);
+    int squares = 0;
+    int uncoloured = 0;
+    for (const test::CanvasCall& call : board.canvas.calls) {
+        if (call.kind != "fill" || call.x2 - call.x1 != 360) continue;
+        ++squares;
+        uncoloured += call.colour == board.scheme[2];
+    }
+    EXPECT_EQ(squares, 4);
+    EXPECT_EQ(uncoloured, 3);              // uncoloured cells are painted in the board's colour
+    EXPECT_EQ(board.Sides(1, 1), "1100");  // bars towards the Pink frame
+}
+
+TEST(AutofillTest, TheBoxSwitchesTheModeAndATickRunsOncePerArming) {
+    PlayBoard board(1, 2, "1 ");
+    test::TestHost host;
+    ToggleAutofill(board.settings, board.session);
+    EXPECT_EQ(board.settings.AutofillOn, 1);
+    EXPECT_TRUE(board.session.Timer2);
+    board.grid.SetEdge(1, 1, L, Bar);
+    board.session.Markers.Shape3.visible = true;
+    board.session.Label4Light = CheckLight::Error;
+    AutofillTick(board.play, host);
+    EXPECT_FALSE(board.session.Timer2);
+    EXPECT_FALSE(board.session.Markers.Shape3.visible);
+    EXPECT_EQ(board.session.Label4Light, CheckLight::Neutral);
+    EXPECT_EQ(host.statuses.back(), "");
+    EXPECT_EQ(board.Sides(1, 1), "1222");
+
+    ToggleAutofill(board.settings, board.session);
+    EXPECT_EQ(board.settings.AutofillOn, 0);
+    EXPECT_FALSE(board.session.Timer2);
+}
+
+TEST(AutofillTest, ATickNeverTouchesTheGridOfASolveOrASolutionView) {
+    PlayBoard board(1, 2, "1 ");
+    test::TestHost host;
+    board.grid.SetEdge(1, 1, L, Bar);
+    board.session.Timer2 = true;
+    board.session.View.showing = SolutionView::Kind::Bars;
+    AutofillTick(board.play, host);
+    EXPECT_TRUE(board.session.Timer2);  // it waits for the view to end
+    board.session.View.showing = SolutionView::Kind::None;
+    board.session.Busy = true;
+    AutofillTick(board.play, host);
+    EXPECT_FALSE(board.session.Timer2);  // dropped: the solve owns the grid
+    EXPECT_EQ(board.Sides(1, 1), "1000");
+}
+
+}  // namespace
+}  // namespace ringlace
