@@ -49,8 +49,9 @@ void ShowSideMarkers(BoardMarkers& markers, const BoardGeometry& geometry, int r
 
 bool ShowCellMarker(BoardMarkers& markers, const BoardGeometry& geometry, int r, int c) {
     if (markers.Shape6.visible && markers.Shape6Row == r && markers.Shape6Col == c) return false;
-    markers.Shape1.visible = false;
-    markers.Shape2.visible = false;
+    // The cell marker stands alone: a side's highlight left over from another cell would point at
+    // an edge the keys no longer act on.
+    HideSelectionMarkers(markers);
     const int offset = geometry.Half - geometry.Third;
     markers.Shape6 = Square(geometry.NodeX(c) + offset, geometry.NodeY(r) + offset,
                             geometry.CellSize - geometry.Third);

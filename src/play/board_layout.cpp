@@ -1,4 +1,4 @@
-#include "play/zoom.h"
+#include "play/board_layout.h"
 
 #include <algorithm>
 
@@ -14,6 +14,14 @@ int BoardSideFor(int s, const Grid& grid) {
 }
 
 }  // namespace
+
+void FitBoardToFrame(BoardGeometry& geometry, Session& session, const Grid& grid, Canvas& measuring,
+                     const std::string& fontName) {
+    FitBoard(geometry, grid, measuring, fontName);
+    HideSelectionMarkers(session.Markers);
+    session.Markers.Shape3.visible = false;
+    session.Label4Light = CheckLight::Neutral;
+}
 
 bool ZoomBoard(BoardGeometry& geometry, Session& session, const Grid& grid, Canvas& measuring,
                const std::string& fontName, ZoomStep step) {

@@ -1,4 +1,5 @@
-// Zooming the board: cells 10% smaller or larger, or back to the size the last fit chose.
+// Laying the board out: fitted to its frame, and zoomed (cells 10% smaller or larger, or back to
+// the size the last fit chose).
 #pragma once
 
 #include <string>
@@ -9,6 +10,11 @@
 #include "shell/canvas.h"
 
 namespace ringlace {
+
+// Fits the cells to the frame (FitBoard) and hides the markers of the old layout; the check light
+// goes back to neutral. The caller then draws the whole board.
+void FitBoardToFrame(BoardGeometry& geometry, Session& session, const Grid& grid, Canvas& measuring,
+                     const std::string& fontName);
 
 enum class ZoomStep { Out, In, Reset };
 

@@ -1,4 +1,4 @@
-#include "play/zoom.h"
+#include "play/board_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +27,20 @@ struct Zoomed {
     BoardGeometry geometry;
     RecordingCanvas canvas;
 };
+
+TEST(BoardLayoutTest, FittingSizesTheCellsAndClearsWhatTheOldLayoutShowed) {
+    Zoomed board(10);
+    board.geometry.FrameWidth = 6032;  // a board 6000 wide
+    board.session.Markers.Shape1.visible = true;
+    board.session.Markers.Shape3.visible = true;
+    board.session.Label4Light = CheckLight::Error;
+    FitBoardToFrame(board.geometry, board.session, board.grid, board.canvas, "Arial");
+    EXPECT_EQ(board.geometry.CellSize, 570);
+    EXPECT_EQ(board.geometry.BaseCellSize, 570);
+    EXPECT_FALSE(board.session.Markers.Shape1.visible);
+    EXPECT_FALSE(board.session.Markers.Shape3.visible);
+    EXPECT_EQ(board.session.Label4Light, CheckLight::Neutral);
+}
 
 TEST(ZoomTest, EachStepIsTenPercentAndResetReturnsToTheFit) {
     Zoomed board(10);
