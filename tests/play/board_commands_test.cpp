@@ -110,13 +110,6 @@ TEST(BoardCommandsTest, WhileBusyTheCommandsOnlySayWhatToDoFirst) {
     EXPECT_EQ(played.Edges()[0], 'b');
 }
 
-TEST(BoardCommandsTest, UndoClearsTheStatusLine) {
-    Played played;
-    UndoCommand(played.app, played.painter);
-    ASSERT_EQ(played.host.statuses.size(), 1u);
-    EXPECT_EQ(played.host.statuses[0], "");
-}
-
 TEST(SolutionViewTest, TheStoredBarsShowWhileHeldAndTheEntriesComeBack) {
     Played played;
     Grid& grid = played.app.grid;

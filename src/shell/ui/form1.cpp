@@ -277,9 +277,11 @@ void Form1::SyncBoardState() {
     if (!session.Timer3) timer3_->stop();
     label4_->setText(app_.settings.AutofillOn == 1 ? "A" : "");
     const QColor light = ToQColor(CheckLightColour(session.Label4Light, app_.scheme));
+    // The "A" stays readable on every light: dark on a light background, white on a dark one.
+    const QColor text = light.lightness() > 140 ? Qt::black : Qt::white;
     label4_->setStyleSheet(QString("#Label4 { background: %1; color: %2; border: 1px solid %3;"
                                    " border-radius: 3px; font-weight: bold; }")
-                               .arg(light.name(), Css(app_.scheme[6]), Css(app_.scheme[5])));
+                               .arg(light.name(), text.name(), Css(app_.scheme[5])));
 }
 
 void Form1::ShowLabels() {
