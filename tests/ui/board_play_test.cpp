@@ -229,6 +229,19 @@ private slots:
         QCOMPARE(play.Button("cmdnobars")->toolTip(), QString("Erase all bars"));
     }
 
+    void theLeftButtonDragsTheBoardAndNothingElse() {
+        Playing play;
+        const QPoint start = play.picture->pos();
+        const QPoint grip = play.NearSide(2, 2, L);
+        QTest::mousePress(play.picture, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(play.picture, grip + QPoint(30, 20));
+        QTest::mouseRelease(play.picture, Qt::LeftButton, {}, grip + QPoint(30, 20));
+        QCOMPARE(play.picture->pos(), start + QPoint(30, 20));
+        QCOMPARE(play.Sides(2, 2), std::string("...."));
+        play.board->Redraw();  // a redraw leaves the board where it was dragged
+        QCOMPARE(play.picture->pos(), start + QPoint(30, 20));
+    }
+
     void theLevelStepsOnAClick() {
         Playing play;
         QLabel* label7 = play.window.findChild<QLabel*>("Label7");
