@@ -40,6 +40,10 @@ TEST(BoardLayoutTest, FittingSizesTheCellsAndClearsWhatTheOldLayoutShowed) {
     EXPECT_FALSE(board.session.Markers.Shape1.visible);
     EXPECT_FALSE(board.session.Markers.Shape3.visible);
     EXPECT_EQ(board.session.Label4Light, CheckLight::Neutral);
+
+    board.geometry.FrameWidth = 20;  // a frame squeezed to nothing
+    FitBoardToFrame(board.geometry, board.session, board.grid, board.canvas, "Arial");
+    EXPECT_EQ(board.geometry.CellSize, 1);
 }
 
 TEST(ZoomTest, EachStepIsTenPercentAndResetReturnsToTheFit) {
