@@ -1,10 +1,20 @@
 #include "cli/console_host.h"
 
+#include <csignal>
 #include <iostream>
 
 #include "shell/msg_style.h"
 
 namespace ringlace::cli {
+
+namespace {
+
+// A signal handler can reach nothing but a flag of the process.
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void OnInterrupt(int) { interrupted = 1; }
+
+}  // namespace
 
 int ConsoleHost::MsgboxA(const std::string& text, const std::string& style) {
     std::string oneLine = text;
@@ -17,12 +27,19 @@ int ConsoleHost::MsgboxA(const std::string& text, const std::string& style) {
 // The console never asks for a file: commands take their files as arguments.
 std::string ConsoleHost::GetFileName(const FileRequest&) { return ""; }
 
-void ConsoleHost::Status(const std::string& text) {
-    if (!text.empty()) lastStatus_ = text;
-}
+void ConsoleHost::Status(const std::string&) {}
 
 void ConsoleHost::Progress(int) {}
 
-void ConsoleHost::Yield() {}
+void ConsoleHost::Yield() {
+    if (interrupted && cancelRequested_) *cancelRequested_ = true;
+}
+
+void ConsoleHost::CancelOnInterrupt(bool& cancelRequested) {
+    cancelRequested_ = &cancelRequested;
+    std::signal(SIGINT, OnInterrupt);
+}
+
+bool ConsoleHost::Interrupted() const { return interrupted != 0; }
 
 }  // namespace ringlace::cli

@@ -1,5 +1,5 @@
-// The Host of ringlace-cli: messages go to standard error, questions take their first button,
-// status texts are remembered (the solve report names the last stage).
+// The Host of ringlace-cli: messages go to standard error, questions take their first button, and
+// Ctrl+C at a yield point cancels the running work like the window's cancel button.
 #pragma once
 
 #include <string>
@@ -16,10 +16,12 @@ public:
     void Progress(int percent) override;
     void Yield() override;
 
-    const std::string& LastStatus() const { return lastStatus_; }
+    // From now on Ctrl+C sets this flag (at the next yield point) instead of ending the program.
+    void CancelOnInterrupt(bool& cancelRequested);
+    bool Interrupted() const;
 
 private:
-    std::string lastStatus_;
+    bool* cancelRequested_ = nullptr;
 };
 
 }  // namespace ringlace::cli

@@ -13,6 +13,12 @@ constexpr const char* kUsage =
     "Commands:\n"
     "  info FILE [N]   load record N (default 1) of a puzzle file and print what it holds\n"
     "                  as one line of JSON\n"
+    "  solve [--no-chains] [--register] FILE [N | FIRST-LAST | all]\n"
+    "                  solve each record (all by default) as the Autosolve button does, without\n"
+    "                  questions, and print one line of JSON per record. --no-chains stops\n"
+    "                  before the complete search; --register appends each solved puzzle to\n"
+    "                  solutionregister.txt. Ctrl+C cancels the running solve.\n"
+    "                  Exit status 0 only when every record was solved\n"
     "  --help          show this text\n"
     "  --version       show the program's version\n"
     "\n"
@@ -43,5 +49,6 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     if (command == "info") return InfoCommand(args);
+    if (command == "solve") return SolveCommand(args);
     return UsageError("unknown command \"" + command + "\"");
 }

@@ -30,7 +30,8 @@ struct Session {
     int PuzCount = 0;     // number of puzzles in it
     bool Busy = false;    // a solve or creation runs; other commands wait
     bool CancelRequested = false;
-    bool SilentSolve = false;
+    bool SilentSolve = false;  // the solver never asks whether to go on
+    std::string ClueBackup;    // the clues as the last solve started, a blank as one space
 
     BoardLabels Labels;
     int SelectedRow = 0;  // hover or keyboard selection; (0, 0) = none

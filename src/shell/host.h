@@ -38,6 +38,8 @@ public:
     virtual void Progress(int percent) = 0;
     // Lets the window repaint and take a press of the cancel button during long work.
     virtual void Yield() = 0;
+    // The busy mouse pointer during long work; a host without a pointer ignores it.
+    virtual void BusyPointer(bool /*busy*/) {}
 };
 
 }  // namespace ringlace

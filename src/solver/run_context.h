@@ -2,12 +2,16 @@
 // through, and the session whose CancelRequested flag the cancel button sets.
 #pragma once
 
+#include <string>
+
 #include "model/session.h"
 #include "shell/host.h"
 
 namespace ringlace {
 
 struct RunContext {
+    RunContext(Host& host, Session& session) : host(host), session(session) {}
+
     Host& host;
     Session& session;
 
@@ -18,6 +22,14 @@ struct RunContext {
         return session.CancelRequested;
     }
     bool Cancelled() const { return session.CancelRequested; }
+
+    // Announces a stage of the work in the status line and remembers it.
+    void Stage(const std::string& text) {
+        stage = text;
+        host.Status(text);
+    }
+
+    std::string stage;  // the last stage announced
 };
 
 }  // namespace ringlace

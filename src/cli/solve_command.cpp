@@ -1,0 +1,125 @@
+// ringlace-cli solve [--no-chains] [--register] FILE [N | FIRST-LAST | all]: what the Autosolve
+// button does, for every record, without questions.
+#include <chrono>
+#include <iostream>
+#include <optional>
+
+#include "cli/commands.h"
+#include "cli/console_host.h"
+#include "cli/json_line.h"
+#include "cli/record_range.h"
+#include "model/app_paths.h"
+#include "model/puzzle_record.h"
+#include "model/solution_letters.h"
+#include "model/text_file.h"
+#include "solver/autosolve_command.h"
+
+namespace ringlace::cli {
+
+namespace {
+
+const char* ResultName(AutoSolveEnd end) {
+    switch (end) {
+        case AutoSolveEnd::Solved: return "solved";
+        case AutoSolveEnd::Cancelled: return "cancelled";
+        case AutoSolveEnd::NoClues: return "no clues";
+        default: return "unable";
+    }
+}
+
+struct SolveArguments {
+    bool allowChains = true;
+    bool registerSolutions = false;
+    std::string file;
+    std::string range = "all";
+};
+
+std::optional<SolveArguments> ParseArguments(const Arguments& args, std::string& error) {
+    SolveArguments parsed;
+    std::vector<std::string> positional;
+    for (const std::string& arg : args) {
+        if (arg == "--no-chains") parsed.allowChains = false;
+        else if (arg == "--register") parsed.registerSolutions = true;
+        else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            error = "unknown option \"" + arg + "\"";
+            return std::nullopt;
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (positional.empty() || positional.size() > 2) {
+        error = "solve takes FILE and an optional N, FIRST-LAST or all";
+        return std::nullopt;
+    }
+    parsed.file = positional[0];
+    if (positional.size() == 2) parsed.range = positional[1];
+    return parsed;
+}
+
+void PrintLoadFailure(int puzzle) {
+    std::cout << JsonLine()
+                     .Add("puzzle", puzzle)
+                     .Add("rows", 0)
+                     .Add("cols", 0)
+                     .Add("result", "load failed")
+                     .Add("stage", "")
+                     .Add("ms", 0.0)
+                     .Add("not_unique", false)
+                     .Add("solution", "")
+                     .AddNull("matches_stored")
+                     .Text()
+              << std::endl;
+}
+
+}  // namespace
+
+int SolveCommand(const Arguments& args) {
+    std::string error;
+    const std::optional<SolveArguments> parsed = ParseArguments(args, error);
+    if (!parsed) return UsageError(error);
+    const int count = CountLines(parsed->file);
+    const std::optional<RecordRange> range = ParseRecordRange(parsed->range, count);
+    if (!range) return UsageError("\"" + parsed->range + "\" is not N, FIRST-LAST or all");
+
+    ConsoleHost host;
+    App app(host);
+    app.paths = LocateFoldersFromEnvironment(ExecutableFolder());
+    app.settings.SolutionRegister = parsed->registerSolutions ? 1 : 0;
+    host.CancelOnInterrupt(app.session.CancelRequested);
+    AutoSolveOptions options;
+    options.silent = true;
+    options.allowChains = parsed->allowChains;
+
+    bool allSolved = true;
+    for (int puzzle = range->first; puzzle <= range->last; ++puzzle) {
+        app.session.PuzCount = count;
+        if (LoadPuzzle(app.grid, app.session, parsed->file, puzzle) != 0) {
+            PrintLoadFailure(puzzle);
+            allSolved = false;
+            continue;
+        }
+        const std::string stored = app.grid.SolutionCode;
+        const auto start = std::chrono::steady_clock::now();
+        const AutoSolveOutcome outcome = TimedAutoSolve(app, options);
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        const bool solved = outcome.end == AutoSolveEnd::Solved;
+        const std::string solution = solved ? SolutionLetters(app.grid) : "";
+        JsonLine line;
+        line.Add("puzzle", puzzle)
+            .Add("rows", app.grid.Rows)
+            .Add("cols", app.grid.Cols)
+            .Add("result", ResultName(outcome.end))
+            .Add("stage", outcome.stage)
+            .Add("ms", ms)
+            .Add("not_unique", outcome.notUnique)
+            .Add("solution", solution);
+        if (stored.empty()) line.AddNull("matches_stored");
+        else line.Add("matches_stored", solved && solution == stored);
+        std::cout << line.Text() << std::endl;
+        allSolved = allSolved && solved;
+        if (outcome.end == AutoSolveEnd::Cancelled || host.Interrupted()) break;
+    }
+    return allSolved ? kExitOk : kExitFailed;
+}
+
+}  // namespace ringlace::cli

@@ -1,0 +1,67 @@
+#include <vector>
+
+#include "model/text.h"
+#include "solver/colour_engine.h"
+#include "solver/colouring.h"
+#include "solver/solver_driver.h"
+#include "solver/trial_stages.h"
+#include "solver/verification.h"
+
+namespace ringlace {
+
+namespace {
+
+constexpr int kDepthLimit = 3198;
+
+struct Decision {
+    int row = 0;
+    int col = 0;
+    bool bothTried = false;  // Yellow was tried first; Pink is being tried now
+    GridSnapshot before;
+};
+
+bool AskToContinue(RunContext& run) {
+    return run.host.MsgboxA("Could not solve in 5 tries" + std::string(kCrLf) +
+                                "Do you wish to continue with more tries?",
+                            "vbyesno+vbquestion") == kMsgYes;
+}
+
+}  // namespace
+
+// The depth is the number of decisions on the stack, so the search stays complete: each level
+// colours at least one more cell, and a grid has fewer cells than the depth limit.
+int ChainSearch(Grid& grid, RunContext& run) {
+    std::vector<Decision> stack;
+    int tries = 0;
+    for (;;) {
+        ++tries;
+        if (run.Cancelled()) return kSolveCancelled;
+        if (tries > grid.NumCells && !run.session.SilentSolve) {
+            if (!AskToContinue(run)) return kSolveStuck;
+            tries = 0;
+        }
+        if (run.Yield()) return kSolveCancelled;
+        const std::vector<TrialCell> open = ColourTrialList(grid, 0);
+        if (open.empty()) return kSolveStuck;
+        if (static_cast<int>(stack.size()) + 1 > kDepthLimit) return kSolveStuck;
+        stack.push_back({open.front().row, open.front().col, false, SaveGridState(grid)});
+        std::int32_t colour = Yellow;
+        for (;;) {
+            ShowProgress(grid, run.host);
+            SetCellColour(grid, stack.back().row, stack.back().col, colour);
+            ColourEngine(grid);
+            const Verification result = VerifyPuzzle(grid);
+            if (result.code == kSolveFinished) return kSolveFinished;
+            if (result.code == kVerifyOpen) break;
+            while (stack.back().bothTried) {
+                stack.pop_back();
+                if (stack.empty()) return kSolveStuck;
+            }
+            RestoreGridState(grid, stack.back().before);
+            stack.back().bothTried = true;
+            colour = Pink;
+        }
+    }
+}
+
+}  // namespace ringlace

@@ -1,0 +1,98 @@
+#include "solver/colouring.h"
+
+#include <algorithm>
+
+#include "solver/checks.h"
+
+namespace ringlace {
+
+namespace {
+
+constexpr int kDr[] = {0, 0, -1, 0, 1};
+constexpr int kDc[] = {0, -1, 0, 1, 0};
+
+}  // namespace
+
+std::int32_t OppositeColour(std::int32_t colour) {
+    if (colour == Yellow) return Pink;
+    if (colour == Pink) return Yellow;
+    return 0;
+}
+
+void SetCellColour(Grid& grid, int r, int c, std::int32_t colour) {
+    if (colour == Yellow && (r == 0 || r > grid.Rows || c == 0 || c > grid.Cols)) return;
+    grid.CellColour[r][c] = colour;
+}
+
+int ColourConflicts(const Grid& grid, int r, int c, std::int32_t colour) {
+    for (int side = L; side <= B; ++side) {
+        const std::int32_t neighbour = grid.CellColour[r + kDr[side]][c + kDc[side]];
+        const EdgeState edge = grid.CellEdge[r][c][side];
+        if (edge == Bar && neighbour == colour) return 1;
+        if (edge == XMark && neighbour != 0 && neighbour == OppositeColour(colour)) return 1;
+    }
+    return 0;
+}
+
+int NeighbourColourScore(const Grid& grid, int r, int c) {
+    int yellow = 0;
+    int pink = 0;
+    for (int side = L; side <= B; ++side) {
+        const std::int32_t neighbour = grid.CellColour[r + kDr[side]][c + kDc[side]];
+        yellow += neighbour == Yellow;
+        pink += neighbour == Pink;
+    }
+    return yellow + pink + (yellow >= 1 && pink >= 1 ? 1 : 0);
+}
+
+std::string ColourSignature(const Grid& grid) {
+    std::string signature;
+    signature.reserve(static_cast<std::size_t>(grid.NumCells));
+    for (int r = 1; r <= grid.Rows; ++r) {
+        for (int c = 1; c <= grid.Cols; ++c) {
+            const std::int32_t colour = grid.CellColour[r][c];
+            signature += colour == Yellow ? 'Y' : colour == Pink ? 'P' : '0';
+        }
+    }
+    return signature;
+}
+
+GridSnapshot SaveGridState(const Grid& grid) {
+    GridSnapshot snapshot;
+    snapshot.sides.reserve(static_cast<std::size_t>(4 * grid.NumCells));
+    snapshot.colours.reserve(static_cast<std::size_t>(grid.NumCells));
+    for (int r = 1; r <= grid.Rows; ++r) {
+        for (int c = 1; c <= grid.Cols; ++c) {
+            for (int side = L; side <= B; ++side) snapshot.sides.push_back(grid.CellEdge[r][c][side]);
+            snapshot.colours.push_back(grid.CellColour[r][c]);
+        }
+    }
+    return snapshot;
+}
+
+void RestoreGridState(Grid& grid, const GridSnapshot& snapshot) {
+    std::size_t side = 0;
+    std::size_t cell = 0;
+    for (int r = 1; r <= grid.Rows; ++r) {
+        for (int c = 1; c <= grid.Cols; ++c) {
+            for (int s = L; s <= B; ++s) grid.SetEdge(r, c, s, snapshot.sides[side++]);
+            grid.CellColour[r][c] = snapshot.colours[cell++];
+        }
+    }
+}
+
+std::vector<TrialCell> ColourTrialList(const Grid& grid, int minScore) {
+    std::vector<TrialCell> list;
+    for (int r = 1; r <= grid.Rows; ++r) {
+        for (int c = 1; c <= grid.Cols; ++c) {
+            if (grid.CellColour[r][c] != 0) continue;
+            const int score = grid.CountBars(r, c) + CountXSides(grid, r, c) + NeighbourColourScore(grid, r, c);
+            if (score < minScore) continue;
+            list.push_back({(9 - score) * 10000 + r * 100 + c, r, c});
+        }
+    }
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+}  // namespace ringlace

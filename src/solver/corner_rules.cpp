@@ -1,0 +1,188 @@
+#include "solver/corner_rules.h"
+
+#include "solver/colour_engine.h"
+
+namespace ringlace {
+
+namespace {
+
+// One corner dot of a cell: where the dot is, the cell's two sides that meet there, and the two
+// edges that leave the dot away from the cell (as sides of the diagonal neighbour cell).
+struct Dot {
+    int dr, dc;              // the dot is the top-left corner of cell (r + dr, c + dc)
+    int side1, side2;        // the cell's sides at the dot
+    int nr, nc;              // the diagonal neighbour cell, relative to the cell
+    int outer1, outer2;      // its sides that leave the dot
+    int away1, away2;        // the cell's sides away from the dot
+};
+
+constexpr Dot kTopLeft{0, 0, L, T, -1, -1, R, B, R, B};
+constexpr Dot kTopRight{0, 1, T, R, -1, 1, L, B, B, L};
+constexpr Dot kBottomRight{1, 1, R, B, 1, 1, L, T, L, T};
+constexpr Dot kBottomLeft{1, 0, B, L, 1, -1, R, T, T, R};
+// Clockwise from the top-right dot, as the later blocks try them; the opposite dot is two on.
+constexpr Dot kFromTopRight[] = {kTopRight, kBottomRight, kBottomLeft, kTopLeft};
+constexpr Dot kFromTopLeft[] = {kTopLeft, kTopRight, kBottomRight, kBottomLeft};
+
+// A side of the cell with the two dots at its ends, and the sides beside and opposite it.
+struct Facing {
+    int side;
+    Dot end1, end2;
+    int beside1, beside2, opposite;
+};
+constexpr Facing kFacings[] = {{T, kTopLeft, kTopRight, L, R, B},
+                               {R, kTopRight, kBottomRight, T, B, L},
+                               {B, kBottomRight, kBottomLeft, R, L, T},
+                               {L, kBottomLeft, kTopLeft, B, T, R}};
+
+class CornerBlocks {
+public:
+    explicit CornerBlocks(Grid& grid) : g_(grid) {}
+
+    void Run() {
+        Sweep(2, &CornerBlocks::TwoBesideBarredDots);
+        Sweep(3, &CornerBlocks::ThreeAtBarredDots);
+        Sweep(1, &CornerBlocks::OneBesideFullDot);
+        Sweep(3, &CornerBlocks::ThreeAtClosedDot);
+        Sweep(2, &CornerBlocks::TwoAtClosedDot);
+        Sweep(1, &CornerBlocks::OneAtClosedDot);
+        ThreesAlongBorders();
+    }
+
+private:
+    using Block = void (CornerBlocks::*)(int r, int c);
+
+    void Sweep(ClueValue clue, Block block) {
+        for (int r = 1; r <= g_.Rows; ++r)
+            for (int c = 1; c <= g_.Cols; ++c)
+                if (g_.Clue[g_.CellNum[r][c]] == clue) (this->*block)(r, c);
+    }
+
+    EdgeState Side(int r, int c, int side) const { return g_.CellEdge[r][c][side]; }
+    bool Barred(int r, int c, const Dot& dot) const { return NodeBarsAt(g_, r + dot.dr, c + dot.dc) > 0; }
+    bool OuterClosed(int r, int c, const Dot& dot) const {
+        return Side(r + dot.nr, c + dot.nc, dot.outer1) == XMark && Side(r + dot.nr, c + dot.nc, dot.outer2) == XMark;
+    }
+    void Set(int r, int c, int side, EdgeState value) { g_.SetEdge(r, c, side, value); }
+
+    // A "2" open on three sides, X on the fourth, with bars arriving at both dots of the side
+    // facing the X: a bar there would give a dot three, so the loop takes the two sides beside it.
+    void TwoBesideBarredDots(int r, int c) {
+        for (const Facing& f : kFacings) {
+            if (Side(r, c, f.side) == Free && Side(r, c, f.beside1) == Free && Side(r, c, f.beside2) == Free &&
+                Side(r, c, f.opposite) == XMark && Barred(r, c, f.end1) && Barred(r, c, f.end2)) {
+                Set(r, c, f.side, XMark);
+                Set(r, c, f.beside1, Bar);
+                Set(r, c, f.beside2, Bar);
+            }
+        }
+    }
+
+    // An untouched "3" with bars arriving at its corners from outside.
+    void ThreeAtBarredDots(int r, int c) {
+        for (int side = L; side <= B; ++side)
+            if (Side(r, c, side) != Free) return;
+        // Both dots of one side: the loop runs along the other three.
+        constexpr Facing kOrder[] = {kFacings[0], kFacings[2], kFacings[1], kFacings[3]};
+        for (const Facing& f : kOrder) {
+            if (Barred(r, c, f.end1) && Barred(r, c, f.end2)) {
+                for (int side = L; side <= B; ++side)
+                    if (side != f.side) Set(r, c, side, Bar);
+                return;
+            }
+        }
+        // One dot: the two sides away from it are Bars, and the dot is full once the cell
+        // takes one of its sides there, so a lone outer bar shuts the other outer edge.
+        for (const Dot& dot : kFromTopLeft) {
+            if (!Barred(r, c, dot)) continue;
+            Set(r, c, dot.away1, Bar);
+            Set(r, c, dot.away2, Bar);
+            const int nr = r + dot.nr;
+            const int nc = c + dot.nc;
+            if (Side(nr, nc, dot.outer2) == Bar) Set(nr, nc, dot.outer1, XMark);
+            else if (Side(nr, nc, dot.outer1) == Bar) Set(nr, nc, dot.outer2, XMark);
+            return;
+        }
+    }
+
+    // A "1" not yet barred: a free side ending at a dot that is already full is X.
+    void OneBesideFullDot(int r, int c) {
+        if (g_.CountBars(r, c) == 1) return;
+        for (const Facing& f : {kFacings[0], kFacings[1], kFacings[2], kFacings[3]}) {
+            if (Side(r, c, f.side) != Free) continue;
+            if (NodeBarsAt(g_, r + f.end1.dr, c + f.end1.dc) >= 2 || NodeBarsAt(g_, r + f.end2.dr, c + f.end2.dc) >= 2) {
+                Set(r, c, f.side, XMark);
+                return;
+            }
+        }
+    }
+
+    // A "3" at a dot whose outer edges are both X: the loop turns through the dot on the cell.
+    void ThreeAtClosedDot(int r, int c) {
+        for (const Dot& dot : kFromTopRight) {
+            if (Side(r, c, dot.side1) != Free && Side(r, c, dot.side2) != Free) return;
+            if (OuterClosed(r, c, dot)) {
+                Set(r, c, dot.side1, Bar);
+                Set(r, c, dot.side2, Bar);
+                return;
+            }
+        }
+    }
+
+    // A "2" with a closed dot and an X at the opposite dot: the loop turns at the closed dot.
+    void TwoAtClosedDot(int r, int c) {
+        for (int k = 0; k < 4; ++k) {
+            const Dot& dot = kFromTopRight[k];
+            const Dot& opposite = kFromTopRight[(k + 2) % 4];
+            const bool oppositeCrossed = Side(r, c, opposite.side1) == XMark || Side(r, c, opposite.side2) == XMark;
+            if (!oppositeCrossed || !OuterClosed(r, c, dot)) continue;
+            Set(r, c, dot.side1, Bar);
+            Set(r, c, dot.side2, Bar);
+            Set(r, c, opposite.side1, XMark);
+            Set(r, c, opposite.side2, XMark);
+            return;
+        }
+    }
+
+    // A "1" without a bar at a closed dot: neither side there can carry its one bar.
+    void OneAtClosedDot(int r, int c) {
+        if (g_.CountBars(r, c) != 0) return;
+        for (const Dot& dot : kFromTopRight) {
+            if (!OuterClosed(r, c, dot)) continue;
+            Set(r, c, dot.side1, XMark);
+            Set(r, c, dot.side2, XMark);
+            if (Side(r, c, dot.away2) == XMark) Set(r, c, dot.away1, Bar);
+            if (Side(r, c, dot.away1) == XMark) Set(r, c, dot.away2, Bar);
+            return;
+        }
+    }
+
+    // A bare "3" on the border next to an X on the border: the loop turns at that dot.
+    void ThreeAlongBorder(int r, int c, int border, int r1, int c1, int side1, int r2, int c2, int side2) {
+        if (g_.Clue[g_.CellNum[r][c]] != 3 || g_.CountBars(r, c) != 0) return;
+        if (Side(r1, c1, border) == XMark) {
+            Set(r, c, side1, Bar);
+            Set(r, c, border, Bar);
+        } else if (Side(r2, c2, border) == XMark) {
+            Set(r, c, side2, Bar);
+            Set(r, c, border, Bar);
+        }
+    }
+
+    void ThreesAlongBorders() {
+        const int rows = g_.Rows;
+        const int cols = g_.Cols;
+        for (int c = 1; c <= cols; ++c) ThreeAlongBorder(rows, c, B, rows, c + 1, R, rows, c - 1, L);
+        for (int c = 1; c <= cols; ++c) ThreeAlongBorder(1, c, T, 1, c + 1, R, 1, c - 1, L);
+        for (int r = 1; r <= rows; ++r) ThreeAlongBorder(r, 1, L, r + 1, 1, B, r - 1, 1, T);
+        for (int r = 1; r <= rows; ++r) ThreeAlongBorder(r, cols, R, r + 1, cols, B, r - 1, cols, T);
+    }
+
+    Grid& g_;
+};
+
+}  // namespace
+
+void CornerRules(Grid& grid) { CornerBlocks(grid).Run(); }
+
+}  // namespace ringlace

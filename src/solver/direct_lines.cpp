@@ -1,0 +1,228 @@
+#include "solver/direct_lines.h"
+
+#include "solver/checks.h"
+
+namespace ringlace {
+
+namespace {
+
+bool IsOne(const Grid& grid, int r, int c) { return grid.Clue[grid.CellNum[r][c]] == 1; }
+
+// Sets the side X when it is still Free.
+void CrossIfFree(Grid& grid, int r, int c, int side) {
+    if (grid.CellEdge[r][c][side] == Free) grid.SetEdge(r, c, side, XMark);
+}
+
+struct NodeCounts {
+    int free = 0;
+    int bars = 0;
+    int crosses = 0;
+};
+
+NodeCounts CountAtNode(const Grid& grid, int i, int j) {
+    return {NodeFreeCount(grid, i, j), NodeBarCount(grid, i, j), NodeXCount(grid, i, j)};
+}
+
+void ApplyNodeRules(Grid& grid, int i, int j) {
+    NodeCounts n = CountAtNode(grid, i, j);
+    // Every rule sets the dot's Free edges: with none left there is nothing to do.
+    if (n.free == 0) return;
+    const auto fill = [&](bool applies, EdgeState value) {
+        if (!applies) return;
+        SetFreeAtNode(grid, i, j, value);
+        n = CountAtNode(grid, i, j);
+    };
+    fill(n.free == 1 && n.bars == 1, Bar);
+    fill(n.crosses == 3, XMark);
+    fill(n.free == 1 && n.crosses == 1, XMark);
+    fill(n.bars == 2, XMark);
+    // A border dot with two Xs has one edge left inside the grid: a lone bar would end there.
+    fill(n.crosses == 2 && j == 1, XMark);
+    fill(n.crosses == 2 && j == grid.Cols + 1, XMark);
+    fill(n.crosses == 2 && i == 1, XMark);
+    fill(n.crosses == 2 && i == grid.Rows + 1, XMark);
+}
+
+// Two "1" cells side by side cannot share their edge when an edge continuing it is X.
+void PairRules(Grid& grid) {
+    const int rows = grid.Rows;
+    const int cols = grid.Cols;
+    auto& e = grid.CellEdge;
+    for (int r = 1; r <= rows - 1; ++r)
+        for (int c = 1; c <= cols - 1; ++c)
+            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c + 1][B] == XMark) CrossIfFree(grid, r, c, B);
+    for (int r = 1; r <= rows - 1; ++r)
+        for (int c = 2; c <= cols; ++c)
+            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c - 1][B] == XMark) CrossIfFree(grid, r, c, B);
+    for (int r = 2; r <= rows; ++r)
+        for (int c = 1; c <= cols - 1; ++c)
+            if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r - 1][c][R] == XMark) CrossIfFree(grid, r, c, R);
+    for (int r = 1; r <= rows - 1; ++r)
+        for (int c = 1; c <= cols - 1; ++c)
+            if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r + 1][c][R] == XMark) CrossIfFree(grid, r, c, R);
+}
+
+// The same reasoning at the border, where one edge of the corner dot leaves the grid.
+void BorderRules(Grid& grid) {
+    const int rows = grid.Rows;
+    const int cols = grid.Cols;
+    auto& e = grid.CellEdge;
+    for (int c = 1; c <= cols - 1; ++c)
+        if (IsOne(grid, 1, c) && e[1][c + 1][T] == XMark) CrossIfFree(grid, 1, c, R);
+    for (int c = 2; c <= cols; ++c)
+        if (IsOne(grid, 1, c) && e[1][c - 1][T] == XMark) CrossIfFree(grid, 1, c, L);
+    for (int r = 2; r <= rows; ++r)
+        if (IsOne(grid, r, 1) && e[r - 1][1][L] == XMark) CrossIfFree(grid, r, 1, T);
+    for (int r = 1; r <= rows - 1; ++r)
+        if (IsOne(grid, r, 1) && e[r + 1][1][L] == XMark) CrossIfFree(grid, r, 1, B);
+    for (int r = 2; r <= rows; ++r)
+        if (IsOne(grid, r, cols) && e[r - 1][cols][R] == XMark) CrossIfFree(grid, r, cols, T);
+    for (int r = 1; r <= rows - 1; ++r)
+        if (IsOne(grid, r, cols) && e[r + 1][cols][R] == XMark) CrossIfFree(grid, r, cols, B);
+    for (int c = 1; c <= cols - 1; ++c)
+        if (IsOne(grid, rows, c) && e[rows][c + 1][B] == XMark) CrossIfFree(grid, rows, c, R);
+    for (int c = 2; c <= cols; ++c)
+        if (IsOne(grid, rows, c) && e[rows][c - 1][B] == XMark) CrossIfFree(grid, rows, c, L);
+}
+
+// Two "1" cells touching at a corner: a bar of one at the shared dot means the other's bar is
+// there too, so its two far sides are X.
+void DiagonalRules(Grid& grid) {
+    const int rows = grid.Rows;
+    const int cols = grid.Cols;
+    auto& e = grid.CellEdge;
+    for (int r = 1; r <= rows - 1; ++r) {
+        for (int c = 1; c <= cols - 1; ++c) {
+            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c + 1) && (e[r][c][B] == Bar || e[r][c][R] == Bar)) {
+                CrossIfFree(grid, r + 1, c + 1, R);
+                CrossIfFree(grid, r + 1, c + 1, B);
+            }
+        }
+    }
+    for (int r = 1; r <= rows - 1; ++r) {
+        for (int c = 1; c <= cols - 1; ++c) {
+            if (IsOne(grid, r, c + 1) && IsOne(grid, r + 1, c) &&
+                (e[r][c + 1][L] == Bar || e[r][c + 1][B] == Bar)) {
+                CrossIfFree(grid, r + 1, c, L);
+                CrossIfFree(grid, r + 1, c, B);
+            }
+        }
+    }
+    for (int r = 1; r <= rows - 1; ++r) {
+        for (int c = 1; c <= cols - 1; ++c) {
+            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c + 1) &&
+                (e[r + 1][c + 1][L] == Bar || e[r + 1][c + 1][T] == Bar)) {
+                CrossIfFree(grid, r, c, L);
+                CrossIfFree(grid, r, c, T);
+            }
+        }
+    }
+    for (int r = 1; r <= rows - 1; ++r) {
+        for (int c = 1; c <= cols - 1; ++c) {
+            if (IsOne(grid, r, c + 1) && IsOne(grid, r + 1, c) && (e[r + 1][c][T] == Bar || e[r + 1][c][R] == Bar)) {
+                CrossIfFree(grid, r, c + 1, T);
+                CrossIfFree(grid, r, c + 1, R);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void RefreshNode(Grid& grid, int i, int j) {
+    auto& links = grid.NodeLink[i][j];
+    links[L] = grid.CellEdge[i][j - 1][T];
+    links[T] = grid.CellEdge[i - 1][j - 1][R];
+    links[R] = grid.CellEdge[i][j][T];
+    links[B] = grid.CellEdge[i][j][L];
+}
+
+void BuildNodeLinks(Grid& grid) {
+    for (int i = 0; i <= grid.Rows + 1; ++i)
+        for (int j = 0; j <= grid.Cols + 1; ++j)
+            for (int dir = L; dir <= B; ++dir) grid.NodeLink[i][j][dir] = Outside;
+    grid.CellEdge[grid.Rows + 1][grid.Cols + 1][L] = Outside;
+    grid.CellEdge[grid.Rows + 1][grid.Cols + 1][T] = Outside;
+    for (int i = 1; i <= grid.Rows + 1; ++i)
+        for (int j = 1; j <= grid.Cols + 1; ++j) RefreshNode(grid, i, j);
+}
+
+void SetNodeEdge(Grid& grid, int i, int j, int dir, EdgeState value) {
+    const NodeEdgeName& ref = grid.NodeEdgeRef[i][j][dir];
+    grid.SetEdge(i + ref.rowOffset, j + ref.colOffset, ref.side, value);
+    RefreshNode(grid, i, j);
+}
+
+void SetFreeAtNode(Grid& grid, int i, int j, EdgeState value) {
+    for (int round = 0; round < 4; ++round) {
+        int last = 0;
+        for (int dir = L; dir <= B; ++dir)
+            if (grid.NodeLink[i][j][dir] == Free) last = dir;
+        if (last == 0) return;
+        SetNodeEdge(grid, i, j, last, value);
+    }
+}
+
+void NodeAndOnePass(Grid& grid) {
+    BuildNodeLinks(grid);
+    for (int i = 0; i <= grid.Rows + 1; ++i)
+        for (int j = 0; j <= grid.Cols + 1; ++j) ApplyNodeRules(grid, i, j);
+    PairRules(grid);
+    BorderRules(grid);
+    DiagonalRules(grid);
+}
+
+void CellPass(Grid& grid) {
+    BuildNodeLinks(grid);
+    for (int r = 1; r <= grid.Rows; ++r) {
+        for (int c = 1; c <= grid.Cols; ++c) {
+            const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
+            const int bars = grid.CountBars(r, c);
+            EdgeState value = Free;
+            if (clue == kNoClue) {
+                if (bars != 3) continue;
+                value = XMark;  // a blank cell cannot be boxed
+            } else {
+                const int free = CountFreeSides(grid, r, c);
+                if (free == 0) continue;
+                if (clue == bars) {
+                    value = XMark;
+                } else if (clue == free + bars) {
+                    value = Bar;
+                } else {
+                    if (NodeXCount(grid, r, c) == 2 && NodeBarCount(grid, r, c) == 1 && NodeFreeCount(grid, r, c) == 1) {
+                        for (int dir = L; dir <= B; ++dir) {
+                            if (grid.NodeLink[r][c][dir] == Free) {
+                                SetNodeEdge(grid, r, c, dir, Bar);
+                                break;
+                            }
+                        }
+                    }
+                    continue;
+                }
+            }
+            for (int side = L; side <= B; ++side)
+                if (grid.CellEdge[r][c][side] == Free) grid.SetEdge(r, c, side, value);
+        }
+    }
+}
+
+void RunLocalPasses(Grid& grid) {
+    do {
+        grid.EdgeSetCount = 0;
+        NodeAndOnePass(grid);
+        CellPass(grid);
+    } while (grid.EdgeSetCount != 0);
+}
+
+int SolveDirectLines(Grid& grid) {
+    int sum = 0;
+    for (int k = 1; k <= grid.NumCells; ++k) sum += grid.ClueNumber(k);
+    if (sum == 0) return -1;
+    BuildNodeLinks(grid);
+    ApplyStartRules(grid);
+    RunLocalPasses(grid);
+    return 0;
+}
+
+}  // namespace ringlace

@@ -1,0 +1,29 @@
+// The local deduction rules, the first stage of the solver ("Solving direct lines ..."): start
+// rules on clue patterns, applied once to an empty grid, then a dot pass and a cell pass repeated
+// until a whole cycle of both decides nothing. Every edge is written through SetEdge.
+#pragma once
+
+#include "model/grid.h"
+
+namespace ringlace {
+
+// -1 when the clues add up to 0 (nothing is written); otherwise rebuilds the dot links, applies
+// the start rules, runs the local passes to their fixed point and returns 0.
+int SolveDirectLines(Grid& grid);
+
+// NodeLink rebuilt from the cell sides; directions that leave the grid read Outside (or what the
+// frame cells hold).
+void BuildNodeLinks(Grid& grid);
+void ApplyStartRules(Grid& grid);
+void RunLocalPasses(Grid& grid);
+void NodeAndOnePass(Grid& grid);
+void CellPass(Grid& grid);
+
+// Every Free edge at dot (i, j) becomes value, the last direction first.
+void SetFreeAtNode(Grid& grid, int i, int j, EdgeState value);
+// The edge leaving dot (i, j) in direction dir becomes value.
+void SetNodeEdge(Grid& grid, int i, int j, int dir, EdgeState value);
+// Copies the four cell sides meeting at dot (i, j) into its NodeLink entries.
+void RefreshNode(Grid& grid, int i, int j);
+
+}  // namespace ringlace

@@ -1,0 +1,163 @@
+// The start rules: edges that clue patterns alone decide, applied once to a grid whose edges are
+// all Free. They write without looking at what an edge holds, except where a rule says so.
+#include "solver/direct_lines.h"
+
+namespace ringlace {
+
+namespace {
+
+class StartRules {
+public:
+    explicit StartRules(Grid& grid) : g_(grid), rows_(grid.Rows), cols_(grid.Cols) {}
+
+    void Apply() {
+        ZeroRule();
+        CornerOneRule();
+        CornerTwoRule();
+        AdjacentThrees();
+        DiagonalThrees();
+        CornerThrees();
+        ZeroThreeDiagonals();
+        DiagonalThrees();
+        AntiDiagonalThrees();
+        ThreeTwoThreeDiagonals();
+    }
+
+private:
+    bool Is(int r, int c, int clue) const { return g_.Clue[g_.CellNum[r][c]] == clue; }
+    void Set(int r, int c, int side, EdgeState value) { g_.SetEdge(r, c, side, value); }
+
+    void ZeroRule() {
+        for (int r = 1; r <= rows_; ++r)
+            for (int c = 1; c <= cols_; ++c)
+                if (Is(r, c, 0))
+                    for (int side : {L, T, R, B}) Set(r, c, side, XMark);
+    }
+
+    void CornerOneRule() {
+        if (Is(1, 1, 1)) Set(1, 1, T, XMark), Set(1, 1, L, XMark);
+        if (Is(1, cols_, 1)) Set(1, cols_, T, XMark), Set(1, cols_, R, XMark);
+        if (Is(rows_, 1, 1)) Set(rows_, 1, L, XMark), Set(rows_, 1, B, XMark);
+        if (Is(rows_, cols_, 1)) Set(rows_, cols_, R, XMark), Set(rows_, cols_, B, XMark);
+    }
+
+    // A "2" in a corner: the loop leaves the corner along both neighbouring border cells.
+    void CornerTwoRule() {
+        if (Is(1, 1, 2)) Set(1, 2, T, Bar), Set(2, 1, L, Bar);
+        if (Is(1, cols_, 2)) Set(1, cols_ - 1, T, Bar), Set(2, cols_, R, Bar);
+        if (Is(rows_, 1, 2)) Set(rows_ - 1, 1, L, Bar), Set(rows_, 2, B, Bar);
+        if (Is(rows_, cols_, 2)) Set(rows_ - 1, cols_, R, Bar), Set(rows_, cols_ - 1, B, Bar);
+    }
+
+    // Two "3" cells side by side: their three parallel sides are Bars, and the shared edge's
+    // continuations are X (landing in the frame at the border, where they decide nothing).
+    void AdjacentThrees() {
+        for (int r = 1; r <= rows_; ++r) {
+            for (int c = 1; c <= cols_ - 1; ++c) {
+                if (!Is(r, c, 3) || !Is(r, c + 1, 3)) continue;
+                Set(r, c, L, Bar);
+                Set(r, c, R, Bar);
+                Set(r, c + 1, R, Bar);
+                Set(r - 1, c, R, XMark);
+                Set(r + 1, c, R, XMark);
+            }
+        }
+        for (int r = 1; r <= rows_ - 1; ++r) {
+            for (int c = 1; c <= cols_; ++c) {
+                if (!Is(r, c, 3) || !Is(r + 1, c, 3)) continue;
+                Set(r, c, T, Bar);
+                Set(r, c, B, Bar);
+                Set(r + 1, c, B, Bar);
+                Set(r, c - 1, B, XMark);
+                Set(r, c + 1, B, XMark);
+            }
+        }
+    }
+
+    // "3" cells on a falling diagonal: their outer corners are Bars.
+    void DiagonalThrees() {
+        for (int r = 1; r <= rows_ - 1; ++r) {
+            for (int c = 1; c <= cols_ - 1; ++c) {
+                if (!Is(r, c, 3) || !Is(r + 1, c + 1, 3)) continue;
+                Set(r, c, T, Bar);
+                Set(r, c, L, Bar);
+                Set(r + 1, c + 1, R, Bar);
+                Set(r + 1, c + 1, B, Bar);
+            }
+        }
+    }
+
+    void CornerThrees() {
+        if (Is(1, 1, 3)) Set(1, 1, T, Bar), Set(1, 1, L, Bar);
+        if (Is(1, cols_, 3)) Set(1, cols_, T, Bar), Set(1, cols_, R, Bar);
+        if (Is(rows_, 1, 3)) Set(rows_, 1, L, Bar), Set(rows_, 1, B, Bar);
+        if (Is(rows_, cols_, 3)) Set(rows_, cols_, R, Bar), Set(rows_, cols_, B, Bar);
+    }
+
+    // A "0" diagonal to a "3": the loop turns around the "3" at the corner away from the "0".
+    void ZeroThreeDiagonals() {
+        for (int r = 1; r <= rows_ - 1; ++r)
+            for (int c = 1; c <= cols_ - 1; ++c)
+                if (Is(r, c, 0) && Is(r + 1, c + 1, 3) && g_.CellEdge[r + 1][c + 1][T] != Bar)
+                    Set(r + 1, c + 1, T, Bar), Set(r + 1, c + 1, L, Bar);
+        for (int r = 1; r <= rows_ - 1; ++r)
+            for (int c = 1; c <= cols_ - 1; ++c)
+                if (Is(r, c + 1, 0) && Is(r + 1, c, 3) && g_.CellEdge[r + 1][c][T] != Bar)
+                    Set(r + 1, c, T, Bar), Set(r + 1, c, R, Bar);
+        for (int r = 1; r <= rows_ - 1; ++r)
+            for (int c = 1; c <= cols_ - 1; ++c)
+                if (Is(r, c, 3) && Is(r + 1, c + 1, 0) && g_.CellEdge[r][c][R] != Bar)
+                    Set(r, c, R, Bar), Set(r, c, B, Bar);
+        for (int r = 1; r <= rows_ - 1; ++r)
+            for (int c = 1; c <= cols_ - 1; ++c)
+                if (Is(r, c + 1, 3) && Is(r + 1, c, 0) && g_.CellEdge[r][c + 1][L] != Bar)
+                    Set(r, c + 1, L, Bar), Set(r, c + 1, B, Bar);
+    }
+
+    // "3" cells on a rising diagonal.
+    void AntiDiagonalThrees() {
+        for (int r = 1; r <= rows_ - 1; ++r) {
+            for (int c = 2; c <= cols_; ++c) {
+                if (!Is(r, c, 3) || !Is(r + 1, c - 1, 3)) continue;
+                Set(r, c, T, Bar);
+                Set(r, c, R, Bar);
+                Set(r + 1, c - 1, L, Bar);
+                Set(r + 1, c - 1, B, Bar);
+            }
+        }
+    }
+
+    // "3", "2", "3" on a diagonal: the outer corners of both "3" cells are Bars.
+    void ThreeTwoThreeDiagonals() {
+        for (int r = 1; r <= rows_ - 2; ++r) {
+            for (int c = 1; c <= cols_ - 2; ++c) {
+                if (Is(r, c, 3) && Is(r + 2, c + 2, 3) && Is(r + 1, c + 1, 2)) {
+                    Set(r, c, T, Bar);
+                    Set(r, c, L, Bar);
+                    Set(r + 2, c + 2, R, Bar);
+                    Set(r + 2, c + 2, B, Bar);
+                }
+            }
+        }
+        for (int r = 1; r <= rows_ - 2; ++r) {
+            for (int c = 1; c <= cols_ - 2; ++c) {
+                if (Is(r, c + 2, 3) && Is(r + 2, c, 3) && Is(r + 1, c + 1, 2)) {
+                    Set(r, c + 2, T, Bar);
+                    Set(r, c + 2, R, Bar);
+                    Set(r + 2, c, L, Bar);
+                    Set(r + 2, c, B, Bar);
+                }
+            }
+        }
+    }
+
+    Grid& g_;
+    const int rows_;
+    const int cols_;
+};
+
+}  // namespace
+
+void ApplyStartRules(Grid& grid) { StartRules(grid).Apply(); }
+
+}  // namespace ringlace

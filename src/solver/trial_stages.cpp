@@ -1,0 +1,142 @@
+#include "solver/trial_stages.h"
+
+#include <string>
+
+#include "solver/checks.h"
+#include "solver/colour_engine.h"
+#include "solver/colouring.h"
+#include "solver/verification.h"
+
+namespace ringlace {
+
+namespace {
+
+// Marks the solver idle after a cancel seen at the start of a stage.
+int CancelledAtStart(RunContext& run) {
+    run.session.Busy = false;
+    return kSolveCancelled;
+}
+
+Verification Propagate(Grid& grid) {
+    ColourEngine(grid);
+    return VerifyPuzzle(grid);
+}
+
+// Free sides of the cell, each digit put in front of those before it ("31" for L and R).
+std::string FreeSideDigits(const Grid& grid, int r, int c) {
+    std::string digits;
+    for (int side = L; side <= B; ++side)
+        if (grid.CellEdge[r][c][side] == Free) digits.insert(digits.begin(), static_cast<char>('0' + side));
+    return digits;
+}
+
+bool NeedsOneOfTwo(const Grid& grid, int r, int c) {
+    if (CountFreeSides(grid, r, c) != 2) return false;
+    const int clue = grid.Clue[grid.CellNum[r][c]];
+    const int bars = grid.CountBars(r, c);
+    return (bars == 2 && clue == 3) || (bars == 1 && clue == 2) || (bars == 0 && clue == 1);
+}
+
+}  // namespace
+
+int SingleColourTrials(Grid& grid, RunContext& run, std::int32_t colour) {
+    const std::int32_t other = colour == Yellow ? Pink : Yellow;
+    if (run.Yield()) return CancelledAtStart(run);
+    for (const TrialCell& cell : ColourTrialList(grid, 1)) {
+        if (run.Yield()) return kSolveCancelled;
+        if (grid.CellColour[cell.row][cell.col] != 0) continue;
+        const GridSnapshot snapshot = SaveGridState(grid);
+        SetCellColour(grid, cell.row, cell.col, colour);
+        const Verification tried = Propagate(grid);
+        if (tried.code == kSolveFinished) return kSolveFinished;
+        RestoreGridState(grid, snapshot);
+        if (tried.text.empty()) continue;
+        // The opposite colour is then certain. A grid it completes must pass the whole
+        // verification to count as finished: every cell coloured with no dot left open is not
+        // enough, since a clue may still be short of bars.
+        SetCellColour(grid, cell.row, cell.col, other);
+        const int code = Propagate(grid).code;
+        if (code == kSolveFinished || code == kSolveStuck) return code;
+    }
+    return 0;
+}
+
+int TwoBarTrials(Grid& grid, RunContext& run) {
+    if (run.Yield()) return CancelledAtStart(run);
+    std::vector<TrialCell> list;
+    for (int r = 1; r <= grid.Rows; ++r)
+        for (int c = 1; c <= grid.Cols; ++c)
+            if (NeedsOneOfTwo(grid, r, c)) list.push_back({r * 100 + c, r, c});
+    for (const TrialCell& cell : list) {
+        if (run.Yield()) return kSolveCancelled;
+        const std::string digits = FreeSideDigits(grid, cell.row, cell.col);
+        if (digits.size() != 2) continue;
+        GridSnapshot snapshot = SaveGridState(grid);
+        for (int turn = 0; turn < 2; ++turn) {
+            const int tried = digits[static_cast<std::size_t>(turn)] - '0';
+            const int kept = digits[static_cast<std::size_t>(1 - turn)] - '0';
+            grid.SetEdge(cell.row, cell.col, tried, Bar);
+            const Verification result = Propagate(grid);
+            if (result.code == kSolveFinished) return kSolveFinished;
+            RestoreGridState(grid, snapshot);
+            if (!result.text.empty()) {
+                grid.SetEdge(cell.row, cell.col, kept, Bar);
+                snapshot = SaveGridState(grid);
+            }
+        }
+    }
+    return 0;
+}
+
+// One snapshot serves the whole stage: each entry's trials go back to it, so a colour fixed for
+// one entry lasts only until a later entry restores the grid.
+int CommonColourTrials(Grid& grid, RunContext& run) {
+    const GridSnapshot snapshot = SaveGridState(grid);
+    int count = 0;
+    if (run.Yield()) {
+        run.session.Busy = false;
+        return count;
+    }
+    for (const TrialCell& cell : ColourTrialList(grid, 1)) {
+        // The window breathes between cells, but this stage does not stop on a cancel: the next
+        // stage sees it.
+        run.host.Yield();
+        const int r = cell.row;
+        const int c = cell.col;
+        if (grid.CellColour[r][c] != 0) continue;
+        if (ColourConflicts(grid, r, c, Yellow) == 1) continue;
+        const std::string before = ColourSignature(grid);
+        SetCellColour(grid, r, c, Yellow);
+        Verification result = Propagate(grid);
+        if (result.code == kSolveFinished) return count;
+        if (result.code == kVerifyError) {
+            RestoreGridState(grid, snapshot);
+            SetCellColour(grid, r, c, Pink);
+            continue;
+        }
+        const std::string yellowSig = ColourSignature(grid);
+        RestoreGridState(grid, snapshot);
+        if (yellowSig == before) continue;
+        if (ColourConflicts(grid, r, c, Pink) == 1) continue;
+        SetCellColour(grid, r, c, Pink);
+        result = Propagate(grid);
+        if (result.code == kSolveFinished) return count;
+        if (result.code == kVerifyError) {
+            RestoreGridState(grid, snapshot);
+            SetCellColour(grid, r, c, Yellow);
+            continue;
+        }
+        const std::string pinkSig = ColourSignature(grid);
+        RestoreGridState(grid, snapshot);
+        if (pinkSig == before) continue;
+        for (std::size_t k = 0; k < yellowSig.size(); ++k) {
+            if (yellowSig[k] != pinkSig[k] || before[k] != '0' || yellowSig[k] == '0') continue;
+            ++count;
+            const int cellNumber = static_cast<int>(k) + 1;
+            SetCellColour(grid, grid.CellRow[cellNumber], grid.CellCol[cellNumber], yellowSig[k] == 'Y' ? Yellow : Pink);
+        }
+    }
+    return count;
+}
+
+}  // namespace ringlace

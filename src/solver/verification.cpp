@@ -1,0 +1,146 @@
+#include "solver/verification.h"
+
+#include <vector>
+
+#include "model/text.h"
+#include "solver/checks.h"
+
+namespace ringlace {
+
+namespace {
+
+constexpr int kDr[] = {0, 0, -1, 0, 1};  // by side L, T, R, B
+constexpr int kDc[] = {0, -1, 0, 1, 0};
+
+// A cell whose region is settled: each side is a Bar or leads to a coloured cell.
+bool PassesCellTest(const Grid& grid, int r, int c) {
+    for (int side = L; side <= B; ++side)
+        if (grid.CellEdge[r][c][side] != Bar && grid.CellColour[r + kDr[side]][c + kDc[side]] == 0)
+            return false;
+    return true;
+}
+
+struct Region {
+    int size = 0;
+    bool settled = true;       // every cell passes the cell test
+    bool reachesFrame = false;
+};
+
+// The region of (r, c): the cells of its colour reached through sides that are not Bars.
+// Frame cells join a region but are not searched beyond.
+Region FloodFrom(const Grid& grid, int r, int c, std::vector<char>& seen, std::vector<int>& queue) {
+    const std::int32_t colour = grid.CellColour[r][c];
+    const int stride = grid.Cols + 2;
+    Region region;
+    queue.clear();
+    queue.push_back(r * stride + c);
+    seen[static_cast<std::size_t>(r * stride + c)] = 1;
+    for (std::size_t at = 0; at < queue.size(); ++at) {
+        const int cr = queue[at] / stride;
+        const int cc = queue[at] % stride;
+        if (!grid.IsRealCell(cr, cc)) {
+            region.reachesFrame = true;
+            continue;
+        }
+        ++region.size;
+        if (!PassesCellTest(grid, cr, cc)) region.settled = false;
+        for (int side = L; side <= B; ++side) {
+            if (grid.CellEdge[cr][cc][side] == Bar) continue;
+            const int nr = cr + kDr[side];
+            const int nc = cc + kDc[side];
+            const std::size_t index = static_cast<std::size_t>(nr * stride + nc);
+            if (grid.CellColour[nr][nc] != colour || seen[index]) continue;
+            seen[index] = 1;
+            queue.push_back(nr * stride + nc);
+        }
+    }
+    return region;
+}
+
+bool IsBorderCell(const Grid& grid, int r, int c) {
+    return r == 1 || r == grid.Rows || c == 1 || c == grid.Cols;
+}
+
+}  // namespace
+
+// Each region is searched whole, once. (A search that gives up at the first unsettled cell and
+// leaves the rest of its region half-visited would let a later search see only a fragment and
+// call it a closed loop.)
+int YellowRegionCheck(const Grid& grid, std::int32_t colour) {
+    int total = 0;
+    for (int r = 1; r <= grid.Rows; ++r)
+        for (int c = 1; c <= grid.Cols; ++c) total += grid.CellColour[r][c] == colour;
+    std::vector<char> seen(static_cast<std::size_t>((grid.Rows + 2) * (grid.Cols + 2)), 0);
+    std::vector<int> queue;
+    for (int r = 1; r <= grid.Rows; ++r) {
+        for (int c = 1; c <= grid.Cols; ++c) {
+            if (grid.CellColour[r][c] != colour || seen[static_cast<std::size_t>(r * (grid.Cols + 2) + c)])
+                continue;
+            const Region region = FloodFrom(grid, r, c, seen, queue);
+            // A region of one cell lists no entries, so it always counts as too small.
+            const int entries = region.size == 1 ? 0 : region.size;
+            if (region.settled && entries < total) return 1;
+        }
+    }
+    return 0;
+}
+
+int PinkRegionCheck(const Grid& grid) {
+    std::vector<char> seen(static_cast<std::size_t>((grid.Rows + 2) * (grid.Cols + 2)), 0);
+    std::vector<int> queue;
+    for (int r = 1; r <= grid.Rows; ++r) {
+        for (int c = 1; c <= grid.Cols; ++c) {
+            // A search starts only from a cell off the border, but takes the whole region.
+            if (grid.CellColour[r][c] != Pink || IsBorderCell(grid, r, c)) continue;
+            if (seen[static_cast<std::size_t>(r * (grid.Cols + 2) + c)]) continue;
+            const Region region = FloodFrom(grid, r, c, seen, queue);
+            if (region.settled && !region.reachesFrame) return 1;
+        }
+    }
+    return 0;
+}
+
+int AllColouredCheck(const Grid& grid, std::string& text) {
+    for (int r = 1; r <= grid.Rows; ++r)
+        for (int c = 1; c <= grid.Cols; ++c)
+            if (grid.CellColour[r][c] == 0) return kVerifyOpen;
+    if (CheckNodeBars(grid, text) == 1) return kVerifyError;
+    text = "done";
+    return kVerifyDone;
+}
+
+Verification VerifyPuzzle(const Grid& grid) {
+    Verification result;
+    result.text = CheckEntries(grid);
+    if (!result.text.empty()) {
+        result.code = kVerifyError;
+    } else if (YellowRegionCheck(grid, Yellow) == 1) {
+        result = {"0,0,Closed Loop Yellow ", kVerifyError};
+    } else if (PinkRegionCheck(grid) == 1) {
+        result = {"0,0,An isolated pink", kVerifyError};
+    } else {
+        result.code = AllColouredCheck(grid, result.text);
+    }
+    return result;
+}
+
+CheckMessage ParseCheckText(const std::string& text) {
+    const std::vector<std::string> parts = Split(text, ',');
+    CheckMessage parsed;
+    parsed.row = static_cast<int>(NumericValue(parts[0]));
+    if (parts.size() > 1) parsed.col = static_cast<int>(NumericValue(parts[1]));
+    if (parts.size() > 2) parsed.message = Trim(parts[2]);
+    return parsed;
+}
+
+VerifyDisplay VerifyButtonCheck(const Grid& grid) {
+    std::string text = CheckEntries(grid);
+    if (text.empty()) {
+        if (YellowRegionCheck(grid, Yellow) == 1) text = "0,0,Closed Loop Yellow ";
+        else if (PinkRegionCheck(grid) == 1) text = "0,0,An isolated pink";
+        else if (CheckNodeBars(grid, text) != 1) return VerifyDisplay{true, {}};
+    }
+    return VerifyDisplay{false, ParseCheckText(text)};
+}
+
+}  // namespace ringlace

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# ringlace-cli solve: one JSON line per record with the result of an Autosolve, exit statuses.
+set -u
+cli=$1
+data=$2
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# The time varies: every "ms" value is replaced by 0 before comparing.
+run() { "$cli" "$@" 2>/dev/null | sed -E 's/"ms": [0-9.]+/"ms": 0/'; }
+
+out=$(run solve "$data/three.txt" 1)
+[ "$out" = '{"puzzle": 1, "rows": 5, "cols": 5, "result": "solved", "stage": "Solving single Y ...", "ms": 0, "not_unique": false, "solution": "CMCFXAGNHFAKCFHALAHEMBXKM", "matches_stored": true}' ] \
+  || fail "solve record 1: $out"
+"$cli" solve "$data/three.txt" 1 >/dev/null 2>&1 || fail "a solved record exits 0"
+
+out=$(run solve "$data/three.txt" 2-3)
+expected='{"puzzle": 2, "rows": 2, "cols": 2, "result": "solved", "stage": "Solving single P ...", "ms": 0, "not_unique": false, "solution": "LCDL", "matches_stored": null}
+{"puzzle": 3, "rows": 0, "cols": 0, "result": "load failed", "stage": "", "ms": 0, "not_unique": false, "solution": "", "matches_stored": null}'
+[ "$out" = "$expected" ] || fail "solve records 2-3: $out"
+"$cli" solve "$data/three.txt" >/dev/null 2>&1
+[ $? -eq 1 ] || fail "a record that is not solved exits 1"
+
+# Without the complete search a puzzle that needs it is unable.
+out=$(run solve --no-chains "$data/search.txt")
+case "$out" in
+  *'"result": "unable", "stage": "Solving common YP ..."'*) ;;
+  *) fail "--no-chains: $out" ;;
+esac
+out=$(run solve "$data/search.txt")
+case "$out" in
+  *'"result": "solved", "stage": "Solving by chain inspection ..."'*'"matches_stored": true}') ;;
+  *) fail "search: $out" ;;
+esac
+
+# Usage errors.
+for args in "solve" "solve --bogus $data/three.txt" "solve $data/three.txt 3-1" "solve $data/three.txt x" \
+            "solve $data/three.txt 1 2"; do
+  "$cli" $args >/dev/null 2>&1
+  [ $? -eq 2 ] || fail "usage error expected: $args"
+done
+"$cli" --help | grep -q "solve \[--no-chains\] \[--register\] FILE" || fail "--help does not list solve"
+
+[ "$failures" -eq 0 ] && echo "all solve checks passed"
+exit $((failures > 0))

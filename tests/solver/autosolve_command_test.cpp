@@ -1,0 +1,142 @@
+#include "solver/autosolve_command.h"
+
+#include <gtest/gtest.h>
+
+#include "model/puzzle_record.h"
+#include "model/solution_letters.h"
+#include "model/text_file.h"
+#include "support/grid_builder.h"
+#include "support/temp_folder.h"
+#include "support/test_host.h"
+
+namespace ringlace {
+namespace {
+
+using test::GridFromRows;
+using test::TempFolder;
+using test::TestHost;
+
+const std::string kData = RINGLACE_DATA_DIR;
+
+struct Program {
+    Program() : app(host) {
+        app.paths.AppFolder = folder.Path();
+        app.paths.DataFolder = folder.Path();
+    }
+    void Load(int n) {
+        app.session.PuzCount = CountLines(kData + "/puzzles.txt");
+        ASSERT_EQ(LoadPuzzle(app.grid, app.session, kData + "/puzzles.txt", n), 0);
+    }
+    TempFolder folder;
+    TestHost host;
+    App app;
+};
+
+TEST(AutoSolveTest, RefusedWhileBusy) {
+    Program p;
+    p.Load(1);
+    p.app.session.Busy = true;
+    EXPECT_EQ(TimedAutoSolve(p.app).end, AutoSolveEnd::Refused);
+    ASSERT_EQ(p.host.messages.size(), 1u);
+    EXPECT_EQ(p.host.messages[0].text, "Cancel Autosolve/Create first");
+    EXPECT_EQ(p.host.messages[0].style, "vbinformation+vbok");
+}
+
+TEST(AutoSolveTest, APuzzleWithoutNumbersIsRefused) {
+    Program p;
+    p.app.grid = GridFromRows({"   ", "   "});
+    EXPECT_EQ(TimedAutoSolve(p.app).end, AutoSolveEnd::NoClues);
+    ASSERT_EQ(p.host.messages.size(), 1u);
+    EXPECT_EQ(p.host.messages[0].text, "There are no numbers in this puzzle");
+    EXPECT_EQ(p.host.messages[0].style, "vbcritical+vbok");
+    for (const std::string& status : p.host.statuses) EXPECT_EQ(status.find("Solved"), std::string::npos);
+}
+
+TEST(AutoSolveTest, FewCluesAskFirst) {
+    Program p;
+    p.app.grid = GridFromRows({"3    ", "     ", "     ", "     ", "    3"});
+    p.app.grid.SetEdge(3, 3, L, Bar);
+    const Grid before = p.app.grid;
+    p.host.answers = {kMsgNo};
+    EXPECT_EQ(AutoSolveCommand(p.app).end, AutoSolveEnd::Declined);
+    ASSERT_EQ(p.host.messages.size(), 1u);
+    EXPECT_EQ(p.host.messages[0].text,
+              "There are no 1s or 2s, or too few numbers in this puzzle...\r\nIt may take a long time to "
+              "solve\r\nProceed?");
+    EXPECT_EQ(p.host.messages[0].style, "vbQuestion + vbYesNo");
+    EXPECT_EQ(p.app.grid.CellEdge, before.CellEdge);
+}
+
+TEST(AutoSolveTest, ASolvedPuzzleShowsItsLoopAndTheTime) {
+    Program p;
+    p.Load(3);
+    const std::string stored = p.app.grid.SolutionCode;
+    p.app.session.Undo.push_back(UndoEntry{});
+    const AutoSolveOutcome outcome = TimedAutoSolve(p.app);
+    EXPECT_EQ(outcome.end, AutoSolveEnd::Solved);
+    EXPECT_FALSE(outcome.notUnique);
+    EXPECT_EQ(SolutionLetters(p.app.grid), stored);
+    EXPECT_EQ(p.app.grid.SolutionCode, stored);
+    EXPECT_EQ(p.app.grid.CellColour[2][2], 0);
+    EXPECT_EQ(p.app.grid.CellColour[0][1], Pink);
+    EXPECT_TRUE(p.app.session.Undo.empty());
+    EXPECT_FALSE(p.app.session.Busy);
+    EXPECT_EQ(p.host.statuses.back(), "Solved in less than 1 Sec");
+    EXPECT_EQ(p.host.progress.back(), 0);
+    EXPECT_TRUE(p.host.messages.empty());
+    EXPECT_FALSE(FileExists(p.folder.File("solutionregister.txt")));  // the register is off
+}
+
+TEST(AutoSolveTest, TheRegisterKeepsEverySolvedPuzzle) {
+    Program p;
+    p.app.settings.SolutionRegister = 1;
+    p.Load(2);
+    TimedAutoSolve(p.app);
+    p.Load(4);
+    TimedAutoSolve(p.app);
+    const std::vector<std::string> lines = [&] {
+        std::vector<std::string> all;
+        LineReader reader(kData + "/puzzles.txt");
+        std::string line;
+        while (reader.Next(line)) all.push_back(line);
+        return all;
+    }();
+    EXPECT_EQ(test::ReadBytes(p.folder.File("solutionregister.txt")), lines[1] + "\r\n" + lines[3] + "\r\n");
+}
+
+TEST(AutoSolveTest, AnAmbiguousLinkIsReported) {
+    // Corner "2"s force the loop around the border, but the blank border cells let it dip in.
+    Program p;
+    p.app.grid = GridFromRows({"2   2", "     ", "     ", "     ", "2   2"});
+    const AutoSolveOutcome outcome = TimedAutoSolve(p.app, AutoSolveOptions{true, true});
+    ASSERT_EQ(outcome.end, AutoSolveEnd::Solved);
+    EXPECT_TRUE(outcome.notUnique);
+    EXPECT_FALSE(outcome.ambiguousCells.empty());
+    EXPECT_EQ(p.host.statuses.back(), "Solved in less than 1 Sec: Link is not unique");
+}
+
+TEST(AutoSolveTest, AnUnsolvablePuzzleSaysSoAndKeepsThePlayersEntries) {
+    Program p;
+    p.app.grid = GridFromRows({"1 1 ", " 33 ", " 33 ", "1  1"});
+    p.app.grid.SetEdge(1, 2, T, Bar);
+    p.app.grid.CellColour[4][2] = Yellow;
+    const Grid before = p.app.grid;
+    const AutoSolveOutcome outcome = TimedAutoSolve(p.app);
+    EXPECT_EQ(outcome.end, AutoSolveEnd::Unable);
+    ASSERT_EQ(p.host.messages.size(), 1u);
+    EXPECT_EQ(p.host.messages[0].text, "Unable to solve");
+    EXPECT_EQ(p.host.messages[0].style, "vbok+vbinformation");
+    EXPECT_EQ(p.host.statuses.back(), "Unable to solve ...");
+    EXPECT_EQ(p.app.grid.CellEdge, before.CellEdge);
+    EXPECT_EQ(p.app.grid.CellColour, before.CellColour);
+}
+
+TEST(AutoSolveTest, ElapsedTimeTexts) {
+    EXPECT_EQ(ElapsedText(0), "less than 1 Sec");
+    EXPECT_EQ(ElapsedText(7), "07Sec");
+    EXPECT_EQ(ElapsedText(65), "01Mn 05Sec");
+    EXPECT_EQ(ElapsedText(3607), "01Hr 00Mn 07Sec");
+}
+
+}  // namespace
+}  // namespace ringlace

@@ -1,0 +1,164 @@
+#include "solver/colour_engine.h"
+
+#include <gtest/gtest.h>
+
+#include "solver/colouring.h"
+#include "support/grid_builder.h"
+
+namespace ringlace {
+namespace {
+
+using test::ColourByLoop;
+using test::GridFromRows;
+using test::SetSides;
+using test::SolvedGrid;
+
+TEST(ColourRulesTest, ColoursFromBarsAndClues) {
+    Grid border = GridFromRows({"   ", "   "});
+    SetSides(border, 1, 2, "T", Bar);
+    ColourRules(border);
+    EXPECT_EQ(border.CellColour[1][2], Yellow);
+
+    Grid zero = GridFromRows({" 0 ", "   ", "   "});
+    ColourRules(zero);  // its neighbour above is the Pink frame
+    EXPECT_EQ(zero.CellColour[1][2], Pink);
+    EXPECT_EQ(zero.CellColour[1][1], Pink);
+    EXPECT_EQ(zero.CellColour[2][2], Pink);
+    EXPECT_EQ(zero.CellColour[0][2], Pink);
+
+    Grid two = GridFromRows({"   ", " 2 ", "   "});
+    two.CellColour[2][1] = Yellow;
+    two.CellColour[1][2] = Yellow;
+    ColourRules(two);
+    EXPECT_EQ(two.CellColour[2][3], Pink);
+    EXPECT_EQ(two.CellColour[3][2], Pink);
+
+    Grid one = GridFromRows({"   ", " 1 ", "   "});
+    one.CellColour[2][1] = Pink;
+    one.CellColour[3][2] = Pink;
+    ColourRules(one);
+    EXPECT_EQ(one.CellColour[2][2], Pink);
+
+    Grid three = GridFromRows({"   ", " 3 ", "   "});
+    three.CellColour[2][1] = Pink;
+    three.CellColour[2][3] = Pink;
+    ColourRules(three);
+    EXPECT_EQ(three.CellColour[2][2], Yellow);
+}
+
+TEST(ColourRulesTest, NoCheckerboardAroundADot) {
+    Grid grid = GridFromRows({"    ", "    ", "    "});
+    grid.CellColour[2][2] = Yellow;  // A
+    grid.CellColour[3][3] = Yellow;  // D, on A's diagonal
+    grid.CellColour[3][2] = Pink;    // C
+    ColourRules(grid);
+    EXPECT_EQ(grid.CellColour[2][3], Yellow);  // B takes the diagonal's colour
+}
+
+TEST(ColourRulesTest, ColoursCrossBarsAndXs) {
+    Grid grid = GridFromRows({"    ", "    ", "    "});
+    grid.CellColour[2][2] = Yellow;
+    SetSides(grid, 2, 2, "R", Bar);
+    SetSides(grid, 2, 2, "B", XMark);
+    ColourRules(grid);
+    EXPECT_EQ(grid.CellColour[2][3], Pink);
+    EXPECT_EQ(grid.CellColour[3][2], Yellow);
+}
+
+TEST(PatternRulesTest, EdgesFromColours) {
+    Grid grid = GridFromRows({"    ", "    ", "    "});
+    grid.CellColour[2][2] = Yellow;
+    grid.CellColour[2][3] = Pink;
+    grid.CellColour[3][2] = Yellow;
+    SetSides(grid, 2, 2, "B", Bar);
+    PatternRules(grid);
+    EXPECT_EQ(grid.CellEdge[2][2][R], Bar);
+    EXPECT_EQ(grid.CellEdge[2][2][B], XMark);  // same colours: X even over a Bar
+}
+
+TEST(PatternRulesTest, ClueAndCornerRules) {
+    // A "3" with bars arriving at both upper dots from outside: the loop runs along the other
+    // three sides.
+    Grid three = GridFromRows({"     ", "     ", "  3  ", "     ", "     "});
+    SetSides(three, 2, 3, "L", Bar);
+    SetSides(three, 2, 3, "R", Bar);
+    PatternRules(three);
+    EXPECT_EQ(three.CellEdge[3][3][L], Bar);
+    EXPECT_EQ(three.CellEdge[3][3][R], Bar);
+    EXPECT_EQ(three.CellEdge[3][3][B], Bar);
+
+    // A "1" whose top-right dot is closed outside: neither side there can be its bar.
+    Grid one = GridFromRows({"     ", "     ", "  1  ", "     ", "     "});
+    SetSides(one, 2, 4, "LB", XMark);
+    SetSides(one, 3, 3, "L", XMark);
+    PatternRules(one);
+    EXPECT_EQ(one.CellEdge[3][3][T], XMark);
+    EXPECT_EQ(one.CellEdge[3][3][R], XMark);
+    EXPECT_EQ(one.CellEdge[3][3][B], Bar);
+
+    // A "3" on the bottom border next to a border X turns at that dot.
+    Grid bottom = GridFromRows({"   ", "   ", " 3 "});
+    SetSides(bottom, 3, 3, "B", XMark);
+    PatternRules(bottom);
+    EXPECT_EQ(bottom.CellEdge[3][2][R], Bar);
+    EXPECT_EQ(bottom.CellEdge[3][2][B], Bar);
+}
+
+TEST(ColourEngineTest, AFinishedConsistentGridStaysAsItIs) {
+    Grid grid = SolvedGrid({" 3  0", "  1 2", "   2 ", "121  ", "3 01 "}, "CMCFXAGNHFAKCFHALAHEMBXKM");
+    ColourByLoop(grid);
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c)
+            for (int side = L; side <= B; ++side)
+                if (grid.CellEdge[r][c][side] == Free) grid.SetEdge(r, c, side, XMark);
+    const Grid before = grid;
+    ColourEngine(grid);
+    EXPECT_EQ(grid.CellEdge, before.CellEdge);
+    EXPECT_EQ(grid.CellColour, before.CellColour);
+}
+
+TEST(ColouringTest, FrameNeverYellowAndScoresAndOrder) {
+    Grid grid = GridFromRows({"   ", "   ", "   "});
+    SetCellColour(grid, 0, 2, Yellow);
+    EXPECT_EQ(grid.CellColour[0][2], Pink);
+    SetCellColour(grid, 2, 4, Yellow);
+    EXPECT_EQ(grid.CellColour[2][4], Pink);
+
+    EXPECT_EQ(NeighbourColourScore(grid, 2, 2), 0);
+    EXPECT_EQ(NeighbourColourScore(grid, 1, 1), 2);  // two Pink frame neighbours
+    for (const TrialCell& cell : ColourTrialList(grid, 1)) EXPECT_FALSE(cell.row == 2 && cell.col == 2);
+    grid.CellColour[1][2] = Yellow;
+    EXPECT_EQ(NeighbourColourScore(grid, 1, 1), 4);  // two Pink, one Yellow, and both kinds
+
+    const std::vector<TrialCell> list = ColourTrialList(grid, 1);
+    ASSERT_FALSE(list.empty());
+    EXPECT_EQ(list.front().row, 1);  // the most constrained first
+    EXPECT_EQ(list.front().col, 1);
+    EXPECT_EQ(list.front().key, (9 - 4) * 10000 + 101);
+
+    SetSides(grid, 2, 2, "R", Bar);
+    grid.CellColour[2][3] = Yellow;
+    EXPECT_EQ(ColourConflicts(grid, 2, 2, Yellow), 1);
+    EXPECT_EQ(ColourConflicts(grid, 2, 2, Pink), 0);
+    EXPECT_EQ(OppositeColour(Yellow), Pink);
+    EXPECT_EQ(OppositeColour(0), 0);
+}
+
+TEST(ColouringTest, SnapshotsRestoreSidesAndColours) {
+    Grid grid = GridFromRows({"12", "3 "});
+    SetSides(grid, 1, 1, "LT", Bar);
+    grid.CellColour[1][1] = Yellow;
+    const GridSnapshot snapshot = SaveGridState(grid);
+    EXPECT_EQ(ColourSignature(grid), "Y000");
+    SetSides(grid, 1, 1, "LT", XMark);
+    SetSides(grid, 2, 2, "RB", Bar);
+    grid.CellColour[2][2] = Pink;
+    RestoreGridState(grid, snapshot);
+    EXPECT_EQ(grid.CellEdge[1][1][L], Bar);
+    EXPECT_EQ(grid.CellEdge[2][2][R], Free);
+    EXPECT_EQ(grid.NodeLink[1][1][R], Bar);
+    EXPECT_EQ(ColourSignature(grid), "Y000");
+}
+
+}  // namespace
+}  // namespace ringlace

@@ -1,0 +1,122 @@
+#include "solver/direct_lines.h"
+
+#include <gtest/gtest.h>
+
+#include "support/grid_builder.h"
+
+namespace ringlace {
+namespace {
+
+using test::GridFromRows;
+using test::SetSides;
+
+Grid AfterStartRules(const std::vector<std::string>& rows) {
+    Grid grid = GridFromRows(rows);
+    BuildNodeLinks(grid);
+    ApplyStartRules(grid);
+    return grid;
+}
+
+TEST(DirectLinesTest, NoCluesMeansNothingToDo) {
+    for (const auto& rows : {std::vector<std::string>{"   ", "   "}, std::vector<std::string>{"00", "00"}}) {
+        Grid grid = GridFromRows(rows);
+        const Grid before = grid;
+        EXPECT_EQ(SolveDirectLines(grid), -1);
+        EXPECT_EQ(grid.CellEdge, before.CellEdge);
+        EXPECT_EQ(grid.EdgeSetCount, before.EdgeSetCount);
+    }
+}
+
+TEST(DirectLinesTest, StartRulesOnCluePatterns) {
+    const Grid zero = AfterStartRules({"0"});
+    for (int side : {L, T, R, B}) EXPECT_EQ(zero.CellEdge[1][1][side], XMark);
+
+    const Grid threes = AfterStartRules({" 33 ", "    "});
+    EXPECT_EQ(threes.CellEdge[1][2][L], Bar);
+    EXPECT_EQ(threes.CellEdge[1][2][R], Bar);
+    EXPECT_EQ(threes.CellEdge[1][3][R], Bar);
+    EXPECT_EQ(threes.CellEdge[0][2][R], XMark);  // lands in the frame, deciding nothing
+    EXPECT_EQ(threes.CellEdge[2][2][R], XMark);
+
+    const Grid cornerOne = AfterStartRules({"1  ", "   "});
+    EXPECT_EQ(cornerOne.CellEdge[1][1][T], XMark);
+    EXPECT_EQ(cornerOne.CellEdge[1][1][L], XMark);
+
+    const Grid cornerTwo = AfterStartRules({"   ", "   ", "  2"});
+    EXPECT_EQ(cornerTwo.CellEdge[2][3][R], Bar);
+    EXPECT_EQ(cornerTwo.CellEdge[3][2][B], Bar);
+
+    const Grid diagonal = AfterStartRules({"3   ", " 2  ", "  3 ", "    "});
+    EXPECT_EQ(diagonal.CellEdge[1][1][T], Bar);
+    EXPECT_EQ(diagonal.CellEdge[1][1][L], Bar);
+    EXPECT_EQ(diagonal.CellEdge[3][3][R], Bar);
+    EXPECT_EQ(diagonal.CellEdge[3][3][B], Bar);
+
+    const Grid zeroThree = AfterStartRules({"    ", " 0  ", "  3 ", "    "});
+    EXPECT_EQ(zeroThree.CellEdge[3][3][T], Bar);
+    EXPECT_EQ(zeroThree.CellEdge[3][3][L], Bar);
+}
+
+TEST(DirectLinesTest, DotRules) {
+    Grid grid = GridFromRows({"   ", "   ", "   "});
+    SetSides(grid, 2, 2, "T", Bar);  // dot (2, 2): one Bar
+    SetSides(grid, 1, 1, "R", XMark);
+    SetSides(grid, 2, 1, "T", XMark);  // ...two Xs, one Free left: it must carry the line on
+    NodeAndOnePass(grid);
+    EXPECT_EQ(grid.CellEdge[2][2][L], Bar);
+
+    Grid full = GridFromRows({"   ", "   ", "   "});
+    SetSides(full, 2, 2, "LT", Bar);
+    NodeAndOnePass(full);
+    EXPECT_EQ(full.CellEdge[1][1][R], XMark);
+    EXPECT_EQ(full.CellEdge[2][1][T], XMark);
+
+    Grid border = GridFromRows({"   ", "   ", "   "});
+    SetSides(border, 1, 1, "L", XMark);
+    SetSides(border, 2, 1, "L", XMark);
+    NodeAndOnePass(border);
+    EXPECT_EQ(border.CellEdge[2][1][T], XMark);  // a left-border dot with two Xs
+
+    Grid borderBar = GridFromRows({"   ", "   ", "   "});
+    SetSides(borderBar, 1, 1, "L", XMark);
+    SetSides(borderBar, 2, 1, "L", Bar);
+    NodeAndOnePass(borderBar);
+    EXPECT_EQ(borderBar.CellEdge[2][1][T], Bar);  // one X, one Bar: the bar goes on
+}
+
+TEST(DirectLinesTest, CellPass) {
+    Grid grid = GridFromRows({"   ", " 1 ", "  2"});
+    SetSides(grid, 1, 1, "LTR", Bar);
+    SetSides(grid, 2, 2, "T", Bar);
+    SetSides(grid, 3, 3, "LT", XMark);
+    CellPass(grid);
+    EXPECT_EQ(grid.CellEdge[1][1][B], XMark);  // a blank cell is never boxed
+    for (int side : {L, R, B}) EXPECT_EQ(grid.CellEdge[2][2][side], XMark);
+    EXPECT_EQ(grid.CellEdge[3][3][R], Bar);
+    EXPECT_EQ(grid.CellEdge[3][3][B], Bar);
+}
+
+TEST(DirectLinesTest, OnesAtTheBorderAndOnTheDiagonal) {
+    Grid border = GridFromRows({"  ", " 1", " 1"});
+    SetSides(border, 1, 2, "R", XMark);
+    NodeAndOnePass(border);
+    EXPECT_EQ(border.CellEdge[2][2][T], XMark);
+
+    Grid diagonal = GridFromRows({"   ", " 1 ", "  1"});
+    SetSides(diagonal, 2, 2, "R", Bar);
+    NodeAndOnePass(diagonal);
+    EXPECT_EQ(diagonal.CellEdge[3][3][R], XMark);
+    EXPECT_EQ(diagonal.CellEdge[3][3][B], XMark);
+}
+
+TEST(DirectLinesTest, TheLocalPassesStopAtAFixedPoint) {
+    Grid grid = GridFromRows({"3 2 ", " 1  ", "2  3", " 0 1"});
+    ASSERT_EQ(SolveDirectLines(grid), 0);
+    const Grid settled = grid;
+    RunLocalPasses(grid);
+    EXPECT_EQ(grid.EdgeSetCount, 0);
+    EXPECT_EQ(grid.CellEdge, settled.CellEdge);
+}
+
+}  // namespace
+}  // namespace ringlace

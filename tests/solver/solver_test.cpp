@@ -1,0 +1,239 @@
+// The staged solver on real puzzles and on its edge cases.
+#include "solver/solver_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "model/puzzle_record.h"
+#include "model/solution_letters.h"
+#include "model/text_file.h"
+#include "solver/colour_engine.h"
+#include "solver/colouring.h"
+#include "solver/direct_lines.h"
+#include "solver/trial_stages.h"
+#include "solver/verification.h"
+#include "support/grid_builder.h"
+#include "support/test_host.h"
+
+namespace ringlace {
+namespace {
+
+using test::GridFromRows;
+using test::TestHost;
+
+const std::string kData = RINGLACE_DATA_DIR;
+
+Grid Load(const std::string& file, int n) {
+    Grid grid;
+    Session session;
+    session.PuzCount = CountLines(file);
+    EXPECT_EQ(LoadPuzzle(grid, session, file, n), 0);
+    return grid;
+}
+
+struct Solver {
+    Solver() : run(host, session) { session.SilentSolve = true; }
+    int Solve(Grid& grid, bool allowChains = true) {
+        grid.ResetColours();
+        return SolvePuzzle(grid, run, allowChains);
+    }
+    TestHost host;
+    Session session;
+    RunContext run;
+};
+
+// The colour of every cell in the stored solution: Yellow inside the loop.
+std::int32_t SolutionColour(const Grid& solved, int r, int c) {
+    int crossings = 0;
+    for (int k = 1; k <= c; ++k) crossings += solved.CellEdge[r][k][L] == Bar;
+    return crossings % 2 ? Yellow : Pink;
+}
+
+// Nothing the solver decided contradicts the stored solution.
+void ExpectAgreesWithSolution(const Grid& grid, const Grid& solved, const char* stage) {
+    for (int r = 1; r <= grid.Rows; ++r) {
+        for (int c = 1; c <= grid.Cols; ++c) {
+            for (int side = L; side <= B; ++side) {
+                const EdgeState edge = grid.CellEdge[r][c][side];
+                const bool onLoop = solved.CellEdge[r][c][side] == Bar;
+                ASSERT_FALSE(edge == Bar && !onLoop) << stage << " put a Bar at " << r << "," << c;
+                ASSERT_FALSE(edge == XMark && onLoop) << stage << " put an X at " << r << "," << c;
+            }
+            const std::int32_t colour = grid.CellColour[r][c];
+            ASSERT_TRUE(colour == 0 || colour == SolutionColour(solved, r, c)) << stage << " coloured " << r << "," << c;
+        }
+    }
+}
+
+TEST(SolverTest, TheShippedPuzzlesSolveToTheirStoredLoops) {
+    const std::string file = kData + "/puzzles.txt";
+    for (int n = 1; n <= 9; ++n) {  // the larger ones are left to the corpus check
+        Grid grid = Load(file, n);
+        const std::string stored = grid.SolutionCode;
+        Solver solver;
+        ASSERT_EQ(solver.Solve(grid), kSolved) << n;
+        EXPECT_EQ(SolutionLetters(grid), stored) << n;
+        for (int r = 1; r <= grid.Rows; ++r)
+            for (int c = 1; c <= grid.Cols; ++c)
+                for (int side = L; side <= B; ++side) EXPECT_NE(grid.CellEdge[r][c][side], XMark);
+        EXPECT_FALSE(solver.session.Busy);
+    }
+}
+
+TEST(SolverTest, EveryStageOnlyDecidesWhatTheSolutionHolds) {
+    const std::string file = kData + "/puzzles.txt";
+    for (int n = 1; n <= CountLines(file); ++n) {
+        Grid grid = Load(file, n);
+        Grid solved = grid;
+        ApplySolution(solved);
+        Solver solver;
+        grid.ResetColours();
+        SolveDirectLines(grid);
+        ExpectAgreesWithSolution(grid, solved, "direct lines");
+        grid.ResetColours();
+        ColourEngine(grid);
+        ExpectAgreesWithSolution(grid, solved, "colour parities");
+        if (SingleColourTrials(grid, solver.run, Yellow) == kSolveFinished) continue;
+        ExpectAgreesWithSolution(grid, solved, "single Y");
+        if (SingleColourTrials(grid, solver.run, Pink) == kSolveFinished) continue;
+        ExpectAgreesWithSolution(grid, solved, "single P");
+        if (TwoBarTrials(grid, solver.run) == kSolveFinished) continue;
+        ExpectAgreesWithSolution(grid, solved, "2 bar cells");
+        CommonColourTrials(grid, solver.run);
+        ExpectAgreesWithSolution(grid, solved, "common YP");
+    }
+}
+
+TEST(SolverTest, StagesAreAnnouncedInOrderAndEachRunsOnce) {
+    Grid grid = Load(kData + "/puzzles.txt", 7);  // needs the complete search
+    Solver solver;
+    ASSERT_EQ(solver.Solve(grid), kSolved);
+    const std::vector<std::string> expected{
+        "Solving direct lines ...",  "Solving colour parities ...", "Solving single Y ...",
+        "Solving single P ...",      "Solving 2 bar cells ...",     "Solving common YP ...",
+        "Solving by chain inspection ..."};
+    EXPECT_EQ(solver.host.statuses, expected);
+    EXPECT_EQ(solver.run.stage, expected.back());
+    EXPECT_FALSE(solver.host.progress.empty());
+}
+
+TEST(SolverTest, WithoutChainsAPuzzleNeedingSearchIsUnable) {
+    Grid grid = Load(kData + "/puzzles.txt", 7);
+    Solver solver;
+    EXPECT_EQ(solver.Solve(grid, false), kSolveStuck);
+    EXPECT_EQ(solver.host.statuses.back(), "Solving common YP ...");
+}
+
+TEST(SolverTest, NoCluesLeavesTheGridAlone) {
+    Grid grid = GridFromRows({"   ", "   "});
+    grid.SetEdge(1, 1, L, Bar);
+    const Grid before = grid;
+    Solver solver;
+    EXPECT_EQ(solver.Solve(grid), kNoClues);
+    EXPECT_EQ(grid.CellEdge, before.CellEdge);
+    EXPECT_TRUE(solver.host.statuses.empty());
+}
+
+TEST(SolverTest, ACancelStopsTheSolve) {
+    Grid grid = Load(kData + "/puzzles.txt", 7);
+    Solver solver;
+    solver.session.CancelRequested = true;
+    EXPECT_EQ(solver.Solve(grid), kSolveCancelled);
+    EXPECT_EQ(solver.host.statuses.back(), "Solving single Y ...");
+    EXPECT_FALSE(solver.session.Busy);  // the stage that saw it marked the solver idle
+}
+
+TEST(SolverTest, ASolveEmptiesTheUndoListAndStartsFromTheClues) {
+    Grid grid = Load(kData + "/puzzles.txt", 1);
+    grid.SetEdge(1, 1, L, XMark);
+    Solver solver;
+    solver.session.Undo.push_back(UndoEntry{});
+    ASSERT_EQ(solver.Solve(grid), kSolved);
+    EXPECT_TRUE(solver.session.Undo.empty());
+    EXPECT_EQ(SaveClues(grid), " 3  0  1 2   2 121  3 01 ");
+    EXPECT_EQ(solver.session.ClueBackup, SaveClues(grid));
+}
+
+TEST(SolverTest, AnUnsolvablePuzzleIsUnable) {
+    // Four "3"s in a square cannot all be met by one loop.
+    Grid grid = GridFromRows({"    ", " 33 ", " 33 ", "    "});
+    Solver solver;
+    const int result = solver.Solve(grid);
+    EXPECT_EQ(result, kSolveStuck);
+}
+
+// The bars form one closed loop that every clue agrees with.
+bool IsOneLoopMatchingTheClues(const Grid& grid) {
+    const int width = grid.Cols + 1;
+    std::vector<std::vector<int>> links(static_cast<std::size_t>((grid.Rows + 1) * width));
+    int bars = 0;
+    const auto link = [&](int a, int b) {
+        links[static_cast<std::size_t>(a)].push_back(b);
+        links[static_cast<std::size_t>(b)].push_back(a);
+        ++bars;
+    };
+    for (int r = 1; r <= grid.Rows + 1; ++r) {
+        for (int c = 1; c <= grid.Cols + 1; ++c) {
+            const int dot = (r - 1) * width + (c - 1);
+            const bool top = c <= grid.Cols && (r <= grid.Rows ? grid.CellEdge[r][c][T] : grid.CellEdge[r - 1][c][B]) == Bar;
+            const bool left = r <= grid.Rows && (c <= grid.Cols ? grid.CellEdge[r][c][L] : grid.CellEdge[r][c - 1][R]) == Bar;
+            if (top) link(dot, dot + 1);
+            if (left) link(dot, dot + width);
+        }
+    }
+    for (int k = 1; k <= grid.NumCells; ++k)
+        if (grid.Clue[k] != kNoClue && grid.Clue[k] != grid.CountBars(grid.CellRow[k], grid.CellCol[k])) return false;
+    int start = -1;
+    for (std::size_t dot = 0; dot < links.size(); ++dot) {
+        if (links[dot].size() != 0 && links[dot].size() != 2) return false;
+        if (!links[dot].empty()) start = static_cast<int>(dot);
+    }
+    if (start < 0) return false;
+    int previous = -1;
+    int current = start;
+    int length = 0;
+    do {
+        const auto& next = links[static_cast<std::size_t>(current)];
+        const int step = next[0] != previous ? next[0] : next[1];
+        previous = current;
+        current = step;
+        ++length;
+    } while (current != start && length <= bars);
+    return length == bars;
+}
+
+TEST(SolverTest, WhateverItCallsSolvedIsOneLoopMatchingTheClues) {
+    std::mt19937 random(99);
+    int solved = 0;
+    for (int round = 0; round < 1500; ++round) {
+        const int rows = 1 + static_cast<int>(random() % 7);
+        const int cols = 1 + static_cast<int>(random() % 7);
+        std::vector<std::string> clues(static_cast<std::size_t>(rows), std::string(static_cast<std::size_t>(cols), ' '));
+        for (std::string& row : clues)
+            for (char& ch : row)
+                if (random() % 3 == 0) ch = static_cast<char>('0' + random() % 4);
+        Grid grid = GridFromRows(clues);
+        Solver solver;
+        const int result = solver.Solve(grid);
+        ASSERT_TRUE(result == kSolved || result == kSolveStuck || result == kNoClues) << result;
+        if (result != kSolved) continue;
+        ++solved;
+        std::string picture;
+        for (const std::string& row : clues) picture += "[" + row + "]";
+        EXPECT_TRUE(IsOneLoopMatchingTheClues(grid)) << round << " " << picture << " " << SolutionLetters(grid);
+    }
+    EXPECT_GT(solved, 20);
+}
+
+TEST(SolverTest, ClueBackupsRoundTrip) {
+    Grid grid = GridFromRows({"1 2", " 03"});
+    const std::string backup = SaveClues(grid);
+    EXPECT_EQ(backup, "1 2 03");
+    grid.Clue[1] = kNoClue;
+    RestoreClues(grid, backup);
+    EXPECT_EQ(grid.Clue[1], 1);
+}
+
+}  // namespace
+}  // namespace ringlace

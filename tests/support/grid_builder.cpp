@@ -1,0 +1,49 @@
+#include "support/grid_builder.h"
+
+#include "model/solution_letters.h"
+
+namespace ringlace::test {
+
+Grid GridFromRows(const std::vector<std::string>& rows) {
+    Grid grid;
+    grid.Rows = static_cast<int>(rows.size());
+    grid.Cols = static_cast<int>(rows.front().size());
+    grid.BuildCellIndex();
+    grid.BuildNodeEdgeRef();
+    grid.ResetGrid();
+    grid.ResetColours();
+    grid.ClueSum = 0;
+    for (int r = 1; r <= grid.Rows; ++r) {
+        for (int c = 1; c <= grid.Cols; ++c) {
+            const char ch = rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)];
+            const int k = grid.CellNum[r][c];
+            grid.Clue[k] = ch >= '0' && ch <= '3' ? static_cast<ClueValue>(ch - '0') : kNoClue;
+            grid.OrigClue[k] = grid.Clue[k];
+            grid.ClueSum += grid.ClueNumber(k);
+        }
+    }
+    return grid;
+}
+
+void SetSides(Grid& grid, int r, int c, const std::string& sides, EdgeState state) {
+    for (char side : sides) grid.SetEdge(r, c, side == 'L' ? L : side == 'T' ? T : side == 'R' ? R : B, state);
+}
+
+Grid SolvedGrid(const std::vector<std::string>& rows, const std::string& letters) {
+    Grid grid = GridFromRows(rows);
+    grid.SolutionCode = letters;
+    ApplySolution(grid);
+    return grid;
+}
+
+void ColourByLoop(Grid& grid) {
+    for (int r = 1; r <= grid.Rows; ++r) {
+        bool inside = false;
+        for (int c = 1; c <= grid.Cols; ++c) {
+            if (grid.CellEdge[r][c][L] == Bar) inside = !inside;
+            grid.CellColour[r][c] = inside ? Yellow : Pink;
+        }
+    }
+}
+
+}  // namespace ringlace::test

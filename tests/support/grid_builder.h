@@ -1,0 +1,23 @@
+// Test grids written as short strings: one text per row, a digit for a clue and a blank for none.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/grid.h"
+
+namespace ringlace::test {
+
+// A grid of those clues with every side Free and the frame Pink, as after a load.
+Grid GridFromRows(const std::vector<std::string>& rows);
+
+// The sides of cell (r, c) named by letters ("LT") set to state.
+void SetSides(Grid& grid, int r, int c, const std::string& sides, EdgeState state);
+
+// A grid holding the loop of a solution record's letters as Bars (every other side Free).
+Grid SolvedGrid(const std::vector<std::string>& rows, const std::string& letters);
+
+// Every real cell coloured by its side of the loop that the Bars draw: Yellow inside, Pink out.
+void ColourByLoop(Grid& grid);
+
+}  // namespace ringlace::test
