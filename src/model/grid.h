@@ -130,13 +130,6 @@ struct Grid {
 
     bool IsRealCell(int r, int c) const { return r >= 1 && r <= Rows && c >= 1 && c <= Cols; }
 
-    // Stores a cell's colour; the frame is never inside the loop, so Yellow leaves a frame cell as
-    // it is.
-    void SetCellColour(int r, int c, std::int32_t colour) {
-        if (colour == Yellow && !IsRealCell(r, c)) return;
-        CellColour[r][c] = colour;
-    }
-
     // Sides of cell (r, c) that are Bar; 0 for any position outside the real cells.
     int CountBars(int r, int c) const;
 

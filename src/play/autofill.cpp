@@ -4,6 +4,8 @@
 
 #include "play/check_display.h"
 #include "shell/host.h"
+#include "solver/colouring.h"
+#include "solver/verification.h"
 
 namespace ringlace {
 
@@ -22,12 +24,6 @@ constexpr std::array<Neighbour, 4> kLeftRightTopBottom{
 constexpr std::array<Neighbour, 4> kLeftTopRightBottom{
     {{L, 0, -1}, {T, -1, 0}, {R, 0, 1}, {B, 1, 0}}};
 
-std::int32_t Opposite(std::int32_t colour) {
-    if (colour == Pink) return Yellow;
-    if (colour == Yellow) return Pink;
-    return 0;
-}
-
 void CrossOutSatisfiedClue(Grid& grid, int r, int c) {
     const int n = grid.ClueNumber(grid.CellNum[r][c]);
     if (n == 0 || grid.CountBars(r, c) != n) return;
@@ -38,7 +34,7 @@ void CrossOutSatisfiedClue(Grid& grid, int r, int c) {
 // Same colours on both sides of an edge mean it is not on the loop; different ones mean it is.
 void DecideEdgesOfColouredCell(Grid& grid, BoardPainter& painter, int r, int c) {
     const std::int32_t own = grid.CellColour[r][c];
-    const std::int32_t other = Opposite(own);
+    const std::int32_t other = OppositeColour(own);
     if (other == 0) return;
     for (const auto& [colour, state] : {std::pair{own, XMark}, std::pair{other, Bar}}) {
         for (const Neighbour& n : kLeftRightTopBottom) {
@@ -54,7 +50,7 @@ void ColourFromNeighbours(Grid& grid, int r, int c) {
     std::int32_t colour = 0;
     for (const Neighbour& n : kLeftTopRightBottom) {
         const std::int32_t across = grid.CellColour[r + n.dr][c + n.dc];
-        if (grid.CellEdge[r][c][n.side] == Bar && across != 0) colour = Opposite(across);
+        if (grid.CellEdge[r][c][n.side] == Bar && across != 0) colour = OppositeColour(across);
     }
     for (const Neighbour& n : kLeftTopRightBottom) {
         const std::int32_t across = grid.CellColour[r + n.dr][c + n.dc];
@@ -97,6 +93,13 @@ void AutofillTick(PlayContext& play, Host& host) {
     session.Markers.Shape3.visible = false;
     AutofillPass(play.grid, play.painter);
     ClearCheckDisplay(session, host);
+    const Verification verified = VerifyPuzzle(play.grid);
+    if (verified.code == kVerifyDone) {
+        ShowCheckDone(session, host);
+    } else if (!verified.text.empty()) {
+        const CheckMessage error = ParseCheckText(verified.text);
+        ShowCheckError(session, play.geometry, host, error.row, error.col, error.message);
+    }
 }
 
 }  // namespace ringlace

@@ -20,9 +20,9 @@ void AutofillPass(Grid& grid, BoardPainter& painter);
 // The autofill box Label4 clicked: switches the mode; switching it on runs a tick at once.
 void ToggleAutofill(Settings& settings, Session& session);
 
-// Timer2's tick: one pass, then the check display is cleared for the check's outcome. A tick that
-// comes while a solve runs is dropped (the solve owns the grid); while a solution view shows it
-// waits for the view to end.
+// Timer2's tick: one pass, then the entries are checked: "Done !" for a finished loop, or the first
+// error with its dot marked. A tick that comes while a solve runs is dropped (the solve owns the
+// grid); while a solution view shows it waits for the view to end.
 void AutofillTick(PlayContext& play, Host& host);
 
 }  // namespace ringlace

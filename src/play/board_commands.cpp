@@ -3,9 +3,11 @@
 #include "model/puzzle_record.h"
 #include "model/text.h"
 #include "play/board_drawing.h"
+#include "play/check_display.h"
 #include "play/undo_list.h"
 #include "shell/app.h"
 #include "shell/busy_guard.h"
+#include "solver/verification.h"
 
 namespace ringlace {
 
@@ -14,6 +16,23 @@ void UndoCommand(App& app, BoardPainter& painter) {
     if (RefuseWhileBusy(app)) return;
     app.host.Status("");
     UndoLastEntry(app.grid, app.session.Undo, painter);
+}
+
+bool VerifyPressed(App& app) {
+    if (RefuseWhileBusy(app)) return false;
+    ClearCheckDisplay(app.session, app.host);
+    const VerifyDisplay shown = VerifyButtonCheck(app.grid);
+    if (shown.done)
+        ShowCheckDone(app.session, app.host);
+    else
+        ShowCheckError(app.session, app.geometry, app.host, shown.error.row, shown.error.col,
+                       shown.error.message);
+    return true;
+}
+
+void VerifyReleased(App& app) {
+    ClearCheckDisplay(app.session, app.host);
+    app.session.Markers.Shape3.visible = false;
 }
 
 bool ClearAllBarsCommand(App& app) {

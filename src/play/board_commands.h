@@ -12,6 +12,12 @@ class BoardPainter;
 // The undo button's left click: clears the status line and takes back the newest recorded entry.
 void UndoCommand(App& app, BoardPainter& painter);
 
+// The verify button pressed: checks the entries and shows "Done !" or the first error beside the
+// board, with its dot marked. While busy the person is told to cancel first (false).
+bool VerifyPressed(App& app);
+// Released: what the press showed is cleared.
+void VerifyReleased(App& app);
+
 // Asks, then clears every bar, X and colour (the frame stays Pink, the outside of every loop). The
 // undo list is kept. True when the board is to be redrawn.
 bool ClearAllBarsCommand(App& app);

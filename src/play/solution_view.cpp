@@ -41,8 +41,7 @@ bool ShowSolutionLoop(App& app, BoardPainter& painter, bool withColours) {
     SolutionView& view = app.session.View;
     const std::int32_t gridLine = app.settings.GridLine;
     app.settings.GridLine = kGridNone;
-    grid.SaveEntries(kViewSlot);
-    view.colours = grid.CellColour;
+    view.players = SaveGridState(grid);
     painter.RedrawBoard(grid);
     ApplySolution(grid);
     painter.DrawAllEdges(grid);
@@ -59,8 +58,10 @@ bool ShowSolutionLoop(App& app, BoardPainter& painter, bool withColours) {
 void HideSolution(App& app, BoardPainter& painter) {
     SolutionView& view = app.session.View;
     if (view.showing == SolutionView::Kind::None) return;
-    app.grid.RestoreEntries(kViewSlot);
-    if (view.showing == SolutionView::Kind::Loop) app.grid.CellColour = view.colours;
+    if (view.showing == SolutionView::Kind::Bars)
+        app.grid.RestoreEntries(kViewSlot);
+    else
+        RestoreGridState(app.grid, view.players);
     view.showing = SolutionView::Kind::None;
     painter.RedrawBoard(app.grid);
 }

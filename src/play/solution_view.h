@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "model/grid.h"
+#include "solver/colouring.h"
 
 namespace ringlace {
 
@@ -15,7 +16,7 @@ class BoardPainter;
 struct SolutionView {
     enum class Kind { None, Bars, Loop };
     Kind showing = Kind::None;
-    Table2<std::int32_t, kNodeIndexes> colours{};  // the player's cell colours while Loop shows
+    GridSnapshot players;  // the player's sides and colours while the loop shows
 };
 
 // Colours every real cell by its side of the loop the bars form: Yellow inside, Pink outside.

@@ -1,6 +1,7 @@
 #include "play/undo_list.h"
 
 #include "play/board_drawing.h"
+#include "solver/colouring.h"
 
 namespace ringlace {
 
@@ -27,7 +28,7 @@ bool UndoLastEntry(Grid& grid, UndoList& undo, BoardPainter& painter) {
         grid.SetEdge(entry.row, entry.col, side, value);
         painter.DrawEdge(entry.row, entry.col, side, value);
     }
-    grid.SetCellColour(entry.row, entry.col, entry.colour);
+    SetCellColour(grid, entry.row, entry.col, entry.colour);
     // The board shows real cells only; an entry of the keyboard cursor's extra row has no square.
     if (grid.IsRealCell(entry.row, entry.col))
         painter.PaintCell(grid, entry.row, entry.col, entry.colour);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/play_board.h"
 #include "support/test_host.h"
 
@@ -73,25 +75,56 @@ TEST(AutofillTest, ThePassEndsByDrawingTheWholeBoard) {
     EXPECT_EQ(board.Sides(1, 1), "1100");  // bars towards the Pink frame
 }
 
-TEST(AutofillTest, TheBoxSwitchesTheModeAndATickRunsOncePerArming) {
+TEST(AutofillTest, TheBoxSwitchesTheModeAndATickChecksTheEntries) {
     PlayBoard board(1, 2, "1 ");
     test::TestHost host;
     ToggleAutofill(board.settings, board.session);
     EXPECT_EQ(board.settings.AutofillOn, 1);
     EXPECT_TRUE(board.session.Timer2);
     board.grid.SetEdge(1, 1, L, Bar);
-    board.session.Markers.Shape3.visible = true;
-    board.session.Label4Light = CheckLight::Error;
     AutofillTick(board.play, host);
     EXPECT_FALSE(board.session.Timer2);
-    EXPECT_FALSE(board.session.Markers.Shape3.visible);
-    EXPECT_EQ(board.session.Label4Light, CheckLight::Neutral);
-    EXPECT_EQ(host.statuses.back(), "");
     EXPECT_EQ(board.Sides(1, 1), "1222");
+    // The bar alone has two loose ends: the first is reported and marked for three seconds.
+    EXPECT_EQ(host.statuses.back(), "one isolated bar");
+    EXPECT_EQ(board.session.Label4Light, CheckLight::Error);
+    EXPECT_TRUE(board.session.Markers.Shape3.visible);
+    EXPECT_EQ(board.session.Markers.Shape3.left, board.geometry.NodeX(1));
+    EXPECT_TRUE(board.session.Timer3);
 
     ToggleAutofill(board.settings, board.session);
     EXPECT_EQ(board.settings.AutofillOn, 0);
     EXPECT_FALSE(board.session.Timer2);
+}
+
+TEST(AutofillTest, AFinishedLoopIsDone) {
+    PlayBoard board(2, 2, "2  2");
+    test::TestHost host;
+    for (const auto& [r, c, side] : {std::tuple{1, 1, L},
+                                     {1, 1, T},
+                                     {1, 2, T},
+                                     {1, 2, R},
+                                     {2, 1, L},
+                                     {2, 1, B},
+                                     {2, 2, B},
+                                     {2, 2, R}})
+        board.grid.SetEdge(r, c, side, Bar);
+    board.grid.CellColour[1][1] = Yellow;
+    board.session.Markers.Shape3.visible = true;
+    AutofillTick(board.play, host);
+    EXPECT_EQ(board.grid.CellColour[2][2], Yellow);  // coloured across the Xs the pass put inside
+    EXPECT_EQ(host.statuses.back(), "Done !");
+    EXPECT_EQ(board.session.Label4Light, CheckLight::Done);
+    EXPECT_FALSE(board.session.Markers.Shape3.visible);
+
+    // Still open: nothing is shown.
+    PlayBoard open(2, 2, "2  2");
+    open.grid.SetEdge(1, 1, L, Bar);
+    open.grid.SetEdge(1, 1, T, Bar);
+    test::TestHost quiet;
+    AutofillTick(open.play, quiet);
+    EXPECT_EQ(quiet.statuses, std::vector<std::string>{""});
+    EXPECT_EQ(open.session.Label4Light, CheckLight::Neutral);
 }
 
 TEST(AutofillTest, ATickNeverTouchesTheGridOfASolveOrASolutionView) {

@@ -101,13 +101,35 @@ TEST(BoardCommandsTest, WhileBusyTheCommandsOnlySayWhatToDoFirst) {
     UndoCommand(played.app, played.painter);
     EXPECT_FALSE(ShowSolutionBars(played.app, played.painter));
     EXPECT_FALSE(ShowSolutionLoop(played.app, played.painter, true));
-    ASSERT_EQ(played.host.messages.size(), 5u);
+    EXPECT_FALSE(VerifyPressed(played.app));
+    ASSERT_EQ(played.host.messages.size(), 6u);
     for (const test::ShownMessage& message : played.host.messages) {
         EXPECT_EQ(message.text, "Cancel Autosolve/Create first");
         EXPECT_EQ(message.style, "vbinformation+vbok");
     }
     EXPECT_EQ(played.app.session.Undo.size(), 1u);
     EXPECT_EQ(played.Edges()[0], 'b');
+}
+
+TEST(BoardCommandsTest, VerifyShowsDoneOrTheFirstErrorWhileHeld) {
+    Played played;
+    ASSERT_TRUE(VerifyPressed(played.app));  // no entry at all breaks no rule
+    EXPECT_EQ(played.host.statuses.back(), "Done !");
+    EXPECT_EQ(played.app.session.Label4Light, CheckLight::Done);
+    VerifyReleased(played.app);
+    EXPECT_EQ(played.host.statuses.back(), "");
+    EXPECT_EQ(played.app.session.Label4Light, CheckLight::Neutral);
+
+    played.app.grid.SetEdge(1, 1, T, Bar);
+    ASSERT_TRUE(VerifyPressed(played.app));
+    EXPECT_EQ(played.host.statuses.back(), "one isolated bar");
+    EXPECT_EQ(played.app.session.Label4Light, CheckLight::Error);
+    const MarkerBox& marker = played.app.session.Markers.Shape3;
+    EXPECT_TRUE(marker.visible);
+    EXPECT_EQ(marker.left, played.app.geometry.NodeX(1));
+    EXPECT_EQ(marker.top, played.app.geometry.NodeY(1));
+    VerifyReleased(played.app);
+    EXPECT_FALSE(marker.visible);
 }
 
 TEST(SolutionViewTest, TheStoredBarsShowWhileHeldAndTheEntriesComeBack) {
