@@ -79,6 +79,9 @@ void Form1::BuildMenus() {
     QAction* reset = solve->addAction("Reset");
     reset->setObjectName("mnureset");
     connect(reset, &QAction::triggered, this, &Form1::mnureset_Click);
+    QAction* autoSolve = solve->addAction("Auto Solve");
+    autoSolve->setObjectName("mnuautosolvex");
+    connect(autoSolve, &QAction::triggered, this, &Form1::mnuautosolvex_Click);
     solve->addSeparator();
     solve->addAction("Cancel");
 }
@@ -218,15 +221,16 @@ void Form1::BuildButtons(QGridLayout* grid, QWidget* parent) {
     cmdautosolve_ =
         make("cmdautosolve", "Let computer solve this puzzle", ButtonPicture::Autosolve, 2, 1);
     cmdcanx_ = make("cmdcanx", "Cancel current operation", ButtonPicture::Cancel, 2, 2);
-    // The checks and the solver are wired when they arrive.
-    for (BoxControl* waiting : {cmdverify_, cmdautosolve_, cmdcanx_}) waiting->setEnabled(false);
-
     connect(cmdundo_, &BoxControl::clickedWith, this, &Form1::cmdundo_Click);
     connect(cmdnobars_, &BoxControl::clickedWith, this, [this] { mnuclearbars_Click(); });
     const ZoomStep steps[] = {ZoomStep::Out, ZoomStep::In, ZoomStep::Reset};
     for (int k = 0; k < 3; ++k)
         connect(cmdzoom_[static_cast<std::size_t>(k)], &BoxControl::clickedWith, this,
                 [this, step = steps[k]] { cmdzoom_Click(step); });
+    connect(cmdverify_, &BoxControl::pressedWith, this, [this] { cmdverify_MouseDown(); });
+    connect(cmdverify_, &BoxControl::releasedWith, this, [this] { cmdverify_MouseUp(); });
+    connect(cmdautosolve_, &BoxControl::clickedWith, this, [this] { cmdautosolve_Click(); });
+    connect(cmdcanx_, &BoxControl::clickedWith, this, [this] { cmdcanx_Click(); });
     connect(cmdviewsol_, &BoxControl::pressedWith, this, [this] { cmdviewsol_MouseDown(); });
     connect(cmdviewsol_, &BoxControl::releasedWith, this, &Form1::View_MouseUp);
     connect(cmdviewcol_, &BoxControl::pressedWith, this, &Form1::cmdviewcol_MouseDown);
@@ -260,9 +264,11 @@ void Form1::ApplyColourScheme() {
                 " border-radius: 5px; }"
                 "#commandBar QToolButton:hover { background: %9; }"
                 "#commandBar QToolButton:pressed { background: %4; }"
-                "#commandBar QToolButton:disabled { background: %3; border-color: %8; }")
+                "#commandBar QToolButton:disabled { background: %3; border-color: %8; }"
+                "#commandBar QToolButton[active=\"true\"] { background: %10; }")
             .arg(Css(c[1]), Css(c[11]), Css(c[4]), Css(c[5]), Css(c[6]), Css(c[8]), Css(c[10]),
-                 Css(c[2]), Css(c[3])));
+                 Css(c[2]), Css(c[3]))
+            .arg(Css(c[12])));
     const bool right = app_.settings.MenuBarSide == 1;
     auto* body = static_cast<QHBoxLayout*>(centralWidget()->layout()->itemAt(0)->layout());
     body->setDirection(right ? QBoxLayout::RightToLeft : QBoxLayout::LeftToRight);
@@ -305,8 +311,10 @@ void Form1::ShowProgress(int percent) {
 }
 
 // Closing the window by its frame ends the program at once, without the question and without
-// writing the configuration: only the exit command saves.
+// writing the configuration: only the exit command saves. A solve still running stops at its
+// next yield rather than go on in a window no one sees.
 void Form1::closeEvent(QCloseEvent* event) {
+    app_.session.CancelRequested = app_.session.CancelRequested || app_.session.Busy;
     event->accept();
     emit programEnded();
 }

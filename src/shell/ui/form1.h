@@ -62,6 +62,14 @@ private:
     void mnuoptup_Click();
     void mnuclearbars_Click();
     void mnureset_Click();
+    void mnuautosolvex_Click();
+    void cmdautosolve_Click();
+    // Runs a solve command with the cancel button active, then shows the board it leaves.
+    template <typename Solve>
+    void RunSolve(Solve&& solve);
+    void cmdcanx_Click();
+    void cmdverify_MouseDown();
+    void cmdverify_MouseUp();
     void cmdundo_Click(Qt::MouseButton button);
     void cmdzoom_Click(ZoomStep step);
     void cmdviewsol_MouseDown();

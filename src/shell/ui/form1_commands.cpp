@@ -1,4 +1,5 @@
 // The main window's commands: what its menus, buttons, labels and timers start.
+#include <QStyle>
 #include <QTimer>
 
 #include "model/config_file.h"
@@ -13,6 +14,7 @@
 #include "shell/ui/box_control.h"
 #include "shell/ui/click_label.h"
 #include "shell/ui/form1.h"
+#include "solver/autosolve_command.h"
 
 namespace ringlace {
 
@@ -50,6 +52,58 @@ void Form1::mnureset_Click() {
         ShowLabels();
         picture5_->FitAndRedraw();
     }
+    BoardTakesFocus();
+}
+
+template <typename Solve>
+void Form1::RunSolve(Solve&& solve) {
+    const auto showActive = [this](bool active) {
+        cmdcanx_->setProperty("active", active);
+        cmdcanx_->style()->unpolish(cmdcanx_);
+        cmdcanx_->style()->polish(cmdcanx_);
+    };
+    showActive(true);
+    const AutoSolveOutcome outcome = solve();
+    showActive(false);
+    if (outcome.end == AutoSolveEnd::Refused) return;
+    ShowLabels();
+    picture5_->Redraw();
+    // Where the loop could change without breaking a clue, the cells show in the error colour.
+    picture5_->Paint([&](BoardPainter& painter) {
+        for (const int k : outcome.ambiguousCells)
+            painter.PaintCell(app_.grid, app_.grid.CellRow[k], app_.grid.CellCol[k], kLightRed);
+    });
+    SyncBoardState();
+    BoardTakesFocus();
+}
+
+void Form1::mnuautosolvex_Click() {
+    RunSolve([this] { return AutoSolveCommand(app_); });
+}
+
+void Form1::cmdautosolve_Click() {
+    RunSolve([this] { return TimedAutoSolve(app_); });
+}
+
+// The running solve notices the request at its next yield and ends; it stays busy until then, so
+// no other command can start on the grid it is still working on.
+void Form1::cmdcanx_Click() {
+    app_.session.CancelRequested = true;
+}
+
+void Form1::cmdverify_MouseDown() {
+    if (!VerifyPressed(app_)) {
+        cmdverify_->Forget();
+        return;
+    }
+    picture5_->Picture1()->update();
+    SyncBoardState();
+}
+
+void Form1::cmdverify_MouseUp() {
+    VerifyReleased(app_);
+    picture5_->Picture1()->update();
+    SyncBoardState();
     BoardTakesFocus();
 }
 
