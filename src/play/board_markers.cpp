@@ -67,7 +67,8 @@ void HideSelectionMarkers(BoardMarkers& markers) {
 }
 
 void ShowErrorMarker(BoardMarkers& markers, const BoardGeometry& geometry, int i, int j) {
-    markers.Shape3 = Square(geometry.NodeX(j), geometry.NodeY(i), 2 * geometry.Twelfth);
+    // A third of a cell: large enough to catch the eye beside the dot it marks.
+    markers.Shape3 = Square(geometry.NodeX(j), geometry.NodeY(i), geometry.Third);
 }
 
 }  // namespace ringlace

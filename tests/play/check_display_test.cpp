@@ -15,13 +15,13 @@ TEST(CheckDisplayTest, AnErrorShowsItsTextLightAndDotForThreeSeconds) {
     geometry.GridLeft = 100;
     geometry.GridTop = 200;
     geometry.CellSize = 600;
-    geometry.Twelfth = 50;
+    geometry.Third = 200;
     ShowCheckError(session, geometry, host, 4, 7, "one isolated bar");
     EXPECT_EQ(host.statuses.back(), "one isolated bar");
     EXPECT_EQ(session.Label4Light, CheckLight::Error);
     EXPECT_TRUE(session.Timer3);
     // The marker's top-left corner is on dot (4, 7).
-    EXPECT_EQ(session.Markers.Shape3, (MarkerBox{true, 100 + 6 * 600, 200 + 3 * 600, 100, 100}));
+    EXPECT_EQ(session.Markers.Shape3, (MarkerBox{true, 100 + 6 * 600, 200 + 3 * 600, 200, 200}));
     HideErrorMarker(session);
     EXPECT_FALSE(session.Markers.Shape3.visible);
     EXPECT_FALSE(session.Timer3);
