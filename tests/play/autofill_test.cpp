@@ -59,22 +59,6 @@ TEST(AutofillTest, AnUncolouredCellTakesItsColourAcrossDecidedEdges) {
     EXPECT_EQ(grid.CellColour[2][3], 0);
 }
 
-TEST(AutofillTest, ThePassEndsByDrawingTheWholeBoard) {
-    PlayBoard board(2, 2);
-    board.grid.CellColour[1][1] = Yellow;
-    AutofillPass(board.grid, board.painter);
-    int squares = 0;
-    int uncoloured = 0;
-    for (const test::CanvasCall& call : board.canvas.calls) {
-        if (call.kind != "fill" || call.x2 - call.x1 != 360) continue;
-        ++squares;
-        uncoloured += call.colour == board.scheme[2];
-    }
-    EXPECT_EQ(squares, 4);
-    EXPECT_EQ(uncoloured, 3);              // uncoloured cells are painted in the board's colour
-    EXPECT_EQ(board.Sides(1, 1), "1100");  // bars towards the Pink frame
-}
-
 TEST(AutofillTest, TheBoxSwitchesTheModeAndATickChecksTheEntries) {
     PlayBoard board(1, 2, "1 ");
     test::TestHost host;

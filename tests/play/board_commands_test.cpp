@@ -5,6 +5,7 @@
 #include "model/puzzle_record.h"
 #include "model/text_file.h"
 #include "play/board_drawing.h"
+#include "play/check_display.h"
 #include "play/solution_view.h"
 #include "play/undo_list.h"
 #include "shell/app.h"
@@ -115,7 +116,8 @@ TEST(BoardCommandsTest, VerifyShowsDoneOrTheFirstErrorWhileHeld) {
     Played played;
     ASSERT_TRUE(VerifyPressed(played.app));  // no entry at all breaks no rule
     EXPECT_EQ(played.host.statuses.back(), "Done !");
-    EXPECT_EQ(played.app.session.Label4Light, CheckLight::Done);
+    EXPECT_EQ(CheckLightColour(played.app.session.Label4Light, played.app.scheme),
+              Rgb(50, 150, 50));
     VerifyReleased(played.app);
     EXPECT_EQ(played.host.statuses.back(), "");
     EXPECT_EQ(played.app.session.Label4Light, CheckLight::Neutral);
@@ -123,13 +125,26 @@ TEST(BoardCommandsTest, VerifyShowsDoneOrTheFirstErrorWhileHeld) {
     played.app.grid.SetEdge(1, 1, T, Bar);
     ASSERT_TRUE(VerifyPressed(played.app));
     EXPECT_EQ(played.host.statuses.back(), "one isolated bar");
-    EXPECT_EQ(played.app.session.Label4Light, CheckLight::Error);
+    EXPECT_EQ(CheckLightColour(played.app.session.Label4Light, played.app.scheme), Rgb(255, 0, 0));
+    EXPECT_TRUE(played.app.session.Timer3);
     const MarkerBox& marker = played.app.session.Markers.Shape3;
     EXPECT_TRUE(marker.visible);
     EXPECT_EQ(marker.left, played.app.geometry.NodeX(1));
     EXPECT_EQ(marker.top, played.app.geometry.NodeY(1));
     VerifyReleased(played.app);
     EXPECT_FALSE(marker.visible);
+    EXPECT_EQ(CheckLightColour(played.app.session.Label4Light, played.app.scheme),
+              played.app.scheme[2]);
+
+    // A message without a dot ("0,0,...") shows no marker; Timer3 hides a marker shown.
+    ShowCheckError(played.app.session, played.app.geometry, played.host, 1, 2, "too many bars");
+    HideErrorMarker(played.app.session);
+    EXPECT_FALSE(marker.visible);
+    EXPECT_FALSE(played.app.session.Timer3);
+    ShowCheckError(played.app.session, played.app.geometry, played.host, 0, 0,
+                   "Closed Loop Yellow");
+    EXPECT_FALSE(marker.visible);
+    EXPECT_FALSE(played.app.session.Timer3);
 }
 
 TEST(SolutionViewTest, TheStoredBarsShowWhileHeldAndTheEntriesComeBack) {

@@ -46,30 +46,6 @@ TEST(OptionsTest, TheDefaultsResetTheLookButNotTheWayOfWorking) {
     EXPECT_EQ(settings.SolutionRegister, 1);
 }
 
-TEST(OptionsTest, AcceptingStoresEveryChoiceAndKeepsTheSchemeWhenNoneIsPicked) {
-    Settings settings;
-    OptionsChoice choice = OptionsFrom(settings);
-    EXPECT_EQ(choice.schemeName, "xp.col");
-    choice.schemeName.clear();
-    choice.fontName = "Courier";
-    choice.numberColour = 11;
-    choice.gridColour = 12;
-    choice.barColour = 13;
-    choice.markerColour = 14;
-    choice.barThickness = 6;
-    choice.gridLine = kGridNone;
-    choice.marker = kMarkerBar;
-    choice.menuBarSide = 1;
-    choice.autofill = 1;
-    choice.solutionRegister = 1;
-    choice.colour13 = 15;
-    AcceptOptions(choice, settings);
-    OptionsChoice stored = OptionsFrom(settings);
-    EXPECT_EQ(stored.schemeName, "xp.col");
-    stored.schemeName.clear();
-    EXPECT_EQ(stored, choice);
-}
-
 TEST(OptionsTest, TheAdjustButtonStepsTenWithinLimits) {
     EXPECT_EQ(AdjustColour(Rgb(100, 15, 250), false), Rgb(90, 10, 240));
     EXPECT_EQ(AdjustColour(Rgb(100, 15, 250), true), Rgb(110, 25, 255));

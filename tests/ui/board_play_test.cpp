@@ -241,17 +241,6 @@ private slots:
         play.board->Redraw();  // a redraw leaves the board where it was dragged
         QCOMPARE(play.picture->pos(), start + QPoint(30, 20));
     }
-
-    void theLevelStepsOnAClick() {
-        Playing play;
-        QLabel* label7 = play.window.findChild<QLabel*>("Label7");
-        QCOMPARE(label7->text(), QString("Easy"));
-        QTest::mouseClick(label7, Qt::LeftButton);
-        QTest::mouseClick(label7, Qt::LeftButton);
-        QCOMPARE(label7->text(), QString("Hard"));
-        QTest::mouseClick(label7, Qt::LeftButton);
-        QCOMPARE(label7->text(), QString("Easy"));
-    }
 };
 
 QTEST_MAIN(BoardPlayTest)
