@@ -1,6 +1,5 @@
 // The main window's commands: what its menus, buttons, labels and timers start.
 #include <QStyle>
-#include <QTimer>
 
 #include "model/config_file.h"
 #include "play/autofill.h"
