@@ -1,10 +1,14 @@
 // The running program's state beside the puzzle itself: which puzzle of which file is shown, the
-// labels a load fills, the run flags of long operations, the entry selection and the undo list.
+// labels a load fills, the run flags of long operations, the entry selection, the undo list and
+// what the board shows above its drawing.
 #pragma once
 
 #include <string>
 
 #include "model/grid.h"
+#include "play/board_markers.h"
+#include "play/check_display.h"
+#include "play/solution_view.h"
 #include "play/undo_list.h"
 
 namespace ringlace {
@@ -41,8 +45,16 @@ struct Session {
     BoardLabels Labels;
     int SelectedRow = 0;  // hover or keyboard selection; (0, 0) = none
     int SelectedCol = 0;
-    int SelectedSide = L;
+    int SelectedSide = L;  // 0 while the pop-up menu has taken the selection
     UndoList Undo;
+
+    BoardMarkers Markers;
+    CheckLight Label4Light = CheckLight::Neutral;
+    // The two timers of the board, as the window is to run them: Timer2 is a pending autofill
+    // tick, Timer3 the three seconds the error marker shows.
+    bool Timer2 = false;
+    bool Timer3 = false;
+    SolutionView View;
 };
 
 }  // namespace ringlace

@@ -41,9 +41,11 @@ StartOutcome StartUp(App& app, const std::vector<std::string>& screenFonts) {
 
     TellAboutDataFolder(app);
     ReadcfgFile(app.paths.InData(kConfigFileName), app.settings, app.session);
+    app.geometry.NumberFontSize = app.settings.NumberFontSize;
 
     LoadColourScheme(schemeFile, app.settings.SchemeName, app.settings, app.scheme, app.host);
     ApplyAdjustedColour(app.settings, app.scheme);
+    app.geometry.BaseFontSize = app.geometry.NumberFontSize;
 
     app.session.PuzFile = app.paths.InApp(app.session.PuzFile);
     app.session.PuzCount = CountLines(app.session.PuzFile);

@@ -16,7 +16,8 @@ void BoardPainter::DrawEdge(int r, int c, int side, EdgeState value) {
         ++c;
         side = L;
     }
-    if (side != L && side != T) return;
+    // A side no real cell has is never drawn: there is nothing on the board to show for it.
+    if ((side != L && side != T) || value == Outside) return;
     const int s = geometry_.CellSize;
     const int m = RoundToInt(0.15 * s);
     const int x = geometry_.NodeX(c);

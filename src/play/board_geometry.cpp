@@ -20,7 +20,8 @@ void SetFractions(BoardGeometry& geometry) {
 
 void FitBoard(BoardGeometry& geometry, const Grid& grid, Canvas& canvas, const std::string& fontName) {
     const int boardWidth = geometry.FrameWidth - 32;
-    geometry.CellSize = std::min(RoundToInt(boardWidth * 0.95 / grid.MaxDim), kLargestCell);
+    // At least one twip: a frame squeezed to nothing must not leave cells of no size to divide by.
+    geometry.CellSize = std::clamp(RoundToInt(boardWidth * 0.95 / grid.MaxDim), 1, kLargestCell);
     SetFractions(geometry);
     geometry.BaseCellSize = geometry.CellSize;
     DrawBoard(geometry, grid, canvas, fontName);

@@ -46,7 +46,10 @@ Channels Darker(Channels c) {
     return c;
 }
 
-bool ReadScheme(const std::string& allColFile, const std::string& name, SchemeColours& colours) {
+}  // namespace
+
+bool ReadSchemeColours(const std::string& allColFile, const std::string& name,
+                       SchemeColours& colours) {
     LineReader reader(allColFile);
     std::string line;
     bool found = false;
@@ -71,8 +74,6 @@ bool ReadScheme(const std::string& allColFile, const std::string& name, SchemeCo
     return true;
 }
 
-}  // namespace
-
 std::int32_t RedOf(std::int32_t colour) { return colour & 0xFF; }
 std::int32_t GreenOf(std::int32_t colour) { return (colour >> 8) & 0xFF; }
 std::int32_t BlueOf(std::int32_t colour) { return (colour >> 16) & 0xFF; }
@@ -90,7 +91,7 @@ std::vector<std::string> ReadSchemeList(const std::string& allColFile) {
 
 int LoadColourScheme(const std::string& allColFile, const std::string& name, Settings& settings,
                      SchemeColours& colours, Host& host) {
-    if (ReadScheme(allColFile, name, colours)) return 1;
+    if (ReadSchemeColours(allColFile, name, colours)) return 1;
     host.MsgboxA("Colour Scheme: " + name + " not found", "vbok+vbcritical");
     settings.SchemeName = "xp.col";
     return 0;

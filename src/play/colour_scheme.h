@@ -26,6 +26,12 @@ std::int32_t BlueOf(std::int32_t colour);
 // The scheme names of the list: for every line holding ".col", the text before it.
 std::vector<std::string> ReadSchemeList(const std::string& allColFile);
 
+// Fills colours 1..12 from the scheme whose header line is exactly name, with the derived colours 3
+// and 5; silent. False, with the colours untouched, when it is missing or a colour line is
+// unreadable.
+bool ReadSchemeColours(const std::string& allColFile, const std::string& name,
+                       SchemeColours& colours);
+
 // Fills colours 1..12 from the scheme whose header line is exactly name. When it is missing (or
 // one of its colour lines is unreadable) the person is told, the current scheme name falls back
 // to "xp.col" and 0 is returned; 1 when found.

@@ -1,22 +1,38 @@
 // The undo list: the complete state of a cell (four sides and colour) saved before an entry
-// changes it, newest first.
+// changes it, newest last. Undo restores the newest saved state and drops it.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "model/grid.h"
 
 namespace ringlace {
 
+class BoardPainter;
+
 struct UndoEntry {
     int row = 0;
     int col = 0;
     std::array<EdgeState, 4> sides{};  // L, T, R, B
     std::int32_t colour = 0;
+    bool operator==(const UndoEntry&) const = default;
 };
 
 using UndoList = std::vector<UndoEntry>;  // back() is the newest entry
+
+// Records the state of cell (r, c) as the newest entry.
+void SaveUndoCell(const Grid& grid, UndoList& undo, int r, int c);
+
+// "row,col,L,T,R,B,colour", the form the entries have always been shown in: cell (3, 5) with a
+// Bar on top, an X on the right and no colour is "3,5,0,1,2,0,0".
+std::string UndoEntryText(const UndoEntry& entry);
+
+// Puts the newest entry's sides and colour back, draws them, and drops the entry. Restoring a side
+// also restores the neighbour that shares it. An entry naming row or column 0 is dropped without
+// restoring anything. False when the list was empty.
+bool UndoLastEntry(Grid& grid, UndoList& undo, BoardPainter& painter);
 
 }  // namespace ringlace

@@ -5,6 +5,7 @@
 #include "model/puzzle_record.h"
 #include "model/solution_letters.h"
 #include "model/text.h"
+#include "shell/busy_guard.h"
 #include "solver/colouring.h"
 #include "solver/link_ambiguities.h"
 #include "solver/solver_driver.h"
@@ -13,14 +14,6 @@
 namespace ringlace {
 
 namespace {
-
-const std::string kBusyMessage = "Cancel Autosolve/Create first";
-
-bool RefusedWhileBusy(App& app) {
-    if (!app.session.Busy) return false;
-    app.host.MsgboxA(kBusyMessage, "vbinformation+vbok");
-    return true;
-}
 
 // Few clues, or none that is a "1" or a "2": the search may take long.
 bool LooksHard(const Grid& grid) {
@@ -54,7 +47,7 @@ std::string ElapsedText(long long seconds) {
 
 AutoSolveOutcome AutoSolveCommand(App& app, const AutoSolveOptions& options) {
     AutoSolveOutcome outcome;
-    if (RefusedWhileBusy(app)) return outcome;
+    if (RefuseWhileBusy(app)) return outcome;
     Grid& grid = app.grid;
     Session& session = app.session;
     if (ClueTotal(grid) == 0) {
@@ -114,7 +107,7 @@ AutoSolveOutcome AutoSolveCommand(App& app, const AutoSolveOptions& options) {
 }
 
 AutoSolveOutcome TimedAutoSolve(App& app, const AutoSolveOptions& options) {
-    if (RefusedWhileBusy(app)) return AutoSolveOutcome{};
+    if (RefuseWhileBusy(app)) return AutoSolveOutcome{};
     const auto start = std::chrono::steady_clock::now();
     AutoSolveOutcome outcome = AutoSolveCommand(app, options);
     app.host.Progress(100);

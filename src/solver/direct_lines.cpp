@@ -13,16 +13,34 @@ void CrossIfFree(Grid& grid, int r, int c, int side) {
     if (grid.CellEdge[r][c][side] == Free) grid.SetEdge(r, c, side, XMark);
 }
 
+struct NodeCounts {
+    int free = 0;
+    int bars = 0;
+    int crosses = 0;
+};
+
+NodeCounts CountAtNode(const Grid& grid, int i, int j) {
+    return {NodeFreeCount(grid, i, j), NodeBarCount(grid, i, j), NodeXCount(grid, i, j)};
+}
+
 void ApplyNodeRules(Grid& grid, int i, int j) {
-    if (NodeFreeCount(grid, i, j) == 1 && NodeBarCount(grid, i, j) == 1) SetFreeAtNode(grid, i, j, Bar);
-    if (NodeXCount(grid, i, j) == 3) SetFreeAtNode(grid, i, j, XMark);
-    if (NodeFreeCount(grid, i, j) == 1 && NodeXCount(grid, i, j) == 1) SetFreeAtNode(grid, i, j, XMark);
-    if (NodeBarCount(grid, i, j) == 2) SetFreeAtNode(grid, i, j, XMark);
+    NodeCounts n = CountAtNode(grid, i, j);
+    // Every rule sets the dot's Free edges: with none left there is nothing to do.
+    if (n.free == 0) return;
+    const auto fill = [&](bool applies, EdgeState value) {
+        if (!applies) return;
+        SetFreeAtNode(grid, i, j, value);
+        n = CountAtNode(grid, i, j);
+    };
+    fill(n.free == 1 && n.bars == 1, Bar);
+    fill(n.crosses == 3, XMark);
+    fill(n.free == 1 && n.crosses == 1, XMark);
+    fill(n.bars == 2, XMark);
     // A border dot with two Xs has one edge left inside the grid: a lone bar would end there.
-    if (NodeXCount(grid, i, j) == 2 && j == 1) SetFreeAtNode(grid, i, j, XMark);
-    if (NodeXCount(grid, i, j) == 2 && j == grid.Cols + 1) SetFreeAtNode(grid, i, j, XMark);
-    if (NodeXCount(grid, i, j) == 2 && i == 1) SetFreeAtNode(grid, i, j, XMark);
-    if (NodeXCount(grid, i, j) == 2 && i == grid.Rows + 1) SetFreeAtNode(grid, i, j, XMark);
+    fill(n.crosses == 2 && j == 1, XMark);
+    fill(n.crosses == 2 && j == grid.Cols + 1, XMark);
+    fill(n.crosses == 2 && i == 1, XMark);
+    fill(n.crosses == 2 && i == grid.Rows + 1, XMark);
 }
 
 // Two "1" cells side by side cannot share their edge when an edge continuing it is X.

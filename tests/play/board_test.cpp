@@ -120,6 +120,10 @@ TEST(BoardDrawingTest, AnEdgeIsErasedMarkedAndDrawnInItsState) {
     ASSERT_EQ(p.canvas.calls.size(), 2u);  // a free edge is a gap and its grid mark
     EXPECT_EQ(p.canvas.calls[1].style, LineStyle::Dotted);
     EXPECT_EQ(p.canvas.calls[1].y1, 200 + 3 * 600);
+
+    p.canvas.calls.clear();
+    p.painter.DrawEdge(4, 1, L, Outside);  // a frame side: nothing of it is on the board
+    EXPECT_TRUE(p.canvas.calls.empty());
 }
 
 TEST(BoardDrawingTest, CellsShowTheirColourAndClue) {
@@ -150,7 +154,8 @@ TEST(BoardDrawingTest, RedrawingClearsThenDrawsEveryEdgeAndCell) {
     EXPECT_EQ(p.grid.NodeLink[1][1][B], Bar);
     EXPECT_EQ(p.grid.EdgeSetCount, countBefore + 36);
     int squares = 0;
-    for (const CanvasCall& call : p.canvas.calls) squares += call.kind == "fill" && call.x2 - call.x1 == 360;
+    for (const CanvasCall& call : p.canvas.calls)
+        squares += call.kind == "fill" && call.x2 - call.x1 == 360;
     EXPECT_EQ(squares, 9);
 }
 

@@ -11,24 +11,10 @@
 #include "window_helpers.h"
 
 using namespace ringlace;
-using test::ReadBytes;
-using test::TempFolder;
+using test::Installation;
 using test::WriteBytes;
 
 namespace {
-
-const std::string kData = RINGLACE_DATA_DIR;
-
-struct Installation {
-    explicit Installation(bool withSchemes = true, bool withPuzzles = true) {
-        if (withSchemes) WriteBytes(folder.File("all.col"), ReadBytes(kData + "/all.col"));
-        if (withPuzzles) WriteBytes(folder.File("puzzles.txt"), ReadBytes(kData + "/puzzles.txt"));
-    }
-    AppPaths Paths() const { return AppPaths{folder.Path(), folder.Path()}; }
-    std::string Config() const { return ReadBytes(folder.File("ringlace.cfg")); }
-
-    TempFolder folder;
-};
 
 template <typename Widget>
 Widget* Find(QWidget& window, const char* name) {

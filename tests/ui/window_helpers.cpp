@@ -8,6 +8,12 @@
 
 namespace ringlace::test {
 
+Installation::Installation(bool withSchemes, bool withPuzzles) {
+    const std::string data = RINGLACE_DATA_DIR;
+    if (withSchemes) WriteBytes(folder.File("all.col"), ReadBytes(data + "/all.col"));
+    if (withPuzzles) WriteBytes(folder.File("puzzles.txt"), ReadBytes(data + "/puzzles.txt"));
+}
+
 std::shared_ptr<SeenMessage> AnswerNextMessage(const QString& caption) {
     auto seen = std::make_shared<SeenMessage>();
     auto* poll = new QTimer(qApp);

@@ -1,11 +1,42 @@
-// Helpers for window tests: answering the program's modal message box from inside its event loop.
+// Helpers for window tests: an application folder to start the program in, and answering the
+// program's modal dialogs from inside their event loops.
 #pragma once
 
+#include <QApplication>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
+#include "model/app_paths.h"
+#include "support/temp_folder.h"
+
 namespace ringlace::test {
+
+// An application folder with the shipped scheme list and puzzles unless told otherwise.
+struct Installation {
+    explicit Installation(bool withSchemes = true, bool withPuzzles = true);
+    AppPaths Paths() const { return AppPaths{folder.Path(), folder.Path()}; }
+    std::string Config() const { return ReadBytes(folder.File("ringlace.cfg")); }
+
+    TempFolder folder;
+};
+
+// Waits for the next modal dialog of type Dialog to show, then runs act on it.
+template <typename Dialog>
+void WhenModalShows(std::function<void(Dialog&)> act) {
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        act(*dialog);
+    });
+    poll->start();
+}
 
 struct SeenMessage {
     QString text;

@@ -1,41 +1,167 @@
 #include "play/ui/board_view.h"
 
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "play/board_drawing.h"
-#include "shell/ui/qt_canvas.h"
+#include "play/autofill.h"
+#include "play/entry.h"
+#include "play/ui/marker_painting.h"
 
 namespace ringlace {
 
-BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
+namespace {
+
+NavigationKey NavigationFor(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Left:
+            return NavigationKey::Left;
+        case Qt::Key_Right:
+            return NavigationKey::Right;
+        case Qt::Key_Up:
+            return NavigationKey::Up;
+        case Qt::Key_Down:
+            return NavigationKey::Down;
+        case Qt::Key_End:
+            return NavigationKey::End;
+        default:
+            return NavigationKey::Other;
+    }
+}
+
+bool IsArrowOrEnd(int qtKey) {
+    return NavigationFor(qtKey) != NavigationKey::Other;
+}
+
+}  // namespace
+
+BoardPicture::BoardPicture(BoardView& view, const App& app)
+    : QWidget(&view), view_(view), app_(app) {
     setObjectName("Picture1");
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
 }
 
 void BoardPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(rect(), image_);
+    // Drawn at exactly its own size: a picture scaled by a fraction of a pixel loses thin lines.
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image_.size()) / devicePixelRatioF()), image_);
+    PaintMarkers(painter, app_.session.Markers, app_.settings, 1.0 / view_.TwipsPerPixel());
 }
 
 void BoardPicture::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) dragOrigin_ = event->globalPosition().toPoint() - pos();
+    if (event->button() == Qt::LeftButton) {
+        dragOrigin_ = event->globalPosition().toPoint() - pos();
+        dragging_ = true;
+        setCursor(Qt::ClosedHandCursor);
+    }
     setFocus();
 }
 
 void BoardPicture::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() & Qt::LeftButton) move(event->globalPosition().toPoint() - dragOrigin_);
+    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+        view_.Dragged(event->globalPosition().toPoint() - dragOrigin_);
+        return;
+    }
+    view_.PointerMoved(event->position());
+}
+
+void BoardPicture::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dragging_ = false;
+        unsetCursor();
+    } else if (event->button() == Qt::RightButton) {
+        view_.RightReleased(event->position(), event->globalPosition().toPoint());
+    }
+}
+
+// Every character key belongs to the board; Escape counts as one of them.
+void BoardPicture::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    const bool command =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (event->key() == Qt::Key_Escape) {
+        view_.CharacterTyped(kEscapeKey);
+    } else if (!command && text.size() == 1 && text[0].unicode() >= 0x20 &&
+               text[0].unicode() < 0x7f) {
+        view_.CharacterTyped(text[0].toLatin1());
+    } else if (!IsArrowOrEnd(event->key())) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void BoardPicture::keyReleaseEvent(QKeyEvent* event) {
+    view_.KeyReleased(event->key());
+    event->accept();
 }
 
 BoardView::BoardView(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     setObjectName("Picture5");
     setAttribute(Qt::WA_StyledBackground);
-    picture1_ = new BoardPicture(this);
+    picture1_ = new BoardPicture(*this, app_);
+    BuildPopupMenu();
 }
 
-double BoardView::TwipsPerPixel() const { return double(kTwipsPerInch) / logicalDpiX(); }
+void BoardView::BuildPopupMenu() {
+    mnurightclick_ = new QMenu(this);
+    mnurightclick_->setObjectName("mnurightclick");
+    const auto entry = [this](QMenu* menu, const char* caption, const char* name, auto act) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, act);
+        return action;
+    };
+    entry(mnurightclick_, "Clear All", "mnuclearall", [this] { Popup(PopupEntry::ClearAll); });
+    entry(mnurightclick_, "Set All X", "mnusetall", [this] { Popup(PopupEntry::SetAllX); });
+    QMenu* bars = mnurightclick_->addMenu("Set/Clear Bar");
+    bars->setObjectName("mnuclearsetbar");
+    const char* sides[] = {"Left", "Top", "Right", "Bottom"};
+    for (int k = 0; k < 4; ++k) {
+        const QString name = QString("mnusetbar_%1").arg(k);
+        entry(bars, sides[k], name.toLatin1().constData(),
+              [this, k] { Popup(PopupEntry::SetClearBar, k + 1); });
+    }
+    bars->addSeparator()->setObjectName("mnusetbar_4");
+    bars->addAction("Cancel")->setObjectName("mnusetbar_5");
+    mnurightclick_->addSeparator();
+    entry(mnurightclick_, "Set Pink", "mnusetcol_0", [this] { Popup(PopupEntry::SetPink); });
+    entry(mnurightclick_, "Set Yellow", "mnusetcol_1", [this] { Popup(PopupEntry::SetYellow); });
+    entry(mnurightclick_, "Set Clear", "mnusetcol_2", [this] { Popup(PopupEntry::SetClear); });
+    mnurightclick_->addSeparator();
+    mnurightclick_->addAction("Cancel");
+}
 
-double BoardView::DevicePixelsPerInch() const { return logicalDpiX() * devicePixelRatioF(); }
+template <typename Act>
+void BoardView::Enter(Act&& act) {
+    Paint([&](BoardPainter& painter) {
+        PlayContext play{app_.grid, app_.session, app_.settings, app_.geometry, painter};
+        act(play);
+    });
+}
+
+void BoardView::Popup(PopupEntry entry, int side) {
+    Enter([&](PlayContext& play) { PopupCommand(play, entry, side); });
+    emit boardChanged();
+}
+
+double BoardView::TwipsPerPixel() const {
+    return double(kTwipsPerInch) / logicalDpiX();
+}
+
+double BoardView::DevicePixelsPerInch() const {
+    return logicalDpiX() * devicePixelRatioF();
+}
+
+QPointF BoardView::ToTwips(const QPointF& pixels) const {
+    return pixels * TwipsPerPixel();
+}
+
+QPointF BoardView::ToPixels(const QPointF& twips) const {
+    return twips / TwipsPerPixel();
+}
 
 void BoardView::FitAndRedraw() {
     BoardGeometry& geometry = app_.geometry;
@@ -43,8 +169,24 @@ void BoardView::FitAndRedraw() {
     geometry.FrameHeight = qRound(height() * TwipsPerPixel());
     QImage measuring(1, 1, QImage::Format_RGB32);
     QtCanvas canvas(measuring, DevicePixelsPerInch());
-    FitBoard(geometry, app_.grid, canvas, app_.settings.FontName);
+    FitBoardToFrame(geometry, app_.session, app_.grid, canvas, app_.settings.FontName);
     Redraw();
+    emit boardChanged();
+}
+
+void BoardView::Relayout() {
+    QImage measuring(1, 1, QImage::Format_RGB32);
+    QtCanvas canvas(measuring, DevicePixelsPerInch());
+    DrawBoard(app_.geometry, app_.grid, canvas, app_.settings.FontName);
+    Redraw();
+}
+
+void BoardView::Zoom(ZoomStep step) {
+    if (!isVisible()) return;
+    QImage measuring(1, 1, QImage::Format_RGB32);
+    QtCanvas canvas(measuring, DevicePixelsPerInch());
+    if (ZoomBoard(app_.geometry, app_.session, app_.grid, canvas, app_.settings.FontName, step))
+        Redraw();
 }
 
 void BoardView::Redraw() {
@@ -54,23 +196,60 @@ void BoardView::Redraw() {
                        qMax(1, qRound(geometry.BoardHeight * dotsPerInch / kTwipsPerInch)));
     QImage& image = picture1_->Image();
     if (image.size() != pixels) image = QImage(pixels, QImage::Format_RGB32);
-    {
-        QtCanvas canvas(image, dotsPerInch);
-        BoardPainter(canvas, geometry, app_.settings, app_.scheme).RedrawBoard(app_.grid);
-    }
+    Paint([this](BoardPainter& painter) { painter.RedrawBoard(app_.grid); });
     PlaceBoard();
-    picture1_->update();
 }
 
 void BoardView::PlaceBoard() {
     const BoardGeometry& geometry = app_.geometry;
-    const double pixelsPerTwip = 1.0 / TwipsPerPixel();
-    picture1_->setGeometry(qRound(geometry.BoardLeft * pixelsPerTwip), qRound(geometry.BoardTop * pixelsPerTwip),
-                           qRound(geometry.BoardWidth * pixelsPerTwip),
-                           qRound(geometry.BoardHeight * pixelsPerTwip));
+    const QPointF topLeft = ToPixels(QPointF(geometry.BoardLeft, geometry.BoardTop));
+    const QPointF size = ToPixels(QPointF(geometry.BoardWidth, geometry.BoardHeight));
+    picture1_->setGeometry(qRound(topLeft.x()), qRound(topLeft.y()), qRound(size.x()),
+                           qRound(size.y()));
+}
+
+void BoardView::Dragged(const QPoint& topLeft) {
+    picture1_->move(topLeft);
+    const QPointF twips = ToTwips(QPointF(topLeft));
+    app_.geometry.BoardLeft = qRound(twips.x());
+    app_.geometry.BoardTop = qRound(twips.y());
+}
+
+void BoardView::PointerMoved(const QPointF& position) {
+    const QPointF twips = ToTwips(position);
+    bool takeFocus = false;
+    Enter(
+        [&](PlayContext& play) { takeFocus = Hover(play, qRound(twips.x()), qRound(twips.y())); });
+    if (takeFocus) picture1_->setFocus();
+}
+
+void BoardView::RightReleased(const QPointF& position, const QPoint& globalPosition) {
+    const QPointF twips = ToTwips(position);
+    RightRelease outcome = RightRelease::Ignored;
+    Enter([&](PlayContext& play) {
+        outcome = RightButtonReleased(play, qRound(twips.x()), qRound(twips.y()));
+    });
+    if (outcome == RightRelease::OpenPopup) mnurightclick_->popup(globalPosition);
+    emit boardChanged();
+}
+
+void BoardView::RunAutofillTick() {
+    Enter([&](PlayContext& play) { AutofillTick(play, app_.host); });
+    emit boardChanged();
+}
+
+void BoardView::CharacterTyped(char key) {
+    Enter([&](PlayContext& play) { CharacterKey(play, key); });
+    emit boardChanged();
+}
+
+void BoardView::KeyReleased(int qtKey) {
+    Enter([&](PlayContext& play) { NavigationKeyReleased(play, NavigationFor(qtKey)); });
 }
 
 // A larger or smaller window fits the board to its new frame.
-void BoardView::resizeEvent(QResizeEvent*) { FitAndRedraw(); }
+void BoardView::resizeEvent(QResizeEvent*) {
+    FitAndRedraw();
+}
 
 }  // namespace ringlace

@@ -19,9 +19,15 @@ void SetImageResolution(QImage& image, double dotsPerInch) {
 QtCanvas::QtCanvas(QImage& image, double dotsPerInch)
     : image_(image), scale_(dotsPerInch / kTwipsPerInch) {
     SetImageResolution(image_, dotsPerInch);
-    painter_.begin(&image_);
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+QPainter& QtCanvas::Painter() {
+    if (!painter_.isActive()) {
+        painter_.begin(&image_);
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    return painter_;
 }
 
 QFont QtCanvas::ToQFont(const CanvasFont& font) const {
@@ -36,10 +42,10 @@ QRectF QtCanvas::Corners(int x1, int y1, int x2, int y2) const {
                   QPointF(Pixels(std::max(x1, x2)), Pixels(std::max(y1, y2))));
 }
 
-void QtCanvas::Clear(std::int32_t colour) { painter_.fillRect(image_.rect(), ToQColor(colour)); }
+void QtCanvas::Clear(std::int32_t colour) { Painter().fillRect(image_.rect(), ToQColor(colour)); }
 
 void QtCanvas::FillRect(int x1, int y1, int x2, int y2, std::int32_t colour) {
-    painter_.fillRect(Corners(x1, y1, x2, y2), ToQColor(colour));
+    Painter().fillRect(Corners(x1, y1, x2, y2), ToQColor(colour));
 }
 
 void QtCanvas::Line(int x1, int y1, int x2, int y2, std::int32_t colour, int width, LineStyle style) {
@@ -47,24 +53,27 @@ void QtCanvas::Line(int x1, int y1, int x2, int y2, std::int32_t colour, int wid
     pen.setWidthF(std::max(1.0, Pixels(double(std::max(width, 1)) * kTwipsPerWidthUnit)));
     pen.setStyle(style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
     pen.setCapStyle(Qt::FlatCap);
-    painter_.setPen(pen);
-    painter_.drawLine(QPointF(Pixels(x1), Pixels(y1)), QPointF(Pixels(x2), Pixels(y2)));
+    QPainter& painter = Painter();
+    painter.setPen(pen);
+    painter.drawLine(QPointF(Pixels(x1), Pixels(y1)), QPointF(Pixels(x2), Pixels(y2)));
 }
 
 void QtCanvas::Rect(int x1, int y1, int x2, int y2, std::int32_t colour, int width) {
     QPen pen(ToQColor(colour));
     pen.setWidthF(std::max(1.0, Pixels(double(std::max(width, 1)) * kTwipsPerWidthUnit)));
     pen.setJoinStyle(Qt::MiterJoin);
-    painter_.setPen(pen);
-    painter_.setBrush(Qt::NoBrush);
-    painter_.drawRect(Corners(x1, y1, x2, y2));
+    QPainter& painter = Painter();
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(Corners(x1, y1, x2, y2));
 }
 
 void QtCanvas::Text(int x, int y, const std::string& text, const CanvasFont& font, std::int32_t colour) {
-    painter_.setFont(ToQFont(font));
-    painter_.setPen(ToQColor(colour));
+    QPainter& painter = Painter();
+    painter.setFont(ToQFont(font));
+    painter.setPen(ToQColor(colour));
     const QRectF box(Pixels(x), Pixels(y), image_.width(), image_.height());
-    painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, QString::fromStdString(text));
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, QString::fromStdString(text));
 }
 
 TextSize QtCanvas::MeasureText(const std::string& text, const CanvasFont& font) {

@@ -29,6 +29,9 @@ public:
     double Pixels(double twips) const { return twips * scale_; }
 
 private:
+    // The painter opens on the first drawing call, so a message shown before anything is drawn
+    // never finds the picture held by a painter.
+    QPainter& Painter();
     QFont ToQFont(const CanvasFont& font) const;
     QRectF Corners(int x1, int y1, int x2, int y2) const;
 

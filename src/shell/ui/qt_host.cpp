@@ -1,5 +1,6 @@
 #include "shell/ui/qt_host.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
 
@@ -11,7 +12,7 @@ namespace ringlace {
 QtHost::QtHost(QWidget* parent, std::function<std::int32_t()> messageColour)
     : parent_(parent), messageColour_(std::move(messageColour)) {}
 
-QtHost::~QtHost() = default;
+QtHost::~QtHost() { BusyPointer(false); }
 
 int QtHost::MsgboxA(const std::string& text, const std::string& style) {
     // Created on first use and kept; every call rebuilds its buttons and pictures.
@@ -43,5 +44,16 @@ void QtHost::Progress(int percent) {
 }
 
 void QtHost::Yield() { QCoreApplication::processEvents(); }
+
+// Asked for more than once by the nested steps of a solve: the pointer is set once and restored
+// once, whatever the count of the calls.
+void QtHost::BusyPointer(bool busy) {
+    if (busy == busyPointer_) return;
+    busyPointer_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
 
 }  // namespace ringlace

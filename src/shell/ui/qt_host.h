@@ -31,12 +31,14 @@ public:
     void Status(const std::string& text) override;
     void Progress(int percent) override;
     void Yield() override;
+    void BusyPointer(bool busy) override;
 
 private:
     QWidget* parent_;
     std::function<std::int32_t()> messageColour_;
     QPointer<MsgForm> msgForm_;
     StatusLine statusLine_;
+    bool busyPointer_ = false;
 };
 
 }  // namespace ringlace

@@ -1,0 +1,53 @@
+#include "play/board_layout.h"
+
+#include <algorithm>
+
+#include "model/rounding.h"
+
+namespace ringlace {
+
+namespace {
+
+// The board's longer side, as DrawBoard sizes it, for cells of size s.
+int BoardSideFor(int s, const Grid& grid) {
+    return RoundToInt(s * 1.1 * grid.MaxDim + 268);
+}
+
+}  // namespace
+
+void FitBoardToFrame(BoardGeometry& geometry, Session& session, const Grid& grid, Canvas& measuring,
+                     const std::string& fontName) {
+    FitBoard(geometry, grid, measuring, fontName);
+    HideSelectionMarkers(session.Markers);
+    session.Markers.Shape3.visible = false;
+    session.Label4Light = CheckLight::Neutral;
+}
+
+bool ZoomBoard(BoardGeometry& geometry, Session& session, const Grid& grid, Canvas& measuring,
+               const std::string& fontName, ZoomStep step) {
+    if (session.Busy) return false;
+    if (step == ZoomStep::In &&
+        BoardSideFor(RoundToInt(geometry.CellSize * 1.1), grid) > kLargestBoardTwips)
+        return false;
+    BoardMarkers& markers = session.Markers;
+    HideSelectionMarkers(markers);
+    markers.Shape3.visible = false;
+    switch (step) {
+        case ZoomStep::Out:
+            geometry.CellSize = RoundToInt(geometry.CellSize * 0.9);
+            geometry.NumberFontSize = std::max(geometry.NumberFontSize - 1, kSmallestZoomFont);
+            break;
+        case ZoomStep::In:
+            geometry.CellSize = RoundToInt(geometry.CellSize * 1.1);
+            geometry.NumberFontSize = std::min(geometry.NumberFontSize + 1, kLargestZoomFont);
+            break;
+        case ZoomStep::Reset:
+            geometry.CellSize = geometry.BaseCellSize;
+            geometry.NumberFontSize = geometry.BaseFontSize;
+            break;
+    }
+    DrawBoard(geometry, grid, measuring, fontName);
+    return true;
+}
+
+}  // namespace ringlace

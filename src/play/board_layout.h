@@ -1,0 +1,33 @@
+// Laying the board out: fitted to its frame, and zoomed (cells 10% smaller or larger, or back to
+// the size the last fit chose).
+#pragma once
+
+#include <string>
+
+#include "model/grid.h"
+#include "model/session.h"
+#include "play/board_geometry.h"
+#include "shell/canvas.h"
+
+namespace ringlace {
+
+// Fits the cells to the frame (FitBoard) and hides the markers of the old layout; the check light
+// goes back to neutral. The caller then draws the whole board.
+void FitBoardToFrame(BoardGeometry& geometry, Session& session, const Grid& grid, Canvas& measuring,
+                     const std::string& fontName);
+
+enum class ZoomStep { Out, In, Reset };
+
+inline constexpr int kSmallestZoomFont = 6;
+inline constexpr int kLargestZoomFont = 36;
+// The board picture is drawn whole, so zooming in stops before its picture would grow beyond what
+// a screen can hold in memory: 15 inches on its longer side.
+inline constexpr int kLargestBoardTwips = 15 * kTwipsPerInch;
+
+// Lays the board out again for the new cell size and hides the markers; the caller then redraws
+// the whole board. Nothing happens while busy, or when zooming in would make the board larger
+// than kLargestBoardTwips (false).
+bool ZoomBoard(BoardGeometry& geometry, Session& session, const Grid& grid, Canvas& measuring,
+               const std::string& fontName, ZoomStep step);
+
+}  // namespace ringlace

@@ -1,0 +1,201 @@
+#include "play/entry.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "play/board_markers.h"
+#include "play/undo_list.h"
+
+namespace ringlace {
+
+namespace {
+
+bool RealCellSelected(const PlayContext& play) {
+    return play.grid.IsRealCell(play.session.SelectedRow, play.session.SelectedCol);
+}
+
+// Entries are only for the grid's own cells: the keyboard cursor may stand on the extra row and
+// column beyond it, whose sides belong to the frame.
+bool CanEnterOnSelection(const PlayContext& play) {
+    const int side = play.session.SelectedSide;
+    return RealCellSelected(play) && side >= L && side <= B;
+}
+
+void ArmAutofill(PlayContext& play) {
+    if (play.settings.AutofillOn == 1) play.session.Timer2 = true;
+}
+
+void SetSide(PlayContext& play, int r, int c, int side, EdgeState value) {
+    play.grid.SetEdge(r, c, side, value);
+    play.painter.DrawEdge(r, c, side, value);
+}
+
+EdgeState NextInCycle(EdgeState state) {
+    if (state == Free) return Bar;
+    if (state == Bar) return XMark;
+    if (state == XMark) return Free;
+    return state;
+}
+
+int FloorDiv(int numerator, int denominator) {
+    return static_cast<int>(std::floor(static_cast<double>(numerator) / denominator));
+}
+
+}  // namespace
+
+int HoverZone(int dx, int dy, int s) {
+    const int m = kHitMargin;
+    const bool acrossMiddle = m < dx && dx < s - m;
+    const bool downMiddle = m < dy && dy < s - m;
+    if (acrossMiddle && downMiddle) return 0;
+    if (acrossMiddle && dy >= s - m) return B;
+    if (acrossMiddle && dy < m) return T;
+    if (dx >= s - m && downMiddle) return R;
+    if (dx <= m && downMiddle) return L;
+    return 0;
+}
+
+bool Hover(PlayContext& play, int x, int y) {
+    Session& session = play.session;
+    const BoardGeometry& geometry = play.geometry;
+    session.SelectedRow = 0;
+    session.SelectedCol = 0;
+    const int row = FloorDiv(y - geometry.GridTop, geometry.CellSize) + 1;
+    const int col = FloorDiv(x - geometry.GridLeft, geometry.CellSize) + 1;
+    // Markers left behind where nothing is selected would promise entries that cannot happen.
+    if (session.Busy || session.PuzNum < 1 || !play.grid.IsRealCell(row, col)) {
+        HideSelectionMarkers(session.Markers);
+        return false;
+    }
+    session.SelectedRow = row;
+    session.SelectedCol = col;
+    const int side = HoverZone(x - geometry.NodeX(col), y - geometry.NodeY(row), geometry.CellSize);
+    if (side != 0) {
+        session.SelectedSide = side;
+        ShowSideMarkers(session.Markers, geometry, row, col, side, DotPlacement::Centred);
+        return true;
+    }
+    return ShowCellMarker(session.Markers, geometry, row, col);
+}
+
+RightRelease RightButtonReleased(PlayContext& play, int x, int y) {
+    Session& session = play.session;
+    if (session.Busy || !RealCellSelected(play)) return RightRelease::Ignored;
+    const int third = play.geometry.Third;
+    const int left = play.geometry.NodeX(session.SelectedCol);
+    const int top = play.geometry.NodeY(session.SelectedRow);
+    if (left + third < x && x < left + 2 * third && top + third < y && y < top + 2 * third) {
+        session.SelectedSide = 0;
+        return RightRelease::OpenPopup;
+    }
+    if (session.SelectedSide == 0) return RightRelease::Ignored;
+    CycleSelectedSide(play);
+    ArmAutofill(play);
+    return RightRelease::Entered;
+}
+
+void CycleSelectedSide(PlayContext& play) {
+    const int r = play.session.SelectedRow;
+    const int c = play.session.SelectedCol;
+    const int side = play.session.SelectedSide;
+    SaveUndoCell(play.grid, play.session.Undo, r, c);
+    const EdgeState state = play.grid.CellEdge[r][c][side];
+    const EdgeState next = NextInCycle(state);
+    if (next != state) SetSide(play, r, c, side, next);
+}
+
+bool CharacterKey(PlayContext& play, char key) {
+    key = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
+    if (key == kEscapeKey) key = 'C';
+    if (key != 'X' && key != 'B' && key != 'C' && key != ' ') return false;
+    // A solve or creation works on the grid in place: an entry now would corrupt its work.
+    if (play.session.Busy) return true;
+    if (CanEnterOnSelection(play)) {
+        const int r = play.session.SelectedRow;
+        const int c = play.session.SelectedCol;
+        const int side = play.session.SelectedSide;
+        if (key == 'X')
+            SetSide(play, r, c, side, XMark);
+        else if (key == 'B')
+            SetSide(play, r, c, side, Bar);
+        else if (key == 'C')
+            SetSide(play, r, c, side, Free);
+        else
+            CycleSelectedSide(play);
+    }
+    ArmAutofill(play);
+    return true;
+}
+
+void NavigationKeyReleased(PlayContext& play, NavigationKey key) {
+    Session& session = play.session;
+    const Grid& grid = play.grid;
+    if (session.SelectedRow == 0 && session.SelectedCol == 0) {
+        session.SelectedRow = 1;
+        session.SelectedCol = 1;
+        session.SelectedSide = L;
+        key = NavigationKey::Right;
+    }
+    switch (key) {
+        case NavigationKey::End:
+            session.SelectedSide = session.SelectedSide % 4 + 1;
+            break;
+        case NavigationKey::Right:
+            session.SelectedCol = session.SelectedCol > grid.Cols ? 1 : session.SelectedCol + 1;
+            break;
+        case NavigationKey::Left:
+            session.SelectedCol =
+                session.SelectedCol <= 1 ? grid.Cols + 1 : session.SelectedCol - 1;
+            break;
+        case NavigationKey::Up:
+            session.SelectedRow =
+                session.SelectedRow <= 1 ? grid.Rows + 1 : session.SelectedRow - 1;
+            break;
+        case NavigationKey::Down:
+            session.SelectedRow = session.SelectedRow > grid.Rows ? 1 : session.SelectedRow + 1;
+            break;
+        case NavigationKey::Other:
+            return;
+    }
+    if (session.SelectedSide >= L && session.SelectedSide <= B) {
+        ShowSideMarkers(session.Markers, play.geometry, session.SelectedRow, session.SelectedCol,
+                        session.SelectedSide, DotPlacement::TopLeft);
+    } else {
+        HideSelectionMarkers(session.Markers);
+    }
+}
+
+void PopupCommand(PlayContext& play, PopupEntry entry, int side) {
+    if (!RealCellSelected(play)) return;
+    Grid& grid = play.grid;
+    const int r = play.session.SelectedRow;
+    const int c = play.session.SelectedCol;
+    if (entry == PopupEntry::SetClearBar && (side < L || side > B)) return;
+    SaveUndoCell(grid, play.session.Undo, r, c);
+    switch (entry) {
+        case PopupEntry::ClearAll:
+            for (int s = L; s <= B; ++s) SetSide(play, r, c, s, Free);
+            grid.CellColour[r][c] = 0;
+            play.painter.PaintCell(grid, r, c, 0);
+            break;
+        case PopupEntry::SetAllX:
+            for (int s = L; s <= B; ++s) SetSide(play, r, c, s, XMark);
+            break;
+        case PopupEntry::SetClearBar:
+            SetSide(play, r, c, side, grid.CellEdge[r][c][side] == Free ? Bar : Free);
+            break;
+        case PopupEntry::SetPink:
+        case PopupEntry::SetYellow:
+        case PopupEntry::SetClear: {
+            const std::int32_t colour = entry == PopupEntry::SetPink     ? Pink
+                                        : entry == PopupEntry::SetYellow ? Yellow
+                                                                         : 0;
+            grid.CellColour[r][c] = colour;
+            play.painter.PaintCell(grid, r, c, colour);
+            break;
+        }
+    }
+    ArmAutofill(play);
+}
+
+}  // namespace ringlace

@@ -1,0 +1,58 @@
+// Entry on the board: which cell and side the pointer designates, how a right click or a key
+// changes an edge, and the pop-up menu's commands on the selected cell. Positions are board twips.
+#pragma once
+
+#include "model/grid.h"
+#include "model/session.h"
+#include "model/settings.h"
+#include "play/board_drawing.h"
+#include "play/board_geometry.h"
+
+namespace ringlace {
+
+// How close to a side, in board twips, the pointer selects it. Fixed: it does not grow with zoom.
+inline constexpr int kHitMargin = 120;
+
+inline constexpr char kEscapeKey = '\x1b';
+
+// What an entry works on: the puzzle, the selection and undo list, the options, the layout, and
+// the painter that shows each change at once.
+struct PlayContext {
+    Grid& grid;
+    Session& session;
+    const Settings& settings;
+    const BoardGeometry& geometry;
+    BoardPainter& painter;
+};
+
+// The zone of a cell of size s that offset (dx, dy) from its top-left dot lies in: a side code, or
+// 0 for the centre (which includes the four corner squares).
+int HoverZone(int dx, int dy, int s);
+
+// Pointer moved without the left button. Selects the cell and side under the pointer and moves
+// the markers. True when the board should take the keyboard focus.
+bool Hover(PlayContext& play, int x, int y);
+
+enum class RightRelease { Ignored, OpenPopup, Entered };
+// The right button released at (x, y): in the middle ninth of the selected cell it asks for the
+// pop-up menu (and the selection loses its side); elsewhere it cycles the selected side.
+RightRelease RightButtonReleased(PlayContext& play, int x, int y);
+
+// Records the selected cell for undo, then cycles its selected side Free -> Bar -> X -> Free.
+void CycleSelectedSide(PlayContext& play);
+
+// A character key on the board ("X", "B", "C", Escape or Space, any case). Every character key is
+// the board's; true when it was one of those five.
+bool CharacterKey(PlayContext& play, char key);
+
+enum class NavigationKey { Other, Left, Right, Up, Down, End };
+// A key released on the board: the arrows move the selected cell (over one more row and column
+// than the grid, wrapping round), End steps the selected side.
+void NavigationKeyReleased(PlayContext& play, NavigationKey key);
+
+// The pop-up menu's entries, acting on the selected cell.
+enum class PopupEntry { ClearAll, SetAllX, SetClearBar, SetPink, SetYellow, SetClear };
+// side: for SetClearBar, the side to switch between Free and Bar.
+void PopupCommand(PlayContext& play, PopupEntry entry, int side = 0);
+
+}  // namespace ringlace

@@ -1,0 +1,38 @@
+#include "play/undo_list.h"
+
+#include "play/board_drawing.h"
+#include "solver/colouring.h"
+
+namespace ringlace {
+
+void SaveUndoCell(const Grid& grid, UndoList& undo, int r, int c) {
+    UndoEntry entry{r, c, {}, grid.CellColour[r][c]};
+    for (int side = L; side <= B; ++side)
+        entry.sides[static_cast<std::size_t>(side - 1)] = grid.CellEdge[r][c][side];
+    undo.push_back(entry);
+}
+
+std::string UndoEntryText(const UndoEntry& entry) {
+    std::string text = NumText(entry.row) + "," + NumText(entry.col);
+    for (const EdgeState side : entry.sides) text += "," + NumText(side);
+    return text + "," + NumText(entry.colour);
+}
+
+bool UndoLastEntry(Grid& grid, UndoList& undo, BoardPainter& painter) {
+    if (undo.empty()) return false;
+    const UndoEntry entry = undo.back();
+    undo.pop_back();
+    if (entry.row == 0 || entry.col == 0) return true;
+    for (int side = L; side <= B; ++side) {
+        const EdgeState value = entry.sides[static_cast<std::size_t>(side - 1)];
+        grid.SetEdge(entry.row, entry.col, side, value);
+        painter.DrawEdge(entry.row, entry.col, side, value);
+    }
+    SetCellColour(grid, entry.row, entry.col, entry.colour);
+    // The board shows real cells only; an entry of the keyboard cursor's extra row has no square.
+    if (grid.IsRealCell(entry.row, entry.col))
+        painter.PaintCell(grid, entry.row, entry.col, entry.colour);
+    return true;
+}
+
+}  // namespace ringlace

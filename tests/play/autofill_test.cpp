@@ -1,0 +1,130 @@
+#include "play/autofill.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "support/play_board.h"
+#include "support/test_host.h"
+
+namespace ringlace {
+namespace {
+
+using test::PlayBoard;
+
+TEST(AutofillTest, ASatisfiedClueCrossesOutItsFreeSides) {
+    PlayBoard board(3, 3, "    3   0");
+    Grid& grid = board.grid;
+    grid.SetEdge(2, 2, L, Bar);
+    grid.SetEdge(2, 2, T, Bar);
+    grid.SetEdge(2, 2, R, Bar);
+    grid.SetEdge(1, 1, L, Bar);  // a blank cell is never satisfied
+    AutofillPass(grid, board.painter);
+    EXPECT_EQ(board.Sides(2, 2), "1112");
+    EXPECT_EQ(board.Sides(3, 3), "0000");  // a "0" is left to the player
+    EXPECT_EQ(board.Sides(1, 1), "1000");
+}
+
+TEST(AutofillTest, ColouredNeighboursDecideTheEdgeBetweenThem) {
+    PlayBoard board;
+    Grid& grid = board.grid;
+    grid.CellColour[2][2] = Yellow;
+    grid.CellColour[2][3] = Pink;
+    grid.CellColour[1][2] = Yellow;
+    grid.SetEdge(2, 2, R, XMark);  // wrong: Yellow beside Pink is a bar whatever was there
+    grid.SetEdge(2, 2, T, Bar);    // wrong the other way
+    AutofillPass(grid, board.painter);
+    EXPECT_EQ(board.Sides(2, 2)[2], '1');
+    EXPECT_EQ(board.Sides(2, 2)[1], '2');
+    // A Yellow cell on the border gets a bar towards the Pink frame.
+    EXPECT_EQ(board.Sides(1, 2)[1], '1');
+}
+
+TEST(AutofillTest, AnUncolouredCellTakesItsColourAcrossDecidedEdges) {
+    PlayBoard board(3, 4);
+    Grid& grid = board.grid;
+    grid.SetEdge(1, 1, L, Bar);  // across a bar from the Pink frame: inside
+    grid.SetEdge(1, 1, R,
+                 XMark);  // and what is across an X is the same: (1, 2) follows in the sweep
+    grid.SetEdge(3, 4, B, XMark);  // across an X from the frame: outside
+    grid.SetEdge(2, 2, L, Bar);    // an X seen later overrules the bar
+    grid.SetEdge(2, 2, B, XMark);
+    grid.CellColour[2][1] = Pink;
+    grid.CellColour[3][2] = Yellow;
+    AutofillPass(grid, board.painter);
+    EXPECT_EQ(grid.CellColour[1][1], Yellow);
+    EXPECT_EQ(grid.CellColour[1][2], Yellow);
+    EXPECT_EQ(grid.CellColour[3][4], Pink);
+    EXPECT_EQ(grid.CellColour[2][2], Yellow);
+    EXPECT_EQ(grid.CellColour[2][3], 0);
+}
+
+TEST(AutofillTest, TheBoxSwitchesTheModeAndATickChecksTheEntries) {
+    PlayBoard board(1, 2, "1 ");
+    test::TestHost host;
+    ToggleAutofill(board.settings, board.session);
+    EXPECT_EQ(board.settings.AutofillOn, 1);
+    EXPECT_TRUE(board.session.Timer2);
+    board.grid.SetEdge(1, 1, L, Bar);
+    AutofillTick(board.play, host);
+    EXPECT_FALSE(board.session.Timer2);
+    EXPECT_EQ(board.Sides(1, 1), "1222");
+    // The bar alone has two loose ends: the first is reported and marked for three seconds.
+    EXPECT_EQ(host.statuses.back(), "one isolated bar");
+    EXPECT_EQ(board.session.Label4Light, CheckLight::Error);
+    EXPECT_TRUE(board.session.Markers.Shape3.visible);
+    EXPECT_EQ(board.session.Markers.Shape3.left, board.geometry.NodeX(1));
+    EXPECT_TRUE(board.session.Timer3);
+
+    ToggleAutofill(board.settings, board.session);
+    EXPECT_EQ(board.settings.AutofillOn, 0);
+    EXPECT_FALSE(board.session.Timer2);
+}
+
+TEST(AutofillTest, AFinishedLoopIsDone) {
+    PlayBoard board(2, 2, "2  2");
+    test::TestHost host;
+    for (const auto& [r, c, side] : {std::tuple{1, 1, L},
+                                     {1, 1, T},
+                                     {1, 2, T},
+                                     {1, 2, R},
+                                     {2, 1, L},
+                                     {2, 1, B},
+                                     {2, 2, B},
+                                     {2, 2, R}})
+        board.grid.SetEdge(r, c, side, Bar);
+    board.grid.CellColour[1][1] = Yellow;
+    board.session.Markers.Shape3.visible = true;
+    AutofillTick(board.play, host);
+    EXPECT_EQ(board.grid.CellColour[2][2], Yellow);  // coloured across the Xs the pass put inside
+    EXPECT_EQ(host.statuses.back(), "Done !");
+    EXPECT_EQ(board.session.Label4Light, CheckLight::Done);
+    EXPECT_FALSE(board.session.Markers.Shape3.visible);
+
+    // Still open: nothing is shown.
+    PlayBoard open(2, 2, "2  2");
+    open.grid.SetEdge(1, 1, L, Bar);
+    open.grid.SetEdge(1, 1, T, Bar);
+    test::TestHost quiet;
+    AutofillTick(open.play, quiet);
+    EXPECT_EQ(quiet.statuses, std::vector<std::string>{""});
+    EXPECT_EQ(open.session.Label4Light, CheckLight::Neutral);
+}
+
+TEST(AutofillTest, ATickNeverTouchesTheGridOfASolveOrASolutionView) {
+    PlayBoard board(1, 2, "1 ");
+    test::TestHost host;
+    board.grid.SetEdge(1, 1, L, Bar);
+    board.session.Timer2 = true;
+    board.session.View.showing = SolutionView::Kind::Bars;
+    AutofillTick(board.play, host);
+    EXPECT_TRUE(board.session.Timer2);  // it waits for the view to end
+    board.session.View.showing = SolutionView::Kind::None;
+    board.session.Busy = true;
+    AutofillTick(board.play, host);
+    EXPECT_FALSE(board.session.Timer2);  // dropped: the solve owns the grid
+    EXPECT_EQ(board.Sides(1, 1), "1000");
+}
+
+}  // namespace
+}  // namespace ringlace

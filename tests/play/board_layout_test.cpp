@@ -1,0 +1,106 @@
+#include "play/board_layout.h"
+
+#include <gtest/gtest.h>
+
+#include "support/recording_canvas.h"
+
+namespace ringlace {
+namespace {
+
+using test::RecordingCanvas;
+
+struct Zoomed {
+    explicit Zoomed(int size) {
+        grid.Rows = size;
+        grid.Cols = size;
+        grid.BuildCellIndex();
+        geometry.FrameWidth = 7000;
+        geometry.FrameHeight = 7000;
+        geometry.CellSize = 600;
+        geometry.BaseCellSize = 600;
+        geometry.BaseFontSize = 12;
+    }
+    bool Step(ZoomStep step) { return ZoomBoard(geometry, session, grid, canvas, "Arial", step); }
+
+    Grid grid;
+    Session session;
+    BoardGeometry geometry;
+    RecordingCanvas canvas;
+};
+
+TEST(BoardLayoutTest, FittingSizesTheCellsAndClearsWhatTheOldLayoutShowed) {
+    Zoomed board(10);
+    board.geometry.FrameWidth = 6032;  // a board 6000 wide
+    board.session.Markers.Shape1.visible = true;
+    board.session.Markers.Shape3.visible = true;
+    board.session.Label4Light = CheckLight::Error;
+    FitBoardToFrame(board.geometry, board.session, board.grid, board.canvas, "Arial");
+    EXPECT_EQ(board.geometry.CellSize, 570);
+    EXPECT_EQ(board.geometry.BaseCellSize, 570);
+    EXPECT_FALSE(board.session.Markers.Shape1.visible);
+    EXPECT_FALSE(board.session.Markers.Shape3.visible);
+    EXPECT_EQ(board.session.Label4Light, CheckLight::Neutral);
+
+    board.geometry.FrameWidth = 20;  // a frame squeezed to nothing
+    FitBoardToFrame(board.geometry, board.session, board.grid, board.canvas, "Arial");
+    EXPECT_EQ(board.geometry.CellSize, 1);
+}
+
+TEST(ZoomTest, EachStepIsTenPercentAndResetReturnsToTheFit) {
+    Zoomed board(10);
+    std::vector<int> sizes;
+    for (int step = 0; step < 3; ++step) {
+        ASSERT_TRUE(board.Step(ZoomStep::In));
+        sizes.push_back(board.geometry.CellSize);
+    }
+    EXPECT_EQ(sizes, (std::vector<int>{660, 726, 799}));
+    EXPECT_EQ(board.geometry.BoardWidth, 9057);  // 799 x 1.1 x 10 + 268
+    EXPECT_EQ(board.geometry.NodeX(2) - board.geometry.NodeX(1), 799);
+    board.Step(ZoomStep::Out);
+    EXPECT_EQ(board.geometry.CellSize, 719);
+    board.Step(ZoomStep::Reset);
+    EXPECT_EQ(board.geometry.CellSize, 600);
+    EXPECT_EQ(board.geometry.NumberFontSize, 25);  // fitted again to the cell
+}
+
+TEST(ZoomTest, LargeCellsDrawThickerLines) {
+    Zoomed board(2);
+    board.geometry.CellSize = 1092;
+    board.Step(ZoomStep::In);
+    EXPECT_EQ(board.geometry.CellSize, 1201);
+    EXPECT_EQ(board.geometry.LineFactor, 2);
+    board.Step(ZoomStep::Out);
+    EXPECT_EQ(board.geometry.LineFactor, 1);
+}
+
+TEST(ZoomTest, TheFontKeepsItsLimitsWhereNoSizeFitsTheCell) {
+    Zoomed board(5);
+    // Cells so small that no font fits: the stepped size stays, never below 6 or above 36.
+    board.geometry.CellSize = 40;
+    board.geometry.NumberFontSize = 6;
+    board.Step(ZoomStep::Out);
+    EXPECT_EQ(board.geometry.CellSize, 36);
+    EXPECT_EQ(board.geometry.NumberFontSize, 6);
+    board.geometry.NumberFontSize = 36;
+    board.Step(ZoomStep::In);
+    EXPECT_EQ(board.geometry.NumberFontSize, 36);
+}
+
+TEST(ZoomTest, NothingChangesWhileBusyOrBeyondTheLargestBoard) {
+    Zoomed board(10);
+    board.session.Busy = true;
+    EXPECT_FALSE(board.Step(ZoomStep::In));
+    EXPECT_EQ(board.geometry.CellSize, 600);
+    board.session.Busy = false;
+    board.session.Markers.Shape1.visible = true;
+    board.session.Markers.Shape3.visible = true;
+    int steps = 0;
+    while (board.Step(ZoomStep::In)) ++steps;
+    EXPECT_GT(steps, 5);
+    EXPECT_LE(board.geometry.BoardWidth, kLargestBoardTwips);
+    EXPECT_FALSE(board.session.Markers.Shape1.visible);
+    EXPECT_FALSE(board.session.Markers.Shape3.visible);
+}
+
+}  // namespace
+}  // namespace ringlace

@@ -1,0 +1,245 @@
+#include "play/entry.h"
+
+#include <gtest/gtest.h>
+
+#include "play/undo_list.h"
+#include "support/play_board.h"
+
+namespace ringlace {
+namespace {
+
+using test::PlayBoard;
+
+TEST(HoverTest, ZonesKeepA120TwipMarginWhateverTheZoom) {
+    EXPECT_EQ(HoverZone(121, 60, 600), T);
+    EXPECT_EQ(HoverZone(120, 300, 600), L);
+    EXPECT_EQ(HoverZone(480, 300, 600), R);
+    EXPECT_EQ(HoverZone(300, 480, 600), B);
+    EXPECT_EQ(HoverZone(300, 300, 600), 0);
+    EXPECT_EQ(HoverZone(60, 60, 600), 0);    // a corner square
+    EXPECT_EQ(HoverZone(300, 120, 600), 0);  // the line dy = margin
+    EXPECT_EQ(HoverZone(121, 60, 1000), T);
+    EXPECT_EQ(HoverZone(879, 500, 1000), 0);
+    EXPECT_EQ(HoverZone(880, 500, 1000), R);
+}
+
+TEST(HoverTest, ASideSelectsItAndMovesTheMarkersOntoItsDots) {
+    PlayBoard board;
+    EXPECT_TRUE(Hover(board.play, board.X(2, 121), board.Y(2, 60)));
+    EXPECT_EQ(board.session.SelectedRow, 2);
+    EXPECT_EQ(board.session.SelectedCol, 2);
+    EXPECT_EQ(board.session.SelectedSide, T);
+    const BoardMarkers& m = board.session.Markers;
+    // Dot markers of side 2 x twelfth, centred on the top-left and top-right dots of the cell.
+    EXPECT_EQ(m.Shape1, (MarkerBox{true, 900 - 50, 1000 - 50, 100, 100}));
+    EXPECT_EQ(m.Shape2, (MarkerBox{true, 1500 - 50, 1000 - 50, 100, 100}));
+    EXPECT_TRUE(m.Shape4.visible);
+    EXPECT_EQ(m.Shape4.left, 900);
+    EXPECT_EQ(m.Shape4.top, 1000 - 50);
+    EXPECT_FALSE(m.Shape5.visible);
+    EXPECT_FALSE(m.Shape6.visible);
+
+    Hover(board.play, board.X(3, 580), board.Y(1, 300));
+    EXPECT_EQ(board.session.SelectedSide, R);
+    EXPECT_EQ(m.Shape5.left, 300 + 3 * 600 - 50);
+    EXPECT_EQ(m.Shape5.top, 400);
+    EXPECT_FALSE(m.Shape4.visible);
+}
+
+TEST(HoverTest, TheCentreShowsTheCellMarkerAndKeepsTheSide) {
+    PlayBoard board;
+    board.HoverSide(1, 1, B);
+    EXPECT_TRUE(Hover(board.play, board.X(2, 60), board.Y(3, 60)));  // corner square of (3, 2)
+    EXPECT_EQ(board.session.SelectedRow, 3);
+    EXPECT_EQ(board.session.SelectedSide, B);
+    const BoardMarkers& m = board.session.Markers;
+    EXPECT_EQ(m.Shape6, (MarkerBox{true, 900 + 100, 1600 + 100, 400, 400}));
+    EXPECT_FALSE(m.Shape1.visible);
+    EXPECT_FALSE(m.Shape2.visible);
+    // Moving within the same cell changes nothing and does not ask for the focus again.
+    EXPECT_FALSE(Hover(board.play, board.X(2, 300), board.Y(3, 300)));
+    // Into the next cell through the corners, the marker follows.
+    EXPECT_TRUE(Hover(board.play, board.X(3, 60), board.Y(3, 540)));
+    EXPECT_EQ(m.Shape6.left, 1500 + 100);
+}
+
+TEST(HoverTest, NothingIsSelectedOutsideTheGridWhileBusyOrWithoutAPuzzle) {
+    PlayBoard board;
+    board.HoverSide(2, 2, L);
+    EXPECT_FALSE(Hover(board.play, board.X(1, -10), board.Y(1, 300)));
+    EXPECT_EQ(board.session.SelectedRow, 0);
+    EXPECT_EQ(board.session.SelectedCol, 0);
+    EXPECT_FALSE(board.session.Markers.Shape1.visible);
+    EXPECT_FALSE(board.session.Markers.Shape5.visible);
+    Hover(board.play, board.X(4, 10), board.Y(1, 300));
+    EXPECT_EQ(board.session.SelectedRow, 0);
+
+    board.session.Busy = true;
+    board.HoverSide(2, 2, L);
+    EXPECT_EQ(board.session.SelectedRow, 0);
+    board.session.Busy = false;
+    board.session.PuzNum = 0;
+    board.HoverSide(2, 2, L);
+    EXPECT_EQ(board.session.SelectedRow, 0);
+}
+
+TEST(EntryTest, RightClicksCycleFreeBarXAndRecordEachClick) {
+    PlayBoard board;
+    std::string seen;
+    for (int click = 0; click < 3; ++click) {
+        EXPECT_EQ(board.RightClickNearSide(2, 2, R), RightRelease::Entered);
+        seen += board.Sides(2, 2)[2];
+    }
+    EXPECT_EQ(seen, "120");
+    EXPECT_EQ(board.session.Undo.size(), 3u);
+    EXPECT_EQ(board.Sides(2, 3)[0], '0');  // the neighbour's copy followed every step
+    // The change is drawn at once: a bar line on the left of (2, 3) after the first click.
+    board.canvas.calls.clear();
+    board.RightClickNearSide(2, 2, R);
+    ASSERT_FALSE(board.canvas.calls.empty());
+    EXPECT_EQ(board.canvas.calls.back().kind, "line");
+    EXPECT_EQ(board.canvas.calls.back().x1, board.geometry.NodeX(3));
+}
+
+TEST(EntryTest, TheMiddleNinthOpensThePopupAndTakesTheSide) {
+    PlayBoard board;
+    board.HoverSide(2, 2, T);
+    const int middle = board.Y(2, 300);
+    EXPECT_EQ(RightButtonReleased(board.play, board.X(2, 200 + 1), middle),
+              RightRelease::OpenPopup);
+    EXPECT_EQ(board.session.SelectedSide, 0);
+    EXPECT_TRUE(board.session.Undo.empty());
+    // With the side taken, the keys change nothing until the pointer selects a side again.
+    for (const char key : {'X', 'b', 'C', ' '}) CharacterKey(board.play, key);
+    EXPECT_EQ(board.Sides(2, 2), "0000");
+    EXPECT_EQ(RightButtonReleased(board.play, board.X(2, 10), middle), RightRelease::Ignored);
+
+    board.HoverSide(2, 2, T);
+    EXPECT_EQ(RightButtonReleased(board.play, board.X(2, 200), middle), RightRelease::Entered);
+    EXPECT_EQ(board.Sides(2, 2), "0100");
+}
+
+TEST(EntryTest, AutofillIsArmedAfterEntriesOnlyWhenOn) {
+    PlayBoard board;
+    board.RightClickNearSide(1, 1, L);
+    EXPECT_FALSE(board.session.Timer2);
+    board.settings.AutofillOn = 1;
+    board.HoverSide(1, 1, T);
+    RightButtonReleased(board.play, board.X(1, 300), board.Y(1, 300));  // the pop-up: no entry yet
+    EXPECT_FALSE(board.session.Timer2);
+    board.RightClickNearSide(1, 1, L);
+    EXPECT_TRUE(board.session.Timer2);
+    board.session.Timer2 = false;
+    CharacterKey(board.play, 'x');
+    EXPECT_TRUE(board.session.Timer2);
+}
+
+TEST(EntryTest, KeysSetTheSelectedSideAndOnlySpaceIsRecorded) {
+    PlayBoard board;
+    board.HoverSide(3, 1, B);
+    EXPECT_TRUE(CharacterKey(board.play, 'b'));
+    EXPECT_EQ(board.Sides(3, 1), "0001");
+    EXPECT_TRUE(CharacterKey(board.play, 'B'));
+    EXPECT_EQ(board.Sides(3, 1), "0001");
+    EXPECT_TRUE(board.session.Undo.empty());
+    EXPECT_TRUE(CharacterKey(board.play, ' '));
+    EXPECT_EQ(board.Sides(3, 1), "0002");
+    ASSERT_EQ(board.session.Undo.size(), 1u);
+    EXPECT_EQ(UndoEntryText(board.session.Undo.back()), "3,1,0,0,0,1,0");
+    EXPECT_TRUE(CharacterKey(board.play, kEscapeKey));
+    EXPECT_EQ(board.Sides(3, 1), "0000");
+    EXPECT_TRUE(CharacterKey(board.play, 'x'));
+    EXPECT_EQ(board.Sides(3, 1), "0002");
+    EXPECT_TRUE(CharacterKey(board.play, 'c'));
+    EXPECT_EQ(board.Sides(3, 1), "0000");
+    EXPECT_FALSE(CharacterKey(board.play, 'Q'));
+}
+
+TEST(EntryTest, NothingIsEnteredWhileBusy) {
+    PlayBoard board;
+    board.HoverSide(2, 2, L);
+    board.session.Busy = true;
+    EXPECT_EQ(RightButtonReleased(board.play, board.X(2, 10), board.Y(2, 10)),
+              RightRelease::Ignored);
+    EXPECT_TRUE(CharacterKey(board.play, 'B'));
+    EXPECT_TRUE(CharacterKey(board.play, ' '));
+    EXPECT_EQ(board.Sides(2, 2), "0000");
+    EXPECT_TRUE(board.session.Undo.empty());
+}
+
+TEST(NavigationTest, ArrowsWrapOverOneMoreRowAndColumn) {
+    PlayBoard board(3, 4);
+    board.HoverSide(1, 1, L);
+    NavigationKeyReleased(board.play, NavigationKey::Left);
+    EXPECT_EQ(board.session.SelectedCol, 5);
+    NavigationKeyReleased(board.play, NavigationKey::Left);
+    EXPECT_EQ(board.session.SelectedCol, 4);
+    NavigationKeyReleased(board.play, NavigationKey::Right);
+    NavigationKeyReleased(board.play, NavigationKey::Right);
+    EXPECT_EQ(board.session.SelectedCol, 1);
+    NavigationKeyReleased(board.play, NavigationKey::Up);
+    EXPECT_EQ(board.session.SelectedRow, 4);
+    // On the extra row the keys enter nothing.
+    CharacterKey(board.play, 'B');
+    EXPECT_EQ(board.Sides(3, 1), "0000");
+    NavigationKeyReleased(board.play, NavigationKey::Down);
+    EXPECT_EQ(board.session.SelectedRow, 1);
+    NavigationKeyReleased(board.play, NavigationKey::Down);
+    EXPECT_EQ(board.session.SelectedRow, 2);
+
+    // The dot markers stand with their top-left corners on the ends of the side.
+    const BoardMarkers& m = board.session.Markers;
+    EXPECT_EQ(m.Shape1.left, board.geometry.NodeX(1));
+    EXPECT_EQ(m.Shape1.top, board.geometry.NodeY(2));
+    EXPECT_EQ(m.Shape2.top, board.geometry.NodeY(3));
+}
+
+TEST(NavigationTest, EndStepsTheSideAndAnyKeyStartsAtTheFirstCell) {
+    PlayBoard board;
+    board.HoverSide(2, 2, L);
+    std::string sides;
+    for (int step = 0; step < 4; ++step) {
+        NavigationKeyReleased(board.play, NavigationKey::End);
+        sides += static_cast<char>('0' + board.session.SelectedSide);
+    }
+    EXPECT_EQ(sides, "2341");
+
+    Hover(board.play, 0, 0);  // off the grid: nothing selected
+    NavigationKeyReleased(board.play, NavigationKey::Other);
+    EXPECT_EQ(board.session.SelectedRow, 1);
+    EXPECT_EQ(board.session.SelectedCol, 2);
+    EXPECT_EQ(board.session.SelectedSide, L);
+    EXPECT_TRUE(board.session.Markers.Shape1.visible);
+}
+
+TEST(PopupTest, EntriesActOnTheSelectedCellAndAreRecorded) {
+    PlayBoard board;
+    board.HoverSide(2, 2, T);
+    PopupCommand(board.play, PopupEntry::SetAllX);
+    EXPECT_EQ(board.Sides(2, 2), "2222");
+    PopupCommand(board.play, PopupEntry::SetClearBar, B);
+    EXPECT_EQ(board.Sides(2, 2), "2220");  // an X is cleared, not turned into a bar
+    PopupCommand(board.play, PopupEntry::SetClearBar, B);
+    EXPECT_EQ(board.Sides(2, 2), "2221");
+    PopupCommand(board.play, PopupEntry::SetYellow);
+    EXPECT_EQ(board.grid.CellColour[2][2], Yellow);
+    PopupCommand(board.play, PopupEntry::SetPink);
+    EXPECT_EQ(board.grid.CellColour[2][2], Pink);
+    PopupCommand(board.play, PopupEntry::ClearAll);
+    EXPECT_EQ(board.Sides(2, 2), "0000");
+    EXPECT_EQ(board.grid.CellColour[2][2], 0);
+    EXPECT_EQ(board.session.Undo.size(), 6u);
+    EXPECT_EQ(UndoEntryText(board.session.Undo.back()), "2,2,2,2,2,1," + NumText(Pink));
+
+    // With no cell selected, or on the frame, the pop-up entries do nothing.
+    Hover(board.play, 0, 0);
+    PopupCommand(board.play, PopupEntry::SetAllX);
+    board.session.SelectedRow = 4;
+    board.session.SelectedCol = 2;
+    PopupCommand(board.play, PopupEntry::SetYellow);
+    EXPECT_EQ(board.grid.CellColour[4][2], Pink);
+    EXPECT_EQ(board.session.Undo.size(), 6u);
+}
+
+}  // namespace
+}  // namespace ringlace

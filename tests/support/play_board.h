@@ -1,0 +1,81 @@
+// A small board for entry tests: a grid laid out with 600-twip cells, a session with a puzzle
+// shown, and a recording canvas behind the painter. Clues are written row by row, one character a
+// cell, a blank for none.
+#pragma once
+
+#include <string>
+
+#include "model/grid.h"
+#include "model/session.h"
+#include "model/settings.h"
+#include "play/board_drawing.h"
+#include "play/entry.h"
+#include "support/recording_canvas.h"
+
+namespace ringlace::test {
+
+struct PlayBoard {
+    explicit PlayBoard(int rows = 3, int cols = 3, const std::string& clues = "")
+        : painter(canvas, geometry, settings, scheme),
+          play{grid, session, settings, geometry, painter} {
+        grid.Rows = rows;
+        grid.Cols = cols;
+        grid.BuildCellIndex();
+        grid.BuildNodeEdgeRef();
+        grid.ResetGrid();
+        grid.ResetColours();
+        for (int k = 1; k <= grid.NumCells; ++k) {
+            const char ch =
+                k <= static_cast<int>(clues.size()) ? clues[static_cast<std::size_t>(k - 1)] : ' ';
+            grid.Clue[k] = ch == ' ' ? kNoClue : static_cast<ClueValue>(ch - '0');
+        }
+        geometry.CellSize = 600;
+        geometry.Quarter = 150;
+        geometry.Half = 300;
+        geometry.Third = 200;
+        geometry.Twelfth = 50;
+        geometry.GridLeft = 300;
+        geometry.GridTop = 400;
+        geometry.NumberFontSize = 20;
+        scheme[2] = Rgb(240, 240, 240);
+        session.PuzNum = 1;
+    }
+
+    // Board position at offset (dx, dy) from the top-left dot of cell (r, c).
+    int X(int c, int dx) const { return geometry.NodeX(c) + dx; }
+    int Y(int r, int dy) const { return geometry.NodeY(r) + dy; }
+
+    // Moves the pointer over side `side` of cell (r, c), half way along it.
+    void HoverSide(int r, int c, int side) {
+        const int s = geometry.CellSize;
+        const int dx = side == L ? 60 : side == R ? s - 60 : s / 2;
+        const int dy = side == T ? 60 : side == B ? s - 60 : s / 2;
+        Hover(play, X(c, dx), Y(r, dy));
+    }
+    // A right click on the selected side, away from the cell's middle.
+    RightRelease RightClickNearSide(int r, int c, int side) {
+        HoverSide(r, c, side);
+        return RightButtonReleased(play, X(c, side == R ? 590 : 10), Y(r, side == B ? 590 : 10));
+    }
+
+    // The four sides of a cell as digits L, T, R, B ("0120"); -1 shows as "-".
+    std::string Sides(int r, int c) const {
+        std::string text;
+        for (int side = L; side <= B; ++side) {
+            const EdgeState state = grid.CellEdge[r][c][side];
+            text += state == Outside ? '-' : static_cast<char>('0' + state);
+        }
+        return text;
+    }
+
+    Grid grid;
+    Session session;
+    Settings settings;
+    BoardGeometry geometry;
+    SchemeColours scheme{};
+    RecordingCanvas canvas;
+    BoardPainter painter;
+    PlayContext play;
+};
+
+}  // namespace ringlace::test

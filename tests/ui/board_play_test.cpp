@@ -1,0 +1,247 @@
+// Playing on the real board widget: the pointer, the keys, the pop-up menu, undo, autofill, the
+// view, zoom and whole-board commands, as a person uses them.
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+#include "model/puzzle_record.h"
+#include "play/ui/board_view.h"
+#include "shell/ui/box_control.h"
+#include "shell/ui/form1.h"
+#include "window_helpers.h"
+
+using namespace ringlace;
+using test::Installation;
+
+namespace {
+
+// The first shipped puzzle, 5 x 5: a 3 at (1, 2), a 0 at (1, 5).
+struct Playing {
+    Playing() : window(installation.Paths()) {
+        window.StartUp();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        board = window.Picture5();
+        picture = board->Picture1();
+    }
+    App& app() { return window.app(); }
+
+    // A point of the board picture at offset (dx, dy) twips from the top-left dot of cell (r, c).
+    QPoint At(int r, int c, int dx, int dy) const {
+        const BoardGeometry& g = const_cast<Playing*>(this)->app().geometry;
+        return board->ToPixels(QPointF(g.NodeX(c) + dx, g.NodeY(r) + dy)).toPoint();
+    }
+    QPoint NearSide(int r, int c, int side) const {
+        const int s = const_cast<Playing*>(this)->app().geometry.CellSize;
+        const int dx = side == L ? 50 : side == R ? s - 50 : s / 2;
+        const int dy = side == T ? 50 : side == B ? s - 50 : s / 2;
+        return At(r, c, dx, dy);
+    }
+    void RightClickSide(int r, int c, int side) {
+        const QPoint point = NearSide(r, c, side);
+        QTest::mouseMove(picture, point);
+        QTest::mouseClick(picture, Qt::RightButton, {}, point);
+    }
+    std::string Sides(int r, int c) {
+        return UserRecordText(app().grid).substr(31 + 4 * ((r - 1) * 5 + c - 1), 4);
+    }
+    BoxControl* Button(const char* name) { return window.findChild<BoxControl*>(name); }
+    void Click(const char* name, Qt::MouseButton mouse = Qt::LeftButton) {
+        QTest::mouseClick(window.findChild<QToolButton*>(name), mouse);
+    }
+
+    Installation installation;
+    Form1 window;
+    BoardView* board = nullptr;
+    QWidget* picture = nullptr;
+};
+
+}  // namespace
+
+class BoardPlayTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rightClicksCycleAnEdgeAndUndoWalksBack() {
+        Playing play;
+        std::string seen;
+        for (int click = 0; click < 3; ++click) {
+            play.RightClickSide(2, 2, T);
+            seen += play.Sides(2, 2)[1];
+        }
+        QCOMPARE(seen, std::string("bx."));
+        QCOMPARE(play.app().session.Undo.size(), std::size_t(3));
+        QVERIFY(play.app().session.Markers.Shape4.visible);
+        QVERIFY(play.picture->hasFocus());
+
+        seen.clear();
+        for (int undo = 0; undo < 3; ++undo) {
+            play.Click("cmdundo");
+            seen += play.Sides(2, 2)[1];
+        }
+        QCOMPARE(seen, std::string("xb."));
+        QVERIFY(play.app().session.Undo.empty());
+    }
+
+    void theKeysEnterOnTheSelectedSide() {
+        Playing play;
+        QTest::mouseMove(play.picture, play.NearSide(3, 3, R));
+        QTest::keyClick(play.picture, 'b');
+        QCOMPARE(play.Sides(3, 3), std::string("..b."));
+        QTest::keyClick(play.picture, Qt::Key_Space);
+        QCOMPARE(play.Sides(3, 3), std::string("..x."));
+        QCOMPARE(play.app().session.Undo.size(), std::size_t(1));
+        QTest::keyClick(play.picture, Qt::Key_Escape);
+        QCOMPARE(play.Sides(3, 3), std::string("...."));
+        // The arrows move the selection; End steps the side.
+        QTest::keyClick(play.picture, Qt::Key_Down);
+        QTest::keyClick(play.picture, Qt::Key_End);
+        QTest::keyClick(play.picture, 'x');
+        QCOMPARE(play.Sides(4, 3), std::string("...x"));
+        QCOMPARE(play.Sides(5, 3)[1], 'x');
+    }
+
+    void thePopupMenuActsOnTheCellItOpenedOn() {
+        Playing play;
+        const QPoint middle = play.At(2, 4, 300, 300);
+        QTest::mouseMove(play.picture, middle);
+        QTest::mouseClick(play.picture, Qt::RightButton, {}, middle);
+        QMenu* menu = play.board->PopupMenu();
+        QTRY_VERIFY(menu->isVisible());
+        QStringList captions;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator()) captions << action->text();
+        QCOMPARE(captions, QStringList({"Clear All", "Set All X", "Set/Clear Bar", "Set Pink",
+                                        "Set Yellow", "Set Clear", "Cancel"}));
+        QAction* setAllX = menu->findChild<QAction*>("mnusetall");
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(setAllX).center());
+        QTRY_VERIFY(!menu->isVisible());
+        QCOMPARE(play.Sides(2, 4), std::string("xxxx"));
+
+        menu->findChild<QAction*>("mnusetcol_1")->trigger();
+        QCOMPARE(play.app().grid.CellColour[2][4], Yellow);
+        menu->findChild<QAction*>("mnusetbar_2")->trigger();
+        QCOMPARE(play.Sides(2, 4), std::string("xx.x"));
+        QCOMPARE(play.app().session.Undo.size(), std::size_t(3));
+        // The side was taken by the menu: keys wait for the pointer to select a side again.
+        QTest::keyClick(play.picture, 'b');
+        QCOMPARE(play.Sides(2, 4), std::string("xx.x"));
+    }
+
+    void autofillCompletesASatisfiedClueWithinATick() {
+        Playing play;
+        QLabel* label4 = play.window.findChild<QLabel*>("Label4");
+        QTest::mouseClick(label4, Qt::LeftButton);
+        QCOMPARE(label4->text(), QString("A"));
+        for (const int side : {L, T, R}) {
+            QTest::mouseMove(play.picture, play.NearSide(1, 2, side));
+            QTest::keyClick(play.picture, 'b');
+        }
+        QTRY_COMPARE(play.Sides(1, 2), std::string("bbbx"));
+        QTRY_VERIFY(!play.app().session.Timer2);
+        QTest::mouseClick(label4, Qt::LeftButton);
+        QCOMPARE(label4->text(), QString());
+        QCOMPARE(play.app().settings.AutofillOn, 0);
+    }
+
+    void theViewButtonsShowTheSolutionWhileHeld() {
+        Playing play;
+        play.RightClickSide(1, 1, L);
+        play.RightClickSide(1, 1, L);  // an X where the solution has a bar
+        QToolButton* view = play.window.findChild<QToolButton*>("cmdviewsol");
+        QTest::mousePress(view, Qt::LeftButton);
+        QCOMPARE(play.Sides(1, 1), std::string("bbb."));
+        QTest::mouseRelease(view, Qt::LeftButton);
+        QCOMPARE(play.Sides(1, 1), std::string("x..."));
+
+        QToolButton* loop = play.window.findChild<QToolButton*>("cmdviewcol");
+        QTest::mousePress(loop, Qt::RightButton);
+        QCOMPARE(play.app().grid.CellColour[1][1], Yellow);
+        QCOMPARE(play.app().settings.GridLine, 0);
+        QTest::mouseRelease(loop, Qt::RightButton);
+        QCOMPARE(play.app().grid.CellColour[1][1], 0);
+        QCOMPARE(play.Sides(1, 1), std::string("x..."));
+    }
+
+    void zoomChangesTheCellsAndResetReturns() {
+        Playing play;
+        const int fitted = play.app().geometry.CellSize;
+        const int width = play.picture->width();
+        play.Click("cmdzoom_1");
+        QCOMPARE(play.app().geometry.CellSize, qRound(fitted * 1.1));
+        QVERIFY(play.picture->width() > width);
+        QTest::keyClick(&play.window, Qt::Key_Minus, Qt::ControlModifier);
+        QTest::keyClick(&play.window, Qt::Key_Minus, Qt::ControlModifier);
+        QVERIFY(play.app().geometry.CellSize < fitted);
+        QTest::keyClick(&play.window, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(play.app().geometry.CellSize, fitted);
+    }
+
+    void clearingAndResettingAskFirst() {
+        Playing play;
+        play.RightClickSide(3, 3, B);
+        auto no = test::AnswerNextMessage("No");
+        play.Click("cmdnobars");
+        QVERIFY(no->answered);
+        QCOMPARE(no->text, QString("All Bars/Xs will be cleared (cannot undo), Proceed ?"));
+        QCOMPARE(play.Sides(3, 3), std::string("...b"));
+        auto yes = test::AnswerNextMessage("Yes");
+        play.Click("cmdnobars");
+        QVERIFY(yes->answered);
+        QCOMPARE(play.Sides(3, 3), std::string("...."));
+        QCOMPARE(play.app().session.Undo.size(), std::size_t(1));
+
+        // A right click on the undo button asks the question of "Reset", not an undo.
+        play.RightClickSide(3, 3, B);
+        auto reset = test::AnswerNextMessage("Yes");
+        play.Click("cmdundo", Qt::RightButton);
+        QVERIFY(reset->answered);
+        QCOMPARE(reset->text, QString("All User Entries will be cleared (cannot undo)\nProceed ?"));
+        QCOMPARE(play.Sides(3, 3), std::string("...."));
+        QVERIFY(play.app().session.Undo.empty());
+    }
+
+    void whileBusyTheBoardWaitsAndTheCommandsSaySo() {
+        Playing play;
+        play.app().session.Busy = true;
+        play.RightClickSide(2, 2, L);
+        QTest::keyClick(play.picture, 'b');
+        QCOMPARE(play.Sides(2, 2), std::string("...."));
+        auto told = test::AnswerNextMessage("Ok");
+        QTest::mousePress(play.window.findChild<QToolButton*>("cmdviewsol"), Qt::LeftButton);
+        QVERIFY(told->answered);
+        QCOMPARE(told->text, QString("Cancel Autosolve/Create first"));
+        QCOMPARE(play.app().session.View.showing, SolutionView::Kind::None);
+        play.app().session.Busy = false;
+    }
+
+    void theButtonsCarryTheirToolTips() {
+        Playing play;
+        QCOMPARE(play.Button("cmdundo")->toolTip(),
+                 QString("Undo last user entry\nRightclick to reset puzzle"));
+        QCOMPARE(play.Button("cmdviewcol")->toolTip(),
+                 QString("Leftclick = view solution loop\nRightclick = show parity colours also"));
+        QCOMPARE(play.Button("cmdverify")->toolTip(), QString("Check if your solution is correct"));
+        QCOMPARE(play.Button("cmdautosolve")->toolTip(), QString("Let computer solve this puzzle"));
+        QCOMPARE(play.Button("cmdcanx")->toolTip(), QString("Cancel current operation"));
+        QCOMPARE(play.Button("cmdzoom_2")->toolTip(), QString("Reset zoom"));
+        QCOMPARE(play.Button("cmdnobars")->toolTip(), QString("Erase all bars"));
+    }
+
+    void theLeftButtonDragsTheBoardAndNothingElse() {
+        Playing play;
+        const QPoint start = play.picture->pos();
+        const QPoint grip = play.NearSide(2, 2, L);
+        QTest::mousePress(play.picture, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(play.picture, grip + QPoint(30, 20));
+        QTest::mouseRelease(play.picture, Qt::LeftButton, {}, grip + QPoint(30, 20));
+        QCOMPARE(play.picture->pos(), start + QPoint(30, 20));
+        QCOMPARE(play.Sides(2, 2), std::string("...."));
+        play.board->Redraw();  // a redraw leaves the board where it was dragged
+        QCOMPARE(play.picture->pos(), start + QPoint(30, 20));
+    }
+};
+
+QTEST_MAIN(BoardPlayTest)
+#include "board_play_test.moc"
