@@ -9,12 +9,11 @@
 #include "model/rounding.h"
 #include "model/text.h"
 #include "model/text_file.h"
+#include "shell/busy_guard.h"
 
 namespace ringlace {
 
 namespace {
-
-const std::string kBusyMessage = "Cancel Autosolve/Create first";
 
 // The leading decimal number of a text ("12.6x8" -> 12.6), rounded to a whole number; 0 when the
 // text does not start with one. Values far outside any grid size are cut off before rounding.
@@ -105,20 +104,10 @@ int LevelFromCaption(const std::string& caption) {
     return 0;
 }
 
-std::string NextLevelName(const std::string& caption) {
-    const std::string level = ToUpper(caption);
-    if (level == "HARD") return "Easy";
-    if (level == "MEDIUM") return "Hard";
-    return "Medium";
-}
-
 CreateEnd CreateNew(App& app, CreateKind kind) {
     Session& session = app.session;
     Grid& grid = app.grid;
-    if (session.Busy) {
-        app.host.MsgboxA(kBusyMessage, "vbinformation+vbok");
-        return CreateEnd::Refused;
-    }
+    if (RefuseWhileBusy(app)) return CreateEnd::Refused;
     const PuzzleSize size = ReadSizeText(session.Labels.size, grid, app.random);
     if (size.rows < 5 || size.rows > grid.MaxRows || size.cols < 5 || size.cols > grid.MaxCols) {
         app.host.MsgboxA("Puzzle size must be 5 to " + StrNumber(grid.MaxRows), "vbcritical+vbok");

@@ -22,9 +22,6 @@ PuzzleSize ReadSizeText(const std::string& text, const Grid& grid, RandomSource&
 // 1, 2, 3 for "Easy", "Medium", "Hard" in any case, 1 for a blank caption, 0 for anything else.
 int LevelFromCaption(const std::string& caption);
 
-// The level label's click: "Hard" -> "Easy", "Medium" -> "Hard", anything else -> "Medium".
-std::string NextLevelName(const std::string& caption);
-
 enum class CreateEnd { Refused, BadSize, BadLevel, Created, Canceled, NotSaved };
 
 // Reads the size from session.Labels.size and the level from session.Labels.difficulty (the size

@@ -63,13 +63,9 @@ TEST(CreateNewTest, TheSizeFieldNamesOneSideOrBoth) {
     }
 }
 
-TEST(CreateNewTest, TheLevelLabelStepsThroughTheLevels) {
-    EXPECT_EQ(NextLevelName("Easy"), "Medium");
-    EXPECT_EQ(NextLevelName("medium"), "Hard");
-    EXPECT_EQ(NextLevelName("HARD"), "Easy");
-    EXPECT_EQ(NextLevelName("03Only"), "Medium");
-    EXPECT_EQ(NextLevelName(""), "Medium");
+TEST(CreateNewTest, TheLevelLabelNamesTheLevel) {
     EXPECT_EQ(LevelFromCaption(""), kEasy);
+    EXPECT_EQ(LevelFromCaption("Medium"), kMedium);
     EXPECT_EQ(LevelFromCaption("hard"), kHard);
     EXPECT_EQ(LevelFromCaption("03Only"), 0);
 }
