@@ -25,11 +25,13 @@ int LeadingNumber(std::string_view text) {
     return RoundToInt(std::clamp(value, -1000.0, 1000.0));
 }
 
-// What every ending does: the run flags are down and the pointer is normal again.
+// What every ending does: the run flags are down, the pointer is normal again, and the progress
+// bar the checking solves filled is hidden.
 void EndRun(App& app) {
     app.session.Busy = false;
     app.session.CancelRequested = false;
     app.session.SilentSolve = false;
+    app.host.Progress(0);
     app.host.BusyPointer(false);
 }
 
@@ -131,9 +133,11 @@ CreateEnd CreateNew(App& app, CreateKind kind) {
     for (int r = 1; r <= size.rows; ++r)
         for (int c = 1; c <= size.cols; ++c) session.PatternMask[r][c] = 0;
     session.Labels.size = NumText(size.rows) + "x" + NumText(size.cols);
-    session.Labels.difficulty = kind == CreateKind::Only03 ? "03Only" : LevelName(level);
+    session.Labels.difficulty = LevelName(level);
     SetCreateSize(grid, size.rows, size.cols);
     ResetGridForCreate(grid);
+    if (kind == CreateKind::Only03) session.Labels.difficulty = "03Only";
+    app.host.ShowNewBoard();
 
     RunContext run(app.host, session);
     CreateContext ctx(grid, run, app.random);

@@ -40,6 +40,9 @@ public:
     virtual void Yield() = 0;
     // The busy mouse pointer during long work; a host without a pointer ignores it.
     virtual void BusyPointer(bool /*busy*/) {}
+    // A command that goes on working has set up a new grid and new labels: the window lays out
+    // and draws the board and shows the labels anew. A host without a board ignores it.
+    virtual void ShowNewBoard() {}
 };
 
 }  // namespace ringlace

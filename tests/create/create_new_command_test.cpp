@@ -137,6 +137,7 @@ TEST(CreateNewTest, ACreatedPuzzleIsWrittenToTheScratchFileAndLoaded) {
     EXPECT_FALSE(session.CancelRequested);
     EXPECT_FALSE(session.SilentSolve);
     EXPECT_FALSE(p.host.busyPointer.back());
+    EXPECT_EQ(p.host.progress.back(), 0);
 }
 
 TEST(CreateNewTest, ARightClickMakesAZeroThreePuzzleAtMedium) {

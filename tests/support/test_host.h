@@ -26,6 +26,7 @@ public:
         if (onYield) onYield();
     }
     void BusyPointer(bool busy) override { busyPointer.push_back(busy); }
+    void ShowNewBoard() override { ++newBoards; }
 
     // Answers for the next questions, in order; when none is left the first button is pressed.
     std::deque<int> answers;
@@ -39,6 +40,7 @@ public:
     std::vector<int> progress;
     int yields = 0;
     std::vector<bool> busyPointer;
+    int newBoards = 0;
 };
 
 }  // namespace ringlace::test

@@ -131,6 +131,22 @@ void ViewLoop(QPainter& p) {
                              QPointF(16, 25), QPointF(7, 25)}));
 }
 
+// A small board of dots with a loop on it, and a spark for something new.
+void NewPuzzle(QPainter& p) {
+    p.setPen(InkPen(2.4, QColor(40, 95, 170)));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(QPolygonF({QPointF(5, 12), QPointF(19, 12), QPointF(19, 19), QPointF(12, 19),
+                             QPointF(12, 27), QPointF(5, 27)}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    for (const qreal x : {5.0, 12.0, 19.0})
+        for (const qreal y : {12.0, 19.5, 27.0}) p.drawEllipse(QPointF(x, y), 1.7, 1.7);
+    p.setPen(InkPen(1.2, QColor(150, 95, 0)));
+    p.setBrush(QColor(255, 200, 40));
+    p.drawPolygon(QPolygonF({QPointF(24, 1), QPointF(26, 6), QPointF(31, 8), QPointF(26, 10),
+                             QPointF(24, 15), QPointF(22, 10), QPointF(17, 8), QPointF(22, 6)}));
+}
+
 void Draw(QPainter& p, ButtonPicture picture) {
     switch (picture) {
         case ButtonPicture::Undo:
@@ -158,6 +174,9 @@ void Draw(QPainter& p, ButtonPicture picture) {
             break;
         case ButtonPicture::ViewLoop:
             ViewLoop(p);
+            break;
+        case ButtonPicture::NewPuzzle:
+            NewPuzzle(p);
             break;
     }
 }

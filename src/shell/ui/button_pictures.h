@@ -17,6 +17,7 @@ enum class ButtonPicture {
     ZoomReset,
     ViewBars,
     ViewLoop,
+    NewPuzzle,
 };
 
 QIcon ButtonIcon(ButtonPicture picture);

@@ -35,6 +35,10 @@ Form1::Form1(const AppPaths& paths, QWidget* parent)
     app_.paths = paths;
     host_.SetStatusLine({[this](const std::string& text) { ShowStatus(text); },
                          [this](int percent) { ShowProgress(percent); }});
+    host_.SetBoardShow([this] {
+        ShowLabels();
+        picture5_->FitAndRedraw();
+    });
     BuildMenus();
     BuildWindow();
     BuildShortcuts();
@@ -70,6 +74,14 @@ void Form1::BuildMenus() {
     exit->setObjectName("mnuexit");
     exit->setShortcut(QKeySequence::Quit);
     connect(exit, &QAction::triggered, this, &Form1::mnuexit_Click);
+
+    QMenu* create = menuBar()->addMenu("Create");
+    create->setObjectName("mnupuzx");
+    QAction* single = create->addAction("Single Puzzle");
+    single->setObjectName("mnucreate1");
+    connect(single, &QAction::triggered, this, &Form1::mnucreate1_Click);
+    create->addSeparator();
+    create->addAction("Cancel")->setObjectName("mnucan");
 
     QMenu* solve = menuBar()->addMenu("Solve");
     solve->setObjectName("mnusolve");
@@ -221,6 +233,8 @@ void Form1::BuildButtons(QGridLayout* grid, QWidget* parent) {
     cmdautosolve_ =
         make("cmdautosolve", "Let computer solve this puzzle", ButtonPicture::Autosolve, 2, 1);
     cmdcanx_ = make("cmdcanx", "Cancel current operation", ButtonPicture::Cancel, 2, 2);
+    cmdnew1_ = make("cmdnew1", "Create a new puzzle|Rightclick for 03Only puzzle",
+                    ButtonPicture::NewPuzzle, 1, 3);
     connect(cmdundo_, &BoxControl::clickedWith, this, &Form1::cmdundo_Click);
     connect(cmdnobars_, &BoxControl::clickedWith, this, [this] { mnuclearbars_Click(); });
     const ZoomStep steps[] = {ZoomStep::Out, ZoomStep::In, ZoomStep::Reset};
@@ -231,6 +245,7 @@ void Form1::BuildButtons(QGridLayout* grid, QWidget* parent) {
     connect(cmdverify_, &BoxControl::releasedWith, this, [this] { cmdverify_MouseUp(); });
     connect(cmdautosolve_, &BoxControl::clickedWith, this, [this] { cmdautosolve_Click(); });
     connect(cmdcanx_, &BoxControl::clickedWith, this, [this] { cmdcanx_Click(); });
+    connect(cmdnew1_, &BoxControl::clickedWith, this, &Form1::cmdnew1_Click);
     connect(cmdviewsol_, &BoxControl::pressedWith, this, [this] { cmdviewsol_MouseDown(); });
     connect(cmdviewsol_, &BoxControl::releasedWith, this, &Form1::View_MouseUp);
     connect(cmdviewcol_, &BoxControl::pressedWith, this, &Form1::cmdviewcol_MouseDown);

@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <array>
 
+#include "create/make_puzzle.h"
 #include "model/startup.h"
 #include "play/board_layout.h"
 #include "shell/app.h"
@@ -67,6 +68,13 @@ private:
     // Runs a solve command with the cancel button active, then shows the board it leaves.
     template <typename Solve>
     void RunSolve(Solve&& solve);
+    // The cancel button in its active colour while a long command runs, or back to normal.
+    void ShowCancelActive(bool active);
+    void mnucreate1_Click();
+    void cmdnew1_Click(Qt::MouseButton button);
+    // Creates one puzzle from the size field and the level label, with the cancel button active;
+    // the board shows the new empty grid meanwhile, then the puzzle (or the previous one).
+    void RunCreate(CreateKind kind);
     void cmdcanx_Click();
     void cmdverify_MouseDown();
     void cmdverify_MouseUp();
@@ -101,6 +109,7 @@ private:
     BoxControl* cmdverify_ = nullptr;
     BoxControl* cmdautosolve_ = nullptr;
     BoxControl* cmdcanx_ = nullptr;
+    BoxControl* cmdnew1_ = nullptr;
     std::array<BoxControl*, 3> cmdzoom_{};
     BoxControl* cmdviewsol_ = nullptr;
     BoxControl* cmdviewcol_ = nullptr;

@@ -1,6 +1,7 @@
 // The main window's commands: what its menus, buttons, labels and timers start.
 #include <QStyle>
 
+#include "create/create_new_command.h"
 #include "model/config_file.h"
 #include "play/autofill.h"
 #include "play/board_commands.h"
@@ -54,16 +55,17 @@ void Form1::mnureset_Click() {
     BoardTakesFocus();
 }
 
+void Form1::ShowCancelActive(bool active) {
+    cmdcanx_->setProperty("active", active);
+    cmdcanx_->style()->unpolish(cmdcanx_);
+    cmdcanx_->style()->polish(cmdcanx_);
+}
+
 template <typename Solve>
 void Form1::RunSolve(Solve&& solve) {
-    const auto showActive = [this](bool active) {
-        cmdcanx_->setProperty("active", active);
-        cmdcanx_->style()->unpolish(cmdcanx_);
-        cmdcanx_->style()->polish(cmdcanx_);
-    };
-    showActive(true);
+    ShowCancelActive(true);
     const AutoSolveOutcome outcome = solve();
-    showActive(false);
+    ShowCancelActive(false);
     if (outcome.end == AutoSolveEnd::Refused) return;
     ShowLabels();
     picture5_->Redraw();
@@ -82,6 +84,29 @@ void Form1::mnuautosolvex_Click() {
 
 void Form1::cmdautosolve_Click() {
     RunSolve([this] { return TimedAutoSolve(app_); });
+}
+
+void Form1::RunCreate(CreateKind kind) {
+    if (RefuseWhileBusy(app_)) return;
+    app_.session.Labels.size = label3_->text().toStdString();
+    ShowCancelActive(true);
+    const CreateEnd end = CreateNew(app_, kind);
+    ShowCancelActive(false);
+    if (end == CreateEnd::Created || end == CreateEnd::Canceled || end == CreateEnd::NotSaved) {
+        ShowLabels();
+        picture5_->FitAndRedraw();
+        SyncBoardState();
+    }
+    BoardTakesFocus();
+}
+
+void Form1::mnucreate1_Click() {
+    RunCreate(CreateKind::Normal);
+}
+
+// The right button makes a puzzle of 0s and 3s; any other, like the menu entry, a normal one.
+void Form1::cmdnew1_Click(Qt::MouseButton button) {
+    RunCreate(button == Qt::RightButton ? CreateKind::Only03 : CreateKind::Normal);
 }
 
 // The running solve notices the request at its next yield and ends; it stays busy until then, so

@@ -45,6 +45,10 @@ void QtHost::Progress(int percent) {
 
 void QtHost::Yield() { QCoreApplication::processEvents(); }
 
+void QtHost::ShowNewBoard() {
+    if (showNewBoard_) showNewBoard_();
+}
+
 // Asked for more than once by the nested steps of a solve: the pointer is set once and restored
 // once, whatever the count of the calls.
 void QtHost::BusyPointer(bool busy) {

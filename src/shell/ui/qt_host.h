@@ -25,6 +25,7 @@ public:
     ~QtHost() override;
 
     void SetStatusLine(StatusLine statusLine) { statusLine_ = std::move(statusLine); }
+    void SetBoardShow(std::function<void()> showNewBoard) { showNewBoard_ = std::move(showNewBoard); }
 
     int MsgboxA(const std::string& text, const std::string& style) override;
     std::string GetFileName(const FileRequest& request) override;
@@ -32,12 +33,14 @@ public:
     void Progress(int percent) override;
     void Yield() override;
     void BusyPointer(bool busy) override;
+    void ShowNewBoard() override;
 
 private:
     QWidget* parent_;
     std::function<std::int32_t()> messageColour_;
     QPointer<MsgForm> msgForm_;
     StatusLine statusLine_;
+    std::function<void()> showNewBoard_;
     bool busyPointer_ = false;
 };
 
