@@ -21,43 +21,52 @@ constexpr Direction kTop{T, B, -1, 0};
 constexpr Direction kRight{R, L, 0, 1};
 constexpr Direction kBottom{B, T, 1, 0};
 
+struct Position {
+    int r;
+    int c;
+};
+
+std::vector<Position> Positions(const Grid& grid, const std::vector<int>& order) {
+    std::vector<Position> positions;
+    positions.reserve(order.size());
+    for (int k : order) positions.push_back({grid.CellRow[k], grid.CellCol[k]});
+    return positions;
+}
+
 // The cells a pass may start from. The bottom pass skips the last column as well as the last row.
-bool InsideBorder(const Grid& grid, int r, int c, int side) {
-    switch (side) {
-        case L:
-            return c > 1;
-        case T:
-            return r > 1;
-        case R:
-            return c != grid.Cols;
-        default:
-            return r != grid.Rows && c != grid.Cols;
-    }
+template <Direction D>
+bool InsideBorder(const Grid& grid, int r, int c) {
+    if constexpr (D.side == L) return c > 1;
+    if constexpr (D.side == T) return r > 1;
+    if constexpr (D.side == R) return c != grid.Cols;
+    return r != grid.Rows && c != grid.Cols;
 }
 
 // The neighbour's three other sides and the two edges that continue its far side beyond its far
 // corners are not on the loop: then neither far corner dot is, and the reroute keeps one loop.
-bool CanAbsorb(const Grid& grid, int r, int c, const Direction& d) {
-    if (grid.CellEdge[r][c][d.side] != Bar) return false;
-    const int yr = r + d.dr;
-    const int yc = c + d.dc;
+template <Direction D>
+bool CanAbsorb(const Grid& grid, int r, int c) {
+    const int yr = r + D.dr;
+    const int yc = c + D.dc;
     const auto& sides = grid.CellEdge[yr][yc];
     for (int side = L; side <= B; ++side)
-        if (side != d.opposite && sides[side] > Free) return false;
-    const int pr = d.dc != 0 ? 1 : 0;  // along the far side
-    const int pc = d.dr != 0 ? 1 : 0;
-    return grid.CellEdge[yr - pr][yc - pc][d.side] <= Free &&
-           grid.CellEdge[yr + pr][yc + pc][d.side] <= Free;
+        if (side != D.opposite && sides[side] > Free) return false;
+    constexpr int pr = D.dc != 0 ? 1 : 0;  // along the far side
+    constexpr int pc = D.dr != 0 ? 1 : 0;
+    return grid.CellEdge[yr - pr][yc - pc][D.side] <= Free &&
+           grid.CellEdge[yr + pr][yc + pc][D.side] <= Free;
 }
 
-int GrowPass(Grid& grid, const std::vector<int>& order, const Direction& d) {
-    for (int k : order) {
-        const int r = grid.CellRow[k];
-        const int c = grid.CellCol[k];
-        if (!InsideBorder(grid, r, c, d.side) || !CanAbsorb(grid, r, c, d)) continue;
-        grid.SetEdge(r, c, d.side, Free);
+// Most cells of the order are not on the loop at all, so the Bar is looked at first.
+template <Direction D>
+int GrowPass(Grid& grid, const std::vector<Position>& order) {
+    for (const Position& at : order) {
+        if (grid.CellEdge[at.r][at.c][D.side] != Bar || !InsideBorder<D>(grid, at.r, at.c) ||
+            !CanAbsorb<D>(grid, at.r, at.c))
+            continue;
+        grid.SetEdge(at.r, at.c, D.side, Free);
         for (int side = L; side <= B; ++side)
-            if (side != d.opposite) grid.SetEdge(r + d.dr, c + d.dc, side, Bar);
+            if (side != D.opposite) grid.SetEdge(at.r + D.dr, at.c + D.dc, side, Bar);
         return 1;
     }
     return 0;
@@ -114,16 +123,16 @@ void SeedSquare(Grid& grid) {
 }
 
 int GrowLeft(Grid& grid, const std::vector<int>& order) {
-    return GrowPass(grid, order, kLeft);
+    return GrowPass<kLeft>(grid, Positions(grid, order));
 }
 int GrowTop(Grid& grid, const std::vector<int>& order) {
-    return GrowPass(grid, order, kTop);
+    return GrowPass<kTop>(grid, Positions(grid, order));
 }
 int GrowRight(Grid& grid, const std::vector<int>& order) {
-    return GrowPass(grid, order, kRight);
+    return GrowPass<kRight>(grid, Positions(grid, order));
 }
 int GrowBottom(Grid& grid, const std::vector<int>& order) {
-    return GrowPass(grid, order, kBottom);
+    return GrowPass<kBottom>(grid, Positions(grid, order));
 }
 
 void GrowLoop(Grid& grid, RandomSource& random, Host& host) {
@@ -134,15 +143,19 @@ void GrowLoop(Grid& grid, RandomSource& random, Host& host) {
 
     std::vector<int> cells(static_cast<std::size_t>(grid.NumCells));
     for (int k = 1; k <= grid.NumCells; ++k) cells[static_cast<std::size_t>(k - 1)] = k;
-    const std::vector<int> order = RandomOrder(random, cells, kGrowthKeys);
+    const std::vector<Position> order = Positions(grid, RandomOrder(random, cells, kGrowthKeys));
 
-    using Pass = int (*)(Grid&, const std::vector<int>&);
+    using Pass = int (*)(Grid&, const std::vector<Position>&);
+    static constexpr Pass kL = GrowPass<kLeft>;
+    static constexpr Pass kT = GrowPass<kTop>;
+    static constexpr Pass kR = GrowPass<kRight>;
+    static constexpr Pass kB = GrowPass<kBottom>;
     static constexpr std::array<std::array<Pass, 4>, 5> kPassOrders{{
-        {GrowLeft, GrowTop, GrowRight, GrowBottom},
-        {GrowLeft, GrowRight, GrowTop, GrowBottom},
-        {GrowTop, GrowBottom, GrowRight, GrowLeft},
-        {GrowBottom, GrowRight, GrowTop, GrowLeft},
-        {GrowRight, GrowLeft, GrowBottom, GrowTop},
+        {kL, kT, kR, kB},
+        {kL, kR, kT, kB},
+        {kT, kB, kR, kL},
+        {kB, kR, kT, kL},
+        {kR, kL, kB, kT},
     }};
     // Only the last pass of a cycle decides whether the cycle was fruitless, and the count of
     // fruitless cycles is never reset: growth slows down and then stops.
