@@ -114,6 +114,7 @@ TEST(CreateNewTest, ACreatedPuzzleIsWrittenToTheScratchFileAndLoaded) {
     EXPECT_EQ(p.Create("7", ""), CreateEnd::Created);
     EXPECT_TRUE(busyThroughout);
     EXPECT_GT(p.host.yields, 0);
+    EXPECT_EQ(p.host.newBoards, 1);
     EXPECT_TRUE(p.host.messages.empty());
 
     const Grid& grid = p.app.grid;

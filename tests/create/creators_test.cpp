@@ -76,6 +76,37 @@ TEST(CreatorsTest, TheStatusLineShowsTheWorkAndTheTarget) {
     EXPECT_EQ(creation.grid.DiffCode, "HA");
 }
 
+// A jumbo grid lies beyond the board's limits; its clues are placed without a solver check.
+TEST(CreatorsTest, AJumboGridIsMadeWithoutASolverCheck) {
+    Creation jumbo(4);
+    jumbo.session.JumboFlag = true;
+    ASSERT_EQ(CreatePuzzle(jumbo.ctx, 50, 47, kHard), kCreated);
+    EXPECT_EQ(jumbo.host.statuses.front(), "Creating Jumbo 50x50 puzzle ...");
+    for (const std::string& status : jumbo.host.statuses)
+        EXPECT_EQ(status.find("Solving"), std::string::npos);
+    EXPECT_EQ(jumbo.grid.DiffCode, "HA");
+    EXPECT_TRUE(test::IsSingleLoop(jumbo.grid));
+    EXPECT_TRUE(test::CluesMatchLoop(jumbo.grid));
+}
+
+// With a pattern, exactly the cells of the mask show their clue, whichever creator runs.
+TEST(CreatorsTest, APatternFixesWhereTheCluesAre) {
+    for (const auto& [rows, cols] : {std::pair{6, 6}, {9, 9}}) {
+        Creation creation(9);
+        creation.session.PatternFlag = 1;
+        for (int r = 1; r <= rows; ++r)
+            for (int c = 1; c <= cols; ++c) creation.session.PatternMask[r][c] = (r + c) % 2;
+        ASSERT_EQ(CreatePuzzle(creation.ctx, rows, cols, kMedium), kCreated);
+        const Grid& grid = creation.grid;
+        for (int r = 1; r <= rows; ++r)
+            for (int c = 1; c <= cols; ++c)
+                EXPECT_EQ(grid.Clue[grid.CellNum[r][c]] != kNoClue, (r + c) % 2 == 1)
+                    << r << "," << c;
+        EXPECT_TRUE(test::IsSingleLoop(grid));
+        EXPECT_TRUE(test::CluesMatchLoop(grid));
+    }
+}
+
 TEST(CreatorsTest, ACancelBeforeAnAttemptEndsEveryCreator) {
     Creation removal(1);
     removal.session.CancelRequested = true;
