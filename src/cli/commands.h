@@ -14,6 +14,7 @@ inline constexpr int kExitUsage = 2;
 using Arguments = std::vector<std::string>;
 
 int InfoCommand(const Arguments& args);
+int CountCommand(const Arguments& args);
 
 // Prints a usage error and returns kExitUsage.
 int UsageError(const std::string& message);

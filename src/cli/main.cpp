@@ -13,6 +13,10 @@ constexpr const char* kUsage =
     "Commands:\n"
     "  info FILE [N]   load record N (default 1) of a puzzle file and print what it holds\n"
     "                  as one line of JSON\n"
+    "  count FILE [N | FIRST-LAST | all]\n"
+    "                  count the loops the clues of each record admit (0, 1, or 2 for two or\n"
+    "                  more), one line of JSON per record, every record by default; exit\n"
+    "                  status 0 only when every record has exactly one solution\n"
     "  --help          show this text\n"
     "  --version       show the program's version\n"
     "\n"
@@ -43,5 +47,6 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     if (command == "info") return InfoCommand(args);
+    if (command == "count") return CountCommand(args);
     return UsageError("unknown command \"" + command + "\"");
 }
