@@ -46,7 +46,9 @@ TEST(SolutionCounterTest, CountsEveryLoopOfBlankGrids) {
         int loops;
     } known[] = {{2, 2, 13}, {2, 3, 40}, {3, 3, 213}};
     for (const auto& grid : known) {
-        const Grid blank = GridWithClues(grid.rows, grid.cols, std::string(9, ' '));
+        const Grid blank =
+            GridWithClues(grid.rows, grid.cols,
+                          std::string(static_cast<std::size_t>(grid.rows * grid.cols), ' '));
         const CountResult result = counting.Count(blank, kEveryLoop);
         EXPECT_EQ(result.count, grid.loops) << grid.rows << " x " << grid.cols;
         EXPECT_EQ(EdgeSets(result), AllLoops(grid.rows, grid.cols));
@@ -139,6 +141,31 @@ TEST(SolutionCounterTest, CountsFromTheCluesAndShowsTheLoopAsBars) {
     EXPECT_EQ(test::LoopFault(grid), "");
     EXPECT_EQ(grid.CellEdge[1][1][L], Bar);
     EXPECT_EQ(grid.CellEdge[1][1][B], Free);
+}
+
+// The largest grid the counter takes, every clue given: the loop around a comb whose 25 teeth hang
+// from the top row.
+TEST(SolutionCounterTest, CountsOnTheLargestGrid) {
+    const auto inside = [](int r, int c) {
+        return r >= 1 && r <= kStorageDim && c >= 1 && c <= kStorageDim && (r == 1 || c % 2 == 1);
+    };
+    std::string clues;
+    for (int r = 1; r <= kStorageDim; ++r) {
+        for (int c = 1; c <= kStorageDim; ++c) {
+            const int sides =
+                (inside(r, c) != inside(r, c - 1)) + (inside(r, c) != inside(r - 1, c)) +
+                (inside(r, c) != inside(r, c + 1)) + (inside(r, c) != inside(r + 1, c));
+            clues += static_cast<char>('0' + sides);
+        }
+    }
+    Counting counting;
+    Grid grid = GridWithClues(kStorageDim, kStorageDim, clues);
+    const CountResult result = counting.Count(grid, 2);
+    ASSERT_EQ(result.count, 1);
+    ApplyFoundLoop(result.loops.front(), grid);
+    EXPECT_EQ(test::LoopFault(grid), "");
+    EXPECT_EQ(grid.CellEdge[kStorageDim][kStorageDim - 1][B], Bar);  // the last tooth's tip
+    EXPECT_EQ(grid.CellEdge[kStorageDim][kStorageDim][R], Free);
 }
 
 // A search that never ends by itself: every loop of a large blank grid.
