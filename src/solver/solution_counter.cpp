@@ -22,7 +22,7 @@ constexpr auto kYieldInterval = std::chrono::milliseconds(4);
 // where contradictions were found. The allowances follow the Luby sequence (1 1 2 1 1 2 4 ...)
 // times this unit: many short runs, and now and then a longer one. They grow without bound, so a
 // run eventually finishes and counts every solution.
-constexpr unsigned kRestartUnit = 100;
+constexpr std::uint64_t kRestartUnit = 100;
 // Branching prefers path ends with fewer ways on, unless contradictions near an end outweigh this.
 constexpr long kWeightPerOption = 1000;
 
@@ -64,7 +64,7 @@ public:
 private:
     enum class RunEnd { Exhausted, GaveUp, Stopped };
 
-    RunEnd SearchOnce(const SearchMark& root, unsigned allowance);
+    RunEnd SearchOnce(const SearchMark& root, std::uint64_t allowance);
     bool ChooseBranch(Branch& branch) const;
     bool ExtendPath(Branch& branch) const;
     bool SplitEdge(Branch& branch) const;
@@ -83,8 +83,8 @@ private:
     std::vector<Branch> branches_;
     CountResult result_;
     unsigned runNumber_ = 0;
-    unsigned contradictions_ = 0;
-    unsigned nodes_ = 0;
+    std::uint64_t contradictions_ = 0;
+    std::uint64_t nodes_ = 0;
     std::chrono::steady_clock::time_point lastYield_ = std::chrono::steady_clock::now();
 };
 
@@ -98,10 +98,10 @@ CountResult Counter::Count() {
 
 // Solutions found by a run that gives up are kept (Record skips those found before), so a count
 // ends as soon as the runs together found limit-many; a run that is exhausted has found them all.
-Counter::RunEnd Counter::SearchOnce(const SearchMark& root, unsigned allowance) {
+Counter::RunEnd Counter::SearchOnce(const SearchMark& root, std::uint64_t allowance) {
     state_.UndoTo(root);
     branches_.clear();
-    const unsigned giveUpAt = contradictions_ + allowance;
+    const std::uint64_t giveUpAt = contradictions_ + allowance;
     do {
         if (TimeToStop()) return RunEnd::Stopped;
         if (contradictions_ >= giveUpAt) return RunEnd::GaveUp;

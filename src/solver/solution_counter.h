@@ -26,7 +26,7 @@ struct FoundLoop {
 struct CountResult {
     // 0, 1, ..., limit; limit means at least that many.
     int count = 0;
-    // The loops found, count of them (fewer when cancelled).
+    // The loops found, one for each solution counted.
     std::vector<FoundLoop> loops;
     // The run was stopped at a yield point; count is then only a lower bound.
     bool cancelled = false;
