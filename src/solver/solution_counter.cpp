@@ -12,9 +12,9 @@ namespace ringlace {
 
 namespace {
 
-// Reading the clock costs far less than a search node, but not nothing; every few hundred nodes
-// is often enough to notice when a few milliseconds have passed.
-constexpr unsigned kNodesPerClockRead = 256;
+// Reading the clock costs little beside a search node, but a node of a large grid can take tens of
+// microseconds; reading it every few nodes notices soon when a few milliseconds have passed.
+constexpr unsigned kNodesPerClockRead = 8;
 constexpr auto kYieldInterval = std::chrono::milliseconds(4);
 
 // A search that took a wrong turn early can spend long below it; so a run gives up after some
@@ -83,6 +83,7 @@ private:
     std::vector<Branch> branches_;
     CountResult result_;
     unsigned runNumber_ = 0;
+    std::size_t loopsOfEarlierRuns_ = 0;
     std::uint64_t contradictions_ = 0;
     std::uint64_t nodes_ = 0;
     std::chrono::steady_clock::time_point lastYield_ = std::chrono::steady_clock::now();
@@ -101,6 +102,7 @@ CountResult Counter::Count() {
 Counter::RunEnd Counter::SearchOnce(const SearchMark& root, std::uint64_t allowance) {
     state_.UndoTo(root);
     branches_.clear();
+    loopsOfEarlierRuns_ = result_.loops.size();
     const std::uint64_t giveUpAt = contradictions_ + allowance;
     do {
         if (TimeToStop()) return RunEnd::Stopped;
@@ -216,8 +218,9 @@ void Counter::Record() {
                 loop.barSides[cell] |= static_cast<std::uint8_t>(1 << side);
         }
     }
-    for (const FoundLoop& known : result_.loops)
-        if (known.barSides == loop.barSides) return;
+    // One run never finds a loop twice, since its options always exclude each other.
+    for (std::size_t k = 0; k < loopsOfEarlierRuns_; ++k)
+        if (result_.loops[k].barSides == loop.barSides) return;
     ++result_.count;
     result_.loops.push_back(std::move(loop));
 }

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <set>
 #include <sstream>
 #include <vector>
 
@@ -96,6 +98,27 @@ TEST(SolutionCounterCorpusTest, AlteredPuzzlesHaveTheSatCountersCount) {
     EXPECT_GT(byCount[0], 0);
     EXPECT_GT(byCount[1], 0);
     EXPECT_GT(byCount[2], 0);
+}
+
+// A count beyond two needs the search to go on after the first solutions, across restarts; a
+// solution found again after a restart must not count twice. Exact counts of two altered puzzles
+// whose search restarts, from the SAT counter run with a limit of 20.
+TEST(SolutionCounterCorpusTest, CountsBeyondTwoExactly) {
+    const std::map<std::string, int> exact = {{"10x25-hard.txt:4", 2}, {"25x25-tricky.txt:8", 8}};
+    Counting counting;
+    int checked = 0;
+    for (const AlteredPuzzle& puzzle : ReadAlteredPuzzles()) {
+        const auto known = exact.find(puzzle.source);
+        if (known == exact.end()) continue;
+        const CountResult result =
+            CountSolutions(test::GridOfRecord(puzzle.record), 20, counting.run);
+        EXPECT_EQ(result.count, known->second) << puzzle.source;
+        std::set<std::vector<std::uint8_t>> distinct;
+        for (const FoundLoop& loop : result.loops) distinct.insert(loop.barSides);
+        EXPECT_EQ(static_cast<int>(distinct.size()), known->second) << puzzle.source;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 2);
 }
 
 }  // namespace

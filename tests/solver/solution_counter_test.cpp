@@ -44,7 +44,7 @@ TEST(SolutionCounterTest, CountsEveryLoopOfBlankGrids) {
         int rows;
         int cols;
         int loops;
-    } known[] = {{2, 2, 13}, {2, 3, 40}, {3, 3, 213}};
+    } known[] = {{2, 2, 13}, {2, 3, 40}, {3, 3, 213}, {3, 4, 1049}};
     for (const auto& grid : known) {
         const Grid blank =
             GridWithClues(grid.rows, grid.cols,
