@@ -188,7 +188,6 @@ TEST(SolutionCounterTest, YieldsDuringLongWorkAndStopsWhenCancelled) {
     const CountResult result = CountSolutions(blank, kEveryLoop, run);
     EXPECT_TRUE(result.cancelled);
     EXPECT_EQ(host.yields, 3);
-    EXPECT_GT(result.count, 0);
     EXPECT_EQ(static_cast<int>(result.loops.size()), result.count);
 }
 
