@@ -76,6 +76,19 @@ std::set<EdgeSet> AllLoops(int rows, int cols) {
     return loops;
 }
 
+std::string CluesOf(int rows, int cols, EdgeSet loop) {
+    const Geometry geometry{rows, cols};
+    std::string clues;
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c) {
+            int bars = 0;
+            for (int edge : geometry.Sides(r, c)) bars += static_cast<int>((loop >> edge) & 1u);
+            clues += bars < 4 ? static_cast<char>('0' + bars) : ' ';
+        }
+    }
+    return clues;
+}
+
 bool MatchesClues(const Grid& grid, EdgeSet loop) {
     const Geometry geometry{grid.Rows, grid.Cols};
     for (int r = 0; r < grid.Rows; ++r) {

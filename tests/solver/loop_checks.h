@@ -23,6 +23,9 @@ using EdgeSet = std::uint64_t;
 // Every edge set of the grid that is one simple closed loop, found by walking every cycle from its
 // lowest dot. The grid needs (rows + 1) * cols + rows * (cols + 1) <= 64.
 std::set<EdgeSet> AllLoops(int rows, int cols);
+// The clue of every cell for the loop, row by row: its number of loop edges, ' ' for a cell boxed
+// in on all four sides.
+std::string CluesOf(int rows, int cols, EdgeSet loop);
 // Whether every clue of the grid counts the loop's edges on its sides.
 bool MatchesClues(const Grid& grid, EdgeSet loop);
 EdgeSet EdgesOf(const FoundLoop& loop);
