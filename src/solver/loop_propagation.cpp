@@ -41,6 +41,10 @@ bool LoopPropagation::Decide(int edge, EdgeValue value) {
     return false;
 }
 
+bool LoopPropagation::PlaceCell(int cell, bool inside) {
+    return Relate(cell, graph_.OutsideCell(), inside ? 1 : 0) && Propagate();
+}
+
 void LoopPropagation::UndoTo(const SearchMark& mark) {
     while (trail_.size() > mark.trail) {
         const int edge = trail_.back();

@@ -39,6 +39,9 @@ public:
     // Sets one edge and everything that follows from it. False on a contradiction; the state is
     // then only good for UndoTo.
     bool Decide(int edge, EdgeValue value);
+    // Places a cell inside or outside the loop, and everything that follows. False on a
+    // contradiction, as Decide.
+    bool PlaceCell(int cell, bool inside);
     SearchMark Mark() const {
         return {trail_.size(), pathUndo_.size(), classes_.Mark(), dotUndo_.size()};
     }

@@ -59,7 +59,7 @@ public:
         branches_.reserve(graph_.edgeCount + 1);
     }
 
-    CountResult Count();
+    CountResult Count(const Grid* entries = nullptr);
 
 private:
     enum class RunEnd { Exhausted, GaveUp, Stopped };
@@ -74,6 +74,7 @@ private:
     bool NextOption();
     void Record();
     bool TimeToStop();
+    bool TakeEntries(const Grid& grid);
 
     LoopGraph graph_;
     LoopPropagation state_;
@@ -89,8 +90,9 @@ private:
     std::chrono::steady_clock::time_point lastYield_ = std::chrono::steady_clock::now();
 };
 
-CountResult Counter::Count() {
+CountResult Counter::Count(const Grid* entries) {
     if (!state_.Start()) return result_;
+    if (entries && !TakeEntries(*entries)) return result_;
     const SearchMark root = state_.Mark();
     for (runNumber_ = 1;; ++runNumber_)
         if (SearchOnce(root, kRestartUnit * Luby(runNumber_)) != RunEnd::GaveUp) break;
@@ -225,6 +227,24 @@ void Counter::Record() {
     result_.loops.push_back(std::move(loop));
 }
 
+// The grid's decided edges and coloured cells become part of the start of every run.
+bool Counter::TakeEntries(const Grid& grid) {
+    for (int cell = 0; cell < graph_.cellCount; ++cell) {
+        const int r = cell / graph_.cols + 1;
+        const int c = cell % graph_.cols + 1;
+        for (int side = L; side <= B; ++side) {
+            const EdgeState entry = grid.CellEdge[r][c][side];
+            const int edge = graph_.cellEdges[cell][side - L];
+            if (entry == Bar && !state_.Decide(edge, EdgeValue::On)) return false;
+            if (entry == XMark && !state_.Decide(edge, EdgeValue::Off)) return false;
+        }
+        const std::int32_t colour = grid.CellColour[r][c];
+        if (colour == Yellow && !state_.PlaceCell(cell, true)) return false;
+        if (colour == Pink && !state_.PlaceCell(cell, false)) return false;
+    }
+    return true;
+}
+
 bool Counter::TimeToStop() {
     if (++nodes_ % kNodesPerClockRead != 0) return false;
     const auto now = std::chrono::steady_clock::now();
@@ -239,6 +259,29 @@ bool Counter::TimeToStop() {
 CountResult CountSolutions(const Grid& grid, int limit, RunContext& run) {
     Counter counter(grid, limit, run);
     return counter.Count();
+}
+
+CountResult CountSolutionsAgreeing(const Grid& grid, int limit, RunContext& run) {
+    Counter counter(grid, limit, run);
+    return counter.Count(&grid);
+}
+
+bool LoopAgrees(const FoundLoop& loop, const Grid& grid) {
+    for (int r = 1; r <= loop.rows; ++r) {
+        // A cell is inside when an odd number of loop edges lie to its left, up to its own left side.
+        bool inside = false;
+        for (int c = 1; c <= loop.cols; ++c) {
+            for (int side = L; side <= B; ++side) {
+                const EdgeState entry = grid.CellEdge[r][c][side];
+                const bool onLoop = loop.IsBar(r, c, side);
+                if ((entry == Bar && !onLoop) || (entry == XMark && onLoop)) return false;
+            }
+            if (loop.IsBar(r, c, L)) inside = !inside;
+            const std::int32_t colour = grid.CellColour[r][c];
+            if ((colour == Yellow && !inside) || (colour == Pink && inside)) return false;
+        }
+    }
+    return true;
 }
 
 void ApplyFoundLoop(const FoundLoop& loop, Grid& grid) {

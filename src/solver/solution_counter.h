@@ -37,6 +37,13 @@ struct CountResult {
 // the run context every few milliseconds and stops when it asks to.
 CountResult CountSolutions(const Grid& grid, int limit, RunContext& run);
 
+// As CountSolutions, counting only the loops that also agree with what the grid holds now: its
+// Bars are on the loop, its X marks off it, its Yellow cells inside and its Pink cells outside.
+CountResult CountSolutionsAgreeing(const Grid& grid, int limit, RunContext& run);
+
+// Whether the loop agrees with what the grid holds, in the same sense.
+bool LoopAgrees(const FoundLoop& loop, const Grid& grid);
+
 // Puts a found loop on the grid the way a solution is shown: every side Free, then the loop's
 // sides Bar. The grid must have the loop's size.
 void ApplyFoundLoop(const FoundLoop& loop, Grid& grid);

@@ -10,13 +10,13 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 run() { "$cli" "$@" 2>/dev/null | sed -E 's/"ms": [0-9.]+/"ms": 0/'; }
 
 out=$(run solve "$data/three.txt" 1)
-[ "$out" = '{"puzzle": 1, "rows": 5, "cols": 5, "result": "solved", "stage": "Solving single Y ...", "ms": 0, "not_unique": false, "solution": "CMCFXAGNHFAKCFHALAHEMBXKM", "matches_stored": true}' ] \
+[ "$out" = '{"puzzle": 1, "rows": 5, "cols": 5, "result": "solved", "stage": "Solving single Y ...", "ms": 0, "not_unique": false, "solution": "CMCFXAGNHFAKCFHALAHEMBXKM", "matches_stored": true, "solutions": 1}' ] \
   || fail "solve record 1: $out"
 "$cli" solve "$data/three.txt" 1 >/dev/null 2>&1 || fail "a solved record exits 0"
 
 out=$(run solve "$data/three.txt" 2-3)
-expected='{"puzzle": 2, "rows": 2, "cols": 2, "result": "solved", "stage": "Solving single P ...", "ms": 0, "not_unique": false, "solution": "LCDL", "matches_stored": null}
-{"puzzle": 3, "rows": 0, "cols": 0, "result": "load failed", "stage": "", "ms": 0, "not_unique": false, "solution": "", "matches_stored": null}'
+expected='{"puzzle": 2, "rows": 2, "cols": 2, "result": "solved", "stage": "Solving single P ...", "ms": 0, "not_unique": true, "solution": "LCDL", "matches_stored": null, "solutions": 2}
+{"puzzle": 3, "rows": 0, "cols": 0, "result": "load failed", "stage": "", "ms": 0, "not_unique": false, "solution": "", "matches_stored": null, "solutions": null}'
 [ "$out" = "$expected" ] || fail "solve records 2-3: $out"
 "$cli" solve "$data/three.txt" >/dev/null 2>&1
 [ $? -eq 1 ] || fail "a record that is not solved exits 1"
@@ -29,7 +29,7 @@ case "$out" in
 esac
 out=$(run solve "$data/search.txt")
 case "$out" in
-  *'"result": "solved", "stage": "Solving by chain inspection ..."'*'"matches_stored": true}') ;;
+  *'"result": "solved", "stage": "Solving by chain inspection ..."'*'"matches_stored": true, "solutions": 1}') ;;
   *) fail "search: $out" ;;
 esac
 
