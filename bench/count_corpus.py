@@ -14,54 +14,18 @@ repository. Exit status 1 when a count is wrong.
 """
 import argparse
 import glob
-import json
-import math
 import os
 import re
-import statistics
 import subprocess
 import sys
 import tempfile
 
-REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
-
-def percentile90(values):
-    ordered = sorted(values)
-    return ordered[max(0, math.ceil(0.9 * len(ordered)) - 1)]
-
-
-def table(title, groups):
-    print(title)
-    print("%-8s %7s %9s %9s %9s" % ("", "puzzles", "median", "p90", "max"))
-    for name, values in groups:
-        print("%-8s %7d %9.3f %9.3f %9.3f"
-              % (name, len(values), statistics.median(values), percentile90(values), max(values)))
-    print()
+from corpus_timing import REPO, best_of, records, size_key, table
 
 
 def count_file(cli, path, repeat):
-    """The JSON lines of `count`, with each puzzle's ms the smallest of the runs."""
-    best = None
-    for _ in range(repeat):
-        run = subprocess.run([cli, "count", path], capture_output=True, text=True)
-        lines = [json.loads(line) for line in run.stdout.splitlines()]
-        if best is None:
-            best = lines
-        else:
-            for kept, line in zip(best, lines):
-                kept["ms"] = min(kept["ms"], line["ms"])
-    return best
-
-
-def records(path):
-    with open(path, newline="") as f:
-        return [line for line in f.read().replace("\r\n", "\n").split("\n") if line]
-
-
-def size_key(name):
-    rows, cols = map(int, name.split("x"))
-    return rows * cols, rows
+    return best_of(cli, ["count"], path, repeat)
 
 
 def bench_corpus(cli, corpus, repeat):
