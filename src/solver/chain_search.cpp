@@ -49,7 +49,9 @@ bool AskToContinue(RunContext& run) {
 }  // namespace
 
 // The depth is the number of decisions on the stack, so the search stays complete: each level
-// colours at least one more cell, and a grid has fewer cells than the depth limit.
+// colours at least one more cell, and a grid has fewer cells than the depth limit. Since branches
+// without a loop are cut at once, the question after every NumCells decisions and the depth limit
+// are safety nets that a solve no longer reaches.
 int ChainSearch(Grid& grid, RunContext& run) {
     std::vector<Decision> stack;
     LoopWitness witness;
