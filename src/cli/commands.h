@@ -15,6 +15,7 @@ using Arguments = std::vector<std::string>;
 
 int InfoCommand(const Arguments& args);
 int SolveCommand(const Arguments& args);
+int CountCommand(const Arguments& args);
 int CreateCommand(const Arguments& args);
 
 // Prints a usage error and returns kExitUsage.

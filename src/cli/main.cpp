@@ -19,6 +19,10 @@ constexpr const char* kUsage =
     "                  before the complete search; --register appends each solved puzzle to\n"
     "                  solutionregister.txt. Ctrl+C cancels the running solve.\n"
     "                  Exit status 0 only when every record was solved\n"
+    "  count FILE [N | FIRST-LAST | all]\n"
+    "                  count the loops the clues of each record admit (0, 1, or 2 for two or\n"
+    "                  more), one line of JSON per record, every record by default; exit\n"
+    "                  status 0 only when every record has exactly one solution\n"
     "  create --size RxC|random --level easy|medium|hard|03only [--count N] [--out FILE]\n"
     "         [--seed S]\n"
     "                  create N puzzles (default 1) as the single-puzzle command does (grids of\n"
@@ -58,6 +62,7 @@ int main(int argc, char** argv) {
     }
     if (command == "info") return InfoCommand(args);
     if (command == "solve") return SolveCommand(args);
+    if (command == "count") return CountCommand(args);
     if (command == "create") return CreateCommand(args);
     return UsageError("unknown command \"" + command + "\"");
 }

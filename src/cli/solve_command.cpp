@@ -13,6 +13,7 @@
 #include "model/solution_letters.h"
 #include "model/text_file.h"
 #include "solver/autosolve_command.h"
+#include "solver/solution_counter.h"
 
 namespace ringlace::cli {
 
@@ -67,6 +68,7 @@ void PrintLoadFailure(int puzzle) {
                      .Add("not_unique", false)
                      .Add("solution", "")
                      .AddNull("matches_stored")
+                     .AddNull("solutions")
                      .Text()
               << std::endl;
 }
@@ -86,6 +88,7 @@ int SolveCommand(const Arguments& args) {
     app.paths = LocateFoldersFromEnvironment(ExecutableFolder());
     app.settings.SolutionRegister = parsed->registerSolutions ? 1 : 0;
     host.CancelOnInterrupt(app.session.CancelRequested);
+    RunContext run(host, app.session);
     AutoSolveOptions options;
     options.silent = true;
     options.allowChains = parsed->allowChains;
@@ -103,6 +106,7 @@ int SolveCommand(const Arguments& args) {
         const AutoSolveOutcome outcome = TimedAutoSolve(app, options);
         const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         const bool solved = outcome.end == AutoSolveEnd::Solved;
+        const int solutions = outcome.solutions >= 0 ? outcome.solutions : CountSolutions(app.grid, 2, run).count;
         const std::string solution = solved ? SolutionLetters(app.grid) : "";
         JsonLine line;
         line.Add("puzzle", puzzle)
@@ -115,6 +119,7 @@ int SolveCommand(const Arguments& args) {
             .Add("solution", solution);
         if (stored.empty()) line.AddNull("matches_stored");
         else line.Add("matches_stored", solved && solution == stored);
+        line.Add("solutions", solutions);
         std::cout << line.Text() << std::endl;
         allSolved = allSolved && solved;
         if (outcome.end == AutoSolveEnd::Cancelled || host.Interrupted()) break;

@@ -8,6 +8,7 @@
 #include "shell/busy_guard.h"
 #include "solver/colouring.h"
 #include "solver/link_ambiguities.h"
+#include "solver/solution_counter.h"
 #include "solver/solver_driver.h"
 #include "solver/trial_stages.h"
 
@@ -97,7 +98,11 @@ AutoSolveOutcome AutoSolveCommand(App& app, const AutoSolveOptions& options) {
         for (int c = 1; c <= grid.Cols; ++c) grid.CellColour[r][c] = 0;
     MakeSolutionCode(grid);
     outcome.ambiguousCells = CheckLinkUnique(grid);
-    outcome.notUnique = !outcome.ambiguousCells.empty();
+    // The places where the loop could run differently show where; whether it can at all is
+    // decided by counting the loops the clues admit.
+    const CountResult counted = CountSolutions(grid, 2, run);
+    outcome.solutions = counted.cancelled ? -1 : counted.count;
+    outcome.notUnique = counted.cancelled ? !outcome.ambiguousCells.empty() : counted.count >= 2;
     app.host.Status(outcome.notUnique ? ": Link is not unique" : "");
     session.CancelRequested = false;
     session.Busy = false;

@@ -20,7 +20,8 @@ struct AutoSolveOutcome {
     AutoSolveEnd end = AutoSolveEnd::Refused;
     std::string stage;                // the last stage the solver announced
     std::vector<int> ambiguousCells;  // cells where the loop could change locally (painted red)
-    bool notUnique = false;
+    bool notUnique = false;           // the clues admit two or more loops
+    int solutions = -1;               // 0, 1 or 2 (two or more) after a solve; -1 when not counted
 };
 
 AutoSolveOutcome AutoSolveCommand(App& app, const AutoSolveOptions& options = {});

@@ -3,6 +3,7 @@
 #include "model/text.h"
 #include "solver/colour_engine.h"
 #include "solver/colouring.h"
+#include "solver/solution_counter.h"
 #include "solver/solver_driver.h"
 #include "solver/trial_stages.h"
 #include "solver/verification.h"
@@ -20,6 +21,25 @@ struct Decision {
     GridSnapshot before;
 };
 
+// A loop that agrees with everything decided so far. When none is left, the branch is a dead end
+// now, however many levels deeper the verification would notice it. Only branches with no loop
+// below them are cut, so the search finds the same loop in the same order, only sooner.
+class LoopWitness {
+public:
+    bool StillPossible(const Grid& grid, RunContext& run) {
+        if (known_ && LoopAgrees(loop_, grid)) return true;
+        CountResult found = CountSolutionsAgreeing(grid, 1, run);
+        if (found.cancelled) return true;  // the search sees the cancel at its next step
+        known_ = found.count > 0;
+        if (known_) loop_ = std::move(found.loops.front());
+        return known_;
+    }
+
+private:
+    FoundLoop loop_;
+    bool known_ = false;
+};
+
 bool AskToContinue(RunContext& run) {
     return run.host.MsgboxA("Could not solve in 5 tries" + std::string(kCrLf) +
                                 "Do you wish to continue with more tries?",
@@ -29,9 +49,12 @@ bool AskToContinue(RunContext& run) {
 }  // namespace
 
 // The depth is the number of decisions on the stack, so the search stays complete: each level
-// colours at least one more cell, and a grid has fewer cells than the depth limit.
+// colours at least one more cell, and a grid has fewer cells than the depth limit. Since branches
+// without a loop are cut at once, the question after every NumCells decisions and the depth limit
+// are safety nets that a solve no longer reaches.
 int ChainSearch(Grid& grid, RunContext& run) {
     std::vector<Decision> stack;
+    LoopWitness witness;
     int tries = 0;
     for (;;) {
         ++tries;
@@ -52,7 +75,7 @@ int ChainSearch(Grid& grid, RunContext& run) {
             ColourEngine(grid);
             const Verification result = VerifyPuzzle(grid);
             if (result.code == kSolveFinished) return kSolveFinished;
-            if (result.code == kVerifyOpen) break;
+            if (result.code == kVerifyOpen && witness.StillPossible(grid, run)) break;
             while (stack.back().bothTried) {
                 stack.pop_back();
                 if (stack.empty()) return kSolveStuck;

@@ -75,6 +75,7 @@ TEST(AutoSolveTest, ASolvedPuzzleShowsItsLoopAndTheTime) {
     const AutoSolveOutcome outcome = TimedAutoSolve(p.app);
     EXPECT_EQ(outcome.end, AutoSolveEnd::Solved);
     EXPECT_FALSE(outcome.notUnique);
+    EXPECT_EQ(outcome.solutions, 1);
     EXPECT_EQ(SolutionLetters(p.app.grid), stored);
     EXPECT_EQ(p.app.grid.SolutionCode, stored);
     EXPECT_EQ(p.app.grid.CellColour[2][2], 0);
@@ -112,6 +113,18 @@ TEST(AutoSolveTest, AnAmbiguousLinkIsReported) {
     ASSERT_EQ(outcome.end, AutoSolveEnd::Solved);
     EXPECT_TRUE(outcome.notUnique);
     EXPECT_FALSE(outcome.ambiguousCells.empty());
+    EXPECT_EQ(p.host.statuses.back(), "Solved in less than 1 Sec: Link is not unique");
+}
+
+TEST(AutoSolveTest, TwoLoopsAreReportedEvenWhereNoLocalPatternShowsThem) {
+    // Around the whole grid, or around three of its cells: both give each "2" two bars.
+    Program p;
+    p.app.grid = GridFromRows({"2 ", " 2"});
+    const AutoSolveOutcome outcome = TimedAutoSolve(p.app, AutoSolveOptions{true, true});
+    ASSERT_EQ(outcome.end, AutoSolveEnd::Solved);
+    EXPECT_TRUE(outcome.ambiguousCells.empty());
+    EXPECT_TRUE(outcome.notUnique);
+    EXPECT_EQ(outcome.solutions, 2);
     EXPECT_EQ(p.host.statuses.back(), "Solved in less than 1 Sec: Link is not unique");
 }
 

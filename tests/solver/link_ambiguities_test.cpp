@@ -8,17 +8,11 @@ namespace ringlace {
 namespace {
 
 using test::GridFromRows;
-using test::SetSides;
 
 // A loop around the whole of a 5 x 5 grid.
 Grid Perimeter(const std::vector<std::string>& rows) {
     Grid grid = GridFromRows(rows);
-    for (int k = 1; k <= 5; ++k) {
-        SetSides(grid, 1, k, "T", Bar);
-        SetSides(grid, 5, k, "B", Bar);
-        SetSides(grid, k, 1, "L", Bar);
-        SetSides(grid, k, 5, "R", Bar);
-    }
+    test::LoopAround(grid, 1, 1, 5, 5);
     return grid;
 }
 

@@ -9,24 +9,15 @@ namespace {
 
 using test::ColourByLoop;
 using test::GridFromRows;
+using test::LoopAround;
 using test::SetSides;
 using test::SolvedGrid;
 
 // A loop around the whole grid and a second one around its middle three by three block.
 Grid TwoNestedLoops() {
     Grid grid = GridFromRows({"     ", "     ", "     ", "     ", "     "});
-    for (int k = 1; k <= 5; ++k) {
-        SetSides(grid, 1, k, "T", Bar);
-        SetSides(grid, 5, k, "B", Bar);
-        SetSides(grid, k, 1, "L", Bar);
-        SetSides(grid, k, 5, "R", Bar);
-    }
-    for (int k = 2; k <= 4; ++k) {
-        SetSides(grid, 2, k, "T", Bar);
-        SetSides(grid, 4, k, "B", Bar);
-        SetSides(grid, k, 2, "L", Bar);
-        SetSides(grid, k, 4, "R", Bar);
-    }
+    LoopAround(grid, 1, 1, 5, 5);
+    LoopAround(grid, 2, 2, 4, 4);
     return grid;
 }
 
@@ -45,12 +36,8 @@ TEST(VerificationTest, AFinishedColouredLoopIsDone) {
 
 TEST(VerificationTest, TwoLoopsWithYellowInsidesAreClosedLoops) {
     Grid grid = GridFromRows({"     ", "     "});
-    for (int c : {1, 4}) {
-        SetSides(grid, 1, c, "LT", Bar);
-        SetSides(grid, 1, c + 1, "TR", Bar);
-        SetSides(grid, 2, c, "LB", Bar);
-        SetSides(grid, 2, c + 1, "RB", Bar);
-    }
+    LoopAround(grid, 1, 1, 2, 2);
+    LoopAround(grid, 1, 4, 2, 5);
     ColourByLoop(grid);
     EXPECT_EQ(VerifyPuzzle(grid).text, "0,0,Closed Loop Yellow ");
     EXPECT_EQ(VerifyPuzzle(grid).code, 1);

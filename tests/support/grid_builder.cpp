@@ -29,6 +29,17 @@ void SetSides(Grid& grid, int r, int c, const std::string& sides, EdgeState stat
     for (char side : sides) grid.SetEdge(r, c, side == 'L' ? L : side == 'T' ? T : side == 'R' ? R : B, state);
 }
 
+void LoopAround(Grid& grid, int top, int left, int bottom, int right) {
+    for (int c = left; c <= right; ++c) {
+        grid.SetEdge(top, c, T, Bar);
+        grid.SetEdge(bottom, c, B, Bar);
+    }
+    for (int r = top; r <= bottom; ++r) {
+        grid.SetEdge(r, left, L, Bar);
+        grid.SetEdge(r, right, R, Bar);
+    }
+}
+
 Grid SolvedGrid(const std::vector<std::string>& rows, const std::string& letters) {
     Grid grid = GridFromRows(rows);
     grid.SolutionCode = letters;

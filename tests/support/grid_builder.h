@@ -14,6 +14,9 @@ Grid GridFromRows(const std::vector<std::string>& rows);
 // The sides of cell (r, c) named by letters ("LT") set to state.
 void SetSides(Grid& grid, int r, int c, const std::string& sides, EdgeState state);
 
+// Bars all around the block of cells from (top, left) to (bottom, right).
+void LoopAround(Grid& grid, int top, int left, int bottom, int right);
+
 // A grid holding the loop of a solution record's letters as Bars (every other side Free).
 Grid SolvedGrid(const std::vector<std::string>& rows, const std::string& letters);
 

@@ -1,0 +1,74 @@
+// ringlace-cli count FILE [N | FIRST-LAST | all]: how many loops the clues of each record admit.
+#include <chrono>
+#include <iostream>
+#include <optional>
+
+#include "cli/commands.h"
+#include "cli/console_host.h"
+#include "cli/json_line.h"
+#include "cli/record_range.h"
+#include "model/grid.h"
+#include "model/puzzle_record.h"
+#include "model/session.h"
+#include "model/solution_letters.h"
+#include "model/text_file.h"
+#include "solver/solution_counter.h"
+
+namespace ringlace::cli {
+
+namespace {
+
+// Two solutions are enough to know a puzzle is not unique.
+constexpr int kCountLimit = 2;
+
+// One record's line; true when the record has exactly one solution.
+bool CountRecord(const std::string& fileName, int puzNum, Session& session, RunContext& run) {
+    Grid grid;
+    if (LoadPuzzle(grid, session, fileName, puzNum) != 0) {
+        std::cout << JsonLine().Add("puzzle", puzNum).Add("error", "load failed").Text() << '\n';
+        return false;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const CountResult result = CountSolutions(grid, kCountLimit, run);
+    const std::chrono::duration<double, std::milli> elapsed =
+        std::chrono::steady_clock::now() - start;
+    std::string letters;
+    if (!result.loops.empty()) {
+        ApplyFoundLoop(result.loops.front(), grid);
+        letters = SolutionLetters(grid);
+    }
+    std::cout << JsonLine()
+                     .Add("puzzle", puzNum)
+                     .Add("rows", grid.Rows)
+                     .Add("cols", grid.Cols)
+                     .Add("count", result.count)
+                     .Add("ms", elapsed.count())
+                     .Add("solution", letters)
+                     .Text()
+              << '\n';
+    return result.count == 1;
+}
+
+}  // namespace
+
+int CountCommand(const Arguments& args) {
+    if (args.empty() || args.size() > 2)
+        return UsageError("count takes FILE and an optional N, FIRST-LAST or all");
+    const std::string& fileName = args[0];
+    const int recordCount = CountLines(fileName);
+    const std::optional<RecordRange> range =
+        ParseRecordRange(args.size() == 2 ? args[1] : "all", recordCount);
+    if (!range)
+        return UsageError("the records must be N, FIRST-LAST or all, not \"" + args[1] + "\"");
+
+    ConsoleHost host;
+    Session session;
+    session.PuzCount = recordCount;
+    RunContext run{host, session};
+    bool everyOneUnique = true;
+    for (int puzNum = range->first; puzNum <= range->last; ++puzNum)
+        everyOneUnique = CountRecord(fileName, puzNum, session, run) && everyOneUnique;
+    return everyOneUnique ? kExitOk : kExitFailed;
+}
+
+}  // namespace ringlace::cli

@@ -1,0 +1,91 @@
+// Colourings of the few cells a dot or a clue touches, as bit sets: bit i of a colouring says that
+// cell i lies inside the loop. Sets of colourings are bit sets again, indexed by colouring. Only
+// differences between cells decide the loop's edges, so every set used here holds the opposite of
+// each colouring it holds.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace ringlace::colourings {
+
+namespace detail {
+
+constexpr int BitCount(std::uint32_t bits) {
+    int count = 0;
+    for (; bits != 0; bits &= bits - 1) ++count;
+    return count;
+}
+
+}  // namespace detail
+
+// Around a dot, cells 0 to 3 are the upper left, upper right, lower right and lower left ones. The
+// two colourings that alternate around the dot would make four loop edges meet there.
+inline constexpr std::uint16_t kAnyAroundDot = 0xFFFFu & ~((1u << 0b0101) | (1u << 0b1010));
+
+// A clue cell is cell 0 and its neighbours beyond sides L, T, R, B are cells 1 to 4. The colourings
+// that give the clue cell clue-many loop edges, by clue.
+inline constexpr std::array<std::uint32_t, 4> kForClue = [] {
+    std::array<std::uint32_t, 4> sets{};
+    for (std::uint32_t colouring = 0; colouring < 32; ++colouring) {
+        const int edges = detail::BitCount((colouring >> 1) ^ ((colouring & 1) ? 0xFu : 0u));
+        if (edges < 4) sets[edges] |= 1u << colouring;
+    }
+    return sets;
+}();
+
+// Corner k of a clue cell (0 upper left, 1 upper right, 2 lower right, 3 lower left) is a dot whose
+// cell k is the clue cell's diagonal neighbour; the dot's other three cells are the clue cell and
+// two of its neighbours. A corner's triple is the colouring of those three, in the dot's order.
+constexpr int TripleAtCorner(std::uint32_t aroundDot, int corner) {
+    const std::uint32_t below = aroundDot & ((1u << corner) - 1);
+    return static_cast<int>(below | ((aroundDot >> (corner + 1)) << corner));
+}
+
+// For corner k and triple t: the two colourings around the dot with that triple.
+inline constexpr std::array<std::array<std::uint16_t, 8>, 4> kWithTriple = [] {
+    std::array<std::array<std::uint16_t, 8>, 4> sets{};
+    for (int corner = 0; corner < 4; ++corner)
+        for (std::uint32_t colouring = 0; colouring < 16; ++colouring)
+            sets[corner][TripleAtCorner(colouring, corner)] |=
+                static_cast<std::uint16_t>(1u << colouring);
+    return sets;
+}();
+
+// For corner k: the triple of a clue cell's colouring.
+inline constexpr std::array<std::array<std::uint8_t, 32>, 4> kTripleOfClueCell = [] {
+    // Which cell of the clue's colouring each cell around corner k is; -1 the diagonal one.
+    constexpr int kCornerCells[4][4] = {{-1, 2, 0, 1}, {2, -1, 3, 0}, {0, 3, -1, 4}, {1, 0, 4, -1}};
+    std::array<std::array<std::uint8_t, 32>, 4> triples{};
+    for (int corner = 0; corner < 4; ++corner) {
+        for (std::uint32_t colouring = 0; colouring < 32; ++colouring) {
+            std::uint32_t aroundDot = 0;
+            for (int position = 0; position < 4; ++position) {
+                const int cell = kCornerCells[corner][position];
+                if (cell >= 0) aroundDot |= ((colouring >> cell) & 1u) << position;
+            }
+            triples[corner][colouring] =
+                static_cast<std::uint8_t>(TripleAtCorner(aroundDot, corner));
+        }
+    }
+    return triples;
+}();
+
+// The triples at corner k that some colouring of the set has, whatever the diagonal cell.
+inline std::uint8_t TriplesOf(std::uint16_t aroundDot, int corner) {
+    std::uint8_t triples = 0;
+    for (int triple = 0; triple < 8; ++triple)
+        if (aroundDot & kWithTriple[corner][triple])
+            triples |= static_cast<std::uint8_t>(1u << triple);
+    return triples;
+}
+
+// The colourings around the dot whose triple at corner k is one of the given triples.
+inline std::uint16_t WithTriples(std::uint8_t triples, int corner) {
+    std::uint16_t aroundDot = 0;
+    for (int triple = 0; triple < 8; ++triple)
+        if ((triples >> triple) & 1u) aroundDot |= kWithTriple[corner][triple];
+    return aroundDot;
+}
+
+}  // namespace ringlace::colourings
