@@ -25,7 +25,9 @@ public:
     ~QtHost() override;
 
     void SetStatusLine(StatusLine statusLine) { statusLine_ = std::move(statusLine); }
-    void SetBoardShow(std::function<void()> showNewBoard) { showNewBoard_ = std::move(showNewBoard); }
+    void SetBoardShow(std::function<void()> showNewBoard) {
+        showNewBoard_ = std::move(showNewBoard);
+    }
 
     int MsgboxA(const std::string& text, const std::string& style) override;
     std::string GetFileName(const FileRequest& request) override;
