@@ -79,6 +79,7 @@ void Form1::BuildMenus() {
     create->setObjectName("mnupuzx");
     QAction* single = create->addAction("Single Puzzle");
     single->setObjectName("mnucreate1");
+    single->setShortcut(QKeySequence::New);
     connect(single, &QAction::triggered, this, &Form1::mnucreate1_Click);
     create->addSeparator();
     create->addAction("Cancel")->setObjectName("mnucan");
