@@ -196,8 +196,8 @@ int CreateComposite(CreateContext& ctx, int rows, int cols, int level) {
     FindLinkAmbiguities(grid, AmbiguityMode::WriteClues, found);
     // The quadrants' clues allow other loops than the joined one, inside a quadrant and across
     // the seams; the puzzle keeps the loop the solver finds, so the solver always solves it to its
-    // stored solution.
-    const int result = SettleOnSolvedLoop(ctx, true);
+    // stored solution, and gets clues back until no other loop fits.
+    const int result = SettleOnSolvedLoop(ctx, Settling::OneLoop);
     if (result == kSolveCancelled) return result;
     return result == kSolved ? kCreated : kCompositionFailed;
 }

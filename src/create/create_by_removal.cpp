@@ -24,7 +24,10 @@ int RemoveClues(CreateContext& ctx, const std::string& loop, int target) {
     for (int k : RandomOrder(ctx.random, shown, kClueKeys)) {
         const ClueValue kept = grid.Clue[k];
         grid.Clue[k] = kNoClue;
-        const int result = AcceptPuzzle(ctx, loop, false);
+        // Only the finished puzzle is counted: the clues given back after the walk often make
+        // it unique again, so a walk that kept every step unique would stop far short of the
+        // target.
+        const int result = SolvesToLoop(ctx, loop, false);
         // A cancel ends the walk at once rather than being taken for a removal that failed.
         if (result == kSolveCancelled) return result;
         if (result != kSolved) {
@@ -54,7 +57,7 @@ int CreateByRemoval(CreateContext& ctx, int rows, int cols, int level) {
         if (session.PatternFlag > 0) {
             ApplyPattern(grid, session);
             ShowShare(ctx, OpenShare(grid));
-            const int result = SettleOnSolvedLoop(ctx, false);
+            const int result = SettleOnSolvedLoop(ctx, Settling::KeepClues);
             if (result == kSolved || result == kSolveCancelled) return result;
             continue;
         }

@@ -56,10 +56,21 @@ int CreateByRules(CreateContext& ctx, int rows, int cols, int level) {
             ApplyPattern(grid, session);
         else if (!PlaceClues(ctx, level))
             continue;
-        if (session.JumboFlag) return kCreated;
+        if (session.JumboFlag) {
+            // No solve on a grid this large, and its thin clues never pin the loop down by
+            // themselves: throwing such loops away would never end. Clues are given back
+            // instead until the grown loop is the only one.
+            const int result = RevealUntilUnique(ctx);
+            if (result == kSolveCancelled) return result;
+            if (result == kSolved) return kCreated;
+            continue;
+        }
 
         ShowShare(ctx, OpenShare(grid));
-        const int result = SettleOnSolvedLoop(ctx, !pattern);
+        const Settling settling = pattern                    ? Settling::KeepClues
+                                  : session.CompositeFlag ? Settling::Quadrant
+                                                          : Settling::OneLoop;
+        const int result = SettleOnSolvedLoop(ctx, settling);
         if (result == kSolveCancelled) return result;
         if (result == kSolved) return kCreated;
     }

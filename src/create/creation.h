@@ -56,16 +56,31 @@ void ShowShare(CreateContext& ctx, int percent);
 // search. A cancel requested before it starts is answered at once. Returns the solver's code.
 int SolveAsChecker(CreateContext& ctx);
 
+// The solver, run on the clues as they are, finds exactly the loop (a LoopSignature) given.
+// solvedAsIs says that the grid holds the loop the solver has just found for exactly these clues,
+// so the solve need not be repeated. 0 yes, -99 cancelled, 1 no.
+int SolvesToLoop(CreateContext& ctx, const std::string& loop, bool solvedAsIs);
+
+// For a grid that holds its loop as Bars: while the clues admit a second loop, a random blank
+// cell that tells the two apart shows its clue. 0 when one loop is left, 1 when no blank cell can
+// tell them apart, -99 cancelled.
+int RevealUntilUnique(CreateContext& ctx);
+
 // The one place where a creator accepts a puzzle: the solver, run on the clues as they will be
-// saved, finds exactly the loop (a LoopSignature) that will be saved with them. solvedAsIs says
-// that the grid holds the loop the solver has just found for exactly these clues, so the solve
-// need not be repeated. 0 accepted, -99 cancelled, 1 rejected.
+// saved, finds exactly the loop that will be saved with them (SolvesToLoop), and no other loop
+// fits the clues. 0 accepted, -99 cancelled, 1 rejected.
 int AcceptPuzzle(CreateContext& ctx, const std::string& loop, bool solvedAsIs);
 
-// For creators whose clues do not pin down the loop they were made from: the loop the solver
-// finds for the clues becomes the puzzle's loop. With markAmbiguities, cells where that loop could
-// change locally then get a clue (and the puzzle is solved again when any did). Returns as
-// AcceptPuzzle does.
-int SettleOnSolvedLoop(CreateContext& ctx, bool markAmbiguities);
+// How a puzzle whose clues do not pin down the loop it was made from is settled.
+enum class Settling {
+    KeepClues,  // the clues stay as they are; a puzzle another loop fits is rejected
+    Quadrant,   // cells where the loop could change locally get a clue; other loops may remain,
+                // since only the composite grid made of four quadrants is handed out
+    OneLoop,    // as Quadrant, then more clues until no other loop fits (RevealUntilUnique)
+};
+
+// The loop the solver finds for the clues becomes the puzzle's loop, settled as asked; the
+// puzzle is solved again when any clue was added. Returns as AcceptPuzzle does.
+int SettleOnSolvedLoop(CreateContext& ctx, Settling settling);
 
 }  // namespace ringlace

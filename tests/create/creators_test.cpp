@@ -6,6 +6,7 @@
 #include "create/make_puzzle.h"
 #include "create/single_creators.h"
 #include "model/puzzle_record.h"
+#include "solver/solution_counter.h"
 #include "support/loop_picture.h"
 #include "support/test_host.h"
 
@@ -22,6 +23,13 @@ struct Creation {
     Grid grid;
     CreateContext ctx{grid, run, random};
 };
+
+int Solutions(const Grid& grid) {
+    test::TestHost host;
+    Session session;
+    RunContext run(host, session);
+    return CountSolutions(grid, 2, run).count;
+}
 
 Grid Sized(int rows, int cols) {
     Grid grid;
@@ -76,7 +84,8 @@ TEST(CreatorsTest, TheStatusLineShowsTheWorkAndTheTarget) {
     EXPECT_EQ(creation.grid.DiffCode, "HA");
 }
 
-// A jumbo grid lies beyond the board's limits; its clues are placed without a solver check.
+// A jumbo grid lies beyond the board's limits; its clues are placed without a solver check, and
+// clues are given back until no second loop fits them.
 TEST(CreatorsTest, AJumboGridIsMadeWithoutASolverCheck) {
     Creation jumbo(4);
     jumbo.session.JumboFlag = true;
@@ -87,6 +96,23 @@ TEST(CreatorsTest, AJumboGridIsMadeWithoutASolverCheck) {
     EXPECT_EQ(jumbo.grid.DiffCode, "HA");
     EXPECT_TRUE(test::IsSingleLoop(jumbo.grid));
     EXPECT_TRUE(test::CluesMatchLoop(jumbo.grid));
+    EXPECT_EQ(Solutions(jumbo.grid), 1);
+}
+
+// From no clue at all, clues appear only where they rule out another loop, each one true to the
+// grid's loop, until that loop is the only one.
+TEST(CreatorsTest, CluesAreGivenBackUntilOneLoopIsLeft) {
+    Creation creation(3);
+    creation.grid = test::GridFromPicture({"+-+-+-+",
+                                           "|     |",
+                                           "+-+ +-+",
+                                           "  | |  ",
+                                           "+ +-+ +"});
+    ASSERT_EQ(Solutions(creation.grid), 2);
+    ASSERT_EQ(RevealUntilUnique(creation.ctx), kCreated);
+    EXPECT_EQ(Solutions(creation.grid), 1);
+    EXPECT_TRUE(test::CluesMatchLoop(creation.grid));
+    EXPECT_LT(OpenShare(creation.grid), 100);
 }
 
 // With a pattern, exactly the cells of the mask show their clue, whichever creator runs.
@@ -104,6 +130,7 @@ TEST(CreatorsTest, APatternFixesWhereTheCluesAre) {
                     << r << "," << c;
         EXPECT_TRUE(test::IsSingleLoop(grid));
         EXPECT_TRUE(test::CluesMatchLoop(grid));
+        EXPECT_EQ(Solutions(grid), 1);
     }
 }
 
