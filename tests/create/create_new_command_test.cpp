@@ -14,7 +14,7 @@ namespace {
 using test::TempFolder;
 using test::TestHost;
 
-const std::string kPuzzles = std::string(RINGLACE_DATA_DIR) + "/puzzles.txt";
+const std::string kPuzzles = std::string(RINGLACE_TEST_DATA_DIR) + "/corpus_sample.txt";
 
 struct Program {
     explicit Program(std::uint64_t seed = 1) : app(host) {

@@ -53,9 +53,9 @@ TEST(StartupTest, AFirstStartWritesTheDefaultsAndShowsTheFirstShippedPuzzle) {
               " 1  0  0  0  1  0  12  128  2  2  0  0  0  0  0  0 \r\n");
     EXPECT_EQ(app.session.PuzFile, installed.folder.File("puzzles.txt"));
     EXPECT_EQ(app.session.PuzNum, 1);
-    EXPECT_EQ(app.session.PuzCount, 12);
+    EXPECT_EQ(app.session.PuzCount, 24);
     EXPECT_EQ(app.session.Labels.size, "5x5");
-    EXPECT_EQ(app.session.Labels.puzzleCount, " of 12");
+    EXPECT_EQ(app.session.Labels.puzzleCount, " of 24");
     EXPECT_EQ(app.schemeList.front(), "xp");
     EXPECT_EQ(app.fontList, (std::vector<std::string>{"Arial", "DejaVu Sans"}));
     EXPECT_NE(app.scheme[2], 0);

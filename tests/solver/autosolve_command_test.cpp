@@ -16,7 +16,7 @@ using test::GridFromRows;
 using test::TempFolder;
 using test::TestHost;
 
-const std::string kData = RINGLACE_DATA_DIR;
+const std::string kSample = std::string(RINGLACE_TEST_DATA_DIR) + "/corpus_sample.txt";
 
 struct Program {
     Program() : app(host) {
@@ -24,8 +24,8 @@ struct Program {
         app.paths.DataFolder = folder.Path();
     }
     void Load(int n) {
-        app.session.PuzCount = CountLines(kData + "/puzzles.txt");
-        ASSERT_EQ(LoadPuzzle(app.grid, app.session, kData + "/puzzles.txt", n), 0);
+        app.session.PuzCount = CountLines(kSample);
+        ASSERT_EQ(LoadPuzzle(app.grid, app.session, kSample, n), 0);
     }
     TempFolder folder;
     TestHost host;
@@ -97,7 +97,7 @@ TEST(AutoSolveTest, TheRegisterKeepsEverySolvedPuzzle) {
     TimedAutoSolve(p.app);
     const std::vector<std::string> lines = [&] {
         std::vector<std::string> all;
-        LineReader reader(kData + "/puzzles.txt");
+        LineReader reader(kSample);
         std::string line;
         while (reader.Next(line)) all.push_back(line);
         return all;
