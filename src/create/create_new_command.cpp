@@ -15,9 +15,11 @@ namespace ringlace {
 
 namespace {
 
-// The leading decimal number of a text ("12.6x8" -> 12.6), rounded to a whole number; 0 when the
-// text does not start with one. Values far outside any grid size are cut off before rounding.
+// The leading decimal number of a text ("12.6x8" -> 12.6; blanks before it are skipped, so
+// "12 x 8" reads as 12 and 8), rounded to a whole number; 0 when the text does not start with
+// one. Values far outside any grid size are cut off before rounding.
 int LeadingNumber(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
     double value = 0;
     const auto [end, error] =
         std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);

@@ -53,6 +53,7 @@ TEST(CreateNewTest, TheSizeFieldNamesOneSideOrBoth) {
     EXPECT_EQ(read("7"), (std::pair{7, 7}));
     EXPECT_EQ(read(" 12X8 "), (std::pair{12, 8}));
     EXPECT_EQ(read("12x10"), (std::pair{12, 10}));
+    EXPECT_EQ(read("12 x 8"), (std::pair{12, 8}));
     EXPECT_EQ(read("7.6"), (std::pair{8, 8}));
     EXPECT_EQ(read("0"), (std::pair{0, 0}));
     EXPECT_EQ(read("abc"), (std::pair{0, 0}));
