@@ -59,15 +59,6 @@ int SolveAsChecker(CreateContext& ctx) {
     return result;
 }
 
-int SolvesToLoop(CreateContext& ctx, const std::string& loop, bool solvedAsIs) {
-    if (!solvedAsIs) {
-        const int result = SolveAsChecker(ctx);
-        if (result == kSolveCancelled) return result;
-        if (result != kSolved) return kSolveStuck;
-    }
-    return LoopSignature(ctx.grid) == loop ? kSolved : kSolveStuck;
-}
-
 namespace {
 
 // Whether the clues admit exactly one loop: 0 yes, 1 no (none or several), -99 cancelled.
@@ -75,6 +66,17 @@ int HasOneSolution(CreateContext& ctx) {
     const CountResult counted = CountSolutions(ctx.grid, 2, ctx.run);
     if (counted.cancelled) return kSolveCancelled;
     return counted.count == 1 ? kSolved : kSolveStuck;
+}
+
+// The solver, run on the clues as they are, finds exactly the loop given; with solvedAsIs the
+// grid already holds what it found for exactly these clues. 0 yes, -99 cancelled, 1 no.
+int SolvesToLoop(CreateContext& ctx, const std::string& loop, bool solvedAsIs) {
+    if (!solvedAsIs) {
+        const int result = SolveAsChecker(ctx);
+        if (result == kSolveCancelled) return result;
+        if (result != kSolved) return kSolveStuck;
+    }
+    return LoopSignature(ctx.grid) == loop ? kSolved : kSolveStuck;
 }
 
 // Blank cells whose true count the loop does not match: a clue on any of them rules the

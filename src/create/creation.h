@@ -56,19 +56,15 @@ void ShowShare(CreateContext& ctx, int percent);
 // search. A cancel requested before it starts is answered at once. Returns the solver's code.
 int SolveAsChecker(CreateContext& ctx);
 
-// The solver, run on the clues as they are, finds exactly the loop (a LoopSignature) given.
-// solvedAsIs says that the grid holds the loop the solver has just found for exactly these clues,
-// so the solve need not be repeated. 0 yes, -99 cancelled, 1 no.
-int SolvesToLoop(CreateContext& ctx, const std::string& loop, bool solvedAsIs);
-
 // For a grid that holds its loop as Bars: while the clues admit a second loop, a random blank
 // cell that tells the two apart shows its clue. 0 when one loop is left, 1 when no blank cell can
 // tell them apart, -99 cancelled.
 int RevealUntilUnique(CreateContext& ctx);
 
-// The one place where a creator accepts a puzzle: the solver, run on the clues as they will be
-// saved, finds exactly the loop that will be saved with them (SolvesToLoop), and no other loop
-// fits the clues. 0 accepted, -99 cancelled, 1 rejected.
+// The one place where a creator accepts a puzzle: no other loop fits the clues as they will be
+// saved, and the solver, run on them, finds exactly the loop (a LoopSignature) that will be saved
+// with them. solvedAsIs says that the grid holds the loop the solver has just found for exactly
+// these clues, so the solve need not be repeated. 0 accepted, -99 cancelled, 1 rejected.
 int AcceptPuzzle(CreateContext& ctx, const std::string& loop, bool solvedAsIs);
 
 // How a puzzle whose clues do not pin down the loop it was made from is settled.
