@@ -7,6 +7,7 @@
 #include "create/loop_growth.h"
 #include "solver/colour_engine.h"
 #include "solver/link_ambiguities.h"
+#include "solver/solution_counter.h"
 #include "solver/solver_driver.h"
 #include "solver/trial_stages.h"
 
@@ -101,6 +102,37 @@ void MakeDominoThrees(Grid& grid) {
     }
 }
 
+// The share of cells showing a clue, in percent.
+int ShownShare(const Grid& grid) {
+    return 100 * (grid.NumCells - grid.CountBlankClues()) / grid.NumCells;
+}
+
+// While another loop fits the clues, that loop becomes the puzzle's and its 0s and 3s are made
+// again, as is done once with the loop the solver finds. No clue can be given back here (every 0
+// and 3 shows already), and on large grids nearly every loop leaves room for another one:
+// throwing those away made a 25 x 25 puzzle take from half a minute to many minutes. 0 when one
+// loop is left, within the band and without local ambiguities; -99 cancelled; 1 otherwise.
+int ReshapeUntilUnique(CreateContext& ctx, int band, std::vector<int>& found) {
+    constexpr int kRounds = 8;  // more rounds were never used in trials
+    Grid& grid = ctx.grid;
+    for (int round = 0; round < kRounds; ++round) {
+        const CountResult counted = CountSolutions(grid, 2, ctx.run);
+        if (counted.cancelled) return kSolveCancelled;
+        if (counted.count == 1) return kSolved;
+        if (counted.count == 0) return kSolveStuck;
+        const std::string current = LoopSignature(grid);
+        for (const FoundLoop& other : counted.loops) {
+            ApplyFoundLoop(other, grid);
+            if (LoopSignature(grid) != current) break;
+        }
+        Make03Clues(grid);
+        const int shown = ShownShare(grid);
+        if (shown < band || shown > band + 4) return kSolveStuck;
+        if (FindLinkAmbiguities(grid, AmbiguityMode::List, found) != 0) return kSolveStuck;
+    }
+    return kSolveStuck;
+}
+
 }  // namespace
 
 int ZeroThreeBand(int cells) {
@@ -139,7 +171,7 @@ int Create03Only(CreateContext& ctx, int rows, int cols) {
         GrowLoop(grid, ctx.random, ctx.run.host);
         ++ctx.attempts;
         Make03Clues(grid);
-        const int shown = 100 * (grid.NumCells - grid.CountBlankClues()) / grid.NumCells;
+        const int shown = ShownShare(grid);
         if (shown < band || shown > band + 4) continue;
 
         const int result = SolveAsChecker(ctx);
@@ -151,6 +183,9 @@ int Create03Only(CreateContext& ctx, int rows, int cols) {
         const auto solvedClues = grid.Clue;
         Make03Clues(grid);
         if (FindLinkAmbiguities(grid, AmbiguityMode::List, found) != 0) continue;
+        const int reshaped = ReshapeUntilUnique(ctx, band, found);
+        if (reshaped == kSolveCancelled) return reshaped;
+        if (reshaped != kSolved) continue;
         // Making the clues again may reshape the solved loop; then the new clues are checked.
         const std::string loop = LoopSignature(grid);
         const int accepted = AcceptPuzzle(ctx, loop, loop == solved && grid.Clue == solvedClues);
