@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "create/clue_rules.h"
 #include "create/make_puzzle.h"
 #include "support/loop_picture.h"
 #include "support/test_host.h"
@@ -39,6 +40,137 @@ TEST(ZeroThreeTest, ADominoIsReroutedIntoAThree) {
     Grid grid = GridFromPicture({"+-+-+", "|   |", "+ + +", "|   |", "+-+-+"});
     Make03Clues(grid);
     EXPECT_EQ(ClueRows(grid), (Rows{".3", "3."}));
+    EXPECT_TRUE(IsSingleLoop(grid));
+    EXPECT_TRUE(test::CluesMatchLoop(grid));
+}
+
+// Whichever side the lone Bar is on, the cell becomes a U around it. The other lone Bars of these
+// loops have a "3" beside them and stay.
+TEST(ZeroThreeTest, ALoneBarOnAnySideBecomesAThree) {
+    const struct {
+        const char* bar;
+        Rows picture;
+        Rows clues;
+    } cases[] = {
+        {"top of (2, 2)", {"+-+-+-+", "|     |", "+-+-+-+", "       ", "+ + + +"}, {"3.3", ".3."}},
+        {"bottom of (1, 2)",
+         {"+ + + +", "       ", "+-+-+-+", "|     |", "+-+-+-+"},
+         {".3.", "3.3"}},
+        {"left of (1, 3)", {"+-+-+ +", "|   |  ", "+-+ + +", "  | |  ", "+ +-+ +"}, {"3.3", ".3."}},
+        {"right of (1, 1)",
+         {"+ +-+-+", "  |   |", "+ + +-+", "  | |  ", "+ +-+ +"},
+         {"3.3", ".3."}},
+    };
+    for (const auto& c : cases) {
+        Grid grid = GridFromPicture(c.picture);
+        Make03Clues(grid);
+        EXPECT_EQ(ClueRows(grid), c.clues) << c.bar;
+        EXPECT_TRUE(IsSingleLoop(grid)) << c.bar;
+        EXPECT_TRUE(test::CluesMatchLoop(grid)) << c.bar;
+    }
+}
+
+// Each cell with a lone Bar has no clue around it, but the loop passes one of the two dots
+// across the cell: a U there would meet the loop at that dot, so the loop is left as it is.
+TEST(ZeroThreeTest, ALoneBarStaysWhenTheLoopPassesTheFarCorner) {
+    const struct {
+        const char* bar;
+        Rows picture;
+        Rows clues;
+    } cases[] = {
+        {"top of (1, 2)",
+         {"+-+-+-+-+", "|       |", "+ + +-+-+", "|   |    ", "+ +-+ + +", "| |      ",
+          "+-+ + + +"},
+         {"...3", "....", "3.00"}},
+        {"bottom of (3, 3)",
+         {"+ + + +-+", "      | |", "+ + +-+ +", "    |   |", "+-+-+ + +", "|       |",
+          "+-+-+-+-+"},
+         {"00.3", "....", "3..."}},
+    };
+    for (const auto& c : cases) {
+        Grid grid = GridFromPicture(c.picture);
+        Make03Clues(grid);
+        EXPECT_EQ(LoopSignature(grid), LoopSignature(GridFromPicture(c.picture))) << c.bar;
+        EXPECT_EQ(ClueRows(grid), c.clues) << c.bar;
+    }
+}
+
+// Each loop runs around three sides of the pair (2, 2), (3, 2) or (2, 2), (2, 3) and goes on in
+// two arms that end in the cells beyond the pair; an arm one cell long ends in a "3". Rerouting a
+// cell of the pair takes a Bar from the cell beyond it, so the top or left cell is rerouted unless
+// a "3" lies beyond it, then the other one unless a "3" lies beyond that one too.
+TEST(ZeroThreeTest, ADominoReroutesTheEndAwayFromAThree) {
+    const struct {
+        const char* pair;
+        Rows picture;
+        Rows clues;
+    } cases[] = {
+        {"open right, no 3 at either end",
+         {"+-+-+-+", "|     |", "+ +-+-+", "| |    ", "+ + + +", "| |    ", "+ +-+-+", "|     |",
+          "+-+-+-+"},
+         {"..3", "...", ".3.", "..3"}},
+        {"open right, a 3 above",
+         {"+-+-+ +", "|   |  ", "+ +-+ +", "| |    ", "+ + + +", "| |    ", "+ +-+-+", "|     |",
+          "+-+-+-+"},
+         {".3.", ".30", "...", "..3"}},
+        {"open right, 3s at both ends",
+         {"+-+-+ +", "|   |  ", "+ +-+ +", "| |    ", "+ + + +", "| |    ", "+ +-+ +", "|   |  ",
+          "+-+-+ +"},
+         {".3.", "..0", "..0", ".3."}},
+        {"open left, no 3 at either end",
+         {"+-+-+-+", "|     |", "+-+-+ +", "    | |", "+ + + +", "    | |", "+-+-+ +", "|     |",
+          "+-+-+-+"},
+         {"3..", "...", ".3.", "3.."}},
+        {"open left, a 3 above",
+         {"+ +-+-+", "  |   |", "+ +-+ +", "    | |", "+ + + +", "    | |", "+-+-+ +", "|     |",
+          "+-+-+-+"},
+         {".3.", "03.", "...", "3.."}},
+        {"open left, 3s at both ends",
+         {"+ +-+-+", "  |   |", "+ +-+ +", "    | |", "+ + + +", "    | |", "+ +-+ +", "  |   |",
+          "+ +-+-+"},
+         {".3.", "0..", "0..", ".3."}},
+        {"open below, no 3 at either end",
+         {"+-+-+-+-+", "|       |", "+ +-+-+ +", "| |   | |", "+ + + + +", "| |   | |",
+          "+-+ + +-+"},
+         {"....", "..3.", "3..3"}},
+        {"open below, a 3 on the left",
+         {"+-+-+-+-+", "|       |", "+ +-+-+ +", "| |   | |", "+-+ + + +", "      | |",
+          "+ + + +-+"},
+         {"....", "33..", ".0.3"}},
+        {"open below, 3s at both ends",
+         {"+-+-+-+-+", "|       |", "+ +-+-+ +", "| |   | |", "+-+ + +-+", "         ",
+          "+ + + + +"},
+         {"....", "3..3", ".00."}},
+        {"open above, no 3 at either end",
+         {"+-+ + +-+", "| |   | |", "+ + + + +", "| |   | |", "+ +-+-+ +", "|       |",
+          "+-+-+-+-+"},
+         {"3..3", "..3.", "...."}},
+        {"open above, a 3 on the left",
+         {"+ + + +-+", "      | |", "+-+ + + +", "| |   | |", "+ +-+-+ +", "|       |",
+          "+-+-+-+-+"},
+         {".0.3", "33..", "...."}},
+        {"open above, 3s at both ends",
+         {"+ + + + +", "         ", "+-+ + +-+", "| |   | |", "+ +-+-+ +", "|       |",
+          "+-+-+-+-+"},
+         {".00.", "3..3", "...."}},
+    };
+    for (const auto& c : cases) {
+        Grid grid = GridFromPicture(c.picture);
+        Make03Clues(grid);
+        EXPECT_EQ(ClueRows(grid), c.clues) << c.pair;
+        EXPECT_TRUE(IsSingleLoop(grid)) << c.pair;
+        EXPECT_TRUE(test::CluesMatchLoop(grid)) << c.pair;
+    }
+}
+
+// A "3" made earlier in the same run counts. (1, 1) becomes a U; (1, 2) beside it shows no "3",
+// so of the pair (1, 3), (1, 4), open below, (1, 3) is rerouted and (1, 4) shows "3". That leaves
+// the pair (1, 2), (1, 3) open above with a "3" at both ends, and it stays.
+TEST(ZeroThreeTest, ThreesMadeEarlierBlockLaterReroutes) {
+    Grid grid = GridFromPicture({"+ + +-+-+", "    |   |", "+-+-+ + +", "|       |", "+ +-+-+ +",
+                                 "| |   | |", "+-+ + +-+"});
+    Make03Clues(grid);
+    EXPECT_EQ(ClueRows(grid), (Rows{"3..3", "....", "3..3"}));
     EXPECT_TRUE(IsSingleLoop(grid));
     EXPECT_TRUE(test::CluesMatchLoop(grid));
 }
