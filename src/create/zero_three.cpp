@@ -108,7 +108,7 @@ int ShownShare(const Grid& grid) {
 }
 
 // While another loop fits the clues, that loop becomes the puzzle's and its 0s and 3s are made
-// again, as is done once with the loop the solver finds. No clue can be given back here (every 0
+// again, as is done with the loop the solver finds. No clue can be given back here (every 0
 // and 3 shows already), and on large grids nearly every loop leaves room for another one:
 // throwing those away made a 25 x 25 puzzle take from half a minute to many minutes. 0 when one
 // loop is left, within the band and without local ambiguities; -99 cancelled; 1 otherwise.
@@ -173,6 +173,11 @@ int Create03Only(CreateContext& ctx, int rows, int cols) {
         Make03Clues(grid);
         const int shown = ShownShare(grid);
         if (shown < band || shown > band + 4) continue;
+        // The solver gets only clues with one loop: on clues that admit several, its complete
+        // search can spend minutes proving branches empty (a 25 x 25 loop took more than five).
+        const int reshaped = ReshapeUntilUnique(ctx, band, found);
+        if (reshaped == kSolveCancelled) return reshaped;
+        if (reshaped != kSolved) continue;
 
         const int result = SolveAsChecker(ctx);
         if (result == kSolveCancelled) return result;
@@ -183,9 +188,6 @@ int Create03Only(CreateContext& ctx, int rows, int cols) {
         const auto solvedClues = grid.Clue;
         Make03Clues(grid);
         if (FindLinkAmbiguities(grid, AmbiguityMode::List, found) != 0) continue;
-        const int reshaped = ReshapeUntilUnique(ctx, band, found);
-        if (reshaped == kSolveCancelled) return reshaped;
-        if (reshaped != kSolved) continue;
         // Making the clues again may reshape the solved loop; then the new clues are checked.
         const std::string loop = LoopSignature(grid);
         const int accepted = AcceptPuzzle(ctx, loop, loop == solved && grid.Clue == solvedClues);
