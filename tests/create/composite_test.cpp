@@ -4,8 +4,8 @@
 
 #include "create/clue_rules.h"
 #include "create/loop_growth.h"
+#include "support/creation.h"
 #include "support/loop_picture.h"
-#include "support/test_host.h"
 
 namespace ringlace {
 namespace {
@@ -135,18 +135,14 @@ TEST(CompositeTest, SeamCellsBetweenBlankCellsShowTheirCount) {
 }
 
 TEST(CompositeTest, ACompositePuzzleHasOneLoopItsLevelAndItsTarget) {
-    test::TestHost host;
-    Session session;
-    RunContext run(host, session);
-    RandomSource random(8);
-    Grid grid;
-    CreateContext ctx(grid, run, random);
+    test::Creation creation(8);
+    const Grid& grid = creation.grid;
     int result = kCompositionFailed;
-    while (result == kCompositionFailed) result = CreateComposite(ctx, 10, 10, kMedium);
+    while (result == kCompositionFailed) result = CreateComposite(creation.ctx, 10, 10, kMedium);
     ASSERT_EQ(result, kCreated);
     EXPECT_EQ(grid.Rows, 10);
     EXPECT_EQ(grid.DiffCode, "ME");
-    EXPECT_FALSE(session.CompositeFlag);
+    EXPECT_FALSE(creation.session.CompositeFlag);
     EXPECT_TRUE(IsSingleLoop(grid));
     EXPECT_TRUE(test::CluesMatchLoop(grid));
 }

@@ -7,8 +7,8 @@
 #include "model/puzzle_record.h"
 #include "model/solution_letters.h"
 #include "solver/link_ambiguities.h"
-#include "solver/solution_counter.h"
 #include "solver/solver_driver.h"
+#include "support/creation.h"
 #include "support/loop_picture.h"
 #include "support/temp_folder.h"
 #include "support/test_host.h"
@@ -31,12 +31,9 @@ std::string Name(const Case& c) {
 }
 
 std::string Create(const Case& c, Grid& grid) {
-    test::TestHost host;
-    Session session;
-    RunContext run(host, session);
-    RandomSource random(c.seed);
-    CreateContext ctx(grid, run, random);
-    EXPECT_EQ(CreateOfKind(ctx, c.kind, c.rows, c.cols, c.level), kCreated) << Name(c);
+    test::Creation creation(c.seed);
+    EXPECT_EQ(CreateOfKind(creation.ctx, c.kind, c.rows, c.cols, c.level), kCreated) << Name(c);
+    grid = creation.grid;
     return PuzzleRecordText(grid);
 }
 
@@ -52,12 +49,7 @@ void CheckCreated(const std::vector<Case>& cases) {
         EXPECT_TRUE(test::IsSingleLoop(grid)) << Name(c);
         EXPECT_TRUE(test::CluesMatchLoop(grid)) << Name(c);
         EXPECT_TRUE(CheckLinkUnique(grid).empty()) << Name(c);
-        {
-            test::TestHost host;
-            Session session;
-            RunContext run(host, session);
-            EXPECT_EQ(CountSolutions(grid, 2, run).count, 1) << Name(c);
-        }
+        EXPECT_EQ(test::Solutions(grid), 1) << Name(c);
 
         // The saved record, loaded and solved as the Autosolve command does.
         const std::string file = folder.File("created.txt");

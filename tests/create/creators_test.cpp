@@ -6,30 +6,14 @@
 #include "create/make_puzzle.h"
 #include "create/single_creators.h"
 #include "model/puzzle_record.h"
-#include "solver/solution_counter.h"
+#include "support/creation.h"
 #include "support/loop_picture.h"
-#include "support/test_host.h"
 
 namespace ringlace {
 namespace {
 
-struct Creation {
-    explicit Creation(std::uint64_t seed) : random(seed) {}
-
-    test::TestHost host;
-    Session session;
-    RunContext run{host, session};
-    RandomSource random;
-    Grid grid;
-    CreateContext ctx{grid, run, random};
-};
-
-int Solutions(const Grid& grid) {
-    test::TestHost host;
-    Session session;
-    RunContext run(host, session);
-    return CountSolutions(grid, 2, run).count;
-}
+using test::Creation;
+using test::Solutions;
 
 Grid Sized(int rows, int cols) {
     Grid grid;

@@ -4,8 +4,8 @@
 
 #include "create/clue_rules.h"
 #include "create/make_puzzle.h"
+#include "support/creation.h"
 #include "support/loop_picture.h"
-#include "support/test_host.h"
 
 namespace ringlace {
 namespace {
@@ -176,13 +176,10 @@ TEST(ZeroThreeTest, ThreesMadeEarlierBlockLaterReroutes) {
 }
 
 TEST(ZeroThreeTest, AZeroThreePuzzleShowsOnlyZerosAndThreesAndIsMedium) {
-    test::TestHost host;
-    Session session;
-    RunContext run(host, session);
-    RandomSource random(21);
-    Grid grid;
-    CreateContext ctx(grid, run, random);
-    ASSERT_EQ(CreateOfKind(ctx, CreateKind::Only03, 6, 8, kHard), kCreated);
+    test::Creation creation(21);
+    const Grid& grid = creation.grid;
+    const auto& host = creation.host;
+    ASSERT_EQ(CreateOfKind(creation.ctx, CreateKind::Only03, 6, 8, kHard), kCreated);
     EXPECT_EQ(grid.DiffCode, "ME");
     for (int k = 1; k <= grid.NumCells; ++k)
         EXPECT_TRUE(grid.Clue[k] == kNoClue || grid.Clue[k] == 0 || grid.Clue[k] == 3);
@@ -192,16 +189,11 @@ TEST(ZeroThreeTest, AZeroThreePuzzleShowsOnlyZerosAndThreesAndIsMedium) {
 }
 
 TEST(ZeroThreeTest, ACancelEndsTheCreationAndLowersTheFlags) {
-    test::TestHost host;
-    Session session;
-    RunContext run(host, session);
-    RandomSource random(21);
-    Grid grid;
-    CreateContext ctx(grid, run, random);
-    host.onYield = [&] { session.CancelRequested = host.yields > 30; };
-    EXPECT_EQ(Create03Only(ctx, 9, 9), -99);
-    EXPECT_FALSE(session.CancelRequested);
-    EXPECT_FALSE(session.Busy);
+    test::Creation creation(21);
+    creation.host.onYield = [&] { creation.session.CancelRequested = creation.host.yields > 30; };
+    EXPECT_EQ(Create03Only(creation.ctx, 9, 9), -99);
+    EXPECT_FALSE(creation.session.CancelRequested);
+    EXPECT_FALSE(creation.session.Busy);
 }
 
 }  // namespace
