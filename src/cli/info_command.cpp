@@ -14,19 +14,6 @@ namespace ringlace::cli {
 
 namespace {
 
-std::vector<std::string> ClueRows(const Grid& grid) {
-    std::vector<std::string> rows;
-    for (int r = 1; r <= grid.Rows; ++r) {
-        std::string row;
-        for (int c = 1; c <= grid.Cols; ++c) {
-            const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
-            row += clue == kNoClue ? ' ' : static_cast<char>('0' + clue);
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 std::string EdgeLetters(const Grid& grid) {
     std::string edges;
     for (int r = 1; r <= grid.Rows; ++r) {
@@ -64,7 +51,7 @@ int InfoCommand(const Arguments& args) {
         .Add("cols", grid.Cols)
         .Add("code", grid.DiffCode)
         .Add("difficulty", DifficultyName(grid.DiffCode))
-        .Add("clues", ClueRows(grid))
+        .Add("clues", ClueRows(grid, ' '))
         .Add("solution", grid.SolutionCode)
         .Add("open", grid.CountBlankClues() * 100 / grid.NumCells)
         .Add("clue_sum", grid.ClueSum)

@@ -18,6 +18,19 @@ std::string NodeEdgeName::Text() const {
 
 std::string NumText(long long n) { return std::to_string(n); }
 
+std::vector<std::string> ClueRows(const Grid& grid, char blank) {
+    std::vector<std::string> rows;
+    for (int r = 1; r <= grid.Rows; ++r) {
+        std::string row;
+        for (int c = 1; c <= grid.Cols; ++c) {
+            const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
+            row += clue == kNoClue ? blank : static_cast<char>('0' + clue);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 Grid::Grid() {
     Clue.fill(kNoClue);
     OrigClue.fill(kNoClue);

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace ringlace {
 
@@ -150,5 +151,8 @@ struct Grid {
 
 // The decimal text of n without blanks.
 std::string NumText(long long n);
+
+// The clues row by row, top to bottom: a digit per cell, the blank character where none shows.
+std::vector<std::string> ClueRows(const Grid& grid, char blank);
 
 }  // namespace ringlace

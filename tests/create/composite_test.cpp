@@ -5,6 +5,7 @@
 #include "create/clue_rules.h"
 #include "create/loop_growth.h"
 #include "support/creation.h"
+#include "support/grid_builder.h"
 #include "support/loop_picture.h"
 
 namespace ringlace {
@@ -17,14 +18,7 @@ Quadrant Rectangle(int rows, int cols, int r1, int c1, int r2, int c2) {
     Grid grid;
     SetCreateSize(grid, rows, cols);
     ResetGridForCreate(grid);
-    for (int r = r1; r <= r2; ++r) {
-        grid.SetEdge(r, c1, L, Bar);
-        grid.SetEdge(r, c2, R, Bar);
-    }
-    for (int c = c1; c <= c2; ++c) {
-        grid.SetEdge(r1, c, T, Bar);
-        grid.SetEdge(r2, c, B, Bar);
-    }
+    test::LoopAround(grid, r1, c1, r2, c2);
     Quadrant codes;
     for (int r = 1; r <= rows; ++r)
         for (int c = 1; c <= cols; ++c) codes.push_back(CellCode(grid, r, c));

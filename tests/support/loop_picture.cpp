@@ -49,16 +49,7 @@ Grid GridFromPicture(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> ClueRows(const Grid& grid) {
-    std::vector<std::string> rows;
-    for (int r = 1; r <= grid.Rows; ++r) {
-        std::string row;
-        for (int c = 1; c <= grid.Cols; ++c) {
-            const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
-            row += clue == kNoClue ? '.' : static_cast<char>('0' + clue);
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    return ringlace::ClueRows(grid, '.');
 }
 
 bool IsSingleLoop(const Grid& grid) {

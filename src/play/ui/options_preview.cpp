@@ -37,14 +37,7 @@ Grid PreviewGrid() {
 
 Settings PreviewSettings(const OptionsChoice& choice) {
     Settings settings;
-    settings.FontName = choice.fontName;
-    settings.NumberColour = choice.numberColour;
-    settings.GridColour = choice.gridColour;
-    settings.BarColour = choice.barColour;
-    settings.MarkerColour = choice.markerColour;
-    settings.BarThickness = choice.barThickness;
-    settings.GridLine = choice.gridLine;
-    settings.Marker = choice.marker;
+    AcceptOptions(choice, settings);
     return settings;
 }
 
