@@ -3,22 +3,7 @@
 set -u
 cli=$1
 data=$2
-failures=0
-
-# expect STATUS EXPECTED-STDOUT COMMAND...
-expect() {
-  local status=$1 expected=$2
-  shift 2
-  local output actual
-  output=$("$cli" "$@" 2>/dev/null)
-  actual=$?
-  if [ "$actual" != "$status" ] || { [ -n "$expected" ] && [ "$output" != "$expected" ]; }; then
-    echo "FAIL: ringlace-cli $*"
-    echo "  status $actual, wanted $status"
-    [ -n "$expected" ] && printf '  got:    %s\n  wanted: %s\n' "$output" "$expected"
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/expect.sh"
 
 expect 0 "" --help
 expect 0 "ringlace-cli 3.0" --version
@@ -39,7 +24,7 @@ expect 1 '{"puzzle": 1, "error": "load failed"}' info "$data/no-such-file.txt"
 expect 1 '{"puzzle": 0, "error": "load failed"}' info "$data/three.txt" 0
 
 # The help names every command.
-"$cli" --help | grep -q "info FILE \[N\]" || { echo "FAIL: --help does not list info"; failures=$((failures + 1)); }
+"$cli" --help | grep -q "info FILE \[N\]" || fail "--help does not list info"
 
 [ "$failures" -eq 0 ] && echo "all info checks passed"
 exit $((failures > 0))
