@@ -25,9 +25,9 @@ SEED = 20240611
 
 
 def load_oracle(path):
-    module_spec = importlib.util.spec_from_file_location("oracle", path)
-    module = importlib.util.module_from_spec(module_spec)
-    module_spec.loader.exec_module(module)
+    location = importlib.util.spec_from_file_location("oracle", path)
+    module = importlib.util.module_from_spec(location)
+    location.loader.exec_module(module)
     return module
 
 
