@@ -3,8 +3,6 @@
 #include <csignal>
 #include <iostream>
 
-#include "shell/msg_style.h"
-
 namespace ringlace::cli {
 
 namespace {
@@ -16,12 +14,12 @@ extern "C" void OnInterrupt(int) { interrupted = 1; }
 
 }  // namespace
 
-int ConsoleHost::MsgboxA(const std::string& text, const std::string& style) {
-    std::string oneLine = text;
+Answer ConsoleHost::Ask(const Message& message) {
+    std::string oneLine = message.text;
     for (char& ch : oneLine)
         if (ch == '\r' || ch == '\n') ch = ' ';
     std::cerr << oneLine << '\n';
-    return ParseMsgStyle(style).buttons.front().value;
+    return ButtonChoices(message.buttons).front().answer;
 }
 
 // The console never asks for a file: commands take their files as arguments.

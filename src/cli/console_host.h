@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "shell/host.h"
+#include "seams/host.h"
 
 namespace ringlace::cli {
 
 class ConsoleHost : public Host {
 public:
-    int MsgboxA(const std::string& text, const std::string& style) override;
+    Answer Ask(const Message& message) override;
     std::string GetFileName(const FileRequest& request) override;
     void Status(const std::string& text) override;
     void Progress(int percent) override;

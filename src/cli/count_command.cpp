@@ -9,7 +9,7 @@
 #include "cli/record_range.h"
 #include "model/grid.h"
 #include "model/puzzle_record.h"
-#include "model/session.h"
+#include "model/puzzle_place.h"
 #include "model/solution_letters.h"
 #include "model/text_file.h"
 #include "solver/solution_counter.h"
@@ -22,9 +22,9 @@ namespace {
 constexpr int kCountLimit = 2;
 
 // One record's line; true when the record has exactly one solution.
-bool CountRecord(const std::string& fileName, int puzNum, Session& session, RunContext& run) {
+bool CountRecord(const std::string& fileName, int puzNum, PuzzlePlace& place, RunContext& run) {
     Grid grid;
-    if (LoadPuzzle(grid, session, fileName, puzNum) != 0) {
+    if (!LoadPuzzle(grid, place, fileName, puzNum)) {
         std::cout << JsonLine().Add("puzzle", puzNum).Add("error", "load failed").Text() << '\n';
         return false;
     }
@@ -62,12 +62,13 @@ int CountCommand(const Arguments& args) {
         return UsageError("the records must be N, FIRST-LAST or all, not \"" + args[1] + "\"");
 
     ConsoleHost host;
-    Session session;
-    session.PuzCount = recordCount;
-    RunContext run{host, session};
+    PuzzlePlace place;
+    place.count = recordCount;
+    RunState state;
+    RunContext run{host, state.cancelRequested};
     bool everyOneUnique = true;
     for (int puzNum = range->first; puzNum <= range->last; ++puzNum)
-        everyOneUnique = CountRecord(fileName, puzNum, session, run) && everyOneUnique;
+        everyOneUnique = CountRecord(fileName, puzNum, place, run) && everyOneUnique;
     return everyOneUnique ? kExitOk : kExitFailed;
 }
 

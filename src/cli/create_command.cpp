@@ -10,7 +10,7 @@
 #include "cli/json_line.h"
 #include "cli/number_argument.h"
 #include "create/clue_rules.h"
-#include "create/create_new_command.h"
+#include "commands/create_new_command.h"
 #include "model/puzzle_record.h"
 #include "model/text.h"
 #include "model/text_file.h"
@@ -127,22 +127,20 @@ int CreateCommand(const Arguments& args) {
     if (!parsed) return UsageError(error);
 
     ConsoleHost host;
-    Session session;
-    host.CancelOnInterrupt(session.CancelRequested);
+    RunState state;
+    host.CancelOnInterrupt(state.cancelRequested);
     for (int n = 1; n <= parsed->count; ++n) {
         const std::uint64_t seed = parsed->seed + static_cast<std::uint64_t>(n - 1);
         RandomSource random(seed);
         Grid grid;
         const PuzzleSize size = parsed->size ? *parsed->size : ReadSizeText("", grid, random);
-        RunContext run(host, session);
+        RunContext run(host, state.cancelRequested, true);
         CreateContext ctx(grid, run, random);
-        session.Busy = true;
         const auto start = std::chrono::steady_clock::now();
         const int result = CreateOfKind(ctx, parsed->kind, size.rows, size.cols, parsed->level);
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count();
-        session.Busy = false;
         if (result != kCreated) {
             std::cerr << "ringlace-cli: creation cancelled" << std::endl;
             return kExitFailed;

@@ -7,7 +7,7 @@
 #include "cli/number_argument.h"
 #include "model/grid.h"
 #include "model/puzzle_record.h"
-#include "model/session.h"
+#include "model/puzzle_place.h"
 #include "model/text_file.h"
 
 namespace ringlace::cli {
@@ -38,15 +38,15 @@ int InfoCommand(const Arguments& args) {
         puzNum = *n;
     }
     Grid grid;
-    Session session;
-    session.PuzCount = CountLines(args[0]);
-    if (LoadPuzzle(grid, session, args[0], puzNum) != 0) {
+    PuzzlePlace place;
+    place.count = CountLines(args[0]);
+    if (!LoadPuzzle(grid, place, args[0], puzNum)) {
         std::cout << JsonLine().Add("puzzle", puzNum).Add("error", "load failed").Text() << '\n';
         return kExitFailed;
     }
     JsonLine line;
     line.Add("puzzle", puzNum)
-        .Add("count", session.PuzCount)
+        .Add("count", place.count)
         .Add("rows", grid.Rows)
         .Add("cols", grid.Cols)
         .Add("code", grid.DiffCode)

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "shell/app.h"
+#include "commands/app.h"
 
 namespace {
 

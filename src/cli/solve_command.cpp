@@ -12,7 +12,7 @@
 #include "model/puzzle_record.h"
 #include "model/solution_letters.h"
 #include "model/text_file.h"
-#include "solver/autosolve_command.h"
+#include "commands/autosolve_command.h"
 #include "solver/solution_counter.h"
 
 namespace ringlace::cli {
@@ -87,16 +87,16 @@ int SolveCommand(const Arguments& args) {
     App app(host);
     app.paths = LocateFoldersFromEnvironment(ExecutableFolder());
     app.settings.SolutionRegister = parsed->registerSolutions ? 1 : 0;
-    host.CancelOnInterrupt(app.session.CancelRequested);
-    RunContext run(host, app.session);
+    host.CancelOnInterrupt(app.runState.cancelRequested);
+    RunContext run(host, app.runState.cancelRequested);
     AutoSolveOptions options;
     options.silent = true;
     options.allowChains = parsed->allowChains;
 
     bool allSolved = true;
     for (int puzzle = range->first; puzzle <= range->last; ++puzzle) {
-        app.session.PuzCount = count;
-        if (LoadPuzzle(app.grid, app.session, parsed->file, puzzle) != 0) {
+        app.place.count = count;
+        if (!LoadPuzzleOntoBoard(app, parsed->file, puzzle)) {
             PrintLoadFailure(puzzle);
             allSolved = false;
             continue;

@@ -174,11 +174,14 @@ int CreateComposite(CreateContext& ctx, int rows, int cols, int level) {
     Grid& grid = ctx.grid;
     const CompositeLayout layout = LayoutFor(rows, cols);
     std::array<Quadrant, 4> quadrants;
+    CreateContext quadrant(grid, ctx.run, ctx.random, ctx.options);
+    quadrant.options.quadrant = true;
     for (std::size_t q = 0; q < 4; ++q) {
         SetCreateSize(grid, layout.quadRows[q], layout.quadCols[q]);
         ResetGridForCreate(grid);
-        ctx.session().CompositeFlag = true;
-        const int result = CreatePuzzle(ctx, layout.quadRows[q], layout.quadCols[q], level);
+        quadrant.attempts = 0;
+        const int result = CreatePuzzle(quadrant, layout.quadRows[q], layout.quadCols[q], level);
+        ctx.attempts += quadrant.attempts;
         if (result != kCreated) return result;
         quadrants[q] = StoreQuadrant(grid);
     }

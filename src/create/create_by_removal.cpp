@@ -43,19 +43,15 @@ int RemoveClues(CreateContext& ctx, const std::string& loop, int target) {
 
 int CreateByRemoval(CreateContext& ctx, int rows, int cols, int level) {
     Grid& grid = ctx.grid;
-    Session& session = ctx.session();
     BeginCreation(ctx, rows, cols);
     for (;;) {
-        if (session.CancelRequested) {
-            session.CancelRequested = false;
-            return kCreateCanceled;
-        }
+        if (ctx.run.Cancelled()) return kCreateCancelled;
         if (!GrowCoveringLoop(ctx)) continue;
         StoreTrueClues(grid);
         for (int k = 1; k <= grid.NumCells; ++k) grid.Clue[k] = grid.OrigClue[k];
 
-        if (session.PatternFlag > 0) {
-            ApplyPattern(grid, session);
+        if (ctx.options.pattern) {
+            ApplyPattern(grid, *ctx.options.pattern);
             ShowShare(ctx, OpenShare(grid));
             const int result = SettleOnSolvedLoop(ctx, Settling::KeepClues);
             if (result == kSolved || result == kSolveCancelled) return result;
@@ -63,7 +59,7 @@ int CreateByRemoval(CreateContext& ctx, int rows, int cols, int level) {
         }
 
         const std::string loop = LoopSignature(grid);
-        const int target = RemovalTarget(grid, level, session.JumboFlag);
+        const int target = RemovalTarget(grid, level, ctx.options.jumbo);
         grid.DiffCode = LevelCode(level);
         ShowShare(ctx, target);
         if (RemoveClues(ctx, loop, target) == kSolveCancelled) return kSolveCancelled;

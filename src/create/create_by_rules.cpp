@@ -26,7 +26,7 @@ bool PlaceClues(CreateContext& ctx, int level) {
     FixCornerTwos(grid, ctx.random);
     const int share = OpenShare(grid);
     const int target =
-        RulesTarget(grid, level, ctx.session().JumboFlag, ctx.session().CompositeFlag);
+        RulesTarget(grid, level, ctx.options.jumbo, ctx.options.quadrant);
     grid.DiffCode = LevelCode(level);
     if (share < target) return false;
     if (share > target) RevealRandomBlanks(grid, ctx.random, share - target - 1);
@@ -42,21 +42,20 @@ bool PlaceClues(CreateContext& ctx, int level) {
 
 int CreateByRules(CreateContext& ctx, int rows, int cols, int level) {
     Grid& grid = ctx.grid;
-    Session& session = ctx.session();
-    const bool pattern = session.PatternFlag > 0;
+    const std::optional<PatternMask>& pattern = ctx.options.pattern;
     BeginCreation(ctx, rows, cols);
     for (;;) {
         // Attempts that never reach the solver (coverage, target) would otherwise not notice a
         // cancel at all.
-        if (session.CancelRequested) return kSolveCancelled;
+        if (ctx.run.Cancelled()) return kSolveCancelled;
         if (!GrowCoveringLoop(ctx)) continue;
         StoreTrueClues(grid);
         for (int k = 1; k <= grid.NumCells; ++k) grid.Clue[k] = kNoClue;
         if (pattern)
-            ApplyPattern(grid, session);
+            ApplyPattern(grid, *pattern);
         else if (!PlaceClues(ctx, level))
             continue;
-        if (session.JumboFlag) {
+        if (ctx.options.jumbo) {
             // No solve on a grid this large, and its thin clues never pin the loop down by
             // themselves: throwing such loops away would never end. Clues are given back
             // instead until the grown loop is the only one.
@@ -68,7 +67,7 @@ int CreateByRules(CreateContext& ctx, int rows, int cols, int level) {
 
         ShowShare(ctx, OpenShare(grid));
         const Settling settling = pattern                    ? Settling::KeepClues
-                                  : session.CompositeFlag ? Settling::Quadrant
+                                  : ctx.options.quadrant ? Settling::Quadrant
                                                           : Settling::OneLoop;
         const int result = SettleOnSolvedLoop(ctx, settling);
         if (result == kSolveCancelled) return result;

@@ -17,11 +17,7 @@ int LevelStep(int level) {
 }  // namespace
 
 int CreatePuzzle(CreateContext& ctx, int rows, int cols, int level) {
-    if (ctx.session().CompositeFlag) {
-        const int result = CreateByRules(ctx, rows, cols, level);
-        ctx.session().CompositeFlag = false;
-        return result;
-    }
+    if (ctx.options.quadrant) return CreateByRules(ctx, rows, cols, level);
     return rows * cols >= 81 ? CreateByRules(ctx, rows, cols, level)
                              : CreateByRemoval(ctx, rows, cols, level);
 }
@@ -35,10 +31,9 @@ int RulesTarget(const Grid& grid, int level, bool jumbo, bool composite) {
     return base - LevelStep(level);
 }
 
-void ApplyPattern(Grid& grid, const Session& session) {
+void ApplyPattern(Grid& grid, const PatternMask& pattern) {
     for (int k = 1; k <= grid.NumCells; ++k)
-        grid.Clue[k] =
-            session.PatternMask[grid.CellRow[k]][grid.CellCol[k]] == 1 ? grid.OrigClue[k] : kNoClue;
+        grid.Clue[k] = pattern[grid.CellRow[k]][grid.CellCol[k]] == 1 ? grid.OrigClue[k] : kNoClue;
 }
 
 }  // namespace ringlace

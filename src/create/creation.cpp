@@ -20,10 +20,9 @@ std::string LevelName(int level) {
 }
 
 void BeginCreation(CreateContext& ctx, int rows, int cols) {
-    ctx.run.host.Status(ctx.session().JumboFlag ? "Creating Jumbo 50x50 puzzle ..."
-                                                : "Creating grid ...");
+    ctx.run.host.Status(ctx.options.jumbo ? "Creating Jumbo 50x50 puzzle ..." : "Creating grid ...");
     SetCreateSize(ctx.grid, rows, cols);
-    if (!ctx.session().JumboFlag) ResetGridForCreate(ctx.grid);
+    if (!ctx.options.jumbo) ResetGridForCreate(ctx.grid);
 }
 
 bool GrowCoveringLoop(CreateContext& ctx) {
@@ -44,19 +43,13 @@ void ShowShare(CreateContext& ctx, int percent) {
 }
 
 // The solver starts from the edges and colours a loaded puzzle has, so that what it finds here is
-// what it finds for the saved puzzle. A solve that succeeds clears Busy and the busy pointer; the
-// creation is still running, so both are set again: no other command may start until the create
-// command ends.
+// what it finds for the saved puzzle.
 int SolveAsChecker(CreateContext& ctx) {
-    Session& session = ctx.session();
-    if (session.CancelRequested) return kSolveCancelled;
-    session.SilentSolve = true;
+    if (ctx.run.Cancelled()) return kSolveCancelled;
     ctx.grid.ResetGrid();
     ctx.grid.ResetColours();
-    const int result = SolvePuzzle(ctx.grid, ctx.run, true);
-    session.Busy = true;
-    ctx.run.host.BusyPointer(true);
-    return result;
+    RunContext silent(ctx.run.host, ctx.run.cancelRequested, true);
+    return SolvePuzzle(ctx.grid, silent, true);
 }
 
 namespace {

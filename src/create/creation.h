@@ -1,19 +1,21 @@
-// What every creator works with: the grid it fills, the run context (host, cancel flag, creation
-// flags), the random source, and the count of loops grown. Also the steps the creators share: an
+// What every creator works with: the grid it fills, the run context (host, cancel flag), the
+// options of the creation, the random source, and the count of loops grown. Also the steps the creators share: an
 // attempt's loop, the level's code and name, and the solver as a checker.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/grid.h"
 #include "model/random_source.h"
-#include "solver/run_context.h"
+#include "seams/run_context.h"
 
 namespace ringlace {
 
 // Results of a creator: 0 made; -1 and -99 cancelled (the solver's code); 1 a composition failed.
 inline constexpr int kCreated = 0;
-inline constexpr int kCreateCanceled = -1;
+inline constexpr int kCreateCancelled = -1;
 inline constexpr int kCompositionFailed = 1;
 
 // Difficulty levels.
@@ -26,16 +28,29 @@ std::string LevelCode(int level);
 // "Easy", "Medium", "Hard".
 std::string LevelName(int level);
 
+// The cells whose clues a pattern shows ([row][column], 1 = shown).
+using PatternMask = Table2<std::uint8_t, kCellIndexes>;
+
+// How a creation is asked for, beyond its size and level.
+struct CreateOptions {
+    // A grid beyond the board's limits (the jumbo size), made without a solver check.
+    bool jumbo = false;
+    // One quadrant of a composite grid: other loops may remain, since only the composite grid
+    // made of four quadrants is handed out.
+    bool quadrant = false;
+    // Show exactly the clues of the pattern's cells instead of choosing them.
+    std::optional<PatternMask> pattern;
+};
+
 struct CreateContext {
-    CreateContext(Grid& grid, RunContext& run, RandomSource& random)
-        : grid(grid), run(run), random(random) {}
+    CreateContext(Grid& grid, RunContext& run, RandomSource& random, CreateOptions options = {})
+        : grid(grid), run(run), random(random), options(std::move(options)) {}
 
     Grid& grid;
     RunContext& run;
     RandomSource& random;
+    CreateOptions options;
     int attempts = 0;  // loops grown
-
-    Session& session() { return run.session; }
 };
 
 // "Creating grid ..." in the status line; the grid takes the size and, unless it is a jumbo grid,

@@ -7,7 +7,7 @@
 
 #include "model/grid.h"
 #include "model/random_source.h"
-#include "shell/host.h"
+#include "seams/host.h"
 
 namespace ringlace {
 

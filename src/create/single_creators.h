@@ -25,6 +25,6 @@ int RemovalTarget(const Grid& grid, int level, bool jumbo);
 int RulesTarget(const Grid& grid, int level, bool jumbo, bool composite);
 
 // Pattern mode: only the cells of the pattern mask show their true count.
-void ApplyPattern(Grid& grid, const Session& session);
+void ApplyPattern(Grid& grid, const PatternMask& pattern);
 
 }  // namespace ringlace

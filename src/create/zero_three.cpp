@@ -152,20 +152,13 @@ void Make03Clues(Grid& grid) {
 
 int Create03Only(CreateContext& ctx, int rows, int cols) {
     Grid& grid = ctx.grid;
-    Session& session = ctx.session();
-    session.Busy = true;
-    session.CancelRequested = false;
     SetCreateSize(grid, rows, cols);
     const int band = ZeroThreeBand(grid.NumCells);
     ShowShare(ctx, band);
     std::vector<int> found;
     for (;;) {
         ctx.run.host.Status("Creating grid ...");
-        if (ctx.run.Yield()) {
-            session.CancelRequested = false;
-            session.Busy = false;
-            return kSolveCancelled;
-        }
+        if (ctx.run.Yield()) return kSolveCancelled;
         ResetGridForCreate(grid);
         SeedSquare(grid);
         GrowLoop(grid, ctx.random, ctx.run.host);

@@ -8,7 +8,7 @@
 
 #include "model/text.h"
 #include "model/text_file.h"
-#include "shell/host.h"
+#include "seams/host.h"
 
 namespace ringlace {
 
@@ -57,7 +57,7 @@ std::optional<std::array<std::int32_t, kNumberCount>> ParseNumbers(const std::st
     return numbers;
 }
 
-bool ReadConfig(const std::string& fileName, Settings& settings, Session& session) {
+bool ReadConfig(const std::string& fileName, Settings& settings, PuzzlePlace& place) {
     LineReader reader(fileName);
     std::array<std::string, 5> lines;
     for (std::string& line : lines)
@@ -83,18 +83,18 @@ bool ReadConfig(const std::string& fileName, Settings& settings, Session& sessio
         if (!Trim(line).empty()) read.RecentFiles[recent++] = line;
 
     settings = read;
-    session.PuzFile = lines[2];
-    session.PuzNum = (*numbers)[0];
+    place.file = lines[2];
+    place.number = (*numbers)[0];
     return true;
 }
 
 }  // namespace
 
-std::string ConfigText(const Settings& settings, const Session& session) {
+std::string ConfigText(const Settings& settings, const PuzzlePlace& place) {
     const std::string crLf(kCrLf);
-    std::string text = settings.SchemeName + crLf + settings.FontName + crLf + session.PuzFile +
+    std::string text = settings.SchemeName + crLf + settings.FontName + crLf + place.file +
                        crLf + settings.CornerChar + crLf;
-    text += StrNumber(session.PuzNum) + " ";
+    text += StrNumber(place.number) + " ";
     for (const auto member : kSettingNumbers) text += StrNumber(settings.*member) + " ";
     text += crLf;
     for (const std::string& recent : settings.RecentFiles)
@@ -102,21 +102,20 @@ std::string ConfigText(const Settings& settings, const Session& session) {
     return text;
 }
 
-bool ReadcfgFile(const std::string& fileName, Settings& settings, Session& session) {
-    if (ReadConfig(fileName, settings, session)) return true;
+bool LoadSettings(const std::string& fileName, Settings& settings, PuzzlePlace& place) {
+    if (ReadConfig(fileName, settings, place)) return true;
     settings = Settings{};
-    session.PuzFile = kDefaultPuzzleFile;
-    session.PuzNum = 1;
-    WriteFileAtomically(fileName, ConfigText(settings, session));
+    place.file = kDefaultPuzzleFile;
+    place.number = 1;
+    WriteFileAtomically(fileName, ConfigText(settings, place));
     return false;
 }
 
-bool SavecfgFile(const std::string& fileName, const Settings& settings, const Session& session,
+bool SaveSettings(const std::string& fileName, const Settings& settings, const PuzzlePlace& place,
                  Host& host) {
-    if (WriteFileAtomically(fileName, ConfigText(settings, session))) return true;
-    host.MsgboxA("Configuration file:" + std::string(kCrLf) + fileName + std::string(kCrLf) +
-                     "could not be accessed, options not saved",
-                 "vbok+vbcritical");
+    if (WriteFileAtomically(fileName, ConfigText(settings, place))) return true;
+    host.Ask({"Configuration file:" + std::string(kCrLf) + fileName + std::string(kCrLf) +
+                     "could not be accessed, options not saved", Icon::Critical, Buttons::Ok});
     return false;
 }
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "model/session.h"
+#include "model/puzzle_place.h"
 #include "model/settings.h"
 
 namespace ringlace {
@@ -18,17 +18,17 @@ inline constexpr const char* kConfigFileName = "ringlace.cfg";
 inline constexpr const char* kDefaultPuzzleFile = "puzzles.txt";
 
 // The configuration exactly as it is written, CR LF line ends included.
-std::string ConfigText(const Settings& settings, const Session& session);
+std::string ConfigText(const Settings& settings, const PuzzlePlace& place);
 
-// Reads the configuration into settings and into session.PuzFile and session.PuzNum. When the file
+// Reads the configuration into settings and into place.file and place.number. When the file
 // is missing, unreadable, too short or fails a check, the defaults are taken and written to the
 // file (silently; a later save reports a folder that cannot be written). Returns false when the
 // defaults were taken.
-bool ReadcfgFile(const std::string& fileName, Settings& settings, Session& session);
+bool LoadSettings(const std::string& fileName, Settings& settings, PuzzlePlace& place);
 
 // Writes the configuration through a temporary file, so a failure never leaves it half-written.
 // On failure the person is told and the options stay in effect for the running program.
-bool SavecfgFile(const std::string& fileName, const Settings& settings, const Session& session,
+bool SaveSettings(const std::string& fileName, const Settings& settings, const PuzzlePlace& place,
                  Host& host);
 
 }  // namespace ringlace

@@ -59,17 +59,6 @@ void ApplyUserEntries(Grid& grid, const std::string& tail) {
     }
 }
 
-void FillLabels(const Grid& grid, Session& session) {
-    BoardLabels& labels = session.Labels;
-    labels.fileName = FileNamePart(session.PuzFile);
-    labels.filePath = session.PuzFile;
-    labels.puzzleNumber = NumText(session.PuzNum);
-    labels.puzzleCount = " of " + NumText(session.PuzCount);
-    labels.size = NumText(grid.Rows) + "x" + NumText(grid.Cols);
-    labels.difficulty = DifficultyName(grid.DiffCode);
-    labels.openShare = NumText(grid.CountBlankClues() * 100 / grid.NumCells) + "%";
-}
-
 std::string RecordHeader(const Grid& grid, const std::string& code) {
     const auto twoDigits = [](int n) { return std::string(n < 10 ? "0" : "") + NumText(n); };
     std::string header = twoDigits(grid.Rows) + twoDigits(grid.Cols) + code;
@@ -86,15 +75,15 @@ std::string DifficultyName(const std::string& code) {
     return "Easy";
 }
 
-int LoadPuzzle(Grid& grid, Session& session, const std::string& fileName, int puzNum) {
-    if (puzNum < 1 || puzNum > session.PuzCount) return -1;
+bool LoadPuzzle(Grid& grid, PuzzlePlace& place, const std::string& fileName, int puzNum) {
+    if (puzNum < 1 || puzNum > place.count) return false;
     // The longest record the grid can hold; anything after it in the line is never read.
     const std::size_t longest =
         kHeaderLength + 5 * static_cast<std::size_t>(grid.MaxRows * grid.MaxCols);
     const std::optional<std::string> line = ReadLineAt(fileName, puzNum, longest);
-    if (!line) return -1;
+    if (!line) return false;
     const std::optional<ParsedRecord> record = ParseRecord(*line, grid.MaxRows, grid.MaxCols);
-    if (!record) return -1;
+    if (!record) return false;
 
     grid.Rows = record->rows;
     grid.Cols = record->cols;
@@ -120,14 +109,9 @@ int LoadPuzzle(Grid& grid, Session& session, const std::string& fileName, int pu
     grid.ClueSum = 0;
     for (int k = 1; k <= grid.NumCells; ++k) grid.ClueSum += grid.ClueNumber(k);
 
-    session.PuzNum = puzNum;
-    session.PuzFile = fileName;
-    FillLabels(grid, session);
-    session.Undo.clear();
-    session.SelectedRow = 1;
-    session.SelectedCol = 1;
-    session.SelectedSide = L;
-    return 0;
+    place.number = puzNum;
+    place.file = fileName;
+    return true;
 }
 
 std::string PuzzleRecordText(const Grid& grid) {

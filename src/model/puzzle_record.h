@@ -6,7 +6,7 @@
 #include <string>
 
 #include "model/grid.h"
-#include "model/session.h"
+#include "model/puzzle_place.h"
 
 namespace ringlace {
 
@@ -15,10 +15,11 @@ inline constexpr const char* kUserRecordCode = "**";
 // "Easy", "Medium" or "Hard" for the codes "EA", "ME", "HA"; any other code is shown as "Easy".
 std::string DifficultyName(const std::string& code);
 
-// Loads record puzNum of the file into the grid. The caller sets session.PuzCount (CountLines)
-// first. Returns 0 on success and -1 on failure; a failed load leaves the grid and the session as
+// Loads record puzNum of the file into the grid and makes it the place's puzzle. The caller sets
+// place.count (CountLines) first. False on failure; a failed load leaves the grid and the place as
 // they were.
-int LoadPuzzle(Grid& grid, Session& session, const std::string& fileName, int puzNum);
+[[nodiscard]] bool LoadPuzzle(Grid& grid, PuzzlePlace& place, const std::string& fileName,
+                              int puzNum);
 
 // The record of the current puzzle with the solution letters of its current bars.
 std::string PuzzleRecordText(const Grid& grid);

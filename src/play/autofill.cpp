@@ -3,7 +3,7 @@
 #include <array>
 
 #include "play/check_display.h"
-#include "shell/host.h"
+#include "seams/host.h"
 #include "solver/colouring.h"
 #include "solver/verification.h"
 
@@ -76,29 +76,29 @@ void AutofillPass(Grid& grid, BoardPainter& painter) {
         for (int c = 1; c <= grid.Cols; ++c) painter.PaintCell(grid, r, c, grid.CellColour[r][c]);
 }
 
-void ToggleAutofill(Settings& settings, Session& session) {
+void ToggleAutofill(Settings& settings, PlayState& state) {
     if (settings.AutofillOn == 1) {
         settings.AutofillOn = 0;
     } else {
         settings.AutofillOn = 1;
-        session.Timer2 = true;
+        state.autofillDue = true;
     }
 }
 
 void AutofillTick(PlayContext& play, Host& host) {
-    Session& session = play.session;
-    if (session.View.showing != SolutionView::Kind::None) return;
-    session.Timer2 = false;
-    if (session.Busy) return;
-    session.Markers.Shape3.visible = false;
+    PlayState& state = play.state;
+    if (state.view.Held()) return;
+    state.autofillDue = false;
+    if (play.busy) return;
+    state.markers.errorMarker.visible = false;
     AutofillPass(play.grid, play.painter);
-    ClearCheckDisplay(session, host);
+    ClearCheckDisplay(state, host);
     const Verification verified = VerifyPuzzle(play.grid);
     if (verified.code == kVerifyDone) {
-        ShowCheckDone(session, host);
+        ShowCheckDone(state, host);
     } else if (!verified.text.empty()) {
         const CheckMessage error = ParseCheckText(verified.text);
-        ShowCheckError(session, play.geometry, host, error.row, error.col, error.message);
+        ShowCheckError(state, play.geometry, host, error.row, error.col, error.message);
     }
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "model/grid.h"
-#include "model/session.h"
+#include "play/play_state.h"
 #include "model/settings.h"
 #include "play/board_drawing.h"
 #include "play/entry.h"
@@ -18,7 +18,7 @@ class Host;
 void AutofillPass(Grid& grid, BoardPainter& painter);
 
 // The autofill box Label4 clicked: switches the mode; switching it on runs a tick at once.
-void ToggleAutofill(Settings& settings, Session& session);
+void ToggleAutofill(Settings& settings, PlayState& state);
 
 // Timer2's tick: one pass, then the entries are checked: "Done !" for a finished loop, or the first
 // error with its dot marked. A tick that comes while a solve runs is dropped (the solve owns the

@@ -6,7 +6,7 @@
 #include "model/settings.h"
 #include "play/board_geometry.h"
 #include "play/colour_scheme.h"
-#include "shell/canvas.h"
+#include "seams/canvas.h"
 
 namespace ringlace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/grid.h"
-#include "shell/canvas.h"
+#include "seams/canvas.h"
 
 namespace ringlace {
 

@@ -15,23 +15,22 @@ int BoardSideFor(int s, const Grid& grid) {
 
 }  // namespace
 
-void FitBoardToFrame(BoardGeometry& geometry, Session& session, const Grid& grid, Canvas& measuring,
+void FitBoardToFrame(BoardGeometry& geometry, PlayState& play, const Grid& grid, Canvas& measuring,
                      const std::string& fontName) {
     FitBoard(geometry, grid, measuring, fontName);
-    HideSelectionMarkers(session.Markers);
-    session.Markers.Shape3.visible = false;
-    session.Label4Light = CheckLight::Neutral;
+    HideSelectionMarkers(play.markers);
+    play.markers.errorMarker.visible = false;
+    play.checkLight = CheckLight::Neutral;
 }
 
-bool ZoomBoard(BoardGeometry& geometry, Session& session, const Grid& grid, Canvas& measuring,
+bool ZoomBoard(BoardGeometry& geometry, PlayState& play, const Grid& grid, Canvas& measuring,
                const std::string& fontName, ZoomStep step) {
-    if (session.Busy) return false;
     if (step == ZoomStep::In &&
         BoardSideFor(RoundToInt(geometry.CellSize * 1.1), grid) > kLargestBoardTwips)
         return false;
-    BoardMarkers& markers = session.Markers;
+    BoardMarkers& markers = play.markers;
     HideSelectionMarkers(markers);
-    markers.Shape3.visible = false;
+    markers.errorMarker.visible = false;
     switch (step) {
         case ZoomStep::Out:
             geometry.CellSize = RoundToInt(geometry.CellSize * 0.9);

@@ -5,15 +5,15 @@
 #include <string>
 
 #include "model/grid.h"
-#include "model/session.h"
 #include "play/board_geometry.h"
-#include "shell/canvas.h"
+#include "play/play_state.h"
+#include "seams/canvas.h"
 
 namespace ringlace {
 
 // Fits the cells to the frame (FitBoard) and hides the markers of the old layout; the check light
 // goes back to neutral. The caller then draws the whole board.
-void FitBoardToFrame(BoardGeometry& geometry, Session& session, const Grid& grid, Canvas& measuring,
+void FitBoardToFrame(BoardGeometry& geometry, PlayState& play, const Grid& grid, Canvas& measuring,
                      const std::string& fontName);
 
 enum class ZoomStep { Out, In, Reset };
@@ -25,9 +25,9 @@ inline constexpr int kLargestZoomFont = 36;
 inline constexpr int kLargestBoardTwips = 15 * kTwipsPerInch;
 
 // Lays the board out again for the new cell size and hides the markers; the caller then redraws
-// the whole board. Nothing happens while busy, or when zooming in would make the board larger
-// than kLargestBoardTwips (false).
-bool ZoomBoard(BoardGeometry& geometry, Session& session, const Grid& grid, Canvas& measuring,
+// the whole board. Nothing happens when zooming in would make the board larger than
+// kLargestBoardTwips (false).
+bool ZoomBoard(BoardGeometry& geometry, PlayState& play, const Grid& grid, Canvas& measuring,
                const std::string& fontName, ZoomStep step);
 
 }  // namespace ringlace

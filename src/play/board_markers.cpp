@@ -33,42 +33,42 @@ void ShowSideMarkers(BoardMarkers& markers, const BoardGeometry& geometry, int r
     const EdgeEnds ends = SideEnds(geometry, r, c, side);
     const int dot = 2 * geometry.Twelfth;
     const int shift = placement == DotPlacement::Centred ? dot / 2 : 0;
-    markers.Shape1 = Square(ends.x1 - shift, ends.y1 - shift, dot);
-    markers.Shape2 = Square(ends.x2 - shift, ends.y2 - shift, dot);
+    markers.firstEnd = Square(ends.x1 - shift, ends.y1 - shift, dot);
+    markers.secondEnd = Square(ends.x2 - shift, ends.y2 - shift, dot);
     const int s = geometry.CellSize;
     const int thickness = 2 * geometry.Twelfth;
     if (side == T || side == B) {
-        markers.Shape4 = MarkerBox{true, ends.x1, ends.y1 - geometry.Twelfth, s, thickness};
-        markers.Shape5.visible = false;
+        markers.horizontalHighlight = MarkerBox{true, ends.x1, ends.y1 - geometry.Twelfth, s, thickness};
+        markers.verticalHighlight.visible = false;
     } else {
-        markers.Shape5 = MarkerBox{true, ends.x2 - geometry.Twelfth, ends.y1, thickness, s};
-        markers.Shape4.visible = false;
+        markers.verticalHighlight = MarkerBox{true, ends.x2 - geometry.Twelfth, ends.y1, thickness, s};
+        markers.horizontalHighlight.visible = false;
     }
-    markers.Shape6.visible = false;
+    markers.cellMarker.visible = false;
 }
 
 bool ShowCellMarker(BoardMarkers& markers, const BoardGeometry& geometry, int r, int c) {
-    if (markers.Shape6.visible && markers.Shape6Row == r && markers.Shape6Col == c) return false;
+    if (markers.cellMarker.visible && markers.cellMarkerRow == r && markers.cellMarkerCol == c) return false;
     // The cell marker stands alone: a side's highlight left over from another cell would point at
     // an edge the keys no longer act on.
     HideSelectionMarkers(markers);
     const int offset = geometry.Half - geometry.Third;
-    markers.Shape6 = Square(geometry.NodeX(c) + offset, geometry.NodeY(r) + offset,
+    markers.cellMarker = Square(geometry.NodeX(c) + offset, geometry.NodeY(r) + offset,
                             geometry.CellSize - geometry.Third);
-    markers.Shape6Row = r;
-    markers.Shape6Col = c;
+    markers.cellMarkerRow = r;
+    markers.cellMarkerCol = c;
     return true;
 }
 
 void HideSelectionMarkers(BoardMarkers& markers) {
     for (MarkerBox* box :
-         {&markers.Shape1, &markers.Shape2, &markers.Shape4, &markers.Shape5, &markers.Shape6})
+         {&markers.firstEnd, &markers.secondEnd, &markers.horizontalHighlight, &markers.verticalHighlight, &markers.cellMarker})
         box->visible = false;
 }
 
 void ShowErrorMarker(BoardMarkers& markers, const BoardGeometry& geometry, int i, int j) {
     // A third of a cell: large enough to catch the eye beside the dot it marks.
-    markers.Shape3 = Square(geometry.NodeX(j), geometry.NodeY(i), geometry.Third);
+    markers.errorMarker = Square(geometry.NodeX(j), geometry.NodeY(i), geometry.Third);
 }
 
 }  // namespace ringlace

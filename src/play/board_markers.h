@@ -17,14 +17,14 @@ struct MarkerBox {
 };
 
 struct BoardMarkers {
-    MarkerBox Shape1;   // first end dot of the selected side
-    MarkerBox Shape2;   // second end dot
-    MarkerBox Shape3;   // the dot a check reports an error at
-    MarkerBox Shape4;   // along a selected horizontal side
-    MarkerBox Shape5;   // along a selected vertical side
-    MarkerBox Shape6;   // the selected cell, while the pointer is inside it rather than near a side
-    int Shape6Row = 0;  // the cell Shape6 was shown for
-    int Shape6Col = 0;
+    MarkerBox firstEnd;   // first end dot of the selected side
+    MarkerBox secondEnd;   // second end dot
+    MarkerBox errorMarker;   // the dot a check reports an error at
+    MarkerBox horizontalHighlight;   // along a selected horizontal side
+    MarkerBox verticalHighlight;   // along a selected vertical side
+    MarkerBox cellMarker;   // the selected cell, while the pointer is inside it rather than near a side
+    int cellMarkerRow = 0;  // the cell cellMarker was shown for
+    int cellMarkerCol = 0;
 };
 
 // The two end dots of side `side` of cell (r, c), in board twips.

@@ -1,7 +1,7 @@
 #include "play/check_display.h"
 
-#include "model/session.h"
-#include "shell/host.h"
+#include "play/play_state.h"
+#include "seams/host.h"
 
 namespace ringlace {
 
@@ -17,31 +17,31 @@ std::int32_t CheckLightColour(CheckLight light, const SchemeColours& scheme) {
     return scheme[2];
 }
 
-void ClearCheckDisplay(Session& session, Host& host) {
-    session.Label4Light = CheckLight::Neutral;
+void ClearCheckDisplay(PlayState& state, Host& host) {
+    state.checkLight = CheckLight::Neutral;
     host.Status("");
 }
 
-void ShowCheckDone(Session& session, Host& host) {
-    session.Label4Light = CheckLight::Done;
+void ShowCheckDone(PlayState& state, Host& host) {
+    state.checkLight = CheckLight::Done;
     host.Status("Done !");
 }
 
-void ShowCheckError(Session& session, const BoardGeometry& geometry, Host& host, int row, int col,
+void ShowCheckError(PlayState& state, const BoardGeometry& geometry, Host& host, int row, int col,
                     const std::string& message) {
     host.Status(message);
-    session.Label4Light = CheckLight::Error;
+    state.checkLight = CheckLight::Error;
     if (row >= 1 && col >= 1) {
-        ShowErrorMarker(session.Markers, geometry, row, col);
-        session.Timer3 = true;
+        ShowErrorMarker(state.markers, geometry, row, col);
+        state.errorMarkerTimed = true;
     } else {
-        session.Markers.Shape3.visible = false;
+        state.markers.errorMarker.visible = false;
     }
 }
 
-void HideErrorMarker(Session& session) {
-    session.Markers.Shape3.visible = false;
-    session.Timer3 = false;
+void HideErrorMarker(PlayState& state) {
+    state.markers.errorMarker.visible = false;
+    state.errorMarkerTimed = false;
 }
 
 }  // namespace ringlace

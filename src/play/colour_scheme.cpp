@@ -5,7 +5,7 @@
 
 #include "model/text.h"
 #include "model/text_file.h"
-#include "shell/host.h"
+#include "seams/host.h"
 
 namespace ringlace {
 
@@ -92,7 +92,7 @@ std::vector<std::string> ReadSchemeList(const std::string& allColFile) {
 int LoadColourScheme(const std::string& allColFile, const std::string& name, Settings& settings,
                      SchemeColours& colours, Host& host) {
     if (ReadSchemeColours(allColFile, name, colours)) return 1;
-    host.MsgboxA("Colour Scheme: " + name + " not found", "vbok+vbcritical");
+    host.Ask({"Colour Scheme: " + name + " not found", Icon::Critical, Buttons::Ok});
     settings.SchemeName = "xp.col";
     return 0;
 }

@@ -11,18 +11,18 @@ namespace ringlace {
 namespace {
 
 bool RealCellSelected(const PlayContext& play) {
-    return play.grid.IsRealCell(play.session.SelectedRow, play.session.SelectedCol);
+    return play.grid.IsRealCell(play.state.selection.row, play.state.selection.col);
 }
 
 // Entries are only for the grid's own cells: the keyboard cursor may stand on the extra row and
 // column beyond it, whose sides belong to the frame.
 bool CanEnterOnSelection(const PlayContext& play) {
-    const int side = play.session.SelectedSide;
+    const int side = play.state.selection.side;
     return RealCellSelected(play) && side >= L && side <= B;
 }
 
 void ArmAutofill(PlayContext& play) {
-    if (play.settings.AutofillOn == 1) play.session.Timer2 = true;
+    if (play.settings.AutofillOn == 1) play.state.autofillDue = true;
 }
 
 void SetSide(PlayContext& play, int r, int c, int side, EdgeState value) {
@@ -56,49 +56,49 @@ int HoverZone(int dx, int dy, int s) {
 }
 
 bool Hover(PlayContext& play, int x, int y) {
-    Session& session = play.session;
+    PlayState& state = play.state;
     const BoardGeometry& geometry = play.geometry;
-    session.SelectedRow = 0;
-    session.SelectedCol = 0;
+    state.selection.row = 0;
+    state.selection.col = 0;
     const int row = FloorDiv(y - geometry.GridTop, geometry.CellSize) + 1;
     const int col = FloorDiv(x - geometry.GridLeft, geometry.CellSize) + 1;
     // Markers left behind where nothing is selected would promise entries that cannot happen.
-    if (session.Busy || session.PuzNum < 1 || !play.grid.IsRealCell(row, col)) {
-        HideSelectionMarkers(session.Markers);
+    if (play.busy || !play.puzzleShown || !play.grid.IsRealCell(row, col)) {
+        HideSelectionMarkers(state.markers);
         return false;
     }
-    session.SelectedRow = row;
-    session.SelectedCol = col;
+    state.selection.row = row;
+    state.selection.col = col;
     const int side = HoverZone(x - geometry.NodeX(col), y - geometry.NodeY(row), geometry.CellSize);
     if (side != 0) {
-        session.SelectedSide = side;
-        ShowSideMarkers(session.Markers, geometry, row, col, side, DotPlacement::Centred);
+        state.selection.side = side;
+        ShowSideMarkers(state.markers, geometry, row, col, side, DotPlacement::Centred);
         return true;
     }
-    return ShowCellMarker(session.Markers, geometry, row, col);
+    return ShowCellMarker(state.markers, geometry, row, col);
 }
 
 RightRelease RightButtonReleased(PlayContext& play, int x, int y) {
-    Session& session = play.session;
-    if (session.Busy || !RealCellSelected(play)) return RightRelease::Ignored;
+    PlayState& state = play.state;
+    if (play.busy || !RealCellSelected(play)) return RightRelease::Ignored;
     const int third = play.geometry.Third;
-    const int left = play.geometry.NodeX(session.SelectedCol);
-    const int top = play.geometry.NodeY(session.SelectedRow);
+    const int left = play.geometry.NodeX(state.selection.col);
+    const int top = play.geometry.NodeY(state.selection.row);
     if (left + third < x && x < left + 2 * third && top + third < y && y < top + 2 * third) {
-        session.SelectedSide = 0;
+        state.selection.side = 0;
         return RightRelease::OpenPopup;
     }
-    if (session.SelectedSide == 0) return RightRelease::Ignored;
+    if (state.selection.side == 0) return RightRelease::Ignored;
     CycleSelectedSide(play);
     ArmAutofill(play);
     return RightRelease::Entered;
 }
 
 void CycleSelectedSide(PlayContext& play) {
-    const int r = play.session.SelectedRow;
-    const int c = play.session.SelectedCol;
-    const int side = play.session.SelectedSide;
-    SaveUndoCell(play.grid, play.session.Undo, r, c);
+    const int r = play.state.selection.row;
+    const int c = play.state.selection.col;
+    const int side = play.state.selection.side;
+    SaveUndoCell(play.grid, play.state.undo, r, c);
     const EdgeState state = play.grid.CellEdge[r][c][side];
     const EdgeState next = NextInCycle(state);
     if (next != state) SetSide(play, r, c, side, next);
@@ -109,11 +109,11 @@ bool CharacterKey(PlayContext& play, char key) {
     if (key == kEscapeKey) key = 'C';
     if (key != 'X' && key != 'B' && key != 'C' && key != ' ') return false;
     // A solve or creation works on the grid in place: an entry now would corrupt its work.
-    if (play.session.Busy) return true;
+    if (play.busy) return true;
     if (CanEnterOnSelection(play)) {
-        const int r = play.session.SelectedRow;
-        const int c = play.session.SelectedCol;
-        const int side = play.session.SelectedSide;
+        const int r = play.state.selection.row;
+        const int c = play.state.selection.col;
+        const int side = play.state.selection.side;
         if (key == 'X')
             SetSide(play, r, c, side, XMark);
         else if (key == 'B')
@@ -128,50 +128,50 @@ bool CharacterKey(PlayContext& play, char key) {
 }
 
 void NavigationKeyReleased(PlayContext& play, NavigationKey key) {
-    Session& session = play.session;
+    PlayState& state = play.state;
     const Grid& grid = play.grid;
-    if (session.SelectedRow == 0 && session.SelectedCol == 0) {
-        session.SelectedRow = 1;
-        session.SelectedCol = 1;
-        session.SelectedSide = L;
+    if (state.selection.row == 0 && state.selection.col == 0) {
+        state.selection.row = 1;
+        state.selection.col = 1;
+        state.selection.side = L;
         key = NavigationKey::Right;
     }
     switch (key) {
         case NavigationKey::End:
-            session.SelectedSide = session.SelectedSide % 4 + 1;
+            state.selection.side = state.selection.side % 4 + 1;
             break;
         case NavigationKey::Right:
-            session.SelectedCol = session.SelectedCol > grid.Cols ? 1 : session.SelectedCol + 1;
+            state.selection.col = state.selection.col > grid.Cols ? 1 : state.selection.col + 1;
             break;
         case NavigationKey::Left:
-            session.SelectedCol =
-                session.SelectedCol <= 1 ? grid.Cols + 1 : session.SelectedCol - 1;
+            state.selection.col =
+                state.selection.col <= 1 ? grid.Cols + 1 : state.selection.col - 1;
             break;
         case NavigationKey::Up:
-            session.SelectedRow =
-                session.SelectedRow <= 1 ? grid.Rows + 1 : session.SelectedRow - 1;
+            state.selection.row =
+                state.selection.row <= 1 ? grid.Rows + 1 : state.selection.row - 1;
             break;
         case NavigationKey::Down:
-            session.SelectedRow = session.SelectedRow > grid.Rows ? 1 : session.SelectedRow + 1;
+            state.selection.row = state.selection.row > grid.Rows ? 1 : state.selection.row + 1;
             break;
         case NavigationKey::Other:
             return;
     }
-    if (session.SelectedSide >= L && session.SelectedSide <= B) {
-        ShowSideMarkers(session.Markers, play.geometry, session.SelectedRow, session.SelectedCol,
-                        session.SelectedSide, DotPlacement::TopLeft);
+    if (state.selection.side >= L && state.selection.side <= B) {
+        ShowSideMarkers(state.markers, play.geometry, state.selection.row, state.selection.col,
+                        state.selection.side, DotPlacement::TopLeft);
     } else {
-        HideSelectionMarkers(session.Markers);
+        HideSelectionMarkers(state.markers);
     }
 }
 
 void PopupCommand(PlayContext& play, PopupEntry entry, int side) {
     if (!RealCellSelected(play)) return;
     Grid& grid = play.grid;
-    const int r = play.session.SelectedRow;
-    const int c = play.session.SelectedCol;
+    const int r = play.state.selection.row;
+    const int c = play.state.selection.col;
     if (entry == PopupEntry::SetClearBar && (side < L || side > B)) return;
-    SaveUndoCell(grid, play.session.Undo, r, c);
+    SaveUndoCell(grid, play.state.undo, r, c);
     switch (entry) {
         case PopupEntry::ClearAll:
             for (int s = L; s <= B; ++s) SetSide(play, r, c, s, Free);

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "model/grid.h"
-#include "model/session.h"
 #include "model/settings.h"
 #include "play/board_drawing.h"
 #include "play/board_geometry.h"
+#include "play/play_state.h"
 
 namespace ringlace {
 
@@ -15,14 +15,16 @@ inline constexpr int kHitMargin = 120;
 
 inline constexpr char kEscapeKey = '\x1b';
 
-// What an entry works on: the puzzle, the selection and undo list, the options, the layout, and
-// the painter that shows each change at once.
+// What an entry works on: the puzzle, the play state, the options, the layout, the painter that
+// shows each change at once, and whether the board takes entries at all.
 struct PlayContext {
     Grid& grid;
-    Session& session;
+    PlayState& state;
     const Settings& settings;
     const BoardGeometry& geometry;
     BoardPainter& painter;
+    bool busy = false;         // a long command works on the grid: no entry, no selection
+    bool puzzleShown = true;   // false on the empty board shown when no puzzle could be loaded
 };
 
 // The zone of a cell of size s that offset (dx, dy) from its top-left dot lies in: a side code, or

@@ -3,8 +3,7 @@
 #include <algorithm>
 
 #include "model/text.h"
-#include "shell/app.h"
-#include "shell/host.h"
+#include "seams/host.h"
 
 namespace ringlace {
 
@@ -52,14 +51,6 @@ void AcceptOptions(const OptionsChoice& choice, Settings& settings) {
     settings.SchemeColour13 = choice.colour13;
 }
 
-void ApplyOptionsChoice(App& app, const OptionsChoice& choice) {
-    AcceptOptions(choice, app.settings);
-    LoadColourScheme(app.paths.InApp(kSchemeListFile), app.settings.SchemeName, app.settings,
-                     app.scheme, app.host);
-    ApplyAdjustedColour(app.settings, app.scheme);
-    app.geometry.BaseFontSize = app.geometry.NumberFontSize;
-}
-
 std::int32_t AdjustColour(std::int32_t colour, bool lighter) {
     const int step = lighter ? 10 : -10;
     const auto channel = [step](std::int32_t value) { return std::clamp(value + step, 10, 255); };
@@ -75,7 +66,7 @@ SchemeColours PreviewScheme(const std::string& allColFile, const std::string& na
     if (ToLower(name) == "default.col") return standard;
     SchemeColours colours = standard;
     if (ReadSchemeColours(allColFile, name, colours)) return colours;
-    host.MsgboxA("Color Scheme: " + name + " not found", "vbok");
+    host.Ask({"Color Scheme: " + name + " not found", Icon::None, Buttons::Ok});
     return standard;
 }
 

@@ -11,7 +11,6 @@
 namespace ringlace {
 
 class Host;
-struct App;
 
 struct OptionsChoice {
     std::string schemeName;  // "xp.col"; empty when no scheme is picked (the current one stays)
@@ -42,11 +41,6 @@ OptionsChoice DefaultOptions(const OptionsChoice& current);
 
 // Stores every choice in the settings.
 void AcceptOptions(const OptionsChoice& choice, Settings& settings);
-
-// Accepting the dialog: stores the choices, then reads the chosen colour scheme (a scheme that is
-// missing is reported and "xp.col" taken) and makes it, with the adjusted button colour, the
-// window's. The window then applies the colours and redraws.
-void ApplyOptionsChoice(App& app, const OptionsChoice& choice);
 
 // The adjust button: each channel 10 darker (left button) or 10 lighter (right button), kept
 // within 10..255.

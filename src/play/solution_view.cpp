@@ -1,9 +1,7 @@
 #include "play/solution_view.h"
 
 #include "model/solution_letters.h"
-#include "play/board_drawing.h"
-#include "shell/app.h"
-#include "shell/busy_guard.h"
+#include "solver/colouring.h"
 
 namespace ringlace {
 
@@ -24,46 +22,42 @@ void ColourBySideOfLoop(Grid& grid) {
     }
 }
 
-bool ShowSolutionBars(App& app, BoardPainter& painter) {
+void ShowSolutionBars(Grid& grid, SolutionView& view, BoardPainter& painter) {
     // A second press while a view shows (another mouse button) must not save the view as the
     // player's entries.
-    if (app.session.View.showing != SolutionView::Kind::None || RefuseWhileBusy(app)) return false;
-    app.grid.SaveEntries(kViewSlot);
-    ApplySolution(app.grid);
-    painter.DrawAllEdges(app.grid);
-    app.session.View.showing = SolutionView::Kind::Bars;
-    return true;
+    if (view.Held()) return;
+    grid.SaveEntries(kViewSlot);
+    ApplySolution(grid);
+    painter.DrawAllEdges(grid);
+    view.showing = SolutionView::Kind::Bars;
 }
 
-bool ShowSolutionLoop(App& app, BoardPainter& painter, bool withColours) {
-    if (app.session.View.showing != SolutionView::Kind::None || RefuseWhileBusy(app)) return false;
-    Grid& grid = app.grid;
-    SolutionView& view = app.session.View;
-    const std::int32_t gridLine = app.settings.GridLine;
-    app.settings.GridLine = kGridNone;
+void ShowSolutionLoop(Grid& grid, SolutionView& view, Settings& settings, BoardPainter& painter,
+                      bool withColours) {
+    if (view.Held()) return;
+    const std::int32_t gridLine = settings.GridLine;
+    settings.GridLine = kGridNone;
     view.players = SaveGridState(grid);
     painter.RedrawBoard(grid);
     ApplySolution(grid);
     painter.DrawAllEdges(grid);
-    app.settings.GridLine = gridLine;
+    settings.GridLine = gridLine;
     ColourBySideOfLoop(grid);
     if (withColours)
         for (int r = 1; r <= grid.Rows; ++r)
             for (int c = 1; c <= grid.Cols; ++c)
                 painter.PaintCell(grid, r, c, grid.CellColour[r][c]);
     view.showing = SolutionView::Kind::Loop;
-    return true;
 }
 
-void HideSolution(App& app, BoardPainter& painter) {
-    SolutionView& view = app.session.View;
-    if (view.showing == SolutionView::Kind::None) return;
+void HideSolution(Grid& grid, SolutionView& view, BoardPainter& painter) {
+    if (!view.Held()) return;
     if (view.showing == SolutionView::Kind::Bars)
-        app.grid.RestoreEntries(kViewSlot);
+        grid.RestoreEntries(kViewSlot);
     else
-        RestoreGridState(app.grid, view.players);
+        RestoreGridState(grid, view.players);
     view.showing = SolutionView::Kind::None;
-    painter.RedrawBoard(app.grid);
+    painter.RedrawBoard(grid);
 }
 
 }  // namespace ringlace

@@ -41,9 +41,8 @@ private:
 };
 
 bool AskToContinue(RunContext& run) {
-    return run.host.MsgboxA("Could not solve in 5 tries" + std::string(kCrLf) +
-                                "Do you wish to continue with more tries?",
-                            "vbyesno+vbquestion") == kMsgYes;
+    return run.host.Ask({"Could not solve in 5 tries" + std::string(kCrLf) +
+                                "Do you wish to continue with more tries?", Icon::Question, Buttons::YesNo}) == Answer::Yes;
 }
 
 }  // namespace
@@ -59,7 +58,7 @@ int ChainSearch(Grid& grid, RunContext& run) {
     for (;;) {
         ++tries;
         if (run.Cancelled()) return kSolveCancelled;
-        if (tries > grid.NumCells && !run.session.SilentSolve) {
+        if (tries > grid.NumCells && !run.silent) {
             if (!AskToContinue(run)) return kSolveStuck;
             tries = 0;
         }

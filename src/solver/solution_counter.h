@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/grid.h"
-#include "solver/run_context.h"
+#include "seams/run_context.h"
 
 namespace ringlace {
 

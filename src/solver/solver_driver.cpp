@@ -18,12 +18,8 @@ void ClearCrosses(Grid& grid) {
                 if (grid.CellEdge[r][c][side] == XMark) grid.SetEdge(r, c, side, Free);
 }
 
-int Finish(Grid& grid, RunContext& run) {
+int Finish(Grid& grid) {
     ClearCrosses(grid);
-    run.session.CancelRequested = false;
-    run.session.Busy = false;
-    run.session.Undo.clear();
-    run.host.BusyPointer(false);
     return kSolved;
 }
 
@@ -38,20 +34,6 @@ void ShowProgress(const Grid& grid, Host& host) {
     host.Progress(bars * 85 / grid.ClueSum);
 }
 
-std::string SaveClues(const Grid& grid) {
-    std::string backup;
-    for (int k = 1; k <= grid.NumCells; ++k)
-        backup += grid.Clue[k] == kNoClue ? ' ' : static_cast<char>('0' + grid.Clue[k]);
-    return backup;
-}
-
-void RestoreClues(Grid& grid, const std::string& backup) {
-    for (int k = 1; k <= grid.NumCells && k <= static_cast<int>(backup.size()); ++k) {
-        const char ch = backup[static_cast<std::size_t>(k - 1)];
-        grid.Clue[k] = ch >= '0' && ch <= '3' ? static_cast<ClueValue>(ch - '0') : kNoClue;
-    }
-}
-
 int SolvePuzzle(Grid& grid, RunContext& run, bool allowChains) {
     int sum = 0;
     for (int k = 1; k <= grid.NumCells; ++k) {
@@ -60,23 +42,20 @@ int SolvePuzzle(Grid& grid, RunContext& run, bool allowChains) {
     }
     if (sum == 0) return kNoClues;
     grid.ClueSum = sum;
-    run.session.ClueBackup = SaveClues(grid);
-    run.host.BusyPointer(true);
-    run.session.Busy = true;
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c)
             for (int side = L; side <= B; ++side) grid.SetEdge(r, c, side, Free);
 
     run.Stage("Solving direct lines ...");
     SolveDirectLines(grid);
-    if (VerifyPuzzle(grid).code == kSolveFinished) return Finish(grid, run);
+    if (VerifyPuzzle(grid).code == kSolveFinished) return Finish(grid);
 
     ShowProgress(grid, run.host);
     run.Stage("Solving colour parities ...");
     grid.ResetColours();
     ColourEngine(grid);
     int result = VerifyPuzzle(grid).code;
-    if (result == kSolveFinished) return Finish(grid, run);
+    if (result == kSolveFinished) return Finish(grid);
     if (result == kVerifyError) return kSolveStuck;
 
     const struct {
@@ -91,7 +70,7 @@ int SolvePuzzle(Grid& grid, RunContext& run, bool allowChains) {
         ShowProgress(grid, run.host);
         run.Stage(trial.text);
         result = trial.stage(grid, run);
-        if (result == kSolveFinished) return Finish(grid, run);
+        if (result == kSolveFinished) return Finish(grid);
         if (result != 0) return result;
     }
 
@@ -102,13 +81,13 @@ int SolvePuzzle(Grid& grid, RunContext& run, bool allowChains) {
     // coloured throughout but not yet barred to match would read as a broken loop.
     ColourEngine(grid);
     result = VerifyPuzzle(grid).code;
-    if (result == kSolveFinished) return Finish(grid, run);
+    if (result == kSolveFinished) return Finish(grid);
     if (result != 0) return result;
 
     if (!allowChains) return kSolveStuck;
     run.Stage("Solving by chain inspection ...");
     result = ChainSearch(grid, run);
-    if (result == kSolveFinished) return Finish(grid, run);
+    if (result == kSolveFinished) return Finish(grid);
     return result;
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "model/grid.h"
-#include "solver/run_context.h"
+#include "seams/run_context.h"
 
 namespace ringlace {
 
@@ -21,9 +21,5 @@ int ChainSearch(Grid& grid, RunContext& run);
 
 // The progress bar from the share of the clue sum the bars have reached.
 void ShowProgress(const Grid& grid, Host& host);
-
-// All clues in cell order, a blank written as one space.
-std::string SaveClues(const Grid& grid);
-void RestoreClues(Grid& grid, const std::string& backup);
 
 }  // namespace ringlace

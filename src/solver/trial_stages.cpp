@@ -11,12 +11,6 @@ namespace ringlace {
 
 namespace {
 
-// Marks the solver idle after a cancel seen at the start of a stage.
-int CancelledAtStart(RunContext& run) {
-    run.session.Busy = false;
-    return kSolveCancelled;
-}
-
 Verification Propagate(Grid& grid) {
     ColourEngine(grid);
     return VerifyPuzzle(grid);
@@ -41,7 +35,7 @@ bool NeedsOneOfTwo(const Grid& grid, int r, int c) {
 
 int SingleColourTrials(Grid& grid, RunContext& run, std::int32_t colour) {
     const std::int32_t other = colour == Yellow ? Pink : Yellow;
-    if (run.Yield()) return CancelledAtStart(run);
+    if (run.Yield()) return kSolveCancelled;
     for (const TrialCell& cell : ColourTrialList(grid, 1)) {
         if (run.Yield()) return kSolveCancelled;
         if (grid.CellColour[cell.row][cell.col] != 0) continue;
@@ -62,7 +56,7 @@ int SingleColourTrials(Grid& grid, RunContext& run, std::int32_t colour) {
 }
 
 int TwoBarTrials(Grid& grid, RunContext& run) {
-    if (run.Yield()) return CancelledAtStart(run);
+    if (run.Yield()) return kSolveCancelled;
     std::vector<TrialCell> list;
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c)
@@ -93,10 +87,7 @@ int TwoBarTrials(Grid& grid, RunContext& run) {
 int CommonColourTrials(Grid& grid, RunContext& run) {
     const GridSnapshot snapshot = SaveGridState(grid);
     int count = 0;
-    if (run.Yield()) {
-        run.session.Busy = false;
-        return count;
-    }
+    if (run.Yield()) return count;
     for (const TrialCell& cell : ColourTrialList(grid, 1)) {
         // The window breathes between cells, but this stage does not stop on a cancel: the next
         // stage sees it.

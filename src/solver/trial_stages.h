@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "model/grid.h"
-#include "solver/run_context.h"
+#include "seams/run_context.h"
 
 namespace ringlace {
 

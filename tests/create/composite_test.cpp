@@ -136,7 +136,6 @@ TEST(CompositeTest, ACompositePuzzleHasOneLoopItsLevelAndItsTarget) {
     ASSERT_EQ(result, kCreated);
     EXPECT_EQ(grid.Rows, 10);
     EXPECT_EQ(grid.DiffCode, "ME");
-    EXPECT_FALSE(creation.session.CompositeFlag);
     EXPECT_TRUE(IsSingleLoop(grid));
     EXPECT_TRUE(test::CluesMatchLoop(grid));
 }

@@ -56,12 +56,12 @@ void CheckCreated(const std::vector<Case>& cases) {
         ASSERT_TRUE(WritePuzzleRecord(grid, file, WriteMode::Replace));
         Grid loaded;
         test::TestHost host;
-        Session session;
-        session.PuzCount = 1;
-        ASSERT_EQ(LoadPuzzle(loaded, session, file, 1), 0) << Name(c);
+        PuzzlePlace place;
+        place.count = 1;
+        ASSERT_TRUE(LoadPuzzle(loaded, place, file, 1)) << Name(c);
         EXPECT_EQ(loaded.SolutionCode, SolutionLetters(grid));
-        session.SilentSolve = true;
-        RunContext run(host, session);
+        const bool cancelRequested = false;
+        RunContext run(host, cancelRequested, true);
         loaded.ResetColours();
         ASSERT_EQ(SolvePuzzle(loaded, run, true), kSolved) << Name(c);
         EXPECT_EQ(SolutionLetters(loaded), loaded.SolutionCode) << Name(c);

@@ -35,14 +35,13 @@ TEST(CreatorsTest, EightyOneCellsAndMoreGoToTheRules) {
     EXPECT_EQ(PuzzleRecordText(smaller.grid), PuzzleRecordText(removal.grid));
 }
 
-TEST(CreatorsTest, AQuadrantIsAlwaysMadeByTheRulesAndTheFlagIsCleared) {
+TEST(CreatorsTest, AQuadrantIsAlwaysMadeByTheRules) {
     Creation quadrant(7), rules(7);
-    quadrant.session.CompositeFlag = true;
-    rules.session.CompositeFlag = true;
+    quadrant.ctx.options.quadrant = true;
+    rules.ctx.options.quadrant = true;
     ASSERT_EQ(CreatePuzzle(quadrant.ctx, 5, 5, kEasy), kCreated);
     ASSERT_EQ(CreateByRules(rules.ctx, 5, 5, kEasy), kCreated);
     EXPECT_EQ(PuzzleRecordText(quadrant.grid), PuzzleRecordText(rules.grid));
-    EXPECT_FALSE(quadrant.session.CompositeFlag);
 }
 
 TEST(CreatorsTest, TargetsByCreatorLevelAndSize) {
@@ -72,7 +71,7 @@ TEST(CreatorsTest, TheStatusLineShowsTheWorkAndTheTarget) {
 // clues are given back until no second loop fits them.
 TEST(CreatorsTest, AJumboGridIsMadeWithoutASolverCheck) {
     Creation jumbo(4);
-    jumbo.session.JumboFlag = true;
+    jumbo.ctx.options.jumbo = true;
     ASSERT_EQ(CreatePuzzle(jumbo.ctx, 50, 47, kHard), kCreated);
     EXPECT_EQ(jumbo.host.statuses.front(), "Creating Jumbo 50x50 puzzle ...");
     for (const std::string& status : jumbo.host.statuses)
@@ -103,9 +102,10 @@ TEST(CreatorsTest, CluesAreGivenBackUntilOneLoopIsLeft) {
 TEST(CreatorsTest, APatternFixesWhereTheCluesAre) {
     for (const auto& [rows, cols] : {std::pair{6, 6}, {9, 9}}) {
         Creation creation(9);
-        creation.session.PatternFlag = 1;
+        PatternMask pattern{};
         for (int r = 1; r <= rows; ++r)
-            for (int c = 1; c <= cols; ++c) creation.session.PatternMask[r][c] = (r + c) % 2;
+            for (int c = 1; c <= cols; ++c) pattern[r][c] = (r + c) % 2;
+        creation.ctx.options.pattern = pattern;
         ASSERT_EQ(CreatePuzzle(creation.ctx, rows, cols, kMedium), kCreated);
         const Grid& grid = creation.grid;
         for (int r = 1; r <= rows; ++r)
@@ -120,16 +120,15 @@ TEST(CreatorsTest, APatternFixesWhereTheCluesAre) {
 
 TEST(CreatorsTest, ACancelBeforeAnAttemptEndsEveryCreator) {
     Creation removal(1);
-    removal.session.CancelRequested = true;
-    EXPECT_EQ(CreateByRemoval(removal.ctx, 5, 5, kEasy), kCreateCanceled);
-    EXPECT_FALSE(removal.session.CancelRequested);
+    removal.state.cancelRequested = true;
+    EXPECT_EQ(CreateByRemoval(removal.ctx, 5, 5, kEasy), kCreateCancelled);
 
     Creation rules(1);
-    rules.session.CancelRequested = true;
+    rules.state.cancelRequested = true;
     EXPECT_EQ(CreateByRules(rules.ctx, 9, 9, kEasy), -99);
 
     Creation composite(1);
-    composite.session.CancelRequested = true;
+    composite.state.cancelRequested = true;
     EXPECT_EQ(CreateComposite(composite.ctx, 12, 12, kEasy), -99);
     EXPECT_EQ(composite.ctx.attempts, 0);
 }
@@ -140,10 +139,10 @@ TEST(CreatorsTest, ACancelDuringCreationEndsIt) {
     for (const auto& [rows, cols] : {std::pair{6, 6}, {9, 9}, {12, 12}}) {
         Creation creation(2);
         creation.host.onYield = [&] {
-            creation.session.CancelRequested = creation.host.yields >= 3;
+            creation.state.cancelRequested = creation.host.yields >= 3;
         };
         const int result = CreateForSize(creation.ctx, rows, cols, kHard);
-        EXPECT_TRUE(result == kCreateCanceled || result == -99) << rows << " gives " << result;
+        EXPECT_TRUE(result == kCreateCancelled || result == -99) << rows << " gives " << result;
         EXPECT_EQ(creation.ctx.attempts, 1);
     }
 }

@@ -19,7 +19,7 @@ const std::string kDefaultText =
 
 struct Read {
     Settings settings;
-    Session session;
+    PuzzlePlace place;
     bool accepted = false;
 };
 
@@ -28,7 +28,7 @@ Read ReadText(const TempFolder& folder, const std::string& text) {
     WriteBytes(file, text);
     Read read;
     read.settings.FontName = "not read yet";
-    read.accepted = ReadcfgFile(file, read.settings, read.session);
+    read.accepted = LoadSettings(file, read.settings, read.place);
     return read;
 }
 
@@ -37,12 +37,12 @@ TEST(ConfigFileTest, AFirstStartWritesTheDefaultsByteForByte) {
     const std::string file = folder.File("ringlace.cfg");
     Settings settings;
     settings.BarThickness = 5;
-    Session session;
-    EXPECT_FALSE(ReadcfgFile(file, settings, session));
+    PuzzlePlace place;
+    EXPECT_FALSE(LoadSettings(file, settings, place));
     EXPECT_EQ(ReadBytes(file), kDefaultText);
     EXPECT_EQ(settings, Settings{});
-    EXPECT_EQ(session.PuzFile, "puzzles.txt");
-    EXPECT_EQ(session.PuzNum, 1);
+    EXPECT_EQ(place.file, "puzzles.txt");
+    EXPECT_EQ(place.number, 1);
 }
 
 TEST(ConfigFileTest, EverySettingSurvivesASaveAndARead) {
@@ -67,23 +67,23 @@ TEST(ConfigFileTest, EverySettingSurvivesASaveAndARead) {
     settings.MenuBarSide = 1;
     settings.SolutionRegister = 1;
     settings.RecentFiles = {"/a/one.txt", "/b/two.rlc", "", "", ""};
-    Session session;
-    session.PuzFile = "/home/ann/my puzzles.txt";
-    session.PuzNum = 42;
+    PuzzlePlace place;
+    place.file = "/home/ann/my puzzles.txt";
+    place.number = 42;
     TestHost host;
     const std::string file = folder.File("ringlace.cfg");
-    ASSERT_TRUE(SavecfgFile(file, settings, session, host));
+    ASSERT_TRUE(SaveSettings(file, settings, place, host));
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(ReadBytes(file),
               "dark.col\r\nDejaVu Sans\r\n/home/ann/my puzzles.txt\r\n\r\n"
               " 42  197121 -5  2  0  77  14  255  3  6  1  12345  1  1  1  1 \r\n"
               "/a/one.txt\r\n/b/two.rlc\r\n");
     Settings read;
-    Session readSession;
-    ASSERT_TRUE(ReadcfgFile(file, read, readSession));
+    PuzzlePlace readPlace;
+    ASSERT_TRUE(LoadSettings(file, read, readPlace));
     EXPECT_EQ(read, settings);
-    EXPECT_EQ(readSession.PuzFile, session.PuzFile);
-    EXPECT_EQ(readSession.PuzNum, 42);
+    EXPECT_EQ(readPlace.file, place.file);
+    EXPECT_EQ(readPlace.number, 42);
 }
 
 TEST(ConfigFileTest, AFailedCheckReplacesEverythingWithTheDefaults) {
@@ -105,7 +105,7 @@ TEST(ConfigFileTest, AFailedCheckReplacesEverythingWithTheDefaults) {
         const Read read = ReadText(folder, text + recent);
         EXPECT_FALSE(read.accepted) << text;
         EXPECT_EQ(read.settings, Settings{});  // the recent files are lost too
-        EXPECT_EQ(read.session.PuzFile, "puzzles.txt");
+        EXPECT_EQ(read.place.file, "puzzles.txt");
         EXPECT_EQ(ReadBytes(folder.File("ringlace.cfg")), kDefaultText);
     }
 }
@@ -123,7 +123,7 @@ TEST(ConfigFileTest, OnlyTheBarThicknessIsMendedInPlace) {
     EXPECT_EQ(read.settings.NumberFontSize, 10);
     EXPECT_EQ(read.settings.AutofillOn, 1);
     EXPECT_EQ(read.settings.MenuBarSide, 1);
-    EXPECT_EQ(read.session.PuzNum, 3);
+    EXPECT_EQ(read.place.number, 3);
 }
 
 TEST(ConfigFileTest, FieldsCommasBlanksAndRecentFiles) {
@@ -135,28 +135,28 @@ TEST(ConfigFileTest, FieldsCommasBlanksAndRecentFiles) {
     ASSERT_TRUE(read.accepted);
     EXPECT_EQ(read.settings.SchemeName, "xp.col");  // a blank scheme name
     EXPECT_EQ(read.settings.FontName, "Liberation Sans");
-    EXPECT_EQ(read.session.PuzFile, "/p q.txt");
+    EXPECT_EQ(read.place.file, "/p q.txt");
     EXPECT_EQ(read.settings.RecentFiles,
               (std::array<std::string, 5>{"/r1.txt", "/r2.txt", "/r3", "/r4", "/r5"}));
 }
 
 TEST(ConfigFileTest, SavingWithNoRecentFilesWritesFiveLines) {
     Settings settings;
-    Session session;
-    session.PuzFile = "puzzles.txt";
-    session.PuzNum = 1;
-    EXPECT_EQ(ConfigText(settings, session), kDefaultText);
+    PuzzlePlace place;
+    place.file = "puzzles.txt";
+    place.number = 1;
+    EXPECT_EQ(ConfigText(settings, place), kDefaultText);
 }
 
 TEST(ConfigFileTest, AFailedSaveSaysSoAndLeavesTheOldFile) {
     TempFolder folder;
     TestHost host;
     const std::string file = folder.File("missing/ringlace.cfg");
-    EXPECT_FALSE(SavecfgFile(file, Settings{}, Session{}, host));
+    EXPECT_FALSE(SaveSettings(file, Settings{}, PuzzlePlace{}, host));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text,
               "Configuration file:\r\n" + file + "\r\ncould not be accessed, options not saved");
-    EXPECT_EQ(host.messages[0].style, "vbok+vbcritical");
+    EXPECT_EQ(host.messages[0].icon, Icon::Critical);
 }
 
 }  // namespace

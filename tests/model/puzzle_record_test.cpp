@@ -1,3 +1,4 @@
+#include "model/puzzle_labels.h"
 #include "model/puzzle_record.h"
 
 #include <gtest/gtest.h>
@@ -17,14 +18,14 @@ using test::WriteBytes;
 
 struct Loaded {
     Grid grid;
-    Session session;
-    int status = 0;
+    PuzzlePlace place;
+    bool loaded = false;
 };
 
 Loaded LoadFrom(const std::string& fileName, int puzNum) {
     Loaded loaded;
-    loaded.session.PuzCount = CountLines(fileName);
-    loaded.status = LoadPuzzle(loaded.grid, loaded.session, fileName, puzNum);
+    loaded.place.count = CountLines(fileName);
+    loaded.loaded = LoadPuzzle(loaded.grid, loaded.place, fileName, puzNum);
     return loaded;
 }
 
@@ -43,7 +44,7 @@ std::string ClueText(const Grid& grid) {
 TEST(PuzzleRecordTest, LoadsTheSmallestPuzzle) {
     TempFolder folder;
     const Loaded loaded = LoadRecord(folder, "0101EA1A");
-    ASSERT_EQ(loaded.status, 0);
+    ASSERT_TRUE(loaded.loaded);
     EXPECT_EQ(loaded.grid.Rows, 1);
     EXPECT_EQ(loaded.grid.Cols, 1);
     EXPECT_EQ(loaded.grid.Clue[1], 1);
@@ -61,8 +62,8 @@ TEST(PuzzleRecordTest, LabelsOfALoad) {
     for (int n = 0; n < 25; ++n) lines += "0505ME" + std::string(25, ' ') + std::string(25, 'X') + "\r\n";
     WriteBytes(file, lines);
     const Loaded loaded = LoadFrom(file, 7);
-    ASSERT_EQ(loaded.status, 0);
-    const BoardLabels& labels = loaded.session.Labels;
+    ASSERT_TRUE(loaded.loaded);
+    const PuzzleLabels labels = DescribePuzzle(loaded.grid, loaded.place);
     EXPECT_EQ(labels.fileName, "five.txt");
     EXPECT_EQ(labels.filePath, file);
     EXPECT_EQ(labels.puzzleNumber, "7");
@@ -70,10 +71,8 @@ TEST(PuzzleRecordTest, LabelsOfALoad) {
     EXPECT_EQ(labels.size, "5x5");
     EXPECT_EQ(labels.difficulty, "Medium");
     EXPECT_EQ(labels.openShare, "100%");
-    EXPECT_EQ(loaded.session.PuzNum, 7);
-    EXPECT_EQ(loaded.session.PuzFile, file);
-    EXPECT_EQ(loaded.session.SelectedRow, 1);
-    EXPECT_EQ(loaded.session.SelectedSide, L);
+    EXPECT_EQ(loaded.place.number, 7);
+    EXPECT_EQ(loaded.place.file, file);
 }
 
 TEST(PuzzleRecordTest, DifficultyNames) {
@@ -87,13 +86,13 @@ TEST(PuzzleRecordTest, DifficultyNames) {
 TEST(PuzzleRecordTest, SolutionAndUserRecordsOfTheSameTwoByTwoPuzzle) {
     TempFolder folder;
     const Loaded solved = LoadRecord(folder, "0202HA2  2BHFL");
-    ASSERT_EQ(solved.status, 0);
+    ASSERT_TRUE(solved.loaded);
     EXPECT_EQ(ClueText(solved.grid), "2  2");
     EXPECT_EQ(solved.grid.DiffCode, "HA");
     EXPECT_EQ(solved.grid.SolutionCode, "BHFL");
 
     const Loaded user = LoadRecord(folder, "0202**2  2bb...bbxb..b.xbb");
-    ASSERT_EQ(user.status, 0);
+    ASSERT_TRUE(user.loaded);
     EXPECT_EQ(user.grid.SolutionCode, "");
     const Grid& g = user.grid;
     EXPECT_EQ(g.CellEdge[1][1][L], Bar);
@@ -111,11 +110,11 @@ TEST(PuzzleRecordTest, SolutionAndUserRecordsOfTheSameTwoByTwoPuzzle) {
 TEST(PuzzleRecordTest, ShortTailsLeaveTheRestEmpty) {
     TempFolder folder;
     const Loaded clues = LoadRecord(folder, "0202EA2  2");
-    ASSERT_EQ(clues.status, 0);
+    ASSERT_TRUE(clues.loaded);
     EXPECT_EQ(clues.grid.SolutionCode, "");
 
     const Loaded user = LoadRecord(folder, "0202**2  2bbXb.b");  // only 6 of 16 entry characters
-    ASSERT_EQ(user.status, 0);
+    ASSERT_TRUE(user.loaded);
     EXPECT_EQ(user.grid.CellEdge[1][1][L], Bar);
     EXPECT_EQ(user.grid.CellEdge[1][1][T], Bar);
     EXPECT_EQ(user.grid.CellEdge[1][1][R], Free);  // only lower-case letters count
@@ -128,13 +127,13 @@ TEST(PuzzleRecordTest, BadRecordsFailAndLeaveThePreviousPuzzleAsItWas) {
     const std::string good = folder.File("good.txt");
     WriteBytes(good, "0303EA3 2 1 0 2BJHFXLFJL\r\n0202EA2  2BHFL\r\n");
     Grid grid;
-    Session session;
-    session.PuzCount = CountLines(good);
-    ASSERT_EQ(LoadPuzzle(grid, session, good, 1), 0);
+    PuzzlePlace place;
+    place.count = CountLines(good);
+    ASSERT_TRUE(LoadPuzzle(grid, place, good, 1));
     grid.SetEdge(2, 2, T, Bar);
     grid.CellColour[1][1] = Yellow;
     const Grid gridBefore = grid;
-    const Session sessionBefore = session;
+    const PuzzlePlace placeBefore = place;
 
     const std::string bad[] = {
         "0202EA2 42BHFL",   // a clue of 4
@@ -152,27 +151,27 @@ TEST(PuzzleRecordTest, BadRecordsFailAndLeaveThePreviousPuzzleAsItWas) {
     const std::string file = folder.File("bad.txt");
     for (const std::string& record : bad) {
         WriteBytes(file, record + "\r\n");
-        session.PuzCount = 1;
-        EXPECT_EQ(LoadPuzzle(grid, session, file, 1), -1) << record;
+        place.count = 1;
+        EXPECT_FALSE(LoadPuzzle(grid, place, file, 1)) << record;
         EXPECT_EQ(grid.CellEdge, gridBefore.CellEdge);
         EXPECT_EQ(grid.Clue, gridBefore.Clue);
         EXPECT_EQ(grid.CellColour, gridBefore.CellColour);
         EXPECT_EQ(grid.Rows, gridBefore.Rows);
-        EXPECT_EQ(session.PuzFile, sessionBefore.PuzFile);
-        EXPECT_EQ(session.Labels.size, sessionBefore.Labels.size);
+        EXPECT_EQ(place.file, placeBefore.file);
+        EXPECT_EQ(place.number, placeBefore.number);
     }
     // Beyond the count, a missing file, number 0: all fail the same way.
-    session.PuzCount = 2;
-    EXPECT_EQ(LoadPuzzle(grid, session, good, 3), -1);
-    EXPECT_EQ(LoadPuzzle(grid, session, good, 0), -1);
-    session.PuzCount = 5;
-    EXPECT_EQ(LoadPuzzle(grid, session, good, 3), -1);  // the file ends first
-    EXPECT_EQ(LoadPuzzle(grid, session, folder.File("missing.txt"), 1), -1);
-    EXPECT_EQ(LoadPuzzle(grid, session, folder.Path(), 1), -1);  // a folder, not a file
+    place.count = 2;
+    EXPECT_FALSE(LoadPuzzle(grid, place, good, 3));
+    EXPECT_FALSE(LoadPuzzle(grid, place, good, 0));
+    place.count = 5;
+    EXPECT_FALSE(LoadPuzzle(grid, place, good, 3));  // the file ends first
+    EXPECT_FALSE(LoadPuzzle(grid, place, folder.File("missing.txt"), 1));
+    EXPECT_FALSE(LoadPuzzle(grid, place, folder.Path(), 1));  // a folder, not a file
     EXPECT_EQ(grid.CellEdge, gridBefore.CellEdge);
 
-    session.PuzCount = 2;
-    ASSERT_EQ(LoadPuzzle(grid, session, good, 2), 0);  // and the file still loads
+    place.count = 2;
+    ASSERT_TRUE(LoadPuzzle(grid, place, good, 2));  // and the file still loads
     EXPECT_EQ(grid.Rows, 2);
 }
 
@@ -187,12 +186,9 @@ TEST(PuzzleRecordTest, HostileBytesNeverCrashTheLoader) {
         if (round % 5 == 0 && bytes.size() > 12) bytes.replace(4, 8, "**3 2 1 ");
         WriteBytes(file, bytes);
         Grid grid;
-        Session session;
-        session.PuzCount = CountLines(file);
-        for (int n = 1; n <= 3; ++n) {
-            const int status = LoadPuzzle(grid, session, file, n);
-            EXPECT_TRUE(status == 0 || status == -1);
-        }
+        PuzzlePlace place;
+        place.count = CountLines(file);
+        for (int n = 1; n <= 3; ++n) (void)LoadPuzzle(grid, place, file, n);
     }
 }
 
@@ -203,11 +199,11 @@ TEST(PuzzleRecordTest, AHugeLineIsReadOnlyAsFarAsARecordReaches) {
     record += std::string(20'000'000, 'Q');
     WriteBytes(file, record + "\r\n" + std::string(5'000'000, '3') + "\n0101EA1A\n");
     const Loaded first = LoadFrom(file, 1);
-    ASSERT_EQ(first.status, 0);
+    ASSERT_TRUE(first.loaded);
     EXPECT_EQ(first.grid.SolutionCode, "BHFL");
-    EXPECT_EQ(LoadFrom(file, 2).status, -1);
+    EXPECT_FALSE(LoadFrom(file, 2).loaded);
     const Loaded third = LoadFrom(file, 3);
-    ASSERT_EQ(third.status, 0);
+    ASSERT_TRUE(third.loaded);
     EXPECT_EQ(third.grid.SolutionCode, "A");
 }
 
@@ -221,11 +217,11 @@ TEST(PuzzleRecordTest, WritingThenLoadingGivesTheSameRecordBytes) {
     ASSERT_GE(count, 10);
     for (int n = 1; n <= count; ++n) {
         Loaded loaded = LoadFrom(source, n);
-        ASSERT_EQ(loaded.status, 0);
+        ASSERT_TRUE(loaded.loaded);
         ApplySolution(loaded.grid);
         ASSERT_TRUE(WritePuzzleRecord(loaded.grid, copy, n == 1 ? WriteMode::Replace : WriteMode::Append));
         const Loaded back = LoadFrom(copy, n);
-        ASSERT_EQ(back.status, 0);
+        ASSERT_TRUE(back.loaded);
         EXPECT_EQ(back.grid.Clue, loaded.grid.Clue);
         EXPECT_EQ(back.grid.DiffCode, loaded.grid.DiffCode);
         EXPECT_EQ(back.grid.SolutionCode, loaded.grid.SolutionCode);
@@ -257,7 +253,7 @@ TEST(PuzzleRecordTest, LineEndsOfEveryKindAreRead) {
     const std::string expected[] = {"A", "K", "M", "X"};
     for (int n = 1; n <= 4; ++n) {
         const Loaded loaded = LoadFrom(file, n);
-        ASSERT_EQ(loaded.status, 0);
+        ASSERT_TRUE(loaded.loaded);
         EXPECT_EQ(loaded.grid.SolutionCode, expected[n - 1]);
         EXPECT_EQ(loaded.grid.Clue[1], n == 4 ? 0 : n);
     }

@@ -62,23 +62,23 @@ TEST(AutofillTest, AnUncolouredCellTakesItsColourAcrossDecidedEdges) {
 TEST(AutofillTest, TheBoxSwitchesTheModeAndATickChecksTheEntries) {
     PlayBoard board(1, 2, "1 ");
     test::TestHost host;
-    ToggleAutofill(board.settings, board.session);
+    ToggleAutofill(board.settings, board.state);
     EXPECT_EQ(board.settings.AutofillOn, 1);
-    EXPECT_TRUE(board.session.Timer2);
+    EXPECT_TRUE(board.state.autofillDue);
     board.grid.SetEdge(1, 1, L, Bar);
     AutofillTick(board.play, host);
-    EXPECT_FALSE(board.session.Timer2);
+    EXPECT_FALSE(board.state.autofillDue);
     EXPECT_EQ(board.Sides(1, 1), "1222");
     // The bar alone has two loose ends: the first is reported and marked for three seconds.
     EXPECT_EQ(host.statuses.back(), "one isolated bar");
-    EXPECT_EQ(board.session.Label4Light, CheckLight::Error);
-    EXPECT_TRUE(board.session.Markers.Shape3.visible);
-    EXPECT_EQ(board.session.Markers.Shape3.left, board.geometry.NodeX(1));
-    EXPECT_TRUE(board.session.Timer3);
+    EXPECT_EQ(board.state.checkLight, CheckLight::Error);
+    EXPECT_TRUE(board.state.markers.errorMarker.visible);
+    EXPECT_EQ(board.state.markers.errorMarker.left, board.geometry.NodeX(1));
+    EXPECT_TRUE(board.state.errorMarkerTimed);
 
-    ToggleAutofill(board.settings, board.session);
+    ToggleAutofill(board.settings, board.state);
     EXPECT_EQ(board.settings.AutofillOn, 0);
-    EXPECT_FALSE(board.session.Timer2);
+    EXPECT_FALSE(board.state.autofillDue);
 }
 
 TEST(AutofillTest, AFinishedLoopIsDone) {
@@ -94,12 +94,12 @@ TEST(AutofillTest, AFinishedLoopIsDone) {
                                      {2, 2, R}})
         board.grid.SetEdge(r, c, side, Bar);
     board.grid.CellColour[1][1] = Yellow;
-    board.session.Markers.Shape3.visible = true;
+    board.state.markers.errorMarker.visible = true;
     AutofillTick(board.play, host);
     EXPECT_EQ(board.grid.CellColour[2][2], Yellow);  // coloured across the Xs the pass put inside
     EXPECT_EQ(host.statuses.back(), "Done !");
-    EXPECT_EQ(board.session.Label4Light, CheckLight::Done);
-    EXPECT_FALSE(board.session.Markers.Shape3.visible);
+    EXPECT_EQ(board.state.checkLight, CheckLight::Done);
+    EXPECT_FALSE(board.state.markers.errorMarker.visible);
 
     // Still open: nothing is shown.
     PlayBoard open(2, 2, "2  2");
@@ -108,21 +108,21 @@ TEST(AutofillTest, AFinishedLoopIsDone) {
     test::TestHost quiet;
     AutofillTick(open.play, quiet);
     EXPECT_EQ(quiet.statuses, std::vector<std::string>{""});
-    EXPECT_EQ(open.session.Label4Light, CheckLight::Neutral);
+    EXPECT_EQ(open.state.checkLight, CheckLight::Neutral);
 }
 
 TEST(AutofillTest, ATickNeverTouchesTheGridOfASolveOrASolutionView) {
     PlayBoard board(1, 2, "1 ");
     test::TestHost host;
     board.grid.SetEdge(1, 1, L, Bar);
-    board.session.Timer2 = true;
-    board.session.View.showing = SolutionView::Kind::Bars;
+    board.state.autofillDue = true;
+    board.state.view.showing = SolutionView::Kind::Bars;
     AutofillTick(board.play, host);
-    EXPECT_TRUE(board.session.Timer2);  // it waits for the view to end
-    board.session.View.showing = SolutionView::Kind::None;
-    board.session.Busy = true;
+    EXPECT_TRUE(board.state.autofillDue);  // it waits for the view to end
+    board.state.view.showing = SolutionView::Kind::None;
+    board.play.busy = true;
     AutofillTick(board.play, host);
-    EXPECT_FALSE(board.session.Timer2);  // dropped: the solve owns the grid
+    EXPECT_FALSE(board.state.autofillDue);  // dropped: the solve owns the grid
     EXPECT_EQ(board.Sides(1, 1), "1000");
 }
 

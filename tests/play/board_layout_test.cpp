@@ -20,10 +20,10 @@ struct Zoomed {
         geometry.BaseCellSize = 600;
         geometry.BaseFontSize = 12;
     }
-    bool Step(ZoomStep step) { return ZoomBoard(geometry, session, grid, canvas, "Arial", step); }
+    bool Step(ZoomStep step) { return ZoomBoard(geometry, state, grid, canvas, "Arial", step); }
 
     Grid grid;
-    Session session;
+    PlayState state;
     BoardGeometry geometry;
     RecordingCanvas canvas;
 };
@@ -31,18 +31,18 @@ struct Zoomed {
 TEST(BoardLayoutTest, FittingSizesTheCellsAndClearsWhatTheOldLayoutShowed) {
     Zoomed board(10);
     board.geometry.FrameWidth = 6032;  // a board 6000 wide
-    board.session.Markers.Shape1.visible = true;
-    board.session.Markers.Shape3.visible = true;
-    board.session.Label4Light = CheckLight::Error;
-    FitBoardToFrame(board.geometry, board.session, board.grid, board.canvas, "Arial");
+    board.state.markers.firstEnd.visible = true;
+    board.state.markers.errorMarker.visible = true;
+    board.state.checkLight = CheckLight::Error;
+    FitBoardToFrame(board.geometry, board.state, board.grid, board.canvas, "Arial");
     EXPECT_EQ(board.geometry.CellSize, 570);
     EXPECT_EQ(board.geometry.BaseCellSize, 570);
-    EXPECT_FALSE(board.session.Markers.Shape1.visible);
-    EXPECT_FALSE(board.session.Markers.Shape3.visible);
-    EXPECT_EQ(board.session.Label4Light, CheckLight::Neutral);
+    EXPECT_FALSE(board.state.markers.firstEnd.visible);
+    EXPECT_FALSE(board.state.markers.errorMarker.visible);
+    EXPECT_EQ(board.state.checkLight, CheckLight::Neutral);
 
     board.geometry.FrameWidth = 20;  // a frame squeezed to nothing
-    FitBoardToFrame(board.geometry, board.session, board.grid, board.canvas, "Arial");
+    FitBoardToFrame(board.geometry, board.state, board.grid, board.canvas, "Arial");
     EXPECT_EQ(board.geometry.CellSize, 1);
 }
 
@@ -86,20 +86,16 @@ TEST(ZoomTest, TheFontKeepsItsLimitsWhereNoSizeFitsTheCell) {
     EXPECT_EQ(board.geometry.NumberFontSize, 36);
 }
 
-TEST(ZoomTest, NothingChangesWhileBusyOrBeyondTheLargestBoard) {
+TEST(ZoomTest, ZoomingInStopsBeforeTheLargestBoard) {
     Zoomed board(10);
-    board.session.Busy = true;
-    EXPECT_FALSE(board.Step(ZoomStep::In));
-    EXPECT_EQ(board.geometry.CellSize, 600);
-    board.session.Busy = false;
-    board.session.Markers.Shape1.visible = true;
-    board.session.Markers.Shape3.visible = true;
+    board.state.markers.firstEnd.visible = true;
+    board.state.markers.errorMarker.visible = true;
     int steps = 0;
     while (board.Step(ZoomStep::In)) ++steps;
     EXPECT_GT(steps, 5);
     EXPECT_LE(board.geometry.BoardWidth, kLargestBoardTwips);
-    EXPECT_FALSE(board.session.Markers.Shape1.visible);
-    EXPECT_FALSE(board.session.Markers.Shape3.visible);
+    EXPECT_FALSE(board.state.markers.firstEnd.visible);
+    EXPECT_FALSE(board.state.markers.errorMarker.visible);
 }
 
 }  // namespace

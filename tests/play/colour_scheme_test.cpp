@@ -73,7 +73,7 @@ TEST(ColourSchemeTest, OnlyAWholeLineNamesAScheme) {
     EXPECT_EQ(partial.found, 0);
     ASSERT_EQ(partial.host.messages.size(), 1u);
     EXPECT_EQ(partial.host.messages[0].text, "Colour Scheme: my dark.col not found");
-    EXPECT_EQ(partial.host.messages[0].style, "vbok+vbcritical");
+    EXPECT_EQ(partial.host.messages[0].icon, Icon::Critical);
     EXPECT_EQ(partial.settings.SchemeName, "xp.col");
 }
 

@@ -26,61 +26,61 @@ TEST(HoverTest, ZonesKeepA120TwipMarginWhateverTheZoom) {
 TEST(HoverTest, ASideSelectsItAndMovesTheMarkersOntoItsDots) {
     PlayBoard board;
     EXPECT_TRUE(Hover(board.play, board.X(2, 121), board.Y(2, 60)));
-    EXPECT_EQ(board.session.SelectedRow, 2);
-    EXPECT_EQ(board.session.SelectedCol, 2);
-    EXPECT_EQ(board.session.SelectedSide, T);
-    const BoardMarkers& m = board.session.Markers;
+    EXPECT_EQ(board.state.selection.row, 2);
+    EXPECT_EQ(board.state.selection.col, 2);
+    EXPECT_EQ(board.state.selection.side, T);
+    const BoardMarkers& m = board.state.markers;
     // Dot markers of side 2 x twelfth, centred on the top-left and top-right dots of the cell.
-    EXPECT_EQ(m.Shape1, (MarkerBox{true, 900 - 50, 1000 - 50, 100, 100}));
-    EXPECT_EQ(m.Shape2, (MarkerBox{true, 1500 - 50, 1000 - 50, 100, 100}));
-    EXPECT_TRUE(m.Shape4.visible);
-    EXPECT_EQ(m.Shape4.left, 900);
-    EXPECT_EQ(m.Shape4.top, 1000 - 50);
-    EXPECT_FALSE(m.Shape5.visible);
-    EXPECT_FALSE(m.Shape6.visible);
+    EXPECT_EQ(m.firstEnd, (MarkerBox{true, 900 - 50, 1000 - 50, 100, 100}));
+    EXPECT_EQ(m.secondEnd, (MarkerBox{true, 1500 - 50, 1000 - 50, 100, 100}));
+    EXPECT_TRUE(m.horizontalHighlight.visible);
+    EXPECT_EQ(m.horizontalHighlight.left, 900);
+    EXPECT_EQ(m.horizontalHighlight.top, 1000 - 50);
+    EXPECT_FALSE(m.verticalHighlight.visible);
+    EXPECT_FALSE(m.cellMarker.visible);
 
     Hover(board.play, board.X(3, 580), board.Y(1, 300));
-    EXPECT_EQ(board.session.SelectedSide, R);
-    EXPECT_EQ(m.Shape5.left, 300 + 3 * 600 - 50);
-    EXPECT_EQ(m.Shape5.top, 400);
-    EXPECT_FALSE(m.Shape4.visible);
+    EXPECT_EQ(board.state.selection.side, R);
+    EXPECT_EQ(m.verticalHighlight.left, 300 + 3 * 600 - 50);
+    EXPECT_EQ(m.verticalHighlight.top, 400);
+    EXPECT_FALSE(m.horizontalHighlight.visible);
 }
 
 TEST(HoverTest, TheCentreShowsTheCellMarkerAndKeepsTheSide) {
     PlayBoard board;
     board.HoverSide(1, 1, B);
     EXPECT_TRUE(Hover(board.play, board.X(2, 60), board.Y(3, 60)));  // corner square of (3, 2)
-    EXPECT_EQ(board.session.SelectedRow, 3);
-    EXPECT_EQ(board.session.SelectedSide, B);
-    const BoardMarkers& m = board.session.Markers;
-    EXPECT_EQ(m.Shape6, (MarkerBox{true, 900 + 100, 1600 + 100, 400, 400}));
-    EXPECT_FALSE(m.Shape1.visible);
-    EXPECT_FALSE(m.Shape2.visible);
+    EXPECT_EQ(board.state.selection.row, 3);
+    EXPECT_EQ(board.state.selection.side, B);
+    const BoardMarkers& m = board.state.markers;
+    EXPECT_EQ(m.cellMarker, (MarkerBox{true, 900 + 100, 1600 + 100, 400, 400}));
+    EXPECT_FALSE(m.firstEnd.visible);
+    EXPECT_FALSE(m.secondEnd.visible);
     // Moving within the same cell changes nothing and does not ask for the focus again.
     EXPECT_FALSE(Hover(board.play, board.X(2, 300), board.Y(3, 300)));
     // Into the next cell through the corners, the marker follows.
     EXPECT_TRUE(Hover(board.play, board.X(3, 60), board.Y(3, 540)));
-    EXPECT_EQ(m.Shape6.left, 1500 + 100);
+    EXPECT_EQ(m.cellMarker.left, 1500 + 100);
 }
 
 TEST(HoverTest, NothingIsSelectedOutsideTheGridWhileBusyOrWithoutAPuzzle) {
     PlayBoard board;
     board.HoverSide(2, 2, L);
     EXPECT_FALSE(Hover(board.play, board.X(1, -10), board.Y(1, 300)));
-    EXPECT_EQ(board.session.SelectedRow, 0);
-    EXPECT_EQ(board.session.SelectedCol, 0);
-    EXPECT_FALSE(board.session.Markers.Shape1.visible);
-    EXPECT_FALSE(board.session.Markers.Shape5.visible);
+    EXPECT_EQ(board.state.selection.row, 0);
+    EXPECT_EQ(board.state.selection.col, 0);
+    EXPECT_FALSE(board.state.markers.firstEnd.visible);
+    EXPECT_FALSE(board.state.markers.verticalHighlight.visible);
     Hover(board.play, board.X(4, 10), board.Y(1, 300));
-    EXPECT_EQ(board.session.SelectedRow, 0);
+    EXPECT_EQ(board.state.selection.row, 0);
 
-    board.session.Busy = true;
+    board.play.busy = true;
     board.HoverSide(2, 2, L);
-    EXPECT_EQ(board.session.SelectedRow, 0);
-    board.session.Busy = false;
-    board.session.PuzNum = 0;
+    EXPECT_EQ(board.state.selection.row, 0);
+    board.play.busy = false;
+    board.play.puzzleShown = false;
     board.HoverSide(2, 2, L);
-    EXPECT_EQ(board.session.SelectedRow, 0);
+    EXPECT_EQ(board.state.selection.row, 0);
 }
 
 TEST(EntryTest, RightClicksCycleFreeBarXAndRecordEachClick) {
@@ -91,7 +91,7 @@ TEST(EntryTest, RightClicksCycleFreeBarXAndRecordEachClick) {
         seen += board.Sides(2, 2)[2];
     }
     EXPECT_EQ(seen, "120");
-    EXPECT_EQ(board.session.Undo.size(), 3u);
+    EXPECT_EQ(board.state.undo.size(), 3u);
     EXPECT_EQ(board.Sides(2, 3)[0], '0');  // the neighbour's copy followed every step
     // The change is drawn at once: a bar line on the left of (2, 3) after the first click.
     board.canvas.calls.clear();
@@ -107,8 +107,8 @@ TEST(EntryTest, TheMiddleNinthOpensThePopupAndTakesTheSide) {
     const int middle = board.Y(2, 300);
     EXPECT_EQ(RightButtonReleased(board.play, board.X(2, 200 + 1), middle),
               RightRelease::OpenPopup);
-    EXPECT_EQ(board.session.SelectedSide, 0);
-    EXPECT_TRUE(board.session.Undo.empty());
+    EXPECT_EQ(board.state.selection.side, 0);
+    EXPECT_TRUE(board.state.undo.empty());
     // With the side taken, the keys change nothing until the pointer selects a side again.
     for (const char key : {'X', 'b', 'C', ' '}) CharacterKey(board.play, key);
     EXPECT_EQ(board.Sides(2, 2), "0000");
@@ -122,16 +122,16 @@ TEST(EntryTest, TheMiddleNinthOpensThePopupAndTakesTheSide) {
 TEST(EntryTest, AutofillIsArmedAfterEntriesOnlyWhenOn) {
     PlayBoard board;
     board.RightClickNearSide(1, 1, L);
-    EXPECT_FALSE(board.session.Timer2);
+    EXPECT_FALSE(board.state.autofillDue);
     board.settings.AutofillOn = 1;
     board.HoverSide(1, 1, T);
     RightButtonReleased(board.play, board.X(1, 300), board.Y(1, 300));  // the pop-up: no entry yet
-    EXPECT_FALSE(board.session.Timer2);
+    EXPECT_FALSE(board.state.autofillDue);
     board.RightClickNearSide(1, 1, L);
-    EXPECT_TRUE(board.session.Timer2);
-    board.session.Timer2 = false;
+    EXPECT_TRUE(board.state.autofillDue);
+    board.state.autofillDue = false;
     CharacterKey(board.play, 'x');
-    EXPECT_TRUE(board.session.Timer2);
+    EXPECT_TRUE(board.state.autofillDue);
 }
 
 TEST(EntryTest, KeysSetTheSelectedSideAndOnlySpaceIsRecorded) {
@@ -141,11 +141,11 @@ TEST(EntryTest, KeysSetTheSelectedSideAndOnlySpaceIsRecorded) {
     EXPECT_EQ(board.Sides(3, 1), "0001");
     EXPECT_TRUE(CharacterKey(board.play, 'B'));
     EXPECT_EQ(board.Sides(3, 1), "0001");
-    EXPECT_TRUE(board.session.Undo.empty());
+    EXPECT_TRUE(board.state.undo.empty());
     EXPECT_TRUE(CharacterKey(board.play, ' '));
     EXPECT_EQ(board.Sides(3, 1), "0002");
-    ASSERT_EQ(board.session.Undo.size(), 1u);
-    EXPECT_EQ(UndoEntryText(board.session.Undo.back()), "3,1,0,0,0,1,0");
+    ASSERT_EQ(board.state.undo.size(), 1u);
+    EXPECT_EQ(UndoEntryText(board.state.undo.back()), "3,1,0,0,0,1,0");
     EXPECT_TRUE(CharacterKey(board.play, kEscapeKey));
     EXPECT_EQ(board.Sides(3, 1), "0000");
     EXPECT_TRUE(CharacterKey(board.play, 'x'));
@@ -158,40 +158,40 @@ TEST(EntryTest, KeysSetTheSelectedSideAndOnlySpaceIsRecorded) {
 TEST(EntryTest, NothingIsEnteredWhileBusy) {
     PlayBoard board;
     board.HoverSide(2, 2, L);
-    board.session.Busy = true;
+    board.play.busy = true;
     EXPECT_EQ(RightButtonReleased(board.play, board.X(2, 10), board.Y(2, 10)),
               RightRelease::Ignored);
     EXPECT_TRUE(CharacterKey(board.play, 'B'));
     EXPECT_TRUE(CharacterKey(board.play, ' '));
     EXPECT_EQ(board.Sides(2, 2), "0000");
-    EXPECT_TRUE(board.session.Undo.empty());
+    EXPECT_TRUE(board.state.undo.empty());
 }
 
 TEST(NavigationTest, ArrowsWrapOverOneMoreRowAndColumn) {
     PlayBoard board(3, 4);
     board.HoverSide(1, 1, L);
     NavigationKeyReleased(board.play, NavigationKey::Left);
-    EXPECT_EQ(board.session.SelectedCol, 5);
+    EXPECT_EQ(board.state.selection.col, 5);
     NavigationKeyReleased(board.play, NavigationKey::Left);
-    EXPECT_EQ(board.session.SelectedCol, 4);
+    EXPECT_EQ(board.state.selection.col, 4);
     NavigationKeyReleased(board.play, NavigationKey::Right);
     NavigationKeyReleased(board.play, NavigationKey::Right);
-    EXPECT_EQ(board.session.SelectedCol, 1);
+    EXPECT_EQ(board.state.selection.col, 1);
     NavigationKeyReleased(board.play, NavigationKey::Up);
-    EXPECT_EQ(board.session.SelectedRow, 4);
+    EXPECT_EQ(board.state.selection.row, 4);
     // On the extra row the keys enter nothing.
     CharacterKey(board.play, 'B');
     EXPECT_EQ(board.Sides(3, 1), "0000");
     NavigationKeyReleased(board.play, NavigationKey::Down);
-    EXPECT_EQ(board.session.SelectedRow, 1);
+    EXPECT_EQ(board.state.selection.row, 1);
     NavigationKeyReleased(board.play, NavigationKey::Down);
-    EXPECT_EQ(board.session.SelectedRow, 2);
+    EXPECT_EQ(board.state.selection.row, 2);
 
     // The dot markers stand with their top-left corners on the ends of the side.
-    const BoardMarkers& m = board.session.Markers;
-    EXPECT_EQ(m.Shape1.left, board.geometry.NodeX(1));
-    EXPECT_EQ(m.Shape1.top, board.geometry.NodeY(2));
-    EXPECT_EQ(m.Shape2.top, board.geometry.NodeY(3));
+    const BoardMarkers& m = board.state.markers;
+    EXPECT_EQ(m.firstEnd.left, board.geometry.NodeX(1));
+    EXPECT_EQ(m.firstEnd.top, board.geometry.NodeY(2));
+    EXPECT_EQ(m.secondEnd.top, board.geometry.NodeY(3));
 }
 
 TEST(NavigationTest, EndStepsTheSideAndAnyKeyStartsAtTheFirstCell) {
@@ -200,16 +200,16 @@ TEST(NavigationTest, EndStepsTheSideAndAnyKeyStartsAtTheFirstCell) {
     std::string sides;
     for (int step = 0; step < 4; ++step) {
         NavigationKeyReleased(board.play, NavigationKey::End);
-        sides += static_cast<char>('0' + board.session.SelectedSide);
+        sides += static_cast<char>('0' + board.state.selection.side);
     }
     EXPECT_EQ(sides, "2341");
 
     Hover(board.play, 0, 0);  // off the grid: nothing selected
     NavigationKeyReleased(board.play, NavigationKey::Other);
-    EXPECT_EQ(board.session.SelectedRow, 1);
-    EXPECT_EQ(board.session.SelectedCol, 2);
-    EXPECT_EQ(board.session.SelectedSide, L);
-    EXPECT_TRUE(board.session.Markers.Shape1.visible);
+    EXPECT_EQ(board.state.selection.row, 1);
+    EXPECT_EQ(board.state.selection.col, 2);
+    EXPECT_EQ(board.state.selection.side, L);
+    EXPECT_TRUE(board.state.markers.firstEnd.visible);
 }
 
 TEST(PopupTest, EntriesActOnTheSelectedCellAndAreRecorded) {
@@ -228,17 +228,17 @@ TEST(PopupTest, EntriesActOnTheSelectedCellAndAreRecorded) {
     PopupCommand(board.play, PopupEntry::ClearAll);
     EXPECT_EQ(board.Sides(2, 2), "0000");
     EXPECT_EQ(board.grid.CellColour[2][2], 0);
-    EXPECT_EQ(board.session.Undo.size(), 6u);
-    EXPECT_EQ(UndoEntryText(board.session.Undo.back()), "2,2,2,2,2,1," + NumText(Pink));
+    EXPECT_EQ(board.state.undo.size(), 6u);
+    EXPECT_EQ(UndoEntryText(board.state.undo.back()), "2,2,2,2,2,1," + NumText(Pink));
 
     // With no cell selected, or on the frame, the pop-up entries do nothing.
     Hover(board.play, 0, 0);
     PopupCommand(board.play, PopupEntry::SetAllX);
-    board.session.SelectedRow = 4;
-    board.session.SelectedCol = 2;
+    board.state.selection.row = 4;
+    board.state.selection.col = 2;
     PopupCommand(board.play, PopupEntry::SetYellow);
     EXPECT_EQ(board.grid.CellColour[4][2], Pink);
-    EXPECT_EQ(board.session.Undo.size(), 6u);
+    EXPECT_EQ(board.state.undo.size(), 6u);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-#include "play/options.h"
+#include "commands/options_command.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/app.h"
+#include "commands/app.h"
 #include "support/temp_folder.h"
 #include "support/test_host.h"
 

@@ -15,11 +15,11 @@ TEST(UndoTest, EntriesKeepTheCellsSidesAndColour) {
     PlayBoard board(4, 6);
     board.grid.SetEdge(3, 5, T, Bar);
     board.grid.SetEdge(3, 5, R, XMark);
-    SaveUndoCell(board.grid, board.session.Undo, 3, 5);
-    EXPECT_EQ(UndoEntryText(board.session.Undo.back()), "3,5,0,1,2,0,0");
+    SaveUndoCell(board.grid, board.state.undo, 3, 5);
+    EXPECT_EQ(UndoEntryText(board.state.undo.back()), "3,5,0,1,2,0,0");
     board.grid.CellColour[1][1] = Yellow;
-    SaveUndoCell(board.grid, board.session.Undo, 1, 1);
-    EXPECT_EQ(UndoEntryText(board.session.Undo.back()), "1,1,0,0,0,0," + NumText(Yellow));
+    SaveUndoCell(board.grid, board.state.undo, 1, 1);
+    EXPECT_EQ(UndoEntryText(board.state.undo.back()), "1,1,0,0,0,0," + NumText(Yellow));
 }
 
 TEST(UndoTest, UndoingThreeClicksWalksBackThroughXAndBar) {
@@ -27,12 +27,12 @@ TEST(UndoTest, UndoingThreeClicksWalksBackThroughXAndBar) {
     for (int click = 0; click < 3; ++click) board.RightClickNearSide(1, 2, B);
     std::string seen;
     for (int undo = 0; undo < 3; ++undo) {
-        EXPECT_TRUE(UndoLastEntry(board.grid, board.session.Undo, board.painter));
+        EXPECT_TRUE(UndoLastEntry(board.grid, board.state.undo, board.painter));
         seen += board.Sides(1, 2)[3];
     }
     EXPECT_EQ(seen, "210");
     EXPECT_EQ(board.Sides(2, 2)[1], '0');  // the shared side came back with it
-    EXPECT_FALSE(UndoLastEntry(board.grid, board.session.Undo, board.painter));
+    EXPECT_FALSE(UndoLastEntry(board.grid, board.state.undo, board.painter));
 }
 
 TEST(UndoTest, OneUndoRestoresAWholeCellAndItsNeighboursSharedSides) {
@@ -41,8 +41,8 @@ TEST(UndoTest, OneUndoRestoresAWholeCellAndItsNeighboursSharedSides) {
     board.HoverSide(2, 2, L);
     PopupCommand(board.play, PopupEntry::SetAllX);
     PopupCommand(board.play, PopupEntry::SetYellow);
-    UndoLastEntry(board.grid, board.session.Undo, board.painter);
-    UndoLastEntry(board.grid, board.session.Undo, board.painter);
+    UndoLastEntry(board.grid, board.state.undo, board.painter);
+    UndoLastEntry(board.grid, board.state.undo, board.painter);
     EXPECT_EQ(board.Sides(2, 2), "0000");
     EXPECT_EQ(board.grid.CellColour[2][2], Pink);
     EXPECT_EQ(board.Sides(2, 1)[2], '0');
@@ -58,28 +58,16 @@ TEST(UndoTest, KeyEntriesAreNotRecordedSoUndoReachesTheEntryBefore) {
     board.RightClickNearSide(1, 1, T);  // recorded: T was Free
     board.HoverSide(1, 1, L);
     CharacterKey(board.play, 'B');  // not recorded
-    UndoLastEntry(board.grid, board.session.Undo, board.painter);
+    UndoLastEntry(board.grid, board.state.undo, board.painter);
     EXPECT_EQ(board.Sides(1, 1), "0000");
 }
 
 TEST(UndoTest, AnEntryWithoutAPositionIsDropped) {
     PlayBoard board;
-    board.session.Undo.push_back(UndoEntry{0, 2, {Bar, Bar, Bar, Bar}, Yellow});
-    EXPECT_TRUE(UndoLastEntry(board.grid, board.session.Undo, board.painter));
-    EXPECT_TRUE(board.session.Undo.empty());
+    board.state.undo.push_back(UndoEntry{0, 2, {Bar, Bar, Bar, Bar}, Yellow});
+    EXPECT_TRUE(UndoLastEntry(board.grid, board.state.undo, board.painter));
+    EXPECT_TRUE(board.state.undo.empty());
     EXPECT_EQ(board.Sides(1, 2), "0000");
-}
-
-TEST(UndoTest, LoadingAPuzzleEmptiesTheList) {
-    test::TempFolder folder;
-    const std::string file = folder.File("one.txt");
-    test::WriteBytes(file, "0202EA2  2BHFL\r\n");
-    PlayBoard board;
-    board.RightClickNearSide(1, 1, T);
-    board.session.PuzCount = 1;
-    ASSERT_EQ(LoadPuzzle(board.grid, board.session, file, 1), 0);
-    EXPECT_TRUE(board.session.Undo.empty());
-    EXPECT_FALSE(UndoLastEntry(board.grid, board.session.Undo, board.painter));
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "model/puzzle_record.h"
-#include "model/session.h"
 #include "model/solution_letters.h"
 #include "model/text_file.h"
 #include "solver/loop_checks.h"
@@ -23,8 +22,9 @@ namespace {
 
 struct Counting {
     test::TestHost host;
-    Session session;
-    RunContext run{host, session};
+    const bool cancelRequested = false;
+    RunContext run{host, cancelRequested};
+    PuzzlePlace place;
 };
 
 TEST(SolutionCounterCorpusTest, EveryCorpusPuzzleHasItsStoredSolutionOnly) {
@@ -37,10 +37,10 @@ TEST(SolutionCounterCorpusTest, EveryCorpusPuzzleHasItsStoredSolutionOnly) {
     Counting counting;
     int puzzles = 0;
     for (const auto& file : files) {
-        counting.session.PuzCount = CountLines(file.string());
-        for (int n = 1; n <= counting.session.PuzCount; ++n) {
+        counting.place.count = CountLines(file.string());
+        for (int n = 1; n <= counting.place.count; ++n) {
             Grid grid;
-            ASSERT_EQ(LoadPuzzle(grid, counting.session, file.string(), n), 0) << file << ":" << n;
+            ASSERT_TRUE(LoadPuzzle(grid, counting.place, file.string(), n)) << file << ":" << n;
             const CountResult result = CountSolutions(grid, 2, counting.run);
             ASSERT_EQ(result.count, 1) << file << ":" << n;
             const std::string stored = grid.SolutionCode;

@@ -6,7 +6,6 @@
 #include <random>
 #include <vector>
 
-#include "model/session.h"
 #include "solver/loop_checks.h"
 #include "support/test_host.h"
 
@@ -21,8 +20,8 @@ constexpr int kEveryLoop = INT_MAX;
 
 struct Counting {
     test::TestHost host;
-    Session session;
-    RunContext run{host, session};
+    const bool cancelRequested = false;
+    RunContext run{host, cancelRequested};
 
     CountResult Count(const Grid& grid, int limit) { return CountSolutions(grid, limit, run); }
 };
@@ -164,18 +163,18 @@ TEST(SolutionCounterTest, CountsOnTheLargestGrid) {
 TEST(SolutionCounterTest, YieldsDuringLongWorkAndStopsWhenCancelled) {
     class CancelOnThirdYield : public test::TestHost {
     public:
-        explicit CancelOnThirdYield(Session& session) : session_(session) {}
+        explicit CancelOnThirdYield(RunState& state) : state_(state) {}
         void Yield() override {
             TestHost::Yield();
-            if (yields == 3) session_.CancelRequested = true;
+            if (yields == 3) state_.cancelRequested = true;
         }
 
     private:
-        Session& session_;
+        RunState& state_;
     };
-    Session session;
-    CancelOnThirdYield host(session);
-    RunContext run{host, session};
+    RunState state;
+    CancelOnThirdYield host(state);
+    RunContext run{host, state.cancelRequested};
     const Grid blank = GridWithClues(50, 50, std::string(2500, ' '));
     const CountResult result = CountSolutions(blank, kEveryLoop, run);
     EXPECT_TRUE(result.cancelled);

@@ -29,20 +29,20 @@ const std::string kSample = std::string(RINGLACE_TEST_DATA_DIR) + "/corpus_sampl
 
 Grid Load(const std::string& file, int n) {
     Grid grid;
-    Session session;
-    session.PuzCount = CountLines(file);
-    EXPECT_EQ(LoadPuzzle(grid, session, file, n), 0);
+    PuzzlePlace place;
+    place.count = CountLines(file);
+    EXPECT_TRUE(LoadPuzzle(grid, place, file, n));
     return grid;
 }
 
 struct Solver {
-    Solver() : run(host, session) { session.SilentSolve = true; }
+    Solver() : run(host, state.cancelRequested, true) {}
     int Solve(Grid& grid, bool allowChains = true) {
         grid.ResetColours();
         return SolvePuzzle(grid, run, allowChains);
     }
     TestHost host;
-    Session session;
+    RunState state;
     RunContext run;
 };
 
@@ -81,7 +81,6 @@ TEST(SolverTest, TheShippedPuzzlesSolveToTheirStoredLoops) {
         for (int r = 1; r <= grid.Rows; ++r)
             for (int c = 1; c <= grid.Cols; ++c)
                 for (int side = L; side <= B; ++side) EXPECT_NE(grid.CellEdge[r][c][side], XMark);
-        EXPECT_FALSE(solver.session.Busy);
     }
 }
 
@@ -142,21 +141,18 @@ TEST(SolverTest, NoCluesLeavesTheGridAlone) {
 TEST(SolverTest, ACancelStopsTheSolve) {
     Grid grid = Load(kSample, 7);
     Solver solver;
-    solver.session.CancelRequested = true;
+    solver.state.cancelRequested = true;
     EXPECT_EQ(solver.Solve(grid), kSolveCancelled);
     EXPECT_EQ(solver.host.statuses.back(), "Solving single Y ...");
-    EXPECT_FALSE(solver.session.Busy);  // the stage that saw it marked the solver idle
 }
 
-TEST(SolverTest, ASolveEmptiesTheUndoListAndStartsFromTheClues) {
+TEST(SolverTest, ASolveStartsFromTheCluesNotFromTheEntries) {
     Grid grid = Load(kSample, 1);
     grid.SetEdge(1, 1, L, XMark);
+    grid.SetEdge(1, 1, T, XMark);
     Solver solver;
-    solver.session.Undo.push_back(UndoEntry{});
     ASSERT_EQ(solver.Solve(grid), kSolved);
-    EXPECT_TRUE(solver.session.Undo.empty());
-    EXPECT_EQ(SaveClues(grid), " 3  0  1 2   2 121  3 01 ");
-    EXPECT_EQ(solver.session.ClueBackup, SaveClues(grid));
+    EXPECT_EQ(SolutionLetters(grid), grid.SolutionCode);
 }
 
 TEST(SolverTest, AnUnsolvablePuzzleIsUnable) {
@@ -228,15 +224,6 @@ TEST(SolverTest, WhateverItCallsSolvedIsOneLoopMatchingTheClues) {
         EXPECT_TRUE(IsOneLoopMatchingTheClues(grid)) << round << " " << picture << " " << SolutionLetters(grid);
     }
     EXPECT_GT(solved, 20);
-}
-
-TEST(SolverTest, ClueBackupsRoundTrip) {
-    Grid grid = GridFromRows({"1 2", " 03"});
-    const std::string backup = SaveClues(grid);
-    EXPECT_EQ(backup, "1 2 03");
-    grid.Clue[1] = kNoClue;
-    RestoreClues(grid, backup);
-    EXPECT_EQ(grid.Clue[1], 1);
 }
 
 }  // namespace

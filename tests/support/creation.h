@@ -1,4 +1,4 @@
-// What a creator runs on in the tests: a test host, a session, a seeded random source and the grid
+// What a creator runs on in the tests: a test host, a cancel flag, a seeded random source and the grid
 // the puzzle is made in; and the exact count of a grid's solutions.
 #pragma once
 
@@ -14,8 +14,8 @@ struct Creation {
     explicit Creation(std::uint64_t seed) : random(seed) {}
 
     TestHost host;
-    Session session;
-    RunContext run{host, session};
+    RunState state;
+    RunContext run{host, state.cancelRequested, true};
     RandomSource random;
     Grid grid;
     CreateContext ctx{grid, run, random};
@@ -24,8 +24,8 @@ struct Creation {
 // The loops the clues admit: 0, 1, or 2 for two or more.
 inline int Solutions(const Grid& grid) {
     TestHost host;
-    Session session;
-    RunContext run(host, session);
+    const bool cancelRequested = false;
+    RunContext run(host, cancelRequested);
     return CountSolutions(grid, 2, run).count;
 }
 

@@ -1,15 +1,15 @@
-// A small board for entry tests: a grid laid out with 600-twip cells, a session with a puzzle
-// shown, and a recording canvas behind the painter. Clues are written row by row, one character a
+// A small board for entry tests: a grid laid out with 600-twip cells, a puzzle shown, its play
+// state, and a recording canvas behind the painter. Clues are written row by row, one character a
 // cell, a blank for none.
 #pragma once
 
 #include <string>
 
 #include "model/grid.h"
-#include "model/session.h"
 #include "model/settings.h"
 #include "play/board_drawing.h"
 #include "play/entry.h"
+#include "play/play_state.h"
 #include "support/recording_canvas.h"
 
 namespace ringlace::test {
@@ -17,7 +17,7 @@ namespace ringlace::test {
 struct PlayBoard {
     explicit PlayBoard(int rows = 3, int cols = 3, const std::string& clues = "")
         : painter(canvas, geometry, settings, scheme),
-          play{grid, session, settings, geometry, painter} {
+          play{grid, state, settings, geometry, painter} {
         grid.Rows = rows;
         grid.Cols = cols;
         grid.BuildCellIndex();
@@ -38,7 +38,6 @@ struct PlayBoard {
         geometry.GridTop = 400;
         geometry.NumberFontSize = 20;
         scheme[2] = Rgb(240, 240, 240);
-        session.PuzNum = 1;
     }
 
     // Board position at offset (dx, dy) from the top-left dot of cell (r, c).
@@ -69,7 +68,7 @@ struct PlayBoard {
     }
 
     Grid grid;
-    Session session;
+    PlayState state;
     Settings settings;
     BoardGeometry geometry;
     SchemeColours scheme{};

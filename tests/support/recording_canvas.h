@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/canvas.h"
+#include "seams/canvas.h"
 
 namespace ringlace::test {
 

@@ -1,13 +1,11 @@
 #include "support/test_host.h"
 
-#include "shell/msg_style.h"
-
 namespace ringlace::test {
 
-int TestHost::MsgboxA(const std::string& text, const std::string& style) {
-    messages.push_back({text, style});
-    if (answers.empty()) return ParseMsgStyle(style).buttons.front().value;
-    const int answer = answers.front();
+Answer TestHost::Ask(const Message& message) {
+    messages.push_back(message);
+    if (answers.empty()) return ButtonChoices(message.buttons).front().answer;
+    const Answer answer = answers.front();
     answers.pop_front();
     return answer;
 }

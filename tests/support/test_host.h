@@ -6,18 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "shell/host.h"
+#include "seams/host.h"
 
 namespace ringlace::test {
 
-struct ShownMessage {
-    std::string text;
-    std::string style;
-};
-
 class TestHost : public Host {
 public:
-    int MsgboxA(const std::string& text, const std::string& style) override;
+    Answer Ask(const Message& message) override;
     std::string GetFileName(const FileRequest& request) override;
     void Status(const std::string& text) override { statuses.push_back(text); }
     void Progress(int percent) override { progress.push_back(percent); }
@@ -29,12 +24,12 @@ public:
     void ShowNewBoard() override { ++newBoards; }
 
     // Answers for the next questions, in order; when none is left the first button is pressed.
-    std::deque<int> answers;
+    std::deque<Answer> answers;
     std::deque<std::string> fileNames;
     // Runs at every yield, as a press of the cancel button would.
     std::function<void()> onYield;
 
-    std::vector<ShownMessage> messages;
+    std::vector<Message> messages;
     std::vector<FileRequest> fileRequests;
     std::vector<std::string> statuses;
     std::vector<int> progress;

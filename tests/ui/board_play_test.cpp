@@ -6,9 +6,9 @@
 #include <QToolButton>
 
 #include "model/puzzle_record.h"
-#include "play/ui/board_view.h"
-#include "shell/ui/box_control.h"
-#include "shell/ui/form1.h"
+#include "ui/board_view.h"
+#include "ui/box_control.h"
+#include "ui/main_window.h"
 #include "window_helpers.h"
 
 using namespace ringlace;
@@ -22,8 +22,8 @@ struct Playing {
         window.StartUp();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        board = window.Picture5();
-        picture = board->Picture1();
+        board = window.boardView();
+        picture = board->surface();
     }
     App& app() { return window.app(); }
 
@@ -52,7 +52,7 @@ struct Playing {
     }
 
     Installation installation;
-    Form1 window;
+    MainWindow window;
     BoardView* board = nullptr;
     QWidget* picture = nullptr;
 };
@@ -71,17 +71,17 @@ private slots:
             seen += play.Sides(2, 2)[1];
         }
         QCOMPARE(seen, std::string("bx."));
-        QCOMPARE(play.app().session.Undo.size(), std::size_t(3));
-        QVERIFY(play.app().session.Markers.Shape4.visible);
+        QCOMPARE(play.app().play.undo.size(), std::size_t(3));
+        QVERIFY(play.app().play.markers.horizontalHighlight.visible);
         QVERIFY(play.picture->hasFocus());
 
         seen.clear();
         for (int undo = 0; undo < 3; ++undo) {
-            play.Click("cmdundo");
+            play.Click("undoButton");
             seen += play.Sides(2, 2)[1];
         }
         QCOMPARE(seen, std::string("xb."));
-        QVERIFY(play.app().session.Undo.empty());
+        QVERIFY(play.app().play.undo.empty());
     }
 
     void theKeysEnterOnTheSelectedSide() {
@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(play.Sides(3, 3), std::string("..b."));
         QTest::keyClick(play.picture, Qt::Key_Space);
         QCOMPARE(play.Sides(3, 3), std::string("..x."));
-        QCOMPARE(play.app().session.Undo.size(), std::size_t(1));
+        QCOMPARE(play.app().play.undo.size(), std::size_t(1));
         QTest::keyClick(play.picture, Qt::Key_Escape);
         QCOMPARE(play.Sides(3, 3), std::string("...."));
         // The arrows move the selection; End steps the side.
@@ -114,16 +114,16 @@ private slots:
             if (!action->isSeparator()) captions << action->text();
         QCOMPARE(captions, QStringList({"Clear All", "Set All X", "Set/Clear Bar", "Set Pink",
                                         "Set Yellow", "Set Clear", "Cancel"}));
-        QAction* setAllX = menu->findChild<QAction*>("mnusetall");
+        QAction* setAllX = menu->findChild<QAction*>("setAllXEntry");
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(setAllX).center());
         QTRY_VERIFY(!menu->isVisible());
         QCOMPARE(play.Sides(2, 4), std::string("xxxx"));
 
-        menu->findChild<QAction*>("mnusetcol_1")->trigger();
+        menu->findChild<QAction*>("setYellowEntry")->trigger();
         QCOMPARE(play.app().grid.CellColour[2][4], Yellow);
-        menu->findChild<QAction*>("mnusetbar_2")->trigger();
+        menu->findChild<QAction*>("barEntry_2")->trigger();
         QCOMPARE(play.Sides(2, 4), std::string("xx.x"));
-        QCOMPARE(play.app().session.Undo.size(), std::size_t(3));
+        QCOMPARE(play.app().play.undo.size(), std::size_t(3));
         // The side was taken by the menu: keys wait for the pointer to select a side again.
         QTest::keyClick(play.picture, 'b');
         QCOMPARE(play.Sides(2, 4), std::string("xx.x"));
@@ -131,7 +131,7 @@ private slots:
 
     void autofillCompletesASatisfiedClueWithinATick() {
         Playing play;
-        QLabel* label4 = play.window.findChild<QLabel*>("Label4");
+        QLabel* label4 = play.window.findChild<QLabel*>("autofillLight");
         QTest::mouseClick(label4, Qt::LeftButton);
         QCOMPARE(label4->text(), QString("A"));
         for (const int side : {L, T, R}) {
@@ -139,7 +139,7 @@ private slots:
             QTest::keyClick(play.picture, 'b');
         }
         QTRY_COMPARE(play.Sides(1, 2), std::string("bbbx"));
-        QTRY_VERIFY(!play.app().session.Timer2);
+        QTRY_VERIFY(!play.app().play.autofillDue);
         QTest::mouseClick(label4, Qt::LeftButton);
         QCOMPARE(label4->text(), QString());
         QCOMPARE(play.app().settings.AutofillOn, 0);
@@ -149,13 +149,13 @@ private slots:
         Playing play;
         play.RightClickSide(1, 1, L);
         play.RightClickSide(1, 1, L);  // an X where the solution has a bar
-        QToolButton* view = play.window.findChild<QToolButton*>("cmdviewsol");
+        QToolButton* view = play.window.findChild<QToolButton*>("showSolutionButton");
         QTest::mousePress(view, Qt::LeftButton);
         QCOMPARE(play.Sides(1, 1), std::string("bbb."));
         QTest::mouseRelease(view, Qt::LeftButton);
         QCOMPARE(play.Sides(1, 1), std::string("x..."));
 
-        QToolButton* loop = play.window.findChild<QToolButton*>("cmdviewcol");
+        QToolButton* loop = play.window.findChild<QToolButton*>("showLoopButton");
         QTest::mousePress(loop, Qt::RightButton);
         QCOMPARE(play.app().grid.CellColour[1][1], Yellow);
         QCOMPARE(play.app().settings.GridLine, 0);
@@ -168,7 +168,7 @@ private slots:
         Playing play;
         const int fitted = play.app().geometry.CellSize;
         const int width = play.picture->width();
-        play.Click("cmdzoom_1");
+        play.Click("zoomInButton");
         QCOMPARE(play.app().geometry.CellSize, qRound(fitted * 1.1));
         QVERIFY(play.picture->width() > width);
         QTest::keyClick(&play.window, Qt::Key_Minus, Qt::ControlModifier);
@@ -182,51 +182,51 @@ private slots:
         Playing play;
         play.RightClickSide(3, 3, B);
         auto no = test::AnswerNextMessage("No");
-        play.Click("cmdnobars");
+        play.Click("eraseBarsButton");
         QVERIFY(no->answered);
         QCOMPARE(no->text, QString("All Bars/Xs will be cleared (cannot undo), Proceed ?"));
         QCOMPARE(play.Sides(3, 3), std::string("...b"));
         auto yes = test::AnswerNextMessage("Yes");
-        play.Click("cmdnobars");
+        play.Click("eraseBarsButton");
         QVERIFY(yes->answered);
         QCOMPARE(play.Sides(3, 3), std::string("...."));
-        QCOMPARE(play.app().session.Undo.size(), std::size_t(1));
+        QCOMPARE(play.app().play.undo.size(), std::size_t(1));
 
         // A right click on the undo button asks the question of "Reset", not an undo.
         play.RightClickSide(3, 3, B);
         auto reset = test::AnswerNextMessage("Yes");
-        play.Click("cmdundo", Qt::RightButton);
+        play.Click("undoButton", Qt::RightButton);
         QVERIFY(reset->answered);
         QCOMPARE(reset->text, QString("All User Entries will be cleared (cannot undo)\nProceed ?"));
         QCOMPARE(play.Sides(3, 3), std::string("...."));
-        QVERIFY(play.app().session.Undo.empty());
+        QVERIFY(play.app().play.undo.empty());
     }
 
     void whileBusyTheBoardWaitsAndTheCommandsSaySo() {
         Playing play;
-        play.app().session.Busy = true;
+        play.app().runState.busy = true;
         play.RightClickSide(2, 2, L);
         QTest::keyClick(play.picture, 'b');
         QCOMPARE(play.Sides(2, 2), std::string("...."));
         auto told = test::AnswerNextMessage("Ok");
-        QTest::mousePress(play.window.findChild<QToolButton*>("cmdviewsol"), Qt::LeftButton);
+        QTest::mousePress(play.window.findChild<QToolButton*>("showSolutionButton"), Qt::LeftButton);
         QVERIFY(told->answered);
         QCOMPARE(told->text, QString("Cancel Autosolve/Create first"));
-        QCOMPARE(play.app().session.View.showing, SolutionView::Kind::None);
-        play.app().session.Busy = false;
+        QCOMPARE(play.app().play.view.showing, SolutionView::Kind::None);
+        play.app().runState.busy = false;
     }
 
     void theButtonsCarryTheirToolTips() {
         Playing play;
-        QCOMPARE(play.Button("cmdundo")->toolTip(),
+        QCOMPARE(play.Button("undoButton")->toolTip(),
                  QString("Undo last user entry\nRightclick to reset puzzle"));
-        QCOMPARE(play.Button("cmdviewcol")->toolTip(),
+        QCOMPARE(play.Button("showLoopButton")->toolTip(),
                  QString("Leftclick = view solution loop\nRightclick = show parity colours also"));
-        QCOMPARE(play.Button("cmdverify")->toolTip(), QString("Check if your solution is correct"));
-        QCOMPARE(play.Button("cmdautosolve")->toolTip(), QString("Let computer solve this puzzle"));
-        QCOMPARE(play.Button("cmdcanx")->toolTip(), QString("Cancel current operation"));
-        QCOMPARE(play.Button("cmdzoom_2")->toolTip(), QString("Reset zoom"));
-        QCOMPARE(play.Button("cmdnobars")->toolTip(), QString("Erase all bars"));
+        QCOMPARE(play.Button("verifyButton")->toolTip(), QString("Check if your solution is correct"));
+        QCOMPARE(play.Button("autosolveButton")->toolTip(), QString("Let computer solve this puzzle"));
+        QCOMPARE(play.Button("cancelButton")->toolTip(), QString("Cancel current operation"));
+        QCOMPARE(play.Button("zoomResetButton")->toolTip(), QString("Reset zoom"));
+        QCOMPARE(play.Button("eraseBarsButton")->toolTip(), QString("Erase all bars"));
     }
 
     void theLeftButtonDragsTheBoardAndNothingElse() {

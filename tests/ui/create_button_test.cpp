@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "shell/ui/form1.h"
+#include "ui/main_window.h"
 #include "window_helpers.h"
 
 using namespace ringlace;
@@ -23,16 +23,16 @@ struct Creating {
     }
     App& app() { return window.app(); }
     QToolButton* Button(const char* name) { return window.findChild<QToolButton*>(name); }
-    QLineEdit* Label3() { return window.findChild<QLineEdit*>("Label3"); }
+    QLineEdit* Label3() { return window.findChild<QLineEdit*>("sizeField"); }
     QLabel* Label(const char* name) { return window.findChild<QLabel*>(name); }
-    QString Status() { return Label("Label1")->text(); }
+    QString Status() { return Label("statusText")->text(); }
     void SetSize(const QString& text) {
         Label3()->clear();
         QTest::keyClicks(Label3(), text);
     }
 
     Installation installation;
-    Form1 window;
+    MainWindow window;
 };
 
 bool OnlyZerosAndThrees(const Grid& grid) {
@@ -50,20 +50,20 @@ private slots:
     void theButtonCreatesAPuzzleOfTheSizeAndLevelShown() {
         Creating creating;
         creating.SetSize("12x8");
-        while (creating.Label("Label7")->text() != "Hard")
-            QTest::mouseClick(creating.Label("Label7"), Qt::LeftButton);
-        QTest::mouseClick(creating.Button("cmdnew1"), Qt::LeftButton);
+        while (creating.Label("levelLabel")->text() != "Hard")
+            QTest::mouseClick(creating.Label("levelLabel"), Qt::LeftButton);
+        QTest::mouseClick(creating.Button("newPuzzleButton"), Qt::LeftButton);
         QCOMPARE(creating.Status(), QString("Puzzle created"));
         QCOMPARE(creating.Label3()->text(), QString("12x8"));
-        QCOMPARE(creating.Label("Label7")->text(), QString("Hard"));
-        QCOMPARE(creating.Label("Puzfile")->text(), QString(kScratchPuzzleFile));
+        QCOMPARE(creating.Label("levelLabel")->text(), QString("Hard"));
+        QCOMPARE(creating.Label("fileLabel")->text(), QString(kScratchPuzzleFile));
         const Grid& grid = creating.app().grid;
         QCOMPARE(grid.Rows, 12);
         QCOMPARE(grid.Cols, 8);
         QCOMPARE(grid.DiffCode, std::string("HA"));
         QCOMPARE(grid.CountBars(1, 1) + grid.CountBars(6, 4), 0);
-        QVERIFY(!creating.app().session.Busy);
-        QVERIFY(!creating.Button("cmdcanx")->property("active").toBool());
+        QVERIFY(!creating.app().runState.busy);
+        QVERIFY(!creating.Button("cancelButton")->property("active").toBool());
     }
 
     void theRightButtonCreatesAZeroThreePuzzle() {
@@ -72,14 +72,14 @@ private slots:
         QString levelWhileWorking;
         auto* watch = new QTimer(&creating.window);
         connect(watch, &QTimer::timeout, [&] {
-            if (creating.app().session.Busy) levelWhileWorking = creating.Label("Label7")->text();
+            if (creating.app().runState.busy) levelWhileWorking = creating.Label("levelLabel")->text();
         });
         watch->start(0);
-        QTest::mouseClick(creating.Button("cmdnew1"), Qt::RightButton);
+        QTest::mouseClick(creating.Button("newPuzzleButton"), Qt::RightButton);
         watch->stop();
         QCOMPARE(levelWhileWorking, QString("03Only"));
         QCOMPARE(creating.Status(), QString("03Only Puzzle created"));
-        QCOMPARE(creating.Label("Label7")->text(), QString("Medium"));
+        QCOMPARE(creating.Label("levelLabel")->text(), QString("Medium"));
         QVERIFY(OnlyZerosAndThrees(creating.app().grid));
     }
 
@@ -98,10 +98,10 @@ private slots:
         Creating creating;
         creating.SetSize("26x10");
         auto refused = test::AnswerNextMessage("Ok");
-        QTest::mouseClick(creating.Button("cmdnew1"), Qt::LeftButton);
+        QTest::mouseClick(creating.Button("newPuzzleButton"), Qt::LeftButton);
         QVERIFY(refused->answered);
         QCOMPARE(refused->text, QString("Puzzle size must be 5 to  25"));
-        QCOMPARE(creating.Label("Puzfile")->text(), QString("puzzles.txt"));
+        QCOMPARE(creating.Label("fileLabel")->text(), QString("puzzles.txt"));
     }
 
     // While the puzzle is made, the window shows the new size and stays responsive: another
@@ -110,22 +110,22 @@ private slots:
         Creating creating;
         const std::string before = creating.app().grid.SolutionCode;
         creating.SetSize("25");
-        QToolButton* cancel = creating.Button("cmdcanx");
+        QToolButton* cancel = creating.Button("cancelButton");
         std::shared_ptr<test::SeenMessage> refused;
         std::shared_ptr<test::SeenMessage> canceled;
         QString sizeWhileWorking;
         auto* watch = new QTimer(&creating.window);
         connect(watch, &QTimer::timeout, [&] {
-            if (refused || !creating.app().session.Busy) return;
+            if (refused || !creating.app().runState.busy) return;
             sizeWhileWorking = creating.Label3()->text();
             QVERIFY(cancel->property("active").toBool());
             refused = test::AnswerNextMessage("Ok");
-            QTest::mouseClick(creating.Button("cmdnobars"), Qt::LeftButton);
+            QTest::mouseClick(creating.Button("eraseBarsButton"), Qt::LeftButton);
             canceled = test::AnswerNextMessage("Ok");
             QTest::mouseClick(cancel, Qt::LeftButton);
         });
         watch->start(0);
-        QTest::mouseClick(creating.Button("cmdnew1"), Qt::LeftButton);
+        QTest::mouseClick(creating.Button("newPuzzleButton"), Qt::LeftButton);
         watch->stop();
         QCOMPARE(sizeWhileWorking, QString("25x25"));
         QVERIFY(refused && refused->answered);
@@ -133,9 +133,9 @@ private slots:
         QVERIFY(canceled && canceled->answered);
         QCOMPARE(canceled->text, QString("Canceled"));
         QCOMPARE(creating.app().grid.SolutionCode, before);
-        QCOMPARE(creating.Label("Puzfile")->text(), QString("puzzles.txt"));
+        QCOMPARE(creating.Label("fileLabel")->text(), QString("puzzles.txt"));
         QCOMPARE(creating.Status(), QString());
-        QVERIFY(!creating.app().session.Busy);
+        QVERIFY(!creating.app().runState.busy);
         QVERIFY(!cancel->property("active").toBool());
     }
 };

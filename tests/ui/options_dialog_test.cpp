@@ -10,10 +10,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "play/ui/board_view.h"
-#include "play/ui/colour_picker.h"
-#include "play/ui/form2.h"
-#include "shell/ui/form1.h"
+#include "ui/board_view.h"
+#include "ui/colour_picker.h"
+#include "ui/options_dialog.h"
+#include "ui/main_window.h"
 #include "window_helpers.h"
 
 using namespace ringlace;
@@ -28,20 +28,20 @@ struct Started {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
     // Opens the dialog from the menu and lets act work in it.
-    void Options(std::function<void(Form2&)> act) {
+    void Options(std::function<void(OptionsDialog&)> act) {
         bool seen = false;
-        test::WhenModalShows<Form2>([&seen, act](Form2& form) {
+        test::WhenModalShows<OptionsDialog>([&seen, act](OptionsDialog& form) {
             seen = true;
             act(form);
             if (form.isVisible()) form.reject();
         });
-        window.findChild<QAction*>("mnuopts")->trigger();
+        window.findChild<QAction*>("setOptionsAction")->trigger();
         QVERIFY(seen);
     }
     Settings& settings() { return window.app().settings; }
 
     Installation installation;
-    Form1 window;
+    MainWindow window;
 };
 
 template <typename Widget>
@@ -59,44 +59,44 @@ class OptionsDialogTest : public QObject {
 private slots:
     void theDialogShowsEveryFrameAndTheCurrentOptions() {
         Started started;
-        started.Options([](Form2& form) {
+        started.Options([](OptionsDialog& form) {
             QCOMPARE(form.windowTitle(), QString("Ringlace Options"));
             QStringList frames;
             for (QGroupBox* frame : form.findChildren<QGroupBox*>()) frames << frame->title();
             QCOMPARE(frames,
                      QStringList({"Colour Scheme", "Colours", "Fonts", "Grid Line", "Marker Style",
                                   "Menu bar", "Auto Fill", "Register", "Printer"}));
-            auto* combo = In<QComboBox>(form, "Combo1");
+            auto* combo = In<QComboBox>(form, "schemeCombo");
             QCOMPARE(combo->currentText(), QString("xp"));
             QVERIFY(combo->count() >= 4);
-            QVERIFY(In<QRadioButton>(form, "optgrid_0")->isChecked());
-            QVERIFY(In<QRadioButton>(form, "optmarker_1")->isChecked());
-            QCOMPARE(In<QRadioButton>(form, "optmarker_1")->text(), QString("Two Rectangles"));
-            QCOMPARE(In<QCheckBox>(form, "chkautofill")->text(),
+            QVERIFY(In<QRadioButton>(form, "gridLine_0")->isChecked());
+            QVERIFY(In<QRadioButton>(form, "markerStyle_1")->isChecked());
+            QCOMPARE(In<QRadioButton>(form, "markerStyle_1")->text(), QString("Two Rectangles"));
+            QCOMPARE(In<QCheckBox>(form, "autofillCheck")->text(),
                      QString("Automatically update\nbars and colours\nduring user solution"));
-            QCOMPARE(In<QToolButton>(form, "cmdbarcol")->toolTip(),
+            QCOMPARE(In<QToolButton>(form, "barColourButton")->toolTip(),
                      QString("Leftclick to set bars colour, select colour first; rightclick to set "
                              "bar thickness"));
-            QCOMPARE(In<QPushButton>(form, "reset")->text(),
+            QCOMPARE(In<QPushButton>(form, "defaultsButton")->text(),
                      QString("Apply default options and exit"));
         });
     }
 
     void acceptingAppliesEveryChoiceAtOnce() {
         Started started;
-        started.Options([](Form2& form) {
-            In<QRadioButton>(form, "optgrid_1")->click();
-            In<QRadioButton>(form, "optmarker_0")->click();
-            In<QRadioButton>(form, "optmenubar_1")->click();
-            In<QCheckBox>(form, "chkautofill")->click();
-            In<ColourPicker>(form, "ColPik1")->SetColour(Rgb(0, 0, 128));
-            QTest::mouseClick(In<QToolButton>(form, "cmdbarcol"), Qt::LeftButton);
-            QTest::mouseClick(In<QToolButton>(form, "cmdbarcol"), Qt::RightButton);
-            QTest::mouseClick(In<QToolButton>(form, "cmdadjust4"), Qt::LeftButton);
-            auto* combo = In<QComboBox>(form, "Combo1");
+        started.Options([](OptionsDialog& form) {
+            In<QRadioButton>(form, "gridLine_1")->click();
+            In<QRadioButton>(form, "markerStyle_0")->click();
+            In<QRadioButton>(form, "barSide_1")->click();
+            In<QCheckBox>(form, "autofillCheck")->click();
+            In<ColourPicker>(form, "colourPicker")->SetColour(Rgb(0, 0, 128));
+            QTest::mouseClick(In<QToolButton>(form, "barColourButton"), Qt::LeftButton);
+            QTest::mouseClick(In<QToolButton>(form, "barColourButton"), Qt::RightButton);
+            QTest::mouseClick(In<QToolButton>(form, "adjustColourButton"), Qt::LeftButton);
+            auto* combo = In<QComboBox>(form, "schemeCombo");
             combo->setCurrentIndex(combo->findText("dark"));
             emit combo->textActivated("dark");
-            In<QPushButton>(form, "command1")->click();
+            In<QPushButton>(form, "acceptButton")->click();
         });
         const Settings& settings = started.settings();
         QCOMPARE(settings.GridLine, int(kGridNone));
@@ -108,10 +108,10 @@ private slots:
         QCOMPARE(settings.SchemeName, std::string("dark.col"));
         QVERIFY(settings.SchemeColour13 > 0);
         QCOMPARE(started.window.app().scheme[4], settings.SchemeColour13);
-        QCOMPARE(started.window.findChild<QLabel*>("Label4")->text(), QString("A"));
+        QCOMPARE(started.window.findChild<QLabel*>("autofillLight")->text(), QString("A"));
         // The command bar moved to the right of the board.
         QWidget* bar = started.window.findChild<QWidget*>("commandBar");
-        QTRY_VERIFY(bar->geometry().left() > started.window.Picture5()->geometry().left());
+        QTRY_VERIFY(bar->geometry().left() > started.window.boardView()->geometry().left());
     }
 
     void theDefaultsButtonResetsTheLook() {
@@ -119,7 +119,7 @@ private slots:
         started.settings().GridLine = kGridDotted;
         started.settings().BarThickness = 6;
         started.settings().AutofillOn = 1;
-        started.Options([](Form2& form) { In<QPushButton>(form, "reset")->click(); });
+        started.Options([](OptionsDialog& form) { In<QPushButton>(form, "defaultsButton")->click(); });
         QCOMPARE(started.settings().GridLine, int(kGridSolid));
         QCOMPARE(started.settings().BarThickness, 2);
         QCOMPARE(started.settings().AutofillOn, 0);
@@ -129,14 +129,14 @@ private slots:
     void cancellingChangesNothingAndSaveWritesTheOptions() {
         Started started;
         const Settings before = started.settings();
-        started.Options([](Form2& form) {
-            In<QRadioButton>(form, "optgrid_2")->click();
-            In<QPushButton>(form, "cancel")->click();
+        started.Options([](OptionsDialog& form) {
+            In<QRadioButton>(form, "gridLine_2")->click();
+            In<QPushButton>(form, "cancelButton")->click();
         });
         QVERIFY(started.settings() == before);
 
         started.settings().BarThickness = 4;
-        started.window.findChild<QAction*>("mnuoptup")->trigger();
+        started.window.findChild<QAction*>("saveOptionsAction")->trigger();
         QVERIFY(started.installation.Config().find(" 128  2  4  0 ") != std::string::npos);
     }
 };

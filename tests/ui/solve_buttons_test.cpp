@@ -6,8 +6,8 @@
 
 #include "model/config_file.h"
 #include "model/puzzle_record.h"
-#include "play/ui/board_view.h"
-#include "shell/ui/form1.h"
+#include "ui/board_view.h"
+#include "ui/main_window.h"
 #include "window_helpers.h"
 
 using namespace ringlace;
@@ -27,9 +27,9 @@ struct Solving {
         if (puzzles) {
             test::WriteBytes(installation.folder.File("puzzles.txt"), puzzles);
             Settings settings;
-            Session last;
-            last.PuzFile = installation.folder.File("puzzles.txt");
-            last.PuzNum = 1;
+            PuzzlePlace last;
+            last.file = installation.folder.File("puzzles.txt");
+            last.number = 1;
             test::WriteBytes(installation.folder.File("ringlace.cfg"), ConfigText(settings, last));
         }
         window.StartUp();
@@ -38,10 +38,10 @@ struct Solving {
     }
     App& app() { return window.app(); }
     QToolButton* Button(const char* name) { return window.findChild<QToolButton*>(name); }
-    QString Status() { return window.findChild<QLabel*>("Label1")->text(); }
+    QString Status() { return window.findChild<QLabel*>("statusText")->text(); }
 
     Installation installation;
-    Form1 window;
+    MainWindow window;
 };
 
 }  // namespace
@@ -52,7 +52,7 @@ class SolveButtonsTest : public QObject {
 private slots:
     void verifyShowsTheResultWhileHeld() {
         Solving solving;
-        QToolButton* verify = solving.Button("cmdverify");
+        QToolButton* verify = solving.Button("verifyButton");
         QTest::mousePress(verify, Qt::LeftButton);
         QCOMPARE(solving.Status(), QString("Done !"));
         QTest::mouseRelease(verify, Qt::LeftButton);
@@ -61,53 +61,53 @@ private slots:
         solving.app().grid.SetEdge(2, 2, L, Bar);
         QTest::mousePress(verify, Qt::RightButton);
         QCOMPARE(solving.Status(), QString("one isolated bar"));
-        QVERIFY(solving.app().session.Markers.Shape3.visible);
+        QVERIFY(solving.app().play.markers.errorMarker.visible);
         QTest::mouseRelease(verify, Qt::RightButton);
         QCOMPARE(solving.Status(), QString());
-        QVERIFY(!solving.app().session.Markers.Shape3.visible);
+        QVERIFY(!solving.app().play.markers.errorMarker.visible);
     }
 
     void autosolveReportsTheTimeAndShowsTheLoop() {
         Solving solving;
         const std::string stored = solving.app().grid.SolutionCode;
         solving.app().grid.SetEdge(1, 1, L, XMark);
-        QTest::mouseClick(solving.Button("cmdautosolve"), Qt::LeftButton);
+        QTest::mouseClick(solving.Button("autosolveButton"), Qt::LeftButton);
         QVERIFY(solving.Status().startsWith("Solved in "));
-        QVERIFY(!solving.app().session.Busy);
-        QVERIFY(solving.app().session.Undo.empty());
+        QVERIFY(!solving.app().runState.busy);
+        QVERIFY(solving.app().play.undo.empty());
         QCOMPARE(solving.app().grid.SolutionCode, stored);
         QCOMPARE(UserRecordText(solving.app().grid).find('x'), std::string::npos);
     }
 
     void theMenuEntrySolvesWithoutTheTime() {
         Solving solving;
-        solving.window.findChild<QAction*>("mnuautosolvex")->trigger();
+        solving.window.findChild<QAction*>("autoSolveAction")->trigger();
         QCOMPARE(solving.Status(), QString());
         QCOMPARE(solving.app().grid.CountBars(1, 2), 3);
     }
 
     void cancelEndsALongSolveAndTheWindowStaysResponsive() {
         Solving solving(kNeedsSearch);
-        QToolButton* cancel = solving.Button("cmdcanx");
+        QToolButton* cancel = solving.Button("cancelButton");
         // Once the complete search runs, the cancel button is pressed like any other.
         bool pressed = false;
         auto* watch = new QTimer(&solving.window);
         connect(watch, &QTimer::timeout, [&] {
             if (pressed || solving.Status() != "Solving by chain inspection ...") return;
             QVERIFY(cancel->property("active").toBool());
-            QVERIFY(solving.app().session.Busy);
+            QVERIFY(solving.app().runState.busy);
             QTest::mouseClick(cancel, Qt::LeftButton);
             pressed = true;
         });
         watch->start(0);
         auto unable = test::AnswerNextMessage("Ok");
-        QTest::mouseClick(solving.Button("cmdautosolve"), Qt::LeftButton);
+        QTest::mouseClick(solving.Button("autosolveButton"), Qt::LeftButton);
         watch->stop();
         QVERIFY(pressed);
         QVERIFY(unable->answered);
         QCOMPARE(unable->text, QString("Unable to solve"));
         QCOMPARE(solving.Status(), QString("Unable to solve ..."));
-        QVERIFY(!solving.app().session.Busy);
+        QVERIFY(!solving.app().runState.busy);
         QVERIFY(!cancel->property("active").toBool());
     }
 
@@ -119,12 +119,12 @@ private slots:
         connect(watch, &QTimer::timeout, [&] {
             if (refused || solving.Status() != "Solving by chain inspection ...") return;
             refused = test::AnswerNextMessage("Ok");
-            QTest::mouseClick(solving.Button("cmdnobars"), Qt::LeftButton);
+            QTest::mouseClick(solving.Button("eraseBarsButton"), Qt::LeftButton);
             unable = test::AnswerNextMessage("Ok");
-            solving.app().session.CancelRequested = true;
+            solving.app().runState.cancelRequested = true;
         });
         watch->start(0);
-        QTest::mouseClick(solving.Button("cmdautosolve"), Qt::LeftButton);
+        QTest::mouseClick(solving.Button("autosolveButton"), Qt::LeftButton);
         watch->stop();
         QVERIFY(refused && refused->answered);
         QCOMPARE(refused->text, QString("Cancel Autosolve/Create first"));

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "shell/ui/msg_form.h"
+#include "ui/message_box.h"
 
 namespace ringlace::test {
 
@@ -23,11 +23,11 @@ std::shared_ptr<SeenMessage> AnswerNextMessage(const QString& caption) {
     auto* poll = new QTimer(qApp);
     poll->setInterval(10);
     QObject::connect(poll, &QTimer::timeout, [poll, seen, caption] {
-        auto* box = qobject_cast<MsgForm*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<MessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
         poll->stop();
         poll->deleteLater();
-        seen->text = box->Label1()->text();
+        seen->text = box->Text()->text();
         for (QPushButton* button : box->Buttons()) seen->buttons << button->text();
         for (QPushButton* button : box->Buttons()) {
             if (button->text() == caption) {

@@ -1,0 +1,32 @@
+// The run state of the commands: one long command at a time, and a guard for every other.
+#pragma once
+
+#include "seams/run_context.h"
+
+namespace ringlace {
+
+struct App;
+
+// While busy: tells the person to cancel the running work first and returns true; the command
+// then does nothing else.
+bool RefuseWhileBusy(App& app);
+
+// One long command's run: busy, with the busy pointer, from construction to the end of the scope
+// on every way out, and a cancel request that belongs to this run alone (cleared at both ends).
+// The solver and the creators get its context and never touch the run state themselves.
+class RunScope {
+public:
+    explicit RunScope(App& app, bool silent = false);
+    ~RunScope();
+    RunScope(const RunScope&) = delete;
+    RunScope& operator=(const RunScope&) = delete;
+
+    RunContext& context() { return context_; }
+
+private:
+    RunState& state_;
+    Host& host_;
+    RunContext context_;
+};
+
+}  // namespace ringlace

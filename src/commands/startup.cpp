@@ -1,0 +1,86 @@
+#include "commands/startup.h"
+
+#include "model/config_file.h"
+#include "model/puzzle_record.h"
+#include "model/text.h"
+#include "model/text_file.h"
+
+namespace ringlace {
+
+namespace {
+
+const std::string kCrLfText(kCrLf);
+
+// Told once: on the first start that finds the application folder read-only.
+void TellAboutDataFolder(App& app) {
+    if (!app.paths.DataMoved() || FileExists(app.paths.InData(kConfigFileName))) return;
+    app.host.Ask({"The program folder cannot be written:" + kCrLfText + app.paths.AppFolder +
+                         kCrLfText + "Settings and scratch files are kept in:" + kCrLfText +
+                         app.paths.DataFolder, Icon::Information, Buttons::Ok});
+}
+
+}  // namespace
+
+StartOutcome StartUp(App& app, const std::vector<std::string>& screenFonts) {
+    app.settings.RecentFiles = {};
+    app.settings.SchemeName = "xp.col";
+
+    const std::string schemeFile = app.paths.InApp(kSchemeListFile);
+    if (!FileExists(schemeFile)) {
+        app.host.Ask({"File: all.col is missing" + kCrLfText + "Program cannot run without this file", Icon::Critical, Buttons::Ok});
+        return StartOutcome::End;
+    }
+    app.schemeList = ReadSchemeList(schemeFile);
+
+    app.settings.FontName = "Arial";
+    app.fontList.clear();
+    for (const std::string& font : screenFonts)
+        if (font.find('@') == std::string::npos) app.fontList.push_back(font);
+
+    TellAboutDataFolder(app);
+    LoadSettings(app.paths.InData(kConfigFileName), app.settings, app.place);
+    app.geometry.NumberFontSize = app.settings.NumberFontSize;
+
+    LoadColourScheme(schemeFile, app.settings.SchemeName, app.settings, app.scheme, app.host);
+    ApplyAdjustedColour(app.settings, app.scheme);
+    app.geometry.BaseFontSize = app.geometry.NumberFontSize;
+
+    app.place.file = app.paths.InApp(app.place.file);
+    app.place.count = CountLines(app.place.file);
+    if (LoadPuzzleOntoBoard(app, app.place.file, app.place.number)) {
+        app.host.Status("");
+    } else {
+        SetUpEmptyBoard(app);
+    }
+    return StartOutcome::Run;
+}
+
+void SetUpEmptyBoard(App& app) {
+    app.place.number = 0;
+    app.place.count = 0;
+    app.play.selection = {};
+
+    Grid& grid = app.grid;
+    grid.Rows = 9;
+    grid.Cols = 9;
+    grid.BuildCellIndex();
+    grid.BuildNodeEdgeRef();
+    for (int k = 0; k <= grid.NumCells; ++k) {
+        grid.Clue[k] = kNoClue;
+        grid.OrigClue[k] = kNoClue;
+    }
+    grid.DiffCode.clear();
+    grid.SolutionCode.clear();
+    grid.ClueSum = 0;
+    grid.ResetGrid();
+    grid.ResetColours();
+    app.host.Status("Click create puzzle button");
+}
+
+bool ExitCommand(App& app) {
+    if (app.host.Ask({"Exit?", Icon::Exit, Buttons::YesNo}) != Answer::Yes) return false;
+    SaveSettings(app.paths.InData(kConfigFileName), app.settings, app.place, app.host);
+    return true;
+}
+
+}  // namespace ringlace

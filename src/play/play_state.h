@@ -1,0 +1,48 @@
+// What the board keeps while a person plays: the selected cell and side, the undo list, the
+// markers above the drawing, the check light, the two timed events, and a solution view being
+// held. Solving and creating never see it.
+#pragma once
+
+#include "model/grid.h"
+#include "play/board_markers.h"
+#include "play/undo_list.h"
+#include "solver/colouring.h"
+
+namespace ringlace {
+
+// The cell and side that the pointer or the keyboard designates; row and column 0 when none.
+struct Selection {
+    int row = 0;
+    int col = 0;
+    int side = L;  // 0 while the pop-up menu has taken the selection
+};
+
+// The light of the autofill switch: what the last check found.
+enum class CheckLight { Neutral, Done, Error };
+
+// The stored solution shown while a view button is held.
+struct SolutionView {
+    enum class Kind { None, Bars, Loop };
+    Kind showing = Kind::None;
+    GridSnapshot players;  // the player's sides and colours while the loop shows
+
+    bool Held() const { return showing != Kind::None; }
+};
+
+struct PlayState {
+    Selection selection;
+    UndoList undo;
+    BoardMarkers markers;
+    CheckLight checkLight = CheckLight::Neutral;
+    bool autofillDue = false;       // an autofill tick is to run a moment after the last entry
+    bool errorMarkerTimed = false;  // the error marker shows until its three seconds are over
+    SolutionView view;
+
+    // A puzzle was loaded: nothing to undo, the selection on the first cell's left side.
+    void StartPuzzle() {
+        undo.clear();
+        selection = {1, 1, L};
+    }
+};
+
+}  // namespace ringlace

@@ -1,0 +1,228 @@
+#include "ui/button_pictures.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace ringlace {
+
+namespace {
+
+// Every picture is drawn on a 32 x 32 design grid and scaled to the size asked for.
+constexpr qreal kDesign = 32;
+
+const QColor kInk(52, 62, 80);
+
+QPen InkPen(qreal width, const QColor& colour = kInk) {
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void Magnifier(QPainter& p) {
+    p.setPen(InkPen(2.6));
+    p.setBrush(QColor(235, 244, 255));
+    p.drawEllipse(QRectF(4, 4, 18, 18));
+    p.setPen(InkPen(4.5));
+    p.drawLine(QPointF(20, 20), QPointF(28, 28));
+}
+
+void Undo(QPainter& p) {
+    QPainterPath path;
+    path.moveTo(9, 13);
+    path.lineTo(19, 13);
+    path.cubicTo(31, 13, 31, 27, 19, 27);
+    path.lineTo(12, 27);
+    p.setPen(InkPen(3.2, QColor(40, 95, 170)));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 95, 170));
+    p.drawPolygon(QPolygonF({QPointF(3, 13), QPointF(12, 5), QPointF(12, 21)}));
+}
+
+void EraseBars(QPainter& p) {
+    p.setPen(InkPen(3));
+    p.drawLine(QPointF(4, 8), QPointF(20, 8));
+    p.drawLine(QPointF(4, 8), QPointF(4, 24));
+    p.save();
+    p.translate(20, 19);
+    p.rotate(-40);
+    p.setPen(InkPen(1.6));
+    p.setBrush(QColor(240, 130, 150));
+    p.drawRoundedRect(QRectF(-10, -6, 13, 12), 2, 2);
+    p.setBrush(QColor(245, 245, 250));
+    p.drawRoundedRect(QRectF(3, -6, 8, 12), 2, 2);
+    p.restore();
+    p.setPen(InkPen(1.6, QColor(150, 150, 160)));
+    p.drawLine(QPointF(12, 29), QPointF(29, 29));
+}
+
+void Verify(QPainter& p) {
+    p.setPen(InkPen(2.2, QColor(30, 120, 50)));
+    p.setBrush(QColor(225, 245, 228));
+    p.drawEllipse(QRectF(3, 3, 26, 26));
+    p.setPen(InkPen(3.6, QColor(30, 130, 50)));
+    p.drawPolyline(QPolygonF({QPointF(9, 16.5), QPointF(14, 21.5), QPointF(23, 10.5)}));
+}
+
+void Autosolve(QPainter& p) {
+    p.setPen(InkPen(1.6, QColor(150, 95, 0)));
+    p.setBrush(QColor(255, 200, 40));
+    p.drawPolygon(QPolygonF({QPointF(18, 2), QPointF(6, 18), QPointF(15, 18), QPointF(12, 30),
+                             QPointF(26, 12), QPointF(17, 12), QPointF(21, 2)}));
+}
+
+void Cancel(QPainter& p) {
+    QPolygonF octagon;
+    for (const auto& [x, y] : {std::pair{11.0, 3.0},
+                               {21.0, 3.0},
+                               {29.0, 11.0},
+                               {29.0, 21.0},
+                               {21.0, 29.0},
+                               {11.0, 29.0},
+                               {3.0, 21.0},
+                               {3.0, 11.0}})
+        octagon << QPointF(x, y);
+    p.setPen(InkPen(1.6, QColor(130, 20, 20)));
+    p.setBrush(QColor(210, 45, 40));
+    p.drawPolygon(octagon);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(11, 11, 10, 10), 1.5, 1.5);
+}
+
+void Zoom(QPainter& p, ButtonPicture picture) {
+    Magnifier(p);
+    p.setPen(InkPen(2.6));
+    p.drawLine(QPointF(9, 13), QPointF(17, 13));
+    if (picture == ButtonPicture::ZoomIn) p.drawLine(QPointF(13, 9), QPointF(13, 17));
+    if (picture == ButtonPicture::ZoomReset) {
+        p.setPen(InkPen(1.8));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(8.5, 8.5, 9, 9));
+    }
+}
+
+void Eye(QPainter& p) {
+    QPainterPath lid;
+    lid.moveTo(2, 16);
+    lid.quadTo(16, 2, 30, 16);
+    lid.quadTo(16, 30, 2, 16);
+    p.setPen(InkPen(2));
+    p.setBrush(Qt::white);
+    p.drawPath(lid);
+    p.setBrush(QColor(40, 95, 170));
+    p.drawEllipse(QRectF(10.5, 10.5, 11, 11));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawEllipse(QRectF(13.5, 13.5, 5, 5));
+}
+
+void ViewLoop(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 100, 100));
+    p.drawRoundedRect(QRectF(2, 2, 28, 28), 3, 3);
+    p.setBrush(QColor(255, 235, 60));
+    p.drawRect(QRectF(7, 7, 18, 11));
+    p.drawRect(QRectF(7, 18, 9, 7));
+    p.setPen(InkPen(2.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(QPolygonF({QPointF(7, 7), QPointF(25, 7), QPointF(25, 18), QPointF(16, 18),
+                             QPointF(16, 25), QPointF(7, 25)}));
+}
+
+// A small board of dots with a loop on it, and a spark for something new.
+void NewPuzzle(QPainter& p) {
+    p.setPen(InkPen(2.4, QColor(40, 95, 170)));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(QPolygonF({QPointF(5, 12), QPointF(19, 12), QPointF(19, 19), QPointF(12, 19),
+                             QPointF(12, 27), QPointF(5, 27)}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    for (const qreal x : {5.0, 12.0, 19.0})
+        for (const qreal y : {12.0, 19.5, 27.0}) p.drawEllipse(QPointF(x, y), 1.7, 1.7);
+    p.setPen(InkPen(1.2, QColor(150, 95, 0)));
+    p.setBrush(QColor(255, 200, 40));
+    p.drawPolygon(QPolygonF({QPointF(24, 1), QPointF(26, 6), QPointF(31, 8), QPointF(26, 10),
+                             QPointF(24, 15), QPointF(22, 10), QPointF(17, 8), QPointF(22, 6)}));
+}
+
+void Draw(QPainter& p, ButtonPicture picture) {
+    switch (picture) {
+        case ButtonPicture::Undo:
+            Undo(p);
+            break;
+        case ButtonPicture::EraseBars:
+            EraseBars(p);
+            break;
+        case ButtonPicture::Verify:
+            Verify(p);
+            break;
+        case ButtonPicture::Autosolve:
+            Autosolve(p);
+            break;
+        case ButtonPicture::Cancel:
+            Cancel(p);
+            break;
+        case ButtonPicture::ZoomOut:
+        case ButtonPicture::ZoomIn:
+        case ButtonPicture::ZoomReset:
+            Zoom(p, picture);
+            break;
+        case ButtonPicture::ViewBars:
+            Eye(p);
+            break;
+        case ButtonPicture::ViewLoop:
+            ViewLoop(p);
+            break;
+        case ButtonPicture::NewPuzzle:
+            NewPuzzle(p);
+            break;
+    }
+}
+
+class PictureEngine : public QIconEngine {
+public:
+    explicit PictureEngine(ButtonPicture picture) : picture_(picture) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        const qreal side = std::min(rect.width(), rect.height());
+        painter->translate(rect.x() + (rect.width() - side) / 2,
+                           rect.y() + (rect.height() - side) / 2);
+        painter->scale(side / kDesign, side / kDesign);
+        if (mode == QIcon::Disabled) painter->setOpacity(0.35);
+        Draw(*painter, picture_);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        QPixmap pixmap(size * scale);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            paint(&painter, QRect(QPoint(0, 0), size * scale), mode, state);
+        }
+        pixmap.setDevicePixelRatio(scale);
+        return pixmap;
+    }
+
+    QIconEngine* clone() const override { return new PictureEngine(picture_); }
+
+private:
+    ButtonPicture picture_;
+};
+
+}  // namespace
+
+QIcon ButtonIcon(ButtonPicture picture) {
+    return QIcon(new PictureEngine(picture));
+}
+
+}  // namespace ringlace

@@ -1,0 +1,341 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "model/puzzle_labels.h"
+#include "play/check_display.h"
+#include "ui/board_view.h"
+#include "ui/box_control.h"
+#include "ui/button_pictures.h"
+#include "ui/click_label.h"
+#include "ui/qt_canvas.h"
+
+namespace ringlace {
+
+namespace {
+
+constexpr int kButtonSide = 40;
+
+QString Css(std::int32_t colour) {
+    return ToQColor(colour).name();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const AppPaths& paths, QWidget* parent)
+    : QMainWindow(parent), host_(this, [this] { return app_.scheme[9]; }), app_(host_) {
+    setObjectName("MainWindow");
+    setWindowTitle(kProgramTitle);
+    app_.paths = paths;
+    host_.SetStatusLine({[this](const std::string& text) { ShowStatus(text); },
+                         [this](int percent) { ShowProgress(percent); }});
+    // A creation shows its new, still empty grid while it works.
+    host_.SetBoardShow([this] {
+        sizeField_->setText(QString::fromStdString(DescribePuzzle(app_.grid, app_.place).size));
+        boardView_->FitAndRedraw();
+    });
+    BuildMenus();
+    BuildWindow();
+    BuildShortcuts();
+
+    autofillTimer_ = new QTimer(this);
+    autofillTimer_->setObjectName("autofillTimer");
+    autofillTimer_->setInterval(100);
+    connect(autofillTimer_, &QTimer::timeout, this, &MainWindow::onAutofillTimer);
+    errorMarkerTimer_ = new QTimer(this);
+    errorMarkerTimer_->setObjectName("errorMarkerTimer");
+    errorMarkerTimer_->setInterval(3000);
+    connect(errorMarkerTimer_, &QTimer::timeout, this, &MainWindow::onErrorMarkerTimer);
+    connect(boardView_, &BoardView::boardChanged, this, &MainWindow::SyncBoardState);
+
+    resize(1000, 760);
+    setMinimumSize(640, 480);
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("File");
+    file->setObjectName("fileMenu");
+    QMenu* options = file->addMenu("Options");
+    options->setObjectName("optionsMenu");
+    QAction* set = options->addAction("Set");
+    set->setObjectName("setOptionsAction");
+    connect(set, &QAction::triggered, this, &MainWindow::onOptions);
+    QAction* save = options->addAction("Save");
+    save->setObjectName("saveOptionsAction");
+    connect(save, &QAction::triggered, this, &MainWindow::onSaveOptions);
+    options->addAction("Cancel");
+    file->addSeparator();
+    QAction* exit = file->addAction("Exit");
+    exit->setObjectName("exitAction");
+    exit->setShortcut(QKeySequence::Quit);
+    connect(exit, &QAction::triggered, this, &MainWindow::onExit);
+
+    QMenu* create = menuBar()->addMenu("Create");
+    create->setObjectName("createMenu");
+    QAction* single = create->addAction("Single Puzzle");
+    single->setObjectName("singlePuzzleAction");
+    single->setShortcut(QKeySequence::New);
+    connect(single, &QAction::triggered, this, &MainWindow::onSinglePuzzle);
+    create->addSeparator();
+    create->addAction("Cancel")->setObjectName("cancelCreateAction");
+
+    QMenu* solve = menuBar()->addMenu("Solve");
+    solve->setObjectName("solveMenu");
+    QAction* clearBars = solve->addAction("Clear ALL Bars");
+    clearBars->setObjectName("clearAllBarsAction");
+    connect(clearBars, &QAction::triggered, this, &MainWindow::onClearAllBars);
+    QAction* reset = solve->addAction("Reset");
+    reset->setObjectName("resetAction");
+    connect(reset, &QAction::triggered, this, &MainWindow::onReset);
+    QAction* autoSolve = solve->addAction("Auto Solve");
+    autoSolve->setObjectName("autoSolveAction");
+    connect(autoSolve, &QAction::triggered, this, &MainWindow::onAutoSolveEntry);
+    solve->addSeparator();
+    solve->addAction("Cancel");
+}
+
+// The usual desktop keys for the commands; none of them is a key the board itself uses.
+void MainWindow::BuildShortcuts() {
+    const auto shortcut = [this](const char* name, const QList<QKeySequence>& keys, auto act) {
+        auto* action = new QAction(this);
+        action->setObjectName(name);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, act);
+        addAction(action);
+    };
+    shortcut("undoShortcut", {QKeySequence::Undo}, [this] { onUndo(Qt::LeftButton); });
+    shortcut("zoomInShortcut", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")},
+             [this] { onZoom(ZoomStep::In); });
+    shortcut("zoomOutShortcut", {QKeySequence::ZoomOut}, [this] { onZoom(ZoomStep::Out); });
+    shortcut("zoomResetShortcut", {QKeySequence("Ctrl+0")},
+             [this] { onZoom(ZoomStep::Reset); });
+}
+
+void MainWindow::BuildWindow() {
+    auto* central = new QWidget(this);
+    central->setObjectName("centralWidget");
+    setCentralWidget(central);
+
+    commandBar_ = BuildCommandBar(central);
+    boardView_ = new BoardView(app_, central);
+    boardView_->setMinimumSize(320, 320);
+
+    statusText_ = new QLabel(central);
+    statusText_->setObjectName("statusText");
+    statusText_->setMinimumHeight(24);
+    progressBar_ = new QProgressBar(central);
+    progressBar_->setObjectName("progressBar");
+    progressBar_->setRange(0, 100);
+    progressBar_->setTextVisible(false);
+    progressBar_->setFixedWidth(200);
+    progressBar_->hide();
+
+    auto* statusRow = new QHBoxLayout;
+    statusRow->addWidget(statusText_, 1);
+    statusRow->addWidget(progressBar_);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(8);
+    body->addWidget(commandBar_);
+    body->addWidget(boardView_, 1);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(8, 8, 8, 6);
+    layout->addLayout(body, 1);
+    layout->addLayout(statusRow);
+}
+
+QFrame* MainWindow::BuildCommandBar(QWidget* parent) {
+    auto* commandBar = new QFrame(parent);
+    commandBar->setObjectName("commandBar");
+    commandBar->setFixedWidth(196);
+    auto* bar = new QVBoxLayout(commandBar);
+    bar->setContentsMargins(10, 10, 10, 10);
+    bar->setSpacing(8);
+
+    fileLabel_ = new QLabel(commandBar);
+    fileLabel_->setObjectName("fileLabel");
+    fileLabel_->setWordWrap(true);
+    bar->addWidget(fileLabel_);
+
+    auto* numberRow = new QHBoxLayout;
+    puzzleNumberBox_ = new QLineEdit(commandBar);
+    puzzleNumberBox_->setObjectName("puzzleNumberBox");
+    puzzleNumberBox_->setFixedWidth(56);
+    puzzleNumberBox_->setAlignment(Qt::AlignRight);
+    puzzleNumberBox_->setReadOnly(true);
+    puzzleCountLabel_ = new QLabel(commandBar);
+    puzzleCountLabel_->setObjectName("puzzleCountLabel");
+    numberRow->addWidget(puzzleNumberBox_);
+    numberRow->addWidget(puzzleCountLabel_, 1);
+    bar->addLayout(numberRow);
+
+    auto* facts = new QFormLayout;
+    sizeField_ = new QLineEdit(commandBar);
+    sizeField_->setObjectName("sizeField");
+    sizeField_->setToolTip("Puzzle size, enter new size as RxC\nor blank for random size");
+    levelLabel_ = new ClickLabel(commandBar);
+    levelLabel_->setObjectName("levelLabel");
+    levelLabel_->setToolTip(ToolTipText("Difficulty Level, click to set"));
+    levelLabel_->setCursor(Qt::PointingHandCursor);
+    connect(levelLabel_, &ClickLabel::clicked, this, &MainWindow::onLevelClicked);
+    openShareLabel_ = new QLabel(commandBar);
+    openShareLabel_->setObjectName("openShareLabel");
+    openShareLabel_->setToolTip("% of open cells");
+    autofillLight_ = new ClickLabel(commandBar);
+    autofillLight_->setObjectName("autofillLight");
+    autofillLight_->setToolTip(ToolTipText("In autofill mode will go read if a user entry is invalid"));
+    autofillLight_->setFixedSize(28, 24);
+    autofillLight_->setAlignment(Qt::AlignCenter);
+    autofillLight_->setCursor(Qt::PointingHandCursor);
+    connect(autofillLight_, &ClickLabel::clicked, this, &MainWindow::onAutofillClicked);
+    facts->addRow("Size", sizeField_);
+    facts->addRow("Level", levelLabel_);
+    facts->addRow("Open", openShareLabel_);
+    facts->addRow("Autofill", autofillLight_);
+    bar->addLayout(facts);
+    bar->addSpacing(6);
+
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(6);
+    BuildButtons(buttons, commandBar);
+    bar->addLayout(buttons);
+    bar->addStretch();
+    return commandBar;
+}
+
+void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
+    const auto make = [&](const char* name, const char* toolTip, ButtonPicture picture, int row,
+                          int column) {
+        auto* button = new BoxControl(name, toolTip, parent);
+        button->setIcon(ButtonIcon(picture));
+        button->setIconSize(QSize(26, 26));
+        button->setFixedSize(kButtonSide, kButtonSide);
+        grid->addWidget(button, row, column);
+        return button;
+    };
+    undoButton_ = make("undoButton", "Undo last user entry|Rightclick to reset puzzle",
+                    ButtonPicture::Undo, 0, 0);
+    eraseBarsButton_ = make("eraseBarsButton", "Erase all bars", ButtonPicture::EraseBars, 0, 1);
+    showSolutionButton_ = make("showSolutionButton", "View solution bars", ButtonPicture::ViewBars, 0, 2);
+    showLoopButton_ =
+        make("showLoopButton", "Leftclick = view solution loop|Rightclick = show parity colours also",
+             ButtonPicture::ViewLoop, 0, 3);
+    zoomButtons_[0] = make("zoomOutButton", "Zoom out", ButtonPicture::ZoomOut, 1, 0);
+    zoomButtons_[1] = make("zoomInButton", "Zoom in", ButtonPicture::ZoomIn, 1, 1);
+    zoomButtons_[2] = make("zoomResetButton", "Reset zoom", ButtonPicture::ZoomReset, 1, 2);
+    verifyButton_ =
+        make("verifyButton", "Check if your solution is correct", ButtonPicture::Verify, 2, 0);
+    autosolveButton_ =
+        make("autosolveButton", "Let computer solve this puzzle", ButtonPicture::Autosolve, 2, 1);
+    cancelButton_ = make("cancelButton", "Cancel current operation", ButtonPicture::Cancel, 2, 2);
+    newPuzzleButton_ = make("newPuzzleButton", "Create a new puzzle|Rightclick for 03Only puzzle",
+                    ButtonPicture::NewPuzzle, 1, 3);
+    connect(undoButton_, &BoxControl::clickedWith, this, &MainWindow::onUndo);
+    connect(eraseBarsButton_, &BoxControl::clickedWith, this, [this] { onClearAllBars(); });
+    const ZoomStep steps[] = {ZoomStep::Out, ZoomStep::In, ZoomStep::Reset};
+    for (int k = 0; k < 3; ++k)
+        connect(zoomButtons_[static_cast<std::size_t>(k)], &BoxControl::clickedWith, this,
+                [this, step = steps[k]] { onZoom(step); });
+    connect(verifyButton_, &BoxControl::pressedWith, this, [this] { onVerifyPressed(); });
+    connect(verifyButton_, &BoxControl::releasedWith, this, [this] { onVerifyReleased(); });
+    connect(autosolveButton_, &BoxControl::clickedWith, this, [this] { onAutoSolveButton(); });
+    connect(cancelButton_, &BoxControl::clickedWith, this, [this] { onCancel(); });
+    connect(newPuzzleButton_, &BoxControl::clickedWith, this, &MainWindow::onNewPuzzle);
+    connect(showSolutionButton_, &BoxControl::pressedWith, this, [this] { onShowSolutionPressed(); });
+    connect(showSolutionButton_, &BoxControl::releasedWith, this, &MainWindow::onViewReleased);
+    connect(showLoopButton_, &BoxControl::pressedWith, this, &MainWindow::onShowLoopPressed);
+    connect(showLoopButton_, &BoxControl::releasedWith, this, &MainWindow::onViewReleased);
+}
+
+StartOutcome MainWindow::StartUp() {
+    QStringList families = QFontDatabase::families();
+    std::vector<std::string> fonts;
+    for (const QString& family : families) fonts.push_back(family.toStdString());
+    if (ringlace::StartUp(app_, fonts) == StartOutcome::End) return StartOutcome::End;
+    ApplyColourScheme();
+    ShowLabels();
+    boardView_->FitAndRedraw();
+    BoardTakesFocus();
+    return StartOutcome::Run;
+}
+
+// The window's colours come from the colour scheme: the board's frame, the command bar and its
+// buttons, the status line; the autofill box shows the mode and the last check.
+void MainWindow::ApplyColourScheme() {
+    const SchemeColours& c = app_.scheme;
+    setStyleSheet(
+        QString("#centralWidget { background: %1; }"
+                "#boardView() { background: %2; }"
+                "#commandBar { background: %3; border: 1px solid %4; border-radius: 4px; }"
+                "#commandBar QLabel { color: %5; }"
+                "#statusText { color: %6; }"
+                "QProgressBar::chunk { background: %7; }"
+                "#commandBar QToolButton { background: %8; border: 1px solid %4;"
+                " border-radius: 5px; }"
+                "#commandBar QToolButton:hover { background: %9; }"
+                "#commandBar QToolButton:pressed { background: %4; }"
+                "#commandBar QToolButton:disabled { background: %3; border-color: %8; }"
+                "#commandBar QToolButton[active=\"true\"] { background: %10; }")
+            .arg(Css(c[1]), Css(c[11]), Css(c[4]), Css(c[5]), Css(c[6]), Css(c[8]), Css(c[10]),
+                 Css(c[2]), Css(c[3]))
+            .arg(Css(c[12])));
+    const bool right = app_.settings.MenuBarSide == 1;
+    auto* body = static_cast<QHBoxLayout*>(centralWidget()->layout()->itemAt(0)->layout());
+    body->setDirection(right ? QBoxLayout::RightToLeft : QBoxLayout::LeftToRight);
+    SyncBoardState();
+}
+
+void MainWindow::SyncBoardState() {
+    const PlayState& play = app_.play;
+    if (play.autofillDue && !autofillTimer_->isActive()) autofillTimer_->start();
+    if (!play.autofillDue) autofillTimer_->stop();
+    if (play.errorMarkerTimed && !errorMarkerTimer_->isActive()) errorMarkerTimer_->start();
+    if (!play.errorMarkerTimed) errorMarkerTimer_->stop();
+    autofillLight_->setText(app_.settings.AutofillOn == 1 ? "A" : "");
+    const QColor light = ToQColor(CheckLightColour(play.checkLight, app_.scheme));
+    // The "A" stays readable on every light: dark on a light background, white on a dark one.
+    const QColor text = light.lightness() > 140 ? Qt::black : Qt::white;
+    autofillLight_->setStyleSheet(QString("#autofillLight { background: %1; color: %2; border: 1px solid %3;"
+                                   " border-radius: 3px; font-weight: bold; }")
+                               .arg(light.name(), text.name(), Css(app_.scheme[5])));
+}
+
+void MainWindow::ShowLabels() {
+    const PuzzleLabels labels = DescribePuzzle(app_.grid, app_.place);
+    fileLabel_->setText(QString::fromStdString(labels.fileName));
+    fileLabel_->setToolTip(QString::fromStdString(labels.filePath));
+    puzzleNumberBox_->setText(QString::fromStdString(labels.puzzleNumber));
+    puzzleCountLabel_->setText(QString::fromStdString(labels.puzzleCount));
+    sizeField_->setText(QString::fromStdString(labels.size));
+    levelCaption_ = labels.difficulty;
+    levelLabel_->setText(QString::fromStdString(levelCaption_));
+    openShareLabel_->setText(QString::fromStdString(labels.openShare));
+}
+
+void MainWindow::ShowStatus(const std::string& text) {
+    statusText_->setText(QString::fromStdString(text));
+}
+
+void MainWindow::ShowProgress(int percent) {
+    progressBar_->setValue(percent);
+    progressBar_->setVisible(percent > 0 && percent < 100);
+}
+
+// Closing the window by its frame ends the program at once, without the question and without
+// writing the configuration: only the exit command saves. A solve still running stops at its
+// next yield rather than go on in a window no one sees.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    app_.runState.cancelRequested = app_.runState.cancelRequested || app_.runState.busy;
+    event->accept();
+    emit programEnded();
+}
+
+}  // namespace ringlace

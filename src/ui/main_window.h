@@ -1,0 +1,125 @@
+// The main window: the board in its frame, the command bar with the puzzle's labels and the
+// buttons, the status line, and the menus.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QProgressBar>
+#include <array>
+
+#include "create/make_puzzle.h"
+#include "commands/startup.h"
+#include "play/board_layout.h"
+#include "commands/app.h"
+#include "ui/qt_host.h"
+
+class QAction;
+class QFrame;
+class QGridLayout;
+class QTimer;
+
+namespace ringlace {
+
+class BoardView;
+class BoxControl;
+class ClickLabel;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(const AppPaths& paths, QWidget* parent = nullptr);
+
+    // The start-up sequence; End means the program cannot run (the person has been told why).
+    StartOutcome StartUp();
+
+    App& app() { return app_; }
+    BoardView* boardView() const { return boardView_; }
+
+signals:
+    // The program is to end (the exit command was confirmed).
+    void programEnded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The window (form1.cpp).
+    void BuildMenus();
+    void BuildWindow();
+    QFrame* BuildCommandBar(QWidget* parent);
+    void BuildButtons(QGridLayout* grid, QWidget* parent);
+    void BuildShortcuts();
+    void ApplyColourScheme();
+    void ShowLabels();
+    void ShowStatus(const std::string& text);
+    void ShowProgress(int percent);
+    // Runs the board's timers as the play state asks and shows the check light.
+    void SyncBoardState();
+
+    // The commands (form1_commands.cpp).
+    void onExit();
+    void onOptions();
+    void onSaveOptions();
+    void onClearAllBars();
+    void onReset();
+    void onAutoSolveEntry();
+    void onAutoSolveButton();
+    // Runs a solve command with the cancel button active, then shows the board it leaves.
+    template <typename Solve>
+    void RunSolve(Solve&& solve);
+    // The cancel button in its active colour while a long command runs, or back to normal.
+    void ShowCancelActive(bool active);
+    void onSinglePuzzle();
+    void onNewPuzzle(Qt::MouseButton button);
+    // Creates one puzzle from the size field and the level label, with the cancel button active;
+    // the board shows the new empty grid meanwhile, then the puzzle (or the previous one).
+    void RunCreate(CreateKind kind);
+    void onCancel();
+    void onVerifyPressed();
+    void onVerifyReleased();
+    void onUndo(Qt::MouseButton button);
+    void onZoom(ZoomStep step);
+    void onShowSolutionPressed();
+    void onShowLoopPressed(Qt::MouseButton button);
+    void onViewReleased();
+    void onAutofillClicked();
+    void onLevelClicked();
+    void onAutofillTimer();
+    void onErrorMarkerTimer();
+    void BoardTakesFocus();
+
+    QtHost host_;
+    App app_;
+
+    BoardView* boardView_ = nullptr;
+    QFrame* commandBar_ = nullptr;
+    QLabel* fileLabel_ = nullptr;
+    QLineEdit* puzzleNumberBox_ = nullptr;
+    QLabel* puzzleCountLabel_ = nullptr;
+    QLineEdit* sizeField_ = nullptr;
+    ClickLabel* levelLabel_ = nullptr;
+    QLabel* openShareLabel_ = nullptr;
+    ClickLabel* autofillLight_ = nullptr;
+    QLabel* statusText_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+
+    BoxControl* undoButton_ = nullptr;
+    BoxControl* eraseBarsButton_ = nullptr;
+    BoxControl* verifyButton_ = nullptr;
+    BoxControl* autosolveButton_ = nullptr;
+    BoxControl* cancelButton_ = nullptr;
+    BoxControl* newPuzzleButton_ = nullptr;
+    std::array<BoxControl*, 3> zoomButtons_{};
+    BoxControl* showSolutionButton_ = nullptr;
+    BoxControl* showLoopButton_ = nullptr;
+
+    // The level the next creation is made at, as the level label shows it: the shown puzzle's,
+    // until a click steps it.
+    std::string levelCaption_;
+
+    QTimer* autofillTimer_ = nullptr;
+    QTimer* errorMarkerTimer_ = nullptr;
+};
+
+}  // namespace ringlace

@@ -1,0 +1,58 @@
+#include "ui/marker_painting.h"
+
+#include "ui/qt_canvas.h"
+
+namespace ringlace {
+
+namespace {
+
+QColor WithAlpha(std::int32_t colour, int alpha) {
+    QColor shown = ToQColor(colour);
+    shown.setAlpha(alpha);
+    return shown;
+}
+
+}  // namespace
+
+void PaintMarkers(QPainter& painter, const BoardMarkers& markers, const Settings& settings,
+                  double pixelsPerTwip) {
+    const auto box = [pixelsPerTwip](const MarkerBox& marker) {
+        return QRectF(marker.left * pixelsPerTwip, marker.top * pixelsPerTwip,
+                      marker.width * pixelsPerTwip, marker.height * pixelsPerTwip);
+    };
+    const std::int32_t colour = settings.MarkerColour;
+    // "Two Rectangles" marks the side by its two end dots, "Bar" by a band along it.
+    const bool bars = settings.Marker == kMarkerBar;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const MarkerBox* edge : {&markers.horizontalHighlight, &markers.verticalHighlight}) {
+        if (edge->visible) painter.fillRect(box(*edge), WithAlpha(colour, bars ? 150 : 55));
+    }
+    for (const MarkerBox* dot : {&markers.firstEnd, &markers.secondEnd}) {
+        if (!dot->visible) continue;
+        if (bars) {
+            painter.setPen(QPen(ToQColor(colour), 1.5));
+            painter.setBrush(Qt::NoBrush);
+        } else {
+            painter.setPen(QPen(Qt::white, 1));
+            painter.setBrush(ToQColor(colour));
+        }
+        painter.drawRect(box(*dot));
+    }
+    if (markers.cellMarker.visible) {
+        painter.setPen(QPen(ToQColor(colour), 2, Qt::DashLine));
+        painter.setBrush(WithAlpha(colour, 25));
+        painter.drawRoundedRect(box(markers.cellMarker), 3, 3);
+    }
+    if (markers.errorMarker.visible) {
+        const QRectF ring = box(markers.errorMarker);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::white, 5));
+        painter.drawEllipse(ring);
+        painter.setPen(QPen(QColor(230, 0, 0), 3));
+        painter.drawEllipse(ring);
+    }
+    painter.restore();
+}
+
+}  // namespace ringlace

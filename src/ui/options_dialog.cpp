@@ -1,0 +1,311 @@
+#include "ui/options_dialog.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/colour_picker.h"
+#include "ui/options_preview.h"
+#include "commands/app.h"
+#include "ui/box_control.h"
+
+namespace ringlace {
+
+namespace {
+
+std::int32_t FromQColor(const QColor& colour) {
+    return Rgb(colour.red(), colour.green(), colour.blue());
+}
+
+// The built-in scheme: the platform's own colours for windows, buttons and text.
+SchemeColours StandardColours() {
+    const QPalette palette = QApplication::palette();
+    SchemeColours colours{};
+    colours[1] = FromQColor(palette.color(QPalette::Window));
+    colours[2] = FromQColor(palette.color(QPalette::Base));
+    colours[3] = FromQColor(palette.color(QPalette::Light));
+    colours[4] = FromQColor(palette.color(QPalette::Button));
+    colours[5] = FromQColor(palette.color(QPalette::Mid));
+    colours[6] = FromQColor(palette.color(QPalette::WindowText));
+    colours[7] = colours[1];
+    colours[8] = FromQColor(palette.color(QPalette::Text));
+    colours[9] = colours[1];
+    colours[10] = FromQColor(palette.color(QPalette::Highlight));
+    colours[11] = FromQColor(palette.color(QPalette::Midlight));
+    colours[12] = FromQColor(palette.color(QPalette::Highlight));
+    colours[13] = colours[4];
+    return colours;
+}
+
+QGroupBox* Frame(const char* title, QWidget* parent) {
+    auto* frame = new QGroupBox(title, parent);
+    return frame;
+}
+
+// Radio buttons in a frame; each button's id is the setting's code.
+QGroupBox* OptionFrame(const char* title, const char* name,
+                       std::initializer_list<std::pair<const char*, int>> options,
+                       QButtonGroup*& group, QWidget* parent) {
+    QGroupBox* frame = Frame(title, parent);
+    group = new QButtonGroup(frame);
+    auto* layout = new QHBoxLayout(frame);
+    for (const auto& [caption, code] : options) {
+        auto* button = new QRadioButton(caption, frame);
+        button->setObjectName(QString("%1_%2").arg(name).arg(code));
+        group->addButton(button, code);
+        layout->addWidget(button);
+    }
+    layout->addStretch();
+    return frame;
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(App& app, QWidget* parent)
+    : QDialog(parent), app_(app), choice_(OptionsFrom(app.settings)) {
+    setObjectName("OptionsDialog");
+    setWindowTitle("Ringlace Options");
+
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildSchemeFrame());
+    left->addWidget(BuildColoursFrame());
+    left->addStretch();
+    columns->addLayout(left);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(BuildFontsFrame(), 1);
+    columns->addLayout(middle);
+    columns->addWidget(BuildChoicesColumn());
+
+    auto* command1 = new QPushButton("OK", this);
+    command1->setObjectName("acceptButton");
+    command1->setDefault(true);
+    connect(command1, &QPushButton::clicked, this, &QDialog::accept);
+    auto* reset = new QPushButton("Apply default options and exit", this);
+    reset->setObjectName("defaultsButton");
+    connect(reset, &QPushButton::clicked, this, [this] {
+        choice_ = DefaultOptions(choice_);
+        accept();
+    });
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("cancelButton");
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(reset);
+    buttons->addStretch();
+    buttons->addWidget(command1);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addLayout(buttons);
+
+    const std::string current = app_.settings.SchemeName;
+    const QString listed = QString::fromStdString(current.substr(0, current.find(".col")));
+    PickScheme(schemeCombo_->findText(listed) >= 0 ? listed : QString());
+    ShowChoice();
+}
+
+QWidget* OptionsDialog::BuildSchemeFrame() {
+    QGroupBox* frame = Frame("Colour Scheme", this);
+    schemeCombo_ = new QComboBox(frame);
+    schemeCombo_->setObjectName("schemeCombo");
+    for (const std::string& name : app_.schemeList) schemeCombo_->addItem(QString::fromStdString(name));
+    connect(schemeCombo_, &QComboBox::textActivated, this, &OptionsDialog::PickScheme);
+    auto* adjust = new BoxControl("adjustColourButton",
+                                  "Button colour: leftclick = darker, rightclick = lighter", frame);
+    adjust->setText("Adjust");
+    adjust->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    connect(adjust, &BoxControl::clickedWith, this, [this](Qt::MouseButton button) {
+        choice_.colour13 = AdjustColour(ShownColours()[4], button == Qt::RightButton);
+        ShowPreview();
+    });
+    schemePreview_ = new SchemePreview(frame);
+    auto* row = new QHBoxLayout;
+    row->addWidget(schemeCombo_, 1);
+    row->addWidget(adjust);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addLayout(row);
+    layout->addWidget(schemePreview_);
+    return frame;
+}
+
+QWidget* OptionsDialog::BuildColoursFrame() {
+    QGroupBox* frame = Frame("Colours", this);
+    colourPicker_ = new ColourPicker(frame);
+    boardPreview_ = new BoardPreview(frame);
+    const auto colourButton = [this, frame](const char* name, const char* caption,
+                                            const char* toolTip,
+                                            std::int32_t OptionsChoice::*member) {
+        auto* button = new BoxControl(name, toolTip, frame);
+        button->setText(caption);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        connect(button, &BoxControl::clickedWith, this, [this, member](Qt::MouseButton mouse) {
+            if (member == &OptionsChoice::barColour && mouse == Qt::RightButton)
+                choice_.barThickness = NextBarThickness(choice_.barThickness);
+            else
+                choice_.*member = colourPicker_->Colour();
+            ShowPreview();
+        });
+        return button;
+    };
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(
+        colourButton("numberColourButton", "Numbers", "leftclick to set number colour, select colour first",
+                     &OptionsChoice::numberColour),
+        0, 0);
+    buttons->addWidget(
+        colourButton(
+            "barColourButton", "Bars",
+            "Leftclick to set bars colour, select colour first; rightclick to set bar thickness",
+            &OptionsChoice::barColour),
+        0, 1);
+    buttons->addWidget(colourButton("gridColourButton", "Grid", "Set grid colour, select colour first",
+                                    &OptionsChoice::gridColour),
+                       1, 0);
+    buttons->addWidget(
+        colourButton("markerColourButton", "Markers", "Set marker colour, select colour first",
+                     &OptionsChoice::markerColour),
+        1, 1);
+    auto* right = new QVBoxLayout;
+    right->addLayout(buttons);
+    right->addWidget(boardPreview_, 1);
+    auto* layout = new QHBoxLayout(frame);
+    layout->addWidget(colourPicker_);
+    layout->addLayout(right, 1);
+    return frame;
+}
+
+QWidget* OptionsDialog::BuildFontsFrame() {
+    QGroupBox* frame = Frame("Fonts", this);
+    fontList_ = new QListWidget(frame);
+    fontList_->setObjectName("fontList");
+    for (const std::string& font : app_.fontList) fontList_->addItem(QString::fromStdString(font));
+    fontList_->setMinimumWidth(170);
+    connect(fontList_, &QListWidget::currentTextChanged, this, [this](const QString& font) {
+        if (font.isEmpty()) return;
+        choice_.fontName = font.toStdString();
+        ShowPreview();
+    });
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(fontList_);
+    return frame;
+}
+
+QWidget* OptionsDialog::BuildChoicesColumn() {
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(OptionFrame(
+        "Grid Line", "gridLine",
+        {{"Solid", kGridSolid}, {"Dotted", kGridDotted}, {"None", kGridNone}}, gridLine_, column));
+    layout->addWidget(OptionFrame("Marker Style", "markerStyle",
+                                  {{"Two Rectangles", kMarkerTwoRectangles}, {"Bar", kMarkerBar}},
+                                  markerStyle_, column));
+    layout->addWidget(
+        OptionFrame("Menu bar", "barSide", {{"Left", 0}, {"Right", 1}}, menuBar_, column));
+    connect(gridLine_, &QButtonGroup::idClicked, this, [this](int code) {
+        choice_.gridLine = code;
+        ShowPreview();
+    });
+    connect(markerStyle_, &QButtonGroup::idClicked, this, [this](int code) {
+        choice_.marker = code;
+        ShowPreview();
+    });
+    connect(menuBar_, &QButtonGroup::idClicked, this,
+            [this](int code) { choice_.menuBarSide = code; });
+
+    QGroupBox* autoFill = Frame("Auto Fill", column);
+    autofill_ = new QCheckBox(
+        ToolTipText("Automatically update|bars and colours|during user solution"), autoFill);
+    autofill_->setObjectName("autofillCheck");
+    connect(autofill_, &QCheckBox::toggled, this,
+            [this](bool on) { choice_.autofill = on ? 1 : 0; });
+    (new QVBoxLayout(autoFill))->addWidget(autofill_);
+    layout->addWidget(autoFill);
+
+    QGroupBox* registerFrame = Frame("Register", column);
+    register_ = new QCheckBox(ToolTipText("Save computer solutions in a|solution register file "),
+                              registerFrame);
+    register_->setObjectName("registerCheck");
+    connect(register_, &QCheckBox::toggled, this,
+            [this](bool on) { choice_.solutionRegister = on ? 1 : 0; });
+    (new QVBoxLayout(registerFrame))->addWidget(register_);
+    layout->addWidget(registerFrame);
+
+    QGroupBox* printer = Frame("Printer", column);
+    auto* printing = new QPushButton("Set printing options", printer);
+    printing->setObjectName("printOptionsButton");
+    // The printing options come with printing.
+    printing->setEnabled(false);
+    (new QVBoxLayout(printer))->addWidget(printing);
+    layout->addWidget(printer);
+    layout->addStretch();
+    return column;
+}
+
+void OptionsDialog::PickScheme(const QString& name) {
+    schemeCombo_->setCurrentIndex(schemeCombo_->findText(name));
+    if (name.isEmpty()) {
+        choice_.schemeName.clear();
+        schemeColours_ = app_.scheme;
+    } else {
+        choice_.schemeName = name.toStdString() + ".col";
+        schemeColours_ = PreviewScheme(app_.paths.InApp(kSchemeListFile), choice_.schemeName,
+                                       StandardColours(), app_.host);
+    }
+    ShowPreview();
+}
+
+SchemeColours OptionsDialog::ShownColours() const {
+    SchemeColours colours = schemeColours_;
+    if (choice_.colour13 > 0) colours[4] = choice_.colour13;
+    return colours;
+}
+
+void OptionsDialog::ShowChoice() {
+    for (int k = 0; k < fontList_->count(); ++k) {
+        if (fontList_->item(k)->text().compare(QString::fromStdString(choice_.fontName),
+                                            Qt::CaseInsensitive) == 0) {
+            QSignalBlocker quiet(fontList_);
+            fontList_->setCurrentRow(k);
+            break;
+        }
+    }
+    // A hand-edited configuration may hold a code no button stands for: then none is checked.
+    for (const auto& [group, code] : {std::pair{gridLine_, choice_.gridLine},
+                                      {markerStyle_, choice_.marker},
+                                      {menuBar_, choice_.menuBarSide}})
+        if (QAbstractButton* button = group->button(code)) button->setChecked(true);
+    {
+        QSignalBlocker quietAutofill(autofill_);
+        QSignalBlocker quietRegister(register_);
+        autofill_->setChecked(choice_.autofill == 1);
+        register_->setChecked(choice_.solutionRegister == 1);
+    }
+    colourPicker_->SetColour(choice_.barColour);
+    ShowPreview();
+}
+
+void OptionsDialog::ShowPreview() {
+    const SchemeColours colours = ShownColours();
+    schemePreview_->Show(colours);
+    boardPreview_->Show(choice_, colours);
+}
+
+std::optional<OptionsChoice> OptionsDialog::Ask() {
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return choice_;
+}
+
+}  // namespace ringlace

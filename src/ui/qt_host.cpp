@@ -1,0 +1,63 @@
+#include "ui/qt_host.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileDialog>
+
+#include "ui/message_box.h"
+#include "ui/qt_canvas.h"
+
+namespace ringlace {
+
+QtHost::QtHost(QWidget* parent, std::function<std::int32_t()> messageColour)
+    : parent_(parent), messageColour_(std::move(messageColour)) {}
+
+QtHost::~QtHost() { BusyPointer(false); }
+
+Answer QtHost::Ask(const Message& message) {
+    // Created on first use and kept; every call rebuilds its buttons and pictures.
+    if (!messageBox_) messageBox_ = new MessageBox(parent_);
+    const std::int32_t colour = messageColour_ ? messageColour_() : 0;
+    return messageBox_->Ask(message, colour > 0 ? ToQColor(colour) : QColor());
+}
+
+std::string QtHost::GetFileName(const FileRequest& request) {
+    // "*.rlc;*.txt" under "Ringlace Files" becomes "Ringlace Files (*.rlc *.txt)".
+    QString patterns = QString::fromStdString(request.filter);
+    patterns.replace(';', ' ');
+    const QString filter = QString::fromStdString(request.filterName) + " (" + patterns + ");;All files (*)";
+    const QString title = QString::fromStdString(request.title);
+    const QString name =
+        request.mode == "SAVE"
+            ? QFileDialog::getSaveFileName(parent_, title, QString(), filter, nullptr,
+                                           QFileDialog::DontConfirmOverwrite)
+            : QFileDialog::getOpenFileName(parent_, title, QString(), filter);
+    return name.toStdString();
+}
+
+void QtHost::Status(const std::string& text) {
+    if (statusLine_.text) statusLine_.text(text);
+}
+
+void QtHost::Progress(int percent) {
+    if (statusLine_.progress) statusLine_.progress(percent);
+}
+
+void QtHost::Yield() { QCoreApplication::processEvents(); }
+
+void QtHost::ShowNewBoard() {
+    if (showNewBoard_) showNewBoard_();
+}
+
+// Asked for more than once by the nested steps of a solve: the pointer is set once and restored
+// once, whatever the count of the calls.
+void QtHost::BusyPointer(bool busy) {
+    if (busy == busyPointer_) return;
+    busyPointer_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+}  // namespace ringlace

@@ -1,0 +1,155 @@
+#include "commands/autosolve_command.h"
+
+#include <gtest/gtest.h>
+
+#include "model/puzzle_record.h"
+#include "model/solution_letters.h"
+#include "model/text_file.h"
+#include "support/grid_builder.h"
+#include "support/temp_folder.h"
+#include "support/test_host.h"
+
+namespace ringlace {
+namespace {
+
+using test::GridFromRows;
+using test::TempFolder;
+using test::TestHost;
+
+const std::string kSample = std::string(RINGLACE_TEST_DATA_DIR) + "/corpus_sample.txt";
+
+struct Program {
+    Program() : app(host) {
+        app.paths.AppFolder = folder.Path();
+        app.paths.DataFolder = folder.Path();
+    }
+    void Load(int n) {
+        app.place.count = CountLines(kSample);
+        ASSERT_TRUE(LoadPuzzleOntoBoard(app, kSample, n));
+    }
+    TempFolder folder;
+    TestHost host;
+    App app;
+};
+
+TEST(AutoSolveTest, RefusedWhileBusy) {
+    Program p;
+    p.Load(1);
+    p.app.runState.busy = true;
+    EXPECT_EQ(TimedAutoSolve(p.app).end, AutoSolveEnd::Refused);
+    ASSERT_EQ(p.host.messages.size(), 1u);
+    EXPECT_EQ(p.host.messages[0].text, "Cancel Autosolve/Create first");
+    EXPECT_EQ(p.host.messages[0].icon, Icon::Information);
+}
+
+TEST(AutoSolveTest, APuzzleWithoutNumbersIsRefused) {
+    Program p;
+    p.app.grid = GridFromRows({"   ", "   "});
+    EXPECT_EQ(TimedAutoSolve(p.app).end, AutoSolveEnd::NoClues);
+    ASSERT_EQ(p.host.messages.size(), 1u);
+    EXPECT_EQ(p.host.messages[0].text, "There are no numbers in this puzzle");
+    EXPECT_EQ(p.host.messages[0].icon, Icon::Critical);
+    for (const std::string& status : p.host.statuses) EXPECT_EQ(status.find("Solved"), std::string::npos);
+}
+
+TEST(AutoSolveTest, FewCluesAskFirst) {
+    Program p;
+    p.app.grid = GridFromRows({"3    ", "     ", "     ", "     ", "    3"});
+    p.app.grid.SetEdge(3, 3, L, Bar);
+    const Grid before = p.app.grid;
+    p.host.answers = {Answer::No};
+    EXPECT_EQ(AutoSolveCommand(p.app).end, AutoSolveEnd::Declined);
+    ASSERT_EQ(p.host.messages.size(), 1u);
+    EXPECT_EQ(p.host.messages[0].text,
+              "There are no 1s or 2s, or too few numbers in this puzzle...\r\nIt may take a long time to "
+              "solve\r\nProceed?");
+    EXPECT_EQ(p.host.messages[0].icon, Icon::Question);
+    EXPECT_EQ(p.app.grid.CellEdge, before.CellEdge);
+}
+
+TEST(AutoSolveTest, ASolvedPuzzleShowsItsLoopAndTheTime) {
+    Program p;
+    p.Load(3);
+    const std::string stored = p.app.grid.SolutionCode;
+    p.app.play.undo.push_back(UndoEntry{});
+    const AutoSolveOutcome outcome = TimedAutoSolve(p.app);
+    EXPECT_EQ(outcome.end, AutoSolveEnd::Solved);
+    EXPECT_FALSE(outcome.notUnique);
+    EXPECT_EQ(outcome.solutions, 1);
+    EXPECT_EQ(SolutionLetters(p.app.grid), stored);
+    EXPECT_EQ(p.app.grid.SolutionCode, stored);
+    EXPECT_EQ(p.app.grid.CellColour[2][2], 0);
+    EXPECT_EQ(p.app.grid.CellColour[0][1], Pink);
+    EXPECT_TRUE(p.app.play.undo.empty());
+    EXPECT_FALSE(p.app.runState.busy);
+    EXPECT_EQ(p.host.statuses.back(), "Solved in less than 1 Sec");
+    EXPECT_EQ(p.host.progress.back(), 0);
+    EXPECT_TRUE(p.host.messages.empty());
+    EXPECT_FALSE(FileExists(p.folder.File("solutionregister.txt")));  // the register is off
+}
+
+TEST(AutoSolveTest, TheRegisterKeepsEverySolvedPuzzle) {
+    Program p;
+    p.app.settings.SolutionRegister = 1;
+    p.Load(2);
+    TimedAutoSolve(p.app);
+    p.Load(4);
+    TimedAutoSolve(p.app);
+    const std::vector<std::string> lines = [&] {
+        std::vector<std::string> all;
+        LineReader reader(kSample);
+        std::string line;
+        while (reader.Next(line)) all.push_back(line);
+        return all;
+    }();
+    EXPECT_EQ(test::ReadBytes(p.folder.File("solutionregister.txt")), lines[1] + "\r\n" + lines[3] + "\r\n");
+}
+
+TEST(AutoSolveTest, AnAmbiguousLinkIsReported) {
+    // Corner "2"s force the loop around the border, but the blank border cells let it dip in.
+    Program p;
+    p.app.grid = GridFromRows({"2   2", "     ", "     ", "     ", "2   2"});
+    const AutoSolveOutcome outcome = TimedAutoSolve(p.app, AutoSolveOptions{true, true});
+    ASSERT_EQ(outcome.end, AutoSolveEnd::Solved);
+    EXPECT_TRUE(outcome.notUnique);
+    EXPECT_FALSE(outcome.ambiguousCells.empty());
+    EXPECT_EQ(p.host.statuses.back(), "Solved in less than 1 Sec: Link is not unique");
+}
+
+TEST(AutoSolveTest, TwoLoopsAreReportedEvenWhereNoLocalPatternShowsThem) {
+    // Around the whole grid, or around three of its cells: both give each "2" two bars.
+    Program p;
+    p.app.grid = GridFromRows({"2 ", " 2"});
+    const AutoSolveOutcome outcome = TimedAutoSolve(p.app, AutoSolveOptions{true, true});
+    ASSERT_EQ(outcome.end, AutoSolveEnd::Solved);
+    EXPECT_TRUE(outcome.ambiguousCells.empty());
+    EXPECT_TRUE(outcome.notUnique);
+    EXPECT_EQ(outcome.solutions, 2);
+    EXPECT_EQ(p.host.statuses.back(), "Solved in less than 1 Sec: Link is not unique");
+}
+
+TEST(AutoSolveTest, AnUnsolvablePuzzleSaysSoAndKeepsThePlayersEntries) {
+    Program p;
+    p.app.grid = GridFromRows({"1 1 ", " 33 ", " 33 ", "1  1"});
+    p.app.grid.SetEdge(1, 2, T, Bar);
+    p.app.grid.CellColour[4][2] = Yellow;
+    const Grid before = p.app.grid;
+    const AutoSolveOutcome outcome = TimedAutoSolve(p.app);
+    EXPECT_EQ(outcome.end, AutoSolveEnd::Unable);
+    ASSERT_EQ(p.host.messages.size(), 1u);
+    EXPECT_EQ(p.host.messages[0].text, "Unable to solve");
+    EXPECT_EQ(p.host.messages[0].icon, Icon::Information);
+    EXPECT_EQ(p.host.statuses.back(), "Unable to solve ...");
+    EXPECT_EQ(p.app.grid.CellEdge, before.CellEdge);
+    EXPECT_EQ(p.app.grid.CellColour, before.CellColour);
+}
+
+TEST(AutoSolveTest, ElapsedTimeTexts) {
+    EXPECT_EQ(ElapsedText(0), "less than 1 Sec");
+    EXPECT_EQ(ElapsedText(7), "07Sec");
+    EXPECT_EQ(ElapsedText(65), "01Mn 05Sec");
+    EXPECT_EQ(ElapsedText(3607), "01Hr 00Mn 07Sec");
+}
+
+}  // namespace
+}  // namespace ringlace

@@ -1,0 +1,214 @@
+#include "commands/board_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "model/puzzle_record.h"
+#include "model/text_file.h"
+#include "play/board_drawing.h"
+#include "play/check_display.h"
+#include "play/solution_view.h"
+#include "play/undo_list.h"
+#include "commands/app.h"
+#include "support/recording_canvas.h"
+#include "support/temp_folder.h"
+#include "support/test_host.h"
+
+namespace ringlace {
+namespace {
+
+using test::TestHost;
+
+// The 2 x 2 puzzle whose loop runs round the whole grid, with its stored solution.
+constexpr const char* kRound = "0202EA2  2BHFL\r\n";
+
+struct Played {
+    Played() : app(host), painter(canvas, app.geometry, app.settings, app.scheme) {
+        file = folder.File("puzzles.txt");
+        test::WriteBytes(file, kRound);
+        app.place.count = CountLines(file);
+        EXPECT_TRUE(LoadPuzzleOntoBoard(app, file, 1));
+        app.geometry.CellSize = 600;
+        app.geometry.GridLeft = 200;
+        app.geometry.GridTop = 200;
+    }
+    std::string Edges() const { return UserRecordText(app.grid).substr(10); }
+
+    test::TempFolder folder;
+    std::string file;
+    TestHost host;
+    App app;
+    test::RecordingCanvas canvas;
+    BoardPainter painter;
+};
+
+TEST(BoardCommandsTest, ClearingAllBarsAsksAndKeepsTheUndoList) {
+    Played played;
+    Grid& grid = played.app.grid;
+    grid.SetEdge(1, 1, L, Bar);
+    grid.SetEdge(2, 2, R, XMark);
+    grid.CellColour[1][2] = Yellow;
+    SaveUndoCell(grid, played.app.play.undo, 1, 1);
+
+    played.host.answers = {Answer::No};
+    EXPECT_FALSE(ClearAllBarsCommand(played.app));
+    EXPECT_EQ(played.host.messages.back().text,
+              "All Bars/Xs will be cleared (cannot undo), Proceed ?");
+    EXPECT_EQ(played.host.messages.back().icon, Icon::Question);
+    EXPECT_EQ(played.Edges(), "b.............x.");
+
+    played.host.answers = {Answer::Yes};
+    EXPECT_TRUE(ClearAllBarsCommand(played.app));
+    EXPECT_EQ(played.Edges(), "................");
+    EXPECT_EQ(grid.CellColour[1][2], 0);
+    EXPECT_EQ(grid.CellColour[0][1], Pink);  // the outside stays outside
+    EXPECT_EQ(grid.CellEdge[0][1][T], Outside);
+    ASSERT_EQ(played.app.play.undo.size(), 1u);
+    UndoLastEntry(grid, played.app.play.undo, played.painter);
+    EXPECT_EQ(played.Edges(), "b...............");
+}
+
+TEST(BoardCommandsTest, ResetLoadsThePuzzleAgainAndReportsWhenItCannot) {
+    Played played;
+    Grid& grid = played.app.grid;
+    grid.SetEdge(1, 1, L, Bar);
+    SaveUndoCell(grid, played.app.play.undo, 1, 1);
+    played.host.answers = {Answer::No};
+    EXPECT_FALSE(ResetCommand(played.app));
+    EXPECT_EQ(played.host.messages.back().text,
+              "All User Entries will be cleared (cannot undo)\r\nProceed ?");
+    EXPECT_EQ(played.Edges()[0], 'b');
+
+    played.host.answers = {Answer::Yes};
+    EXPECT_TRUE(ResetCommand(played.app));
+    EXPECT_EQ(played.Edges(), "................");
+    EXPECT_TRUE(played.app.play.undo.empty());
+
+    test::WriteBytes(played.file, "");
+    grid.SetEdge(1, 1, L, Bar);
+    played.host.answers = {Answer::Yes};
+    EXPECT_FALSE(ResetCommand(played.app));
+    EXPECT_EQ(played.host.messages.back().text, "Error reading file:\r\n" + played.file);
+    EXPECT_EQ(played.host.messages.back().icon, Icon::Critical);
+    EXPECT_EQ(played.Edges()[0], 'b');  // the entries are still there to be saved
+}
+
+TEST(BoardCommandsTest, WhileBusyTheCommandsOnlySayWhatToDoFirst) {
+    Played played;
+    played.app.grid.SetEdge(1, 1, L, Bar);
+    SaveUndoCell(played.app.grid, played.app.play.undo, 1, 1);
+    played.app.runState.busy = true;
+    EXPECT_FALSE(ClearAllBarsCommand(played.app));
+    EXPECT_FALSE(ResetCommand(played.app));
+    UndoCommand(played.app, played.painter);
+    EXPECT_FALSE(ShowSolutionBarsCommand(played.app, played.painter));
+    EXPECT_FALSE(ShowSolutionLoopCommand(played.app, played.painter, true));
+    EXPECT_FALSE(VerifyPressed(played.app));
+    ASSERT_EQ(played.host.messages.size(), 6u);
+    for (const Message& message : played.host.messages) {
+        EXPECT_EQ(message.text, "Cancel Autosolve/Create first");
+        EXPECT_EQ(message.icon, Icon::Information);
+    }
+    EXPECT_EQ(played.app.play.undo.size(), 1u);
+    EXPECT_EQ(played.Edges()[0], 'b');
+}
+
+TEST(BoardCommandsTest, VerifyShowsDoneOrTheFirstErrorWhileHeld) {
+    Played played;
+    ASSERT_TRUE(VerifyPressed(played.app));  // no entry at all breaks no rule
+    EXPECT_EQ(played.host.statuses.back(), "Done !");
+    EXPECT_EQ(CheckLightColour(played.app.play.checkLight, played.app.scheme),
+              Rgb(50, 150, 50));
+    VerifyReleased(played.app);
+    EXPECT_EQ(played.host.statuses.back(), "");
+    EXPECT_EQ(played.app.play.checkLight, CheckLight::Neutral);
+
+    played.app.grid.SetEdge(1, 1, T, Bar);
+    ASSERT_TRUE(VerifyPressed(played.app));
+    EXPECT_EQ(played.host.statuses.back(), "one isolated bar");
+    EXPECT_EQ(CheckLightColour(played.app.play.checkLight, played.app.scheme), Rgb(255, 0, 0));
+    EXPECT_TRUE(played.app.play.errorMarkerTimed);
+    const MarkerBox& marker = played.app.play.markers.errorMarker;
+    EXPECT_TRUE(marker.visible);
+    EXPECT_EQ(marker.left, played.app.geometry.NodeX(1));
+    EXPECT_EQ(marker.top, played.app.geometry.NodeY(1));
+    VerifyReleased(played.app);
+    EXPECT_FALSE(marker.visible);
+    EXPECT_EQ(CheckLightColour(played.app.play.checkLight, played.app.scheme),
+              played.app.scheme[2]);
+
+    // A message without a dot ("0,0,...") shows no marker; Timer3 hides a marker shown.
+    ShowCheckError(played.app.play, played.app.geometry, played.host, 1, 2, "too many bars");
+    HideErrorMarker(played.app.play);
+    EXPECT_FALSE(marker.visible);
+    EXPECT_FALSE(played.app.play.errorMarkerTimed);
+    ShowCheckError(played.app.play, played.app.geometry, played.host, 0, 0,
+                   "Closed Loop Yellow");
+    EXPECT_FALSE(marker.visible);
+    EXPECT_FALSE(played.app.play.errorMarkerTimed);
+}
+
+TEST(SolutionViewTest, TheStoredBarsShowWhileHeldAndTheEntriesComeBack) {
+    Played played;
+    Grid& grid = played.app.grid;
+    grid.SetEdge(1, 1, L, XMark);
+    grid.CellColour[2][2] = Pink;
+    ASSERT_TRUE(ShowSolutionBarsCommand(played.app, played.painter));
+    EXPECT_EQ(played.Edges(), "bb...bb.b..b..bb");
+    EXPECT_FALSE(ShowSolutionLoopCommand(played.app, played.painter, false));  // one view at a time
+    HideSolutionCommand(played.app, played.painter);
+    EXPECT_EQ(played.Edges(), "x...............");
+    EXPECT_EQ(grid.CellColour[2][2], Pink);
+    EXPECT_EQ(played.app.play.view.showing, SolutionView::Kind::None);
+    EXPECT_FALSE(played.app.runState.busy);
+    played.canvas.calls.clear();
+    HideSolutionCommand(played.app, played.painter);  // a release after a refused press
+    EXPECT_TRUE(played.canvas.calls.empty());
+}
+
+TEST(SolutionViewTest, TheLoopViewColoursByParityOnADotsOnlyGrid) {
+    Played played;
+    Grid& grid = played.app.grid;
+    grid.CellColour[1][1] = Pink;
+    played.app.settings.GridLine = kGridDotted;
+    ASSERT_TRUE(ShowSolutionLoopCommand(played.app, played.painter, true));
+    EXPECT_EQ(played.app.settings.GridLine, kGridDotted);
+    for (int r = 1; r <= 2; ++r)
+        for (int c = 1; c <= 2; ++c) EXPECT_EQ(grid.CellColour[r][c], Yellow);
+    int dottedLines = 0;
+    int yellowSquares = 0;
+    for (const test::CanvasCall& call : played.canvas.calls) {
+        dottedLines += call.kind == "line" && call.style == LineStyle::Dotted;
+        yellowSquares += call.kind == "fill" && call.colour == Yellow;
+    }
+    EXPECT_EQ(dottedLines, 0);
+    EXPECT_EQ(yellowSquares, 4);
+    HideSolutionCommand(played.app, played.painter);
+    EXPECT_EQ(grid.CellColour[1][1], Pink);
+    EXPECT_EQ(grid.CellColour[1][2], 0);
+    EXPECT_EQ(played.Edges(), "................");
+}
+
+TEST(SolutionViewTest, ParityFollowsTheBarsCrossedAlongARow) {
+    Grid grid;
+    grid.Rows = 1;
+    grid.Cols = 5;
+    grid.BuildCellIndex();
+    grid.ResetGrid();
+    grid.SetEdge(1, 2, L, Bar);
+    grid.SetEdge(1, 3, R, Bar);
+    grid.SetEdge(1, 5, L, Bar);
+    ColourBySideOfLoop(grid);
+    const std::int32_t expected[] = {Pink, Yellow, Yellow, Pink, Yellow};
+    for (int c = 1; c <= 5; ++c) EXPECT_EQ(grid.CellColour[1][c], expected[c - 1]) << c;
+}
+
+TEST(BoardCommandsTest, TheLevelStepsEasyMediumHard) {
+    EXPECT_EQ(NextLevelName("Easy"), "Medium");
+    EXPECT_EQ(NextLevelName("Medium"), "Hard");
+    EXPECT_EQ(NextLevelName("hard"), "Easy");
+    EXPECT_EQ(NextLevelName(""), "Medium");
+    EXPECT_EQ(NextLevelName("03Only"), "Medium");
+}
+
+}  // namespace
+}  // namespace ringlace

@@ -1,0 +1,200 @@
+#include "commands/create_new_command.h"
+
+#include <gtest/gtest.h>
+
+#include "model/puzzle_labels.h"
+#include "model/puzzle_record.h"
+#include "model/text_file.h"
+#include "support/loop_picture.h"
+#include "support/temp_folder.h"
+#include "support/test_host.h"
+
+namespace ringlace {
+namespace {
+
+using test::TempFolder;
+using test::TestHost;
+
+const std::string kPuzzles = std::string(RINGLACE_TEST_DATA_DIR) + "/corpus_sample.txt";
+
+struct Program {
+    explicit Program(std::uint64_t seed = 1) : app(host) {
+        app.paths.AppFolder = folder.Path();
+        app.paths.DataFolder = folder.Path();
+        app.random = RandomSource(seed);
+    }
+    void Load(int n) {
+        app.place.count = CountLines(kPuzzles);
+        ASSERT_TRUE(LoadPuzzleOntoBoard(app, kPuzzles, n));
+    }
+    CreateEnd Create(const std::string& size, const std::string& level,
+                     CreateKind kind = CreateKind::Normal) {
+        return CreateNew(app, {kind, size, level});
+    }
+    std::string Scratch() const { return folder.File(kScratchPuzzleFile); }
+
+    TempFolder folder;
+    TestHost host;
+    App app;
+};
+
+bool HasStatus(const TestHost& host, const std::string& text) {
+    return std::find(host.statuses.begin(), host.statuses.end(), text) != host.statuses.end();
+}
+
+TEST(CreateNewTest, TheSizeFieldNamesOneSideOrBoth) {
+    const Grid grid;
+    RandomSource random(1);
+    const auto read = [&](const std::string& text) {
+        const PuzzleSize size = ReadSizeText(text, grid, random);
+        return std::pair{size.rows, size.cols};
+    };
+    EXPECT_EQ(read("7"), (std::pair{7, 7}));
+    EXPECT_EQ(read(" 12X8 "), (std::pair{12, 8}));
+    EXPECT_EQ(read("12x10"), (std::pair{12, 10}));
+    EXPECT_EQ(read("12 x 8"), (std::pair{12, 8}));
+    EXPECT_EQ(read("7.6"), (std::pair{8, 8}));
+    EXPECT_EQ(read("0"), (std::pair{0, 0}));
+    EXPECT_EQ(read("abc"), (std::pair{0, 0}));
+    EXPECT_EQ(read("12x"), (std::pair{12, 0}));
+    for (int i = 0; i < 200; ++i) {
+        const auto [rows, cols] = read("");
+        ASSERT_TRUE(rows >= 5 && rows <= 25 && cols >= 5 && cols <= 25) << rows << "x" << cols;
+    }
+}
+
+TEST(CreateNewTest, TheLevelLabelNamesTheLevel) {
+    EXPECT_EQ(LevelFromCaption(""), kEasy);
+    EXPECT_EQ(LevelFromCaption("Medium"), kMedium);
+    EXPECT_EQ(LevelFromCaption("hard"), kHard);
+    EXPECT_EQ(LevelFromCaption("03Only"), 0);
+}
+
+TEST(CreateNewTest, NothingStartsWhileAnotherCommandRuns) {
+    Program p;
+    p.app.runState.busy = true;
+    EXPECT_EQ(p.Create("7", "Easy"), CreateEnd::Refused);
+    ASSERT_EQ(p.host.messages.size(), 1u);
+    EXPECT_EQ(p.host.messages[0].text, "Cancel Autosolve/Create first");
+    EXPECT_EQ(p.host.messages[0].icon, Icon::Information);
+}
+
+// The message names only the row limit, with the blank of a plain number before it.
+TEST(CreateNewTest, ASizeOutsideTheLimitsIsRefused) {
+    for (const std::string size : {"26x10", "10x26", "4", "0", "abc", "x", "12x"}) {
+        Program p;
+        p.Load(1);
+        const std::string clues = test::ClueRows(p.app.grid)[0];
+        EXPECT_EQ(p.Create(size, "Easy"), CreateEnd::BadSize) << size;
+        ASSERT_EQ(p.host.messages.size(), 1u);
+        EXPECT_EQ(p.host.messages[0].text, "Puzzle size must be 5 to  25");
+        EXPECT_EQ(p.host.messages[0].icon, Icon::Critical);
+        EXPECT_EQ(test::ClueRows(p.app.grid)[0], clues);
+        EXPECT_FALSE(p.app.runState.busy);
+    }
+}
+
+TEST(CreateNewTest, AnUnknownLevelIsRefused) {
+    Program p;
+    EXPECT_EQ(p.Create("7", "Extreme"), CreateEnd::BadLevel);
+    ASSERT_EQ(p.host.messages.size(), 1u);
+    EXPECT_EQ(p.host.messages[0].text, "Incorrect Difficulty Level");
+    EXPECT_EQ(p.host.messages[0].icon, Icon::Critical);
+}
+
+// A blank level label means Easy. The puzzle becomes the only record of the scratch file and is
+// loaded from it, without its loop; every other command is kept out until the end.
+TEST(CreateNewTest, ACreatedPuzzleIsWrittenToTheScratchFileAndLoaded) {
+    Program p;
+    p.Load(3);
+    bool busyThroughout = true;
+    p.host.onYield = [&] {
+        busyThroughout = busyThroughout && p.app.runState.busy && p.host.busyPointer.back();
+    };
+    EXPECT_EQ(p.Create("7", ""), CreateEnd::Created);
+    EXPECT_TRUE(busyThroughout);
+    EXPECT_GT(p.host.yields, 0);
+    EXPECT_EQ(p.host.newBoards, 1);
+    EXPECT_TRUE(p.host.messages.empty());
+
+    const Grid& grid = p.app.grid;
+    const PuzzlePlace& place = p.app.place;
+    const PuzzleLabels labels = DescribePuzzle(grid, place);
+    EXPECT_EQ(grid.Rows, 7);
+    EXPECT_EQ(grid.Cols, 7);
+    EXPECT_EQ(grid.DiffCode, "EA");
+    EXPECT_EQ(place.file, p.Scratch());
+    EXPECT_EQ(place.number, 1);
+    EXPECT_EQ(place.count, 1);
+    EXPECT_EQ(CountLines(p.Scratch()), 1);
+    EXPECT_EQ(ReadLineAt(p.Scratch(), 1).value_or("").substr(0, 6 + 49),
+              PuzzleRecordText(grid).substr(0, 6 + 49));
+    for (int r = 1; r <= 7; ++r)
+        for (int c = 1; c <= 7; ++c) EXPECT_EQ(grid.CountBars(r, c), 0);
+    EXPECT_EQ(labels.size, "7x7");
+    EXPECT_EQ(labels.difficulty, "Easy");
+    EXPECT_TRUE(HasStatus(p.host, "Creating grid ..."));
+    EXPECT_EQ(p.host.statuses.back(), "Puzzle created");
+    EXPECT_FALSE(p.app.runState.busy);
+    EXPECT_FALSE(p.app.runState.cancelRequested);
+    EXPECT_FALSE(p.host.busyPointer.back());
+    EXPECT_EQ(p.host.progress.back(), 0);
+}
+
+TEST(CreateNewTest, ARightClickMakesAZeroThreePuzzleAtMedium) {
+    Program p;
+    EXPECT_EQ(p.Create("6x9", "Hard", CreateKind::Only03), CreateEnd::Created);
+    EXPECT_EQ(p.app.grid.DiffCode, "ME");
+    EXPECT_EQ(p.host.statuses.back(), "03Only Puzzle created");
+    for (int k = 1; k <= p.app.grid.NumCells; ++k) {
+        const ClueValue clue = p.app.grid.Clue[k];
+        EXPECT_TRUE(clue == kNoClue || clue == 0 || clue == 3);
+    }
+}
+
+TEST(CreateNewTest, ACancelBringsThePreviousPuzzleBack) {
+    Program p;
+    p.Load(4);
+    const std::vector<std::string> before = test::ClueRows(p.app.grid);
+    p.host.onYield = [&] { p.app.runState.cancelRequested = p.host.yields >= 5; };
+    EXPECT_EQ(p.Create("12x10", "Hard"), CreateEnd::Cancelled);
+    ASSERT_EQ(p.host.messages.size(), 1u);
+    EXPECT_EQ(p.host.messages[0].text, "Canceled");
+    EXPECT_EQ(p.host.messages[0].icon, Icon::Information);
+    EXPECT_EQ(test::ClueRows(p.app.grid), before);
+    EXPECT_EQ(p.app.place.file, kPuzzles);
+    EXPECT_EQ(p.app.place.number, 4);
+    EXPECT_EQ(p.app.place.count, 12);
+    EXPECT_EQ(p.host.statuses.back(), "");
+    EXPECT_FALSE(p.app.runState.busy);
+    EXPECT_FALSE(p.app.runState.cancelRequested);
+    EXPECT_FALSE(FileExists(p.Scratch()));
+}
+
+// With no puzzle file behind the board (the empty board of a first start) the board as it was
+// comes back.
+TEST(CreateNewTest, ACancelWithoutAPuzzleFileKeepsTheBoardAsItWas) {
+    Program p;
+    p.app.grid = test::GridFromPicture(
+        {"+ + + + + + + + + +", " 1                 ", "+ + + + + + + + + +"});
+    p.host.onYield = [&] { p.app.runState.cancelRequested = true; };
+    EXPECT_EQ(p.Create("9", "Easy"), CreateEnd::Cancelled);
+    EXPECT_EQ(p.app.grid.Rows, 1);
+    EXPECT_EQ(test::ClueRows(p.app.grid)[0], "1........");
+}
+
+TEST(CreateNewTest, AScratchFileThatCannotBeWrittenIsReported) {
+    Program p;
+    p.Load(2);
+    p.app.paths.DataFolder = p.folder.File("missing/");
+    EXPECT_EQ(p.Create("5", "Medium"), CreateEnd::NotSaved);
+    ASSERT_EQ(p.host.messages.size(), 1u);
+    EXPECT_EQ(p.host.messages[0].text,
+              "Error writing file:\r\n" + p.folder.File("missing/") + kScratchPuzzleFile);
+    EXPECT_EQ(p.app.place.file, kPuzzles);
+    EXPECT_EQ(p.app.place.number, 2);
+    EXPECT_FALSE(p.app.runState.busy);
+}
+
+}  // namespace
+}  // namespace ringlace

@@ -1,0 +1,179 @@
+#include "commands/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/config_file.h"
+#include "model/puzzle_labels.h"
+#include "support/temp_folder.h"
+#include "support/test_host.h"
+
+namespace ringlace {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using test::TestHost;
+using test::WriteBytes;
+
+const std::string kData = RINGLACE_DATA_DIR;
+
+// An application folder with the shipped scheme list and puzzles unless told otherwise.
+struct Installed {
+    explicit Installed(bool withSchemes = true, bool withPuzzles = true) : app(host) {
+        if (withSchemes) WriteBytes(folder.File("all.col"), ReadBytes(kData + "/all.col"));
+        if (withPuzzles) WriteBytes(folder.File("puzzles.txt"), ReadBytes(kData + "/puzzles.txt"));
+        app.paths.AppFolder = folder.Path();
+        app.paths.DataFolder = folder.Path();
+    }
+    StartOutcome Start() { return StartUp(app, {"Arial", "@Gothic", "DejaVu Sans"}); }
+
+    TempFolder folder;
+    TestHost host;
+    App app;
+};
+
+TEST(StartupTest, WithoutTheSchemeListTheProgramCannotRun) {
+    Installed installed(false);
+    EXPECT_EQ(installed.Start(), StartOutcome::End);
+    ASSERT_EQ(installed.host.messages.size(), 1u);
+    EXPECT_EQ(installed.host.messages[0].text,
+              "File: all.col is missing\r\nProgram cannot run without this file");
+    EXPECT_EQ(installed.host.messages[0].icon, Icon::Critical);
+    EXPECT_FALSE(std::filesystem::exists(installed.folder.File("ringlace.cfg")));
+}
+
+TEST(StartupTest, AFirstStartWritesTheDefaultsAndShowsTheFirstShippedPuzzle) {
+    Installed installed;
+    ASSERT_EQ(installed.Start(), StartOutcome::Run);
+    EXPECT_TRUE(installed.host.messages.empty());
+    const App& app = installed.app;
+    EXPECT_EQ(ReadBytes(installed.folder.File("ringlace.cfg")),
+              "xp.col\r\nArial\r\npuzzles.txt\r\n+\r\n"
+              " 1  0  0  0  1  0  12  128  2  2  0  0  0  0  0  0 \r\n");
+    EXPECT_EQ(app.place.file, installed.folder.File("puzzles.txt"));
+    EXPECT_EQ(app.place.number, 1);
+    EXPECT_EQ(app.place.count, 24);
+    EXPECT_EQ(DescribePuzzle(app.grid, app.place).size, "5x5");
+    EXPECT_EQ(DescribePuzzle(app.grid, app.place).puzzleCount, " of 24");
+    EXPECT_EQ(app.schemeList.front(), "xp");
+    EXPECT_EQ(app.fontList, (std::vector<std::string>{"Arial", "DejaVu Sans"}));
+    EXPECT_NE(app.scheme[2], 0);
+    EXPECT_EQ(app.scheme[13], app.scheme[4]);
+}
+
+TEST(StartupTest, TheLastPuzzleShownIsShownAgain) {
+    Installed installed;
+    Settings settings;
+    settings.SchemeName = "dark.col";
+    PuzzlePlace last;
+    last.file = installed.folder.File("puzzles.txt");
+    last.number = 9;
+    WriteBytes(installed.folder.File("ringlace.cfg"), ConfigText(settings, last));
+    ASSERT_EQ(installed.Start(), StartOutcome::Run);
+    EXPECT_EQ(installed.app.place.number, 9);
+    EXPECT_EQ(DescribePuzzle(installed.app.grid, installed.app.place).puzzleNumber, "9");
+    EXPECT_EQ(installed.app.settings.SchemeName, "dark.col");
+}
+
+TEST(StartupTest, NoLoadablePuzzleGivesTheEmptyNineByNineBoard) {
+    Installed installed(true, false);
+    ASSERT_EQ(installed.Start(), StartOutcome::Run);
+    const App& app = installed.app;
+    EXPECT_EQ(app.grid.Rows, 9);
+    EXPECT_EQ(app.grid.Cols, 9);
+    EXPECT_EQ(app.grid.NumCells, 81);
+    EXPECT_EQ(app.grid.CountBlankClues(), 81);
+    EXPECT_EQ(app.place.number, 0);
+    EXPECT_EQ(app.place.count, 0);
+    EXPECT_EQ(app.play.selection.row, 0);
+    EXPECT_EQ(DescribePuzzle(app.grid, app.place).size, "9x9");
+    EXPECT_EQ(DescribePuzzle(app.grid, app.place).difficulty, "");
+    EXPECT_EQ(DescribePuzzle(app.grid, app.place).puzzleNumber, "");
+    EXPECT_EQ(app.grid.CellColour[0][5], Pink);
+    EXPECT_EQ(installed.host.statuses.back(), "Click create puzzle button");
+    EXPECT_TRUE(installed.host.messages.empty());  // no error message for it
+}
+
+TEST(StartupTest, AnUnknownSchemeFallsBackToTheDefaultOne) {
+    Installed installed;
+    Settings settings;
+    settings.SchemeName = "gone.col";
+    PuzzlePlace last;
+    last.file = "puzzles.txt";
+    last.number = 2;
+    WriteBytes(installed.folder.File("ringlace.cfg"), ConfigText(settings, last));
+    ASSERT_EQ(installed.Start(), StartOutcome::Run);
+    ASSERT_EQ(installed.host.messages.size(), 1u);
+    EXPECT_EQ(installed.host.messages[0].text, "Colour Scheme: gone.col not found");
+    EXPECT_EQ(installed.app.settings.SchemeName, "xp.col");
+    EXPECT_EQ(installed.app.place.number, 2);
+}
+
+TEST(StartupTest, AReadOnlyProgramFolderIsAnnouncedOnceAndSettingsGoElsewhere) {
+    Installed installed;
+    TempFolder data;
+    installed.app.paths.DataFolder = data.Path();
+    ASSERT_EQ(installed.Start(), StartOutcome::Run);
+    ASSERT_EQ(installed.host.messages.size(), 1u);
+    EXPECT_EQ(installed.host.messages[0].text,
+              "The program folder cannot be written:\r\n" + installed.folder.Path() +
+                  "\r\nSettings and scratch files are kept in:\r\n" + data.Path());
+    EXPECT_TRUE(std::filesystem::exists(data.File("ringlace.cfg")));
+    EXPECT_FALSE(std::filesystem::exists(installed.folder.File("ringlace.cfg")));
+    // The shipped puzzles are still read from the program folder.
+    EXPECT_EQ(installed.app.place.file, installed.folder.File("puzzles.txt"));
+
+    installed.host.messages.clear();
+    ASSERT_EQ(installed.Start(), StartOutcome::Run);
+    EXPECT_TRUE(installed.host.messages.empty());
+}
+
+TEST(StartupTest, LocatingTheDataFolder) {
+    TempFolder writable;
+    const AppPaths here = LocateFolders(writable.Path(), "", "/nonexistent-home");
+    EXPECT_EQ(here.DataFolder, writable.Path());
+    EXPECT_FALSE(here.DataMoved());
+
+    TempFolder home;
+    WriteBytes(home.File("blocker"), "a file where a folder would have to be");
+    const std::string unwritable = home.File("blocker") + "/app";
+    const AppPaths moved = LocateFolders(unwritable, home.File("xdg"), "/nonexistent-home");
+    EXPECT_EQ(moved.AppFolder, unwritable + "/");
+    EXPECT_EQ(moved.DataFolder, home.File("xdg") + "/ringlace/");
+    EXPECT_TRUE(std::filesystem::is_directory(moved.DataFolder));
+    // Without an absolute XDG data home, the home folder's .local/share is used.
+    const AppPaths fallback = LocateFolders(unwritable, "relative", home.Path());
+    EXPECT_EQ(fallback.DataFolder, home.File(".local/share/ringlace/"));
+    EXPECT_EQ(moved.InData("ringlace.cfg"), moved.DataFolder + "ringlace.cfg");
+    EXPECT_EQ(moved.InApp("/elsewhere/p.txt"), "/elsewhere/p.txt");
+}
+
+TEST(StartupTest, ExitAsksFirstAndThenWritesTheConfiguration) {
+    Installed installed;
+    ASSERT_EQ(installed.Start(), StartOutcome::Run);
+    installed.app.place.number = 4;
+    installed.app.settings.AutofillOn = 1;
+    const std::string file = installed.folder.File("ringlace.cfg");
+    const std::string before = ReadBytes(file);
+
+    installed.host.answers = {Answer::No};
+    EXPECT_FALSE(ExitCommand(installed.app));
+    ASSERT_EQ(installed.host.messages.size(), 1u);
+    EXPECT_EQ(installed.host.messages[0].text, "Exit?");
+    EXPECT_EQ(installed.host.messages[0].icon, Icon::Exit);
+    EXPECT_EQ(ReadBytes(file), before);
+
+    installed.host.answers = {Answer::Yes};
+    EXPECT_TRUE(ExitCommand(installed.app));
+    Settings settings;
+    PuzzlePlace place;
+    ASSERT_TRUE(LoadSettings(file, settings, place));
+    EXPECT_EQ(place.number, 4);
+    EXPECT_EQ(place.file, installed.folder.File("puzzles.txt"));
+    EXPECT_EQ(settings.AutofillOn, 1);
+}
+
+}  // namespace
+}  // namespace ringlace

@@ -1,0 +1,102 @@
+// The message box as a person meets it: pictures, buttons, keys.
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/message_box.h"
+#include "window_helpers.h"
+
+using namespace ringlace;
+
+class MessageBoxTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Shows the box, lets `act` run inside its event loop, returns what the box returned.
+    template <typename Act>
+    Answer ShowAndAct(MessageBox& box, const Message& message, Act act) {
+        QTimer::singleShot(50, &box, [&box, act] { act(box); });
+        // A failed check inside act leaves the box open: close it so the test ends.
+        QTimer::singleShot(5000, &box, [&box] {
+            if (box.isVisible()) box.Buttons().back()->click();
+        });
+        return box.Ask(message, QColor());
+    }
+
+private slots:
+    void questionShowsItsPictureAndYesNo() {
+        MessageBox box;
+        const Answer answer =
+            ShowAndAct(box, {"Proceed ?", Icon::Question, Buttons::YesNo}, [](MessageBox& shown) {
+            QVERIFY(shown.isVisible());
+            QVERIFY(shown.isModal());
+            QCOMPARE(shown.Buttons().size(), std::size_t(2));
+            QCOMPARE(shown.Buttons()[0]->text(), QString("Yes"));
+            QCOMPARE(shown.Buttons()[1]->text(), QString("No"));
+            QVERIFY(shown.Picture()->isVisible());
+            QTest::mouseClick(shown.Buttons()[1], Qt::LeftButton);
+        });
+        QVERIFY(answer == Answer::No);
+    }
+
+    void multiLineTextKeepsItsLines() {
+        MessageBox box;
+        const Message message{"Error reading file:\r\n/tmp/x.txt", Icon::Critical, Buttons::Ok};
+        ShowAndAct(box, message, [](MessageBox& shown) {
+            QCOMPARE(shown.Text()->text(), QString("Error reading file:\n/tmp/x.txt"));
+            shown.Buttons()[0]->click();
+        });
+    }
+
+    void escapeDoesNothingAndEnterPressesTheFocusedButton() {
+        MessageBox box;
+        const Answer answer = ShowAndAct(box, {"Exit?", Icon::Exit, Buttons::YesNo}, [](MessageBox& shown) {
+            QTest::keyClick(&shown, Qt::Key_Escape);
+            QVERIFY(shown.isVisible());
+            shown.close();
+            QVERIFY(shown.isVisible());
+            shown.Buttons()[1]->setFocus();
+            QTest::keyClick(shown.Buttons()[1], Qt::Key_Return);
+        });
+        QVERIFY(answer == Answer::No);
+        QVERIFY(!box.isVisible());
+    }
+
+    void buttonsStandInOneCentredRowOfEqualWidth() {
+        MessageBox box;
+        ShowAndAct(box, {"A rather longer message than the buttons need", Icon::None, Buttons::YesNoCancel},
+                   [](MessageBox& shown) {
+                       const auto& buttons = shown.Buttons();
+                       QCOMPARE(buttons.size(), std::size_t(3));
+                       for (QPushButton* button : buttons) {
+                           QCOMPARE(button->width(), buttons[0]->width());
+                           QCOMPARE(button->y(), buttons[0]->y());
+                       }
+                       const int rowCentre = (buttons.front()->geometry().left() +
+                                              buttons.back()->geometry().right()) / 2;
+                       QVERIFY(std::abs(rowCentre - shown.width() / 2) <= 2);
+                       QVERIFY(buttons[0]->y() > shown.Text()->geometry().bottom());
+                       buttons[2]->click();
+                   });
+    }
+
+    void theBoxIsReusedWithTheNextMessagesButtonsAndPicture() {
+        MessageBox box;
+        const Answer first = ShowAndAct(box, {"Done", Icon::Happy, Buttons::Ok}, [](MessageBox& shown) {
+            QCOMPARE(shown.Buttons().size(), std::size_t(1));
+            QCOMPARE(shown.Buttons()[0]->text(), QString("Ok"));
+            shown.Buttons()[0]->click();
+        });
+        QVERIFY(first == Answer::Ok);
+        const Answer second = ShowAndAct(box, {"Again", Icon::None, Buttons::RetryCancel}, [](MessageBox& shown) {
+            QCOMPARE(shown.Buttons().size(), std::size_t(2));
+            QCOMPARE(shown.Buttons()[1]->text(), QString("Cancel"));
+            QVERIFY(!shown.Picture()->isVisible());
+            shown.Buttons()[1]->click();
+        });
+        QVERIFY(second == Answer::Cancel);
+    }
+};
+
+QTEST_MAIN(MessageBoxTest)
+#include "message_box_test.moc"
