@@ -94,6 +94,8 @@ int LoadColourScheme(const std::string& allColFile, const std::string& name, Set
     if (ReadSchemeColours(allColFile, name, colours)) return 1;
     host.Ask({"Colour Scheme: " + name + " not found", Icon::Critical, Buttons::Ok});
     settings.SchemeName = "xp.col";
+    // The name alone would leave the board drawn in whatever the colours held, black at start-up.
+    ReadSchemeColours(allColFile, settings.SchemeName, colours);
     return 0;
 }
 

@@ -33,8 +33,8 @@ bool ReadSchemeColours(const std::string& allColFile, const std::string& name,
                        SchemeColours& colours);
 
 // Fills colours 1..12 from the scheme whose header line is exactly name. When it is missing (or
-// one of its colour lines is unreadable) the person is told, the current scheme name falls back
-// to "xp.col" and 0 is returned; 1 when found.
+// one of its colour lines is unreadable) the person is told, the current scheme falls back to
+// "xp.col", name and colours, and 0 is returned; 1 when found.
 int LoadColourScheme(const std::string& allColFile, const std::string& name, Settings& settings,
                      SchemeColours& colours, Host& host);
 

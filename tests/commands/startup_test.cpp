@@ -6,6 +6,7 @@
 
 #include "model/config_file.h"
 #include "model/puzzle_labels.h"
+#include "play/colour_scheme.h"
 #include "support/temp_folder.h"
 #include "support/test_host.h"
 
@@ -109,6 +110,11 @@ TEST(StartupTest, AnUnknownSchemeFallsBackToTheDefaultOne) {
     EXPECT_EQ(installed.host.messages[0].text, "Colour Scheme: gone.col not found");
     EXPECT_EQ(installed.app.settings.SchemeName, "xp.col");
     EXPECT_EQ(installed.app.place.number, 2);
+    // The board is drawn in the fallback's colours, not in the zeros of a scheme never read.
+    SchemeColours xp{};
+    ASSERT_TRUE(ReadSchemeColours(kData + "/all.col", "xp.col", xp));
+    xp[13] = xp[4];
+    EXPECT_EQ(installed.app.scheme, xp);
 }
 
 TEST(StartupTest, AReadOnlyProgramFolderIsAnnouncedOnceAndSettingsGoElsewhere) {

@@ -75,6 +75,7 @@ TEST(ColourSchemeTest, OnlyAWholeLineNamesAScheme) {
     EXPECT_EQ(partial.host.messages[0].text, "Colour Scheme: my dark.col not found");
     EXPECT_EQ(partial.host.messages[0].icon, Icon::Critical);
     EXPECT_EQ(partial.settings.SchemeName, "xp.col");
+    EXPECT_EQ(partial.colours[2], Rgb(1, 2, 3));  // and xp's colours with it
 }
 
 TEST(ColourSchemeTest, AnUnreadableSchemeCountsAsNotFound) {
