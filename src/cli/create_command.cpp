@@ -137,11 +137,11 @@ int CreateCommand(const Arguments& args) {
         RunContext run(host, state.cancelRequested, true);
         CreateContext ctx(grid, run, random);
         const auto start = std::chrono::steady_clock::now();
-        const int result = CreateOfKind(ctx, parsed->kind, size.rows, size.cols, parsed->level);
+        const CreateResult result = CreateOfKind(ctx, parsed->kind, size.rows, size.cols, parsed->level);
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count();
-        if (result != kCreated) {
+        if (result != CreateResult::Created) {
             std::cerr << "ringlace-cli: creation cancelled" << std::endl;
             return kExitFailed;
         }

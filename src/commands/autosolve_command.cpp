@@ -69,13 +69,13 @@ AutoSolveOutcome AutoSolveCommand(App& app, const AutoSolveOptions& options) {
     // The player's own edges and colours come back if the solve fails.
     const GridSnapshot players = SaveGridState(grid);
     grid.ResetColours();
-    int result = kSolved;
+    SolveResult result = SolveResult::Solved;
     {
         RunScope scope(app, options.silent);
         RunContext& run = scope.context();
         result = SolvePuzzle(grid, run, options.allowChains);
         outcome.stage = run.stage;
-        if (result == kSolved) {
+        if (result == SolveResult::Solved) {
             for (int r = 1; r <= grid.Rows; ++r)
                 for (int c = 1; c <= grid.Cols; ++c) grid.CellColour[r][c] = 0;
             MakeSolutionCode(grid);
@@ -89,12 +89,13 @@ AutoSolveOutcome AutoSolveCommand(App& app, const AutoSolveOptions& options) {
         }
     }
 
-    if (result != kSolved) {
+    if (result != SolveResult::Solved) {
         app.host.Status("Unable to solve ...");
         grid.ResetColours();
         RestoreGridState(grid, players);
         if (!options.silent) app.host.Ask({"Unable to solve", Icon::Information, Buttons::Ok});
-        outcome.end = result == kSolveCancelled ? AutoSolveEnd::Cancelled : AutoSolveEnd::Unable;
+        outcome.end =
+            result == SolveResult::Cancelled ? AutoSolveEnd::Cancelled : AutoSolveEnd::Unable;
         return outcome;
     }
     // The board now shows the solver's loop, not the player's entries: nothing is left to undo.

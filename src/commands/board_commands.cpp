@@ -14,7 +14,7 @@ namespace ringlace {
 
 void UndoCommand(App& app, BoardPainter& painter) {
     // Taking back an entry while a solve works on the grid would corrupt its work.
-    if (RefuseWhileBusy(app)) return;
+    if (app.play.view.Held() || RefuseWhileBusy(app)) return;
     app.host.Status("");
     UndoLastEntry(app.grid, app.play.undo, painter);
 }
@@ -22,12 +22,11 @@ void UndoCommand(App& app, BoardPainter& painter) {
 bool VerifyPressed(App& app) {
     if (RefuseWhileBusy(app)) return false;
     ClearCheckDisplay(app.play, app.host);
-    const VerifyDisplay shown = VerifyButtonCheck(app.grid);
-    if (shown.done)
+    const Verification shown = VerifyButtonCheck(app.grid);
+    if (shown.result == VerifyResult::Done)
         ShowCheckDone(app.play, app.host);
     else
-        ShowCheckError(app.play, app.geometry, app.host, shown.error.row, shown.error.col,
-                       shown.error.message);
+        ShowCheckError(app.play, app.geometry, app.host, shown.problem);
     return true;
 }
 
@@ -37,7 +36,7 @@ void VerifyReleased(App& app) {
 }
 
 bool ClearAllBarsCommand(App& app) {
-    if (RefuseWhileBusy(app)) return false;
+    if (app.play.view.Held() || RefuseWhileBusy(app)) return false;
     if (app.host.Ask({"All Bars/Xs will be cleared (cannot undo), Proceed ?", Icon::Question, Buttons::YesNo}) != Answer::Yes)
         return false;
     Grid& grid = app.grid;
@@ -47,7 +46,7 @@ bool ClearAllBarsCommand(App& app) {
 }
 
 bool ResetCommand(App& app) {
-    if (RefuseWhileBusy(app)) return false;
+    if (app.play.view.Held() || RefuseWhileBusy(app)) return false;
     if (app.host.Ask({"All User Entries will be cleared (cannot undo)" + std::string(kCrLf) + "Proceed ?", Icon::Question, Buttons::YesNo}) != Answer::Yes)
         return false;
     const PuzzlePlace& place = app.place;

@@ -107,7 +107,7 @@ CreateEnd CreateNew(App& app, const CreateRequest& request) {
     }
 
     const Previous previous{grid, app.place};
-    int result = kCreated;
+    CreateResult result = CreateResult::Created;
     {
         // Busy stays up for the whole creation, not only while the solver runs: the window yields
         // during loop growth too, and no other command may touch the grid meanwhile.
@@ -120,7 +120,7 @@ CreateEnd CreateNew(App& app, const CreateRequest& request) {
     }
     // The progress bar that the checking solves filled is hidden.
     app.host.Progress(0);
-    if (result != kCreated) return CancelEnding(app, previous);
+    if (result != CreateResult::Created) return CancelEnding(app, previous);
     return SuccessEnding(app, request.kind, previous);
 }
 

@@ -170,7 +170,7 @@ bool JoinQuadrants(Grid& grid, const CompositeLayout& layout,
     return true;
 }
 
-int CreateComposite(CreateContext& ctx, int rows, int cols, int level) {
+CreateResult CreateComposite(CreateContext& ctx, int rows, int cols, int level) {
     Grid& grid = ctx.grid;
     const CompositeLayout layout = LayoutFor(rows, cols);
     std::array<Quadrant, 4> quadrants;
@@ -180,29 +180,29 @@ int CreateComposite(CreateContext& ctx, int rows, int cols, int level) {
         SetCreateSize(grid, layout.quadRows[q], layout.quadCols[q]);
         ResetGridForCreate(grid);
         quadrant.attempts = 0;
-        const int result = CreatePuzzle(quadrant, layout.quadRows[q], layout.quadCols[q], level);
+        const CreateResult result = CreatePuzzle(quadrant, layout.quadRows[q], layout.quadCols[q], level);
         ctx.attempts += quadrant.attempts;
-        if (result != kCreated) return result;
+        if (result != CreateResult::Created) return result;
         quadrants[q] = StoreQuadrant(grid);
     }
     SetCreateSize(grid, rows, cols);
     ResetGridForCreate(grid);
-    if (!JoinQuadrants(grid, layout, quadrants, ctx.random.Below(4))) return kCompositionFailed;
+    if (!JoinQuadrants(grid, layout, quadrants, ctx.random.Below(4))) return CreateResult::Failed;
 
     // The whole grid aims at the plain target of its size; the base of 45 is for quadrants only.
     const int target = RulesTarget(grid, level, false, false);
     grid.DiffCode = LevelCode(level);
     const int share = OpenShare(grid);
-    if (share < target) return kCompositionFailed;
+    if (share < target) return CreateResult::Failed;
     if (share > target) RevealRandomBlanks(grid, ctx.random, share - target - 1);
     std::vector<int> found;
     FindLinkAmbiguities(grid, AmbiguityMode::WriteClues, found);
     // The quadrants' clues allow other loops than the joined one, inside a quadrant and across
     // the seams; the puzzle keeps the loop the solver finds, so the solver always solves it to its
     // stored solution, and gets clues back until no other loop fits.
-    const int result = SettleOnSolvedLoop(ctx, Settling::OneLoop);
-    if (result == kSolveCancelled) return result;
-    return result == kSolved ? kCreated : kCompositionFailed;
+    const Verdict result = SettleOnSolvedLoop(ctx, Settling::OneLoop);
+    if (result == Verdict::Cancelled) return CreateResult::Cancelled;
+    return result == Verdict::Accepted ? CreateResult::Created : CreateResult::Failed;
 }
 
 }  // namespace ringlace

@@ -42,6 +42,6 @@ bool JoinQuadrants(Grid& grid, const CompositeLayout& layout,
 
 // 0 made; a quadrant's cancel code; 1 when a seam offers no place for a junction or the clues
 // leave fewer blank cells than the target. The grid holds the joined loop and the clues.
-int CreateComposite(CreateContext& ctx, int rows, int cols, int level);
+CreateResult CreateComposite(CreateContext& ctx, int rows, int cols, int level);
 
 }  // namespace ringlace

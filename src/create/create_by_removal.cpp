@@ -15,8 +15,8 @@ namespace ringlace {
 namespace {
 
 // Takes clues away until the share of blank cells reaches the target. On success the grid holds
-// the loop again (the last solve found it). -99 when cancelled, else 0.
-int RemoveClues(CreateContext& ctx, const std::string& loop, int target) {
+// the loop again (the last solve found it). False when cancelled.
+bool RemoveClues(CreateContext& ctx, const std::string& loop, int target) {
     Grid& grid = ctx.grid;
     std::vector<int> shown;
     for (int k = 1; k <= grid.NumCells; ++k)
@@ -27,25 +27,25 @@ int RemoveClues(CreateContext& ctx, const std::string& loop, int target) {
         // A removal stands only while no other loop fits the clues. Checking only the finished
         // puzzle instead threw most walks away at the end (7 x 7 Hard grew 36 loops for one
         // puzzle instead of 23, 8 x 10 up to 136); only 5 x 5 is faster that way.
-        const int result = AcceptPuzzle(ctx, loop, false);
+        const Verdict result = AcceptPuzzle(ctx, loop, false);
         // A cancel ends the walk at once rather than being taken for a removal that failed.
-        if (result == kSolveCancelled) return result;
-        if (result != kSolved) {
+        if (result == Verdict::Cancelled) return false;
+        if (result == Verdict::Rejected) {
             grid.Clue[k] = kept;
             continue;
         }
         if (OpenShare(grid) >= target) break;
     }
-    return kSolved;
+    return true;
 }
 
 }  // namespace
 
-int CreateByRemoval(CreateContext& ctx, int rows, int cols, int level) {
+CreateResult CreateByRemoval(CreateContext& ctx, int rows, int cols, int level) {
     Grid& grid = ctx.grid;
     BeginCreation(ctx, rows, cols);
     for (;;) {
-        if (ctx.run.Cancelled()) return kCreateCancelled;
+        if (ctx.run.Cancelled()) return CreateResult::Cancelled;
         if (!GrowCoveringLoop(ctx)) continue;
         StoreTrueClues(grid);
         for (int k = 1; k <= grid.NumCells; ++k) grid.Clue[k] = grid.OrigClue[k];
@@ -53,8 +53,9 @@ int CreateByRemoval(CreateContext& ctx, int rows, int cols, int level) {
         if (ctx.options.pattern) {
             ApplyPattern(grid, *ctx.options.pattern);
             ShowShare(ctx, OpenShare(grid));
-            const int result = SettleOnSolvedLoop(ctx, Settling::KeepClues);
-            if (result == kSolved || result == kSolveCancelled) return result;
+            const Verdict result = SettleOnSolvedLoop(ctx, Settling::KeepClues);
+            if (result == Verdict::Accepted) return CreateResult::Created;
+            if (result == Verdict::Cancelled) return CreateResult::Cancelled;
             continue;
         }
 
@@ -62,7 +63,7 @@ int CreateByRemoval(CreateContext& ctx, int rows, int cols, int level) {
         const int target = RemovalTarget(grid, level, ctx.options.jumbo);
         grid.DiffCode = LevelCode(level);
         ShowShare(ctx, target);
-        if (RemoveClues(ctx, loop, target) == kSolveCancelled) return kSolveCancelled;
+        if (!RemoveClues(ctx, loop, target)) return CreateResult::Cancelled;
         const int share = OpenShare(grid);
         if (share < target) continue;
         const auto walked = grid.Clue;
@@ -72,9 +73,9 @@ int CreateByRemoval(CreateContext& ctx, int rows, int cols, int level) {
         std::vector<int> found;
         FindLinkAmbiguities(grid, AmbiguityMode::WriteClues, found);
         // The finishing passes add clues and move threes after the last check of the walk.
-        const int result = AcceptPuzzle(ctx, loop, grid.Clue == walked);
-        if (result == kSolveCancelled) return result;
-        if (result == kSolved) return kCreated;
+        const Verdict result = AcceptPuzzle(ctx, loop, grid.Clue == walked);
+        if (result == Verdict::Cancelled) return CreateResult::Cancelled;
+        if (result == Verdict::Accepted) return CreateResult::Created;
     }
 }
 

@@ -40,14 +40,14 @@ bool PlaceClues(CreateContext& ctx, int level) {
 
 }  // namespace
 
-int CreateByRules(CreateContext& ctx, int rows, int cols, int level) {
+CreateResult CreateByRules(CreateContext& ctx, int rows, int cols, int level) {
     Grid& grid = ctx.grid;
     const std::optional<PatternMask>& pattern = ctx.options.pattern;
     BeginCreation(ctx, rows, cols);
     for (;;) {
         // Attempts that never reach the solver (coverage, target) would otherwise not notice a
         // cancel at all.
-        if (ctx.run.Cancelled()) return kSolveCancelled;
+        if (ctx.run.Cancelled()) return CreateResult::Cancelled;
         if (!GrowCoveringLoop(ctx)) continue;
         StoreTrueClues(grid);
         for (int k = 1; k <= grid.NumCells; ++k) grid.Clue[k] = kNoClue;
@@ -59,9 +59,9 @@ int CreateByRules(CreateContext& ctx, int rows, int cols, int level) {
             // No solve on a grid this large, and its thin clues never pin the loop down by
             // themselves: throwing such loops away would never end. Clues are given back
             // instead until the grown loop is the only one.
-            const int result = RevealUntilUnique(ctx);
-            if (result == kSolveCancelled) return result;
-            if (result == kSolved) return kCreated;
+            const Verdict result = RevealUntilUnique(ctx);
+            if (result == Verdict::Cancelled) return CreateResult::Cancelled;
+            if (result == Verdict::Accepted) return CreateResult::Created;
             continue;
         }
 
@@ -69,9 +69,9 @@ int CreateByRules(CreateContext& ctx, int rows, int cols, int level) {
         const Settling settling = pattern                    ? Settling::KeepClues
                                   : ctx.options.quadrant ? Settling::Quadrant
                                                           : Settling::OneLoop;
-        const int result = SettleOnSolvedLoop(ctx, settling);
-        if (result == kSolveCancelled) return result;
-        if (result == kSolved) return kCreated;
+        const Verdict result = SettleOnSolvedLoop(ctx, settling);
+        if (result == Verdict::Cancelled) return CreateResult::Cancelled;
+        if (result == Verdict::Accepted) return CreateResult::Created;
     }
 }
 

@@ -16,7 +16,7 @@ int LevelStep(int level) {
 
 }  // namespace
 
-int CreatePuzzle(CreateContext& ctx, int rows, int cols, int level) {
+CreateResult CreatePuzzle(CreateContext& ctx, int rows, int cols, int level) {
     if (ctx.options.quadrant) return CreateByRules(ctx, rows, cols, level);
     return rows * cols >= 81 ? CreateByRules(ctx, rows, cols, level)
                              : CreateByRemoval(ctx, rows, cols, level);

@@ -44,8 +44,8 @@ void ShowShare(CreateContext& ctx, int percent) {
 
 // The solver starts from the edges and colours a loaded puzzle has, so that what it finds here is
 // what it finds for the saved puzzle.
-int SolveAsChecker(CreateContext& ctx) {
-    if (ctx.run.Cancelled()) return kSolveCancelled;
+SolveResult SolveAsChecker(CreateContext& ctx) {
+    if (ctx.run.Cancelled()) return SolveResult::Cancelled;
     ctx.grid.ResetGrid();
     ctx.grid.ResetColours();
     RunContext silent(ctx.run.host, ctx.run.cancelRequested, true);
@@ -54,22 +54,22 @@ int SolveAsChecker(CreateContext& ctx) {
 
 namespace {
 
-// Whether the clues admit exactly one loop: 0 yes, 1 no (none or several), -99 cancelled.
-int HasOneSolution(CreateContext& ctx) {
+// Whether the clues admit exactly one loop (rejected for none or several).
+Verdict HasOneSolution(CreateContext& ctx) {
     const CountResult counted = CountSolutions(ctx.grid, 2, ctx.run);
-    if (counted.cancelled) return kSolveCancelled;
-    return counted.count == 1 ? kSolved : kSolveStuck;
+    if (counted.cancelled) return Verdict::Cancelled;
+    return counted.count == 1 ? Verdict::Accepted : Verdict::Rejected;
 }
 
 // The solver, run on the clues as they are, finds exactly the loop given; with solvedAsIs the
-// grid already holds what it found for exactly these clues. 0 yes, -99 cancelled, 1 no.
-int SolvesToLoop(CreateContext& ctx, const std::string& loop, bool solvedAsIs) {
+// grid already holds what it found for exactly these clues.
+Verdict SolvesToLoop(CreateContext& ctx, const std::string& loop, bool solvedAsIs) {
     if (!solvedAsIs) {
-        const int result = SolveAsChecker(ctx);
-        if (result == kSolveCancelled) return result;
-        if (result != kSolved) return kSolveStuck;
+        const SolveResult result = SolveAsChecker(ctx);
+        if (result == SolveResult::Cancelled) return Verdict::Cancelled;
+        if (result != SolveResult::Solved) return Verdict::Rejected;
     }
-    return LoopSignature(ctx.grid) == loop ? kSolved : kSolveStuck;
+    return LoopSignature(ctx.grid) == loop ? Verdict::Accepted : Verdict::Rejected;
 }
 
 // Blank cells whose true count the loop does not match: a clue on any of them rules the
@@ -88,17 +88,17 @@ std::vector<int> CellsTellingApart(const Grid& grid, const FoundLoop& loop) {
 
 }  // namespace
 
-int RevealUntilUnique(CreateContext& ctx) {
+Verdict RevealUntilUnique(CreateContext& ctx) {
     Grid& grid = ctx.grid;
     for (;;) {
         const CountResult counted = CountSolutions(grid, 2, ctx.run);
-        if (counted.cancelled) return kSolveCancelled;
-        if (counted.count == 1) return kSolved;
+        if (counted.cancelled) return Verdict::Cancelled;
+        if (counted.count == 1) return Verdict::Accepted;
         // At least one of the two loops found is not the grid's; a clue it breaks rules it out.
         std::vector<int> cells;
         for (const FoundLoop& other : counted.loops)
             if (cells.empty()) cells = CellsTellingApart(grid, other);
-        if (cells.empty()) return kSolveStuck;
+        if (cells.empty()) return Verdict::Rejected;
         const auto pick = ctx.random.Below(static_cast<int>(cells.size()));
         const int k = cells[static_cast<std::size_t>(pick)];
         RevealTrueClue(grid, grid.CellRow[k], grid.CellCol[k]);
@@ -108,15 +108,15 @@ int RevealUntilUnique(CreateContext& ctx) {
 // The solver finding the loop is not enough: its complete search stops at the first loop it
 // finds, so clues that admit a second loop would pass. The count decides, and goes first: it
 // finds a second loop far sooner than a solve takes.
-int AcceptPuzzle(CreateContext& ctx, const std::string& loop, bool solvedAsIs) {
-    const int unique = HasOneSolution(ctx);
-    return unique == kSolved ? SolvesToLoop(ctx, loop, solvedAsIs) : unique;
+Verdict AcceptPuzzle(CreateContext& ctx, const std::string& loop, bool solvedAsIs) {
+    const Verdict unique = HasOneSolution(ctx);
+    return unique == Verdict::Accepted ? SolvesToLoop(ctx, loop, solvedAsIs) : unique;
 }
 
-int SettleOnSolvedLoop(CreateContext& ctx, Settling settling) {
-    const int result = SolveAsChecker(ctx);
-    if (result == kSolveCancelled) return result;
-    if (result != kSolved) return kSolveStuck;
+Verdict SettleOnSolvedLoop(CreateContext& ctx, Settling settling) {
+    const SolveResult result = SolveAsChecker(ctx);
+    if (result == SolveResult::Cancelled) return Verdict::Cancelled;
+    if (result != SolveResult::Solved) return Verdict::Rejected;
     const std::string loop = LoopSignature(ctx.grid);
     if (settling == Settling::KeepClues) return AcceptPuzzle(ctx, loop, true);
     const auto solvedClues = ctx.grid.Clue;
@@ -125,8 +125,8 @@ int SettleOnSolvedLoop(CreateContext& ctx, Settling settling) {
     if (settling == Settling::OneLoop) {
         // Clues placed by rules nearly always leave room for another loop somewhere; throwing
         // every such puzzle away would grow thousands of loops for one puzzle.
-        const int unique = RevealUntilUnique(ctx);
-        if (unique != kSolved) return unique;
+        const Verdict unique = RevealUntilUnique(ctx);
+        if (unique != Verdict::Accepted) return unique;
     }
     return SolvesToLoop(ctx, loop, ctx.grid.Clue == solvedClues);
 }

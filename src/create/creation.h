@@ -10,13 +10,16 @@
 #include "model/grid.h"
 #include "model/random_source.h"
 #include "seams/run_context.h"
+#include "solver/solver_driver.h"
 
 namespace ringlace {
 
-// Results of a creator: 0 made; -1 and -99 cancelled (the solver's code); 1 a composition failed.
-inline constexpr int kCreated = 0;
-inline constexpr int kCreateCancelled = -1;
-inline constexpr int kCompositionFailed = 1;
+// How a creator ends. Failed: a composition whose quadrants could not be joined, or that gave no
+// puzzle of its level; the caller tries again.
+enum class CreateResult { Created, Cancelled, Failed };
+
+// How a check of a candidate puzzle ends.
+enum class Verdict { Accepted, Rejected, Cancelled };
 
 // Difficulty levels.
 inline constexpr int kEasy = 1;
@@ -68,19 +71,19 @@ void StoreTrueClues(Grid& grid);
 void ShowShare(CreateContext& ctx, int percent);
 
 // The solver as the creators run it: without questions, from fresh colours, with the complete
-// search. A cancel requested before it starts is answered at once. Returns the solver's code.
-int SolveAsChecker(CreateContext& ctx);
+// search. A cancel requested before it starts is answered at once.
+SolveResult SolveAsChecker(CreateContext& ctx);
 
 // For a grid that holds its loop as Bars: while the clues admit a second loop, a random blank
-// cell that tells the two apart shows its clue. 0 when one loop is left, 1 when no blank cell can
-// tell them apart, -99 cancelled.
-int RevealUntilUnique(CreateContext& ctx);
+// cell that tells the two apart shows its clue. Accepted when one loop is left, Rejected when no
+// blank cell can tell them apart.
+Verdict RevealUntilUnique(CreateContext& ctx);
 
 // The one place where a creator accepts a puzzle: no other loop fits the clues as they will be
 // saved, and the solver, run on them, finds exactly the loop (a LoopSignature) that will be saved
 // with them. solvedAsIs says that the grid holds the loop the solver has just found for exactly
-// these clues, so the solve need not be repeated. 0 accepted, -99 cancelled, 1 rejected.
-int AcceptPuzzle(CreateContext& ctx, const std::string& loop, bool solvedAsIs);
+// these clues, so the solve need not be repeated.
+Verdict AcceptPuzzle(CreateContext& ctx, const std::string& loop, bool solvedAsIs);
 
 // How a puzzle whose clues do not pin down the loop it was made from is settled.
 enum class Settling {
@@ -91,7 +94,7 @@ enum class Settling {
 };
 
 // The loop the solver finds for the clues becomes the puzzle's loop, settled as asked; the
-// puzzle is solved again when any clue was added. Returns as AcceptPuzzle does.
-int SettleOnSolvedLoop(CreateContext& ctx, Settling settling);
+// puzzle is solved again when any clue was added. Decides as AcceptPuzzle does.
+Verdict SettleOnSolvedLoop(CreateContext& ctx, Settling settling);
 
 }  // namespace ringlace

@@ -8,18 +8,18 @@
 
 namespace ringlace {
 
-int CreateForSize(CreateContext& ctx, int rows, int cols, int level) {
+CreateResult CreateForSize(CreateContext& ctx, int rows, int cols, int level) {
     if (std::min(rows, cols) < 10) return CreatePuzzle(ctx, rows, cols, level);
     for (;;) {
-        const int result = CreateComposite(ctx, rows, cols, level);
-        if (result != kCompositionFailed) return result;
+        const CreateResult result = CreateComposite(ctx, rows, cols, level);
+        if (result != CreateResult::Failed) return result;
     }
 }
 
-int CreateOfKind(CreateContext& ctx, CreateKind kind, int rows, int cols, int level) {
+CreateResult CreateOfKind(CreateContext& ctx, CreateKind kind, int rows, int cols, int level) {
     if (kind == CreateKind::Normal) return CreateForSize(ctx, rows, cols, level);
-    const int result = Create03Only(ctx, rows, cols);
-    if (result == kCreated) ctx.grid.DiffCode = LevelCode(kMedium);
+    const CreateResult result = Create03Only(ctx, rows, cols);
+    if (result == CreateResult::Created) ctx.grid.DiffCode = LevelCode(kMedium);
     return result;
 }
 

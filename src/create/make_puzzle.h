@@ -10,10 +10,10 @@ enum class CreateKind { Normal, Only03 };
 
 // Below 10 on the smaller side CreatePuzzle, else CreateComposite. A composition that fails is
 // made again from new quadrants, so a result is either a finished puzzle or a cancel.
-int CreateForSize(CreateContext& ctx, int rows, int cols, int level);
+CreateResult CreateForSize(CreateContext& ctx, int rows, int cols, int level);
 
 // Normal puzzles by CreateForSize at the level; 03Only puzzles by Create03Only, always at level
 // Medium ("ME"). 0 made, -1 or -99 cancelled.
-int CreateOfKind(CreateContext& ctx, CreateKind kind, int rows, int cols, int level);
+CreateResult CreateOfKind(CreateContext& ctx, CreateKind kind, int rows, int cols, int level);
 
 }  // namespace ringlace

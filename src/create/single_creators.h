@@ -9,15 +9,15 @@ namespace ringlace {
 
 // By the number of cells: CreateByRules from 81 cells on, CreateByRemoval below; always
 // CreateByRules for a quadrant of a composite grid (the flag is cleared afterwards).
-int CreatePuzzle(CreateContext& ctx, int rows, int cols, int level);
+CreateResult CreatePuzzle(CreateContext& ctx, int rows, int cols, int level);
 
 // Starts from every clue shown and takes clues away in random order while the solver still finds
 // the same loop, until the share of blank cells reaches the level's target.
-int CreateByRemoval(CreateContext& ctx, int rows, int cols, int level);
+CreateResult CreateByRemoval(CreateContext& ctx, int rows, int cols, int level);
 
 // Places clues by local rules, adjusts their number to the level's target, and checks the whole
 // puzzle once with the solver.
-int CreateByRules(CreateContext& ctx, int rows, int cols, int level);
+CreateResult CreateByRules(CreateContext& ctx, int rows, int cols, int level);
 
 // The target share of blank cells. Removal aims 6 lower than the rules do, since each removal is
 // checked by the solver; a jumbo grid starts from 40, a large quadrant of a composite from 45.

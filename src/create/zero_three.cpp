@@ -110,16 +110,16 @@ int ShownShare(const Grid& grid) {
 // While another loop fits the clues, that loop becomes the puzzle's and its 0s and 3s are made
 // again, as is done with the loop the solver finds. No clue can be given back here (every 0
 // and 3 shows already), and on large grids nearly every loop leaves room for another one:
-// throwing those away made a 25 x 25 puzzle take from half a minute to many minutes. 0 when one
-// loop is left, within the band and without local ambiguities; -99 cancelled; 1 otherwise.
-int ReshapeUntilUnique(CreateContext& ctx, int band, std::vector<int>& found) {
+// throwing those away made a 25 x 25 puzzle take from half a minute to many minutes. Accepted
+// when one loop is left, within the band and without local ambiguities.
+Verdict ReshapeUntilUnique(CreateContext& ctx, int band, std::vector<int>& found) {
     constexpr int kRounds = 8;  // more rounds were never used in trials
     Grid& grid = ctx.grid;
     for (int round = 0; round < kRounds; ++round) {
         const CountResult counted = CountSolutions(grid, 2, ctx.run);
-        if (counted.cancelled) return kSolveCancelled;
-        if (counted.count == 1) return kSolved;
-        if (counted.count == 0) return kSolveStuck;
+        if (counted.cancelled) return Verdict::Cancelled;
+        if (counted.count == 1) return Verdict::Accepted;
+        if (counted.count == 0) return Verdict::Rejected;
         const std::string current = LoopSignature(grid);
         for (const FoundLoop& other : counted.loops) {
             ApplyFoundLoop(other, grid);
@@ -127,10 +127,10 @@ int ReshapeUntilUnique(CreateContext& ctx, int band, std::vector<int>& found) {
         }
         Make03Clues(grid);
         const int shown = ShownShare(grid);
-        if (shown < band || shown > band + 4) return kSolveStuck;
-        if (FindLinkAmbiguities(grid, AmbiguityMode::List, found) != 0) return kSolveStuck;
+        if (shown < band || shown > band + 4) return Verdict::Rejected;
+        if (FindLinkAmbiguities(grid, AmbiguityMode::List, found) != 0) return Verdict::Rejected;
     }
-    return kSolveStuck;
+    return Verdict::Rejected;
 }
 
 }  // namespace
@@ -150,7 +150,7 @@ void Make03Clues(Grid& grid) {
     CluesFromBars(grid);
 }
 
-int Create03Only(CreateContext& ctx, int rows, int cols) {
+CreateResult Create03Only(CreateContext& ctx, int rows, int cols) {
     Grid& grid = ctx.grid;
     SetCreateSize(grid, rows, cols);
     const int band = ZeroThreeBand(grid.NumCells);
@@ -158,7 +158,7 @@ int Create03Only(CreateContext& ctx, int rows, int cols) {
     std::vector<int> found;
     for (;;) {
         ctx.run.host.Status("Creating grid ...");
-        if (ctx.run.Yield()) return kSolveCancelled;
+        if (ctx.run.Yield()) return CreateResult::Cancelled;
         ResetGridForCreate(grid);
         SeedSquare(grid);
         GrowLoop(grid, ctx.random, ctx.run.host);
@@ -168,24 +168,24 @@ int Create03Only(CreateContext& ctx, int rows, int cols) {
         if (shown < band || shown > band + 4) continue;
         // The solver gets only clues with one loop: on clues that admit several, its complete
         // search can spend minutes proving branches empty (a 25 x 25 loop took more than five).
-        const int reshaped = ReshapeUntilUnique(ctx, band, found);
-        if (reshaped == kSolveCancelled) return reshaped;
-        if (reshaped != kSolved) continue;
+        const Verdict reshaped = ReshapeUntilUnique(ctx, band, found);
+        if (reshaped == Verdict::Cancelled) return CreateResult::Cancelled;
+        if (reshaped == Verdict::Rejected) continue;
 
-        const int result = SolveAsChecker(ctx);
-        if (result == kSolveCancelled) return result;
+        const SolveResult result = SolveAsChecker(ctx);
+        if (result == SolveResult::Cancelled) return CreateResult::Cancelled;
         // Only a cancel ends the creation: a puzzle the solver cannot take (one without any "3",
         // say) is simply not used.
-        if (result != kSolved) continue;
+        if (result != SolveResult::Solved) continue;
         const std::string solved = LoopSignature(grid);
         const auto solvedClues = grid.Clue;
         Make03Clues(grid);
         if (FindLinkAmbiguities(grid, AmbiguityMode::List, found) != 0) continue;
         // Making the clues again may reshape the solved loop; then the new clues are checked.
         const std::string loop = LoopSignature(grid);
-        const int accepted = AcceptPuzzle(ctx, loop, loop == solved && grid.Clue == solvedClues);
-        if (accepted == kSolveCancelled) return accepted;
-        if (accepted == kSolved) return kCreated;
+        const Verdict accepted = AcceptPuzzle(ctx, loop, loop == solved && grid.Clue == solvedClues);
+        if (accepted == Verdict::Cancelled) return CreateResult::Cancelled;
+        if (accepted == Verdict::Accepted) return CreateResult::Created;
     }
 }
 

@@ -18,6 +18,6 @@ int ZeroThreeBand(int cells);
 void Make03Clues(Grid& grid);
 
 // 0 made, -99 cancelled. The puzzle keeps its loop and clues in the grid.
-int Create03Only(CreateContext& ctx, int rows, int cols);
+CreateResult Create03Only(CreateContext& ctx, int rows, int cols);
 
 }  // namespace ringlace

@@ -94,12 +94,10 @@ void AutofillTick(PlayContext& play, Host& host) {
     AutofillPass(play.grid, play.painter);
     ClearCheckDisplay(state, host);
     const Verification verified = VerifyPuzzle(play.grid);
-    if (verified.code == kVerifyDone) {
+    if (verified.result == VerifyResult::Done)
         ShowCheckDone(state, host);
-    } else if (!verified.text.empty()) {
-        const CheckMessage error = ParseCheckText(verified.text);
-        ShowCheckError(state, play.geometry, host, error.row, error.col, error.message);
-    }
+    else if (verified.result == VerifyResult::Broken)
+        ShowCheckError(state, play.geometry, host, verified.problem);
 }
 
 }  // namespace ringlace

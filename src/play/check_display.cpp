@@ -27,12 +27,12 @@ void ShowCheckDone(PlayState& state, Host& host) {
     host.Status("Done !");
 }
 
-void ShowCheckError(PlayState& state, const BoardGeometry& geometry, Host& host, int row, int col,
-                    const std::string& message) {
-    host.Status(message);
+void ShowCheckError(PlayState& state, const BoardGeometry& geometry, Host& host,
+                    const CheckResult& problem) {
+    host.Status(problem.message);
     state.checkLight = CheckLight::Error;
-    if (row >= 1 && col >= 1) {
-        ShowErrorMarker(state.markers, geometry, row, col);
+    if (problem.row >= 1 && problem.col >= 1) {
+        ShowErrorMarker(state.markers, geometry, problem.row, problem.col);
         state.errorMarkerTimed = true;
     } else {
         state.markers.errorMarker.visible = false;

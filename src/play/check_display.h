@@ -9,6 +9,7 @@
 #include "play/board_geometry.h"
 #include "play/colour_scheme.h"
 #include "play/play_state.h"
+#include "solver/checks.h"
 
 namespace ringlace {
 
@@ -25,10 +26,10 @@ std::int32_t CheckLightColour(CheckLight light, const SchemeColours& scheme);
 void ClearCheckDisplay(PlayState& state, Host& host);
 // A finished, correct loop: "Done !" and the green light.
 void ShowCheckDone(PlayState& state, Host& host);
-// An error with its message; when it names a dot (row and column from 1) the error marker goes
+// A problem with its message; when it names a dot (row and column from 1) the error marker goes
 // there until its three seconds are over.
-void ShowCheckError(PlayState& state, const BoardGeometry& geometry, Host& host, int row, int col,
-                    const std::string& message);
+void ShowCheckError(PlayState& state, const BoardGeometry& geometry, Host& host,
+                    const CheckResult& problem);
 // The error marker's three seconds are over.
 void HideErrorMarker(PlayState& state);
 

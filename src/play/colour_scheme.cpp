@@ -89,14 +89,14 @@ std::vector<std::string> ReadSchemeList(const std::string& allColFile) {
     return names;
 }
 
-int LoadColourScheme(const std::string& allColFile, const std::string& name, Settings& settings,
+bool LoadColourScheme(const std::string& allColFile, const std::string& name, Settings& settings,
                      SchemeColours& colours, Host& host) {
-    if (ReadSchemeColours(allColFile, name, colours)) return 1;
+    if (ReadSchemeColours(allColFile, name, colours)) return true;
     host.Ask({"Colour Scheme: " + name + " not found", Icon::Critical, Buttons::Ok});
     settings.SchemeName = "xp.col";
     // The name alone would leave the board drawn in whatever the colours held, black at start-up.
     ReadSchemeColours(allColFile, settings.SchemeName, colours);
-    return 0;
+    return false;
 }
 
 void ApplyAdjustedColour(const Settings& settings, SchemeColours& colours) {

@@ -34,8 +34,8 @@ bool ReadSchemeColours(const std::string& allColFile, const std::string& name,
 
 // Fills colours 1..12 from the scheme whose header line is exactly name. When it is missing (or
 // one of its colour lines is unreadable) the person is told, the current scheme falls back to
-// "xp.col", name and colours, and 0 is returned; 1 when found.
-int LoadColourScheme(const std::string& allColFile, const std::string& name, Settings& settings,
+// "xp.col", name and colours, and false is returned.
+bool LoadColourScheme(const std::string& allColFile, const std::string& name, Settings& settings,
                      SchemeColours& colours, Host& host);
 
 // Colour 13 is the person's override of colour 4: when set it replaces 4, else it follows 4.

@@ -80,7 +80,7 @@ bool Hover(PlayContext& play, int x, int y) {
 
 RightRelease RightButtonReleased(PlayContext& play, int x, int y) {
     PlayState& state = play.state;
-    if (play.busy || !RealCellSelected(play)) return RightRelease::Ignored;
+    if (play.busy || state.view.Held() || !RealCellSelected(play)) return RightRelease::Ignored;
     const int third = play.geometry.Third;
     const int left = play.geometry.NodeX(state.selection.col);
     const int top = play.geometry.NodeY(state.selection.row);
@@ -109,7 +109,7 @@ bool CharacterKey(PlayContext& play, char key) {
     if (key == kEscapeKey) key = 'C';
     if (key != 'X' && key != 'B' && key != 'C' && key != ' ') return false;
     // A solve or creation works on the grid in place: an entry now would corrupt its work.
-    if (play.busy) return true;
+    if (play.busy || play.state.view.Held()) return true;
     if (CanEnterOnSelection(play)) {
         const int r = play.state.selection.row;
         const int c = play.state.selection.col;
@@ -166,7 +166,7 @@ void NavigationKeyReleased(PlayContext& play, NavigationKey key) {
 }
 
 void PopupCommand(PlayContext& play, PopupEntry entry, int side) {
-    if (!RealCellSelected(play)) return;
+    if (play.state.view.Held() || !RealCellSelected(play)) return;
     Grid& grid = play.grid;
     const int r = play.state.selection.row;
     const int c = play.state.selection.col;

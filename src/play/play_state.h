@@ -26,6 +26,9 @@ struct SolutionView {
     Kind showing = Kind::None;
     GridSnapshot players;  // the player's sides and colours while the loop shows
 
+    // While a view is held, the board holds the solution, not the player's entries: entries and
+    // the commands on the board do nothing then, as the release puts the player's entries back
+    // over whatever they changed.
     bool Held() const { return showing != Kind::None; }
 };
 

@@ -51,33 +51,33 @@ bool AskToContinue(RunContext& run) {
 // colours at least one more cell, and a grid has fewer cells than the depth limit. Since branches
 // without a loop are cut at once, the question after every NumCells decisions and the depth limit
 // are safety nets that a solve no longer reaches.
-int ChainSearch(Grid& grid, RunContext& run) {
+StageResult ChainSearch(Grid& grid, RunContext& run) {
     std::vector<Decision> stack;
     LoopWitness witness;
     int tries = 0;
     for (;;) {
         ++tries;
-        if (run.Cancelled()) return kSolveCancelled;
+        if (run.Cancelled()) return StageResult::Cancelled;
         if (tries > grid.NumCells && !run.silent) {
-            if (!AskToContinue(run)) return kSolveStuck;
+            if (!AskToContinue(run)) return StageResult::Contradiction;
             tries = 0;
         }
-        if (run.Yield()) return kSolveCancelled;
+        if (run.Yield()) return StageResult::Cancelled;
         const std::vector<TrialCell> open = ColourTrialList(grid, 0);
-        if (open.empty()) return kSolveStuck;
-        if (static_cast<int>(stack.size()) + 1 > kDepthLimit) return kSolveStuck;
+        if (open.empty()) return StageResult::Contradiction;
+        if (static_cast<int>(stack.size()) + 1 > kDepthLimit) return StageResult::Contradiction;
         stack.push_back({open.front().row, open.front().col, false, SaveGridState(grid)});
         std::int32_t colour = Yellow;
         for (;;) {
             ShowProgress(grid, run.host);
             SetCellColour(grid, stack.back().row, stack.back().col, colour);
             ColourEngine(grid);
-            const Verification result = VerifyPuzzle(grid);
-            if (result.code == kSolveFinished) return kSolveFinished;
-            if (result.code == kVerifyOpen && witness.StillPossible(grid, run)) break;
+            const VerifyResult result = VerifyPuzzle(grid).result;
+            if (result == VerifyResult::Done) return StageResult::Finished;
+            if (result == VerifyResult::Open && witness.StillPossible(grid, run)) break;
             while (stack.back().bothTried) {
                 stack.pop_back();
-                if (stack.empty()) return kSolveStuck;
+                if (stack.empty()) return StageResult::Contradiction;
             }
             RestoreGridState(grid, stack.back().before);
             stack.back().bothTried = true;

@@ -26,87 +26,83 @@ ClueValue ClueOf(const Grid& grid, int r, int c) {
     return grid.IsRealCell(r, c) ? grid.Clue[grid.CellNum[r][c]] : kNoClue;
 }
 
-std::string DeadEnds(const Grid& grid) {
+CheckResult DeadEnds(const Grid& grid) {
     for (int i = 1; i <= grid.Rows; ++i)
         for (int j = 1; j <= grid.Cols; ++j)
             if (NodeXCount(grid, i, j) == 3 && NodeBarCount(grid, i, j) == 1)
-                return CheckText(i, j, ", 3X and 1B not valid");
-    return "";
+                return {i, j, "3X and 1B not valid"};
+    return {};
 }
 
-std::string CluesOutOfReach(const Grid& grid) {
+CheckResult CluesOutOfReach(const Grid& grid) {
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
             const int n = grid.ClueNumber(grid.CellNum[r][c]);
             if (n > 0 && grid.CountBars(r, c) + CountFreeSides(grid, r, c) < n)
-                return CheckText(r, c, ", not enough free places for cell value" + NumText(n));
+                return {r, c, "not enough free places for cell value" + NumText(n)};
         }
     }
-    return "";
+    return {};
 }
 
-std::string OverfullPlaces(const Grid& grid) {
+CheckResult OverfullPlaces(const Grid& grid) {
     for (int i = 0; i <= grid.Rows + 1; ++i) {
         for (int j = 0; j <= grid.Cols + 1; ++j) {
             const int bars = NodeBarCount(grid, i, j);
-            if (bars > 2) return CheckText(i, j, ", more than 2 bars");
+            if (bars > 2) return {i, j, "more than 2 bars"};
             if (NodeXCount(grid, i, j) + NodeOutsideCount(grid, i, j) == 3 && bars == 1)
-                return CheckText(i, j, ", one bar - no free place");
+                return {i, j, "one bar - no free place"};
             const ClueValue clue = ClueOf(grid, i, j);
             const int cellBars = grid.CountBars(i, j);
-            if (clue != kNoClue && cellBars > clue) return CheckText(i, j, ", too many bars");
-            if (cellBars == 4) return CheckText(i, j, ", boxed");
+            if (clue != kNoClue && cellBars > clue) return {i, j, "too many bars"};
+            if (cellBars == 4) return {i, j, "boxed"};
         }
     }
-    return "";
+    return {};
 }
 
-std::string StrandedBars(const Grid& grid) {
+CheckResult StrandedBars(const Grid& grid) {
     const auto& edge = grid.CellEdge;
     const int rows = grid.Rows;
     const int cols = grid.Cols;
     for (int c = 1; c <= cols - 1; ++c)
         if (edge[1][c][T] == XMark && edge[1][c][R] == Bar && edge[1][c + 1][T] == XMark)
-            return CheckText(1, c, ", vertical bar stranded");
+            return {1, c, "vertical bar stranded"};
     for (int c = 1; c <= cols - 1; ++c)
         if (edge[rows][c][B] == XMark && edge[rows][c][R] == Bar && edge[rows][c + 1][B] == XMark)
-            return CheckText(rows, c, ", vertical bar stranded");
+            return {rows, c, "vertical bar stranded"};
     for (int r = 1; r <= rows - 1; ++r)
         if (edge[r][1][L] == XMark && edge[r][1][B] == Bar && edge[r + 1][1][L] == XMark)
-            return CheckText(r, 1, ", horizontal bar stranded");
+            return {r, 1, "horizontal bar stranded"};
     for (int r = 1; r <= rows - 1; ++r)
         if (edge[r][cols][R] == XMark && edge[r][cols][B] == Bar && edge[r + 1][cols][R] == XMark)
-            return CheckText(r, cols, ", horizontal bar stranded");
-    return "";
+            return {r, cols, "horizontal bar stranded"};
+    return {};
 }
 
-std::string BoxesBesideThrees(const Grid& grid) {
-    const std::string message = ",3B and 1X with neighbor 3 not valid";
+CheckResult BoxesBesideThrees(const Grid& grid) {
+    const std::string message = "3B and 1X with neighbor 3 not valid";
     const auto& edge = grid.CellEdge;
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols - 1; ++c) {
             if (grid.CountBars(r, c) == 3 && IsThree(grid, r, c + 1) && edge[r][c + 1][L] == XMark)
-                return CheckText(r, c, message);
+                return {r, c, message};
             if (grid.CountBars(r, c + 1) == 3 && IsThree(grid, r, c) && edge[r][c][R] == XMark)
-                return CheckText(r, c, message);
+                return {r, c, message};
         }
     }
     for (int r = 1; r <= grid.Rows - 1; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
             if (grid.CountBars(r, c) == 3 && IsThree(grid, r + 1, c) && edge[r + 1][c][T] == XMark)
-                return CheckText(r, c, message);
+                return {r, c, message};
             if (grid.CountBars(r + 1, c) == 3 && IsThree(grid, r, c) && edge[r][c][B] == XMark)
-                return CheckText(r, c, message);
+                return {r, c, message};
         }
     }
-    return "";
+    return {};
 }
 
 }  // namespace
-
-std::string CheckText(int row, int col, const std::string& message) {
-    return NumText(row) + "," + NumText(col) + message;
-}
 
 int CountFreeSides(const Grid& grid, int r, int c) { return CountSides(grid, r, c, Free); }
 int CountXSides(const Grid& grid, int r, int c) { return CountSides(grid, r, c, XMark); }
@@ -116,29 +112,23 @@ int NodeXCount(const Grid& grid, int i, int j) { return CountNode(grid, i, j, XM
 int NodeFreeCount(const Grid& grid, int i, int j) { return CountNode(grid, i, j, Free); }
 int NodeOutsideCount(const Grid& grid, int i, int j) { return CountNode(grid, i, j, Outside); }
 
-std::string CheckEntries(const Grid& grid) {
+CheckResult CheckEntries(const Grid& grid) {
     for (auto check : {DeadEnds, CluesOutOfReach, OverfullPlaces, StrandedBars, BoxesBesideThrees}) {
-        std::string text = check(grid);
-        if (!text.empty()) return text;
+        CheckResult found = check(grid);
+        if (found.Broken()) return found;
     }
-    return "";
+    return {};
 }
 
-int CheckNodeBars(const Grid& grid, std::string& text) {
+CheckResult CheckNodeBars(const Grid& grid) {
     for (int i = 0; i <= grid.Rows + 1; ++i) {
         for (int j = 0; j <= grid.Cols + 1; ++j) {
             const int bars = NodeBarCount(grid, i, j);
-            if (bars > 2) {
-                text = CheckText(i, j, ", more than 2 bars");
-                return 1;
-            }
-            if (bars == 1) {
-                text = CheckText(i, j, ", one isolated bar");
-                return 1;
-            }
+            if (bars > 2) return {i, j, "more than 2 bars"};
+            if (bars == 1) return {i, j, "one isolated bar"};
         }
     }
-    return 0;
+    return {};
 }
 
 }  // namespace ringlace

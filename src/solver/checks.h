@@ -1,9 +1,6 @@
 // Rule checks of the entries: the first place where the current bars and Xs already break a rule
 // (a dead end, a branch, a clue out of reach or exceeded, a boxed cell, a bar stranded at the
 // border, a box beside a "3"). They report; they never change the grid.
-//
-// A check result is "row,column" followed by the message, which itself starts with a comma
-// ("4,7, too many bars"); empty when nothing is wrong.
 #pragma once
 
 #include <string>
@@ -11,6 +8,17 @@
 #include "model/grid.h"
 
 namespace ringlace {
+
+// The first rule found broken: its message and the dot or cell it concerns (row and column from 1;
+// 0 when the rule names no place). An empty message means nothing is wrong.
+struct CheckResult {
+    int row = 0;
+    int col = 0;
+    std::string message;
+
+    bool Broken() const { return !message.empty(); }
+    bool operator==(const CheckResult&) const = default;
+};
 
 int CountFreeSides(const Grid& grid, int r, int c);
 int CountXSides(const Grid& grid, int r, int c);
@@ -22,13 +30,10 @@ int NodeXCount(const Grid& grid, int i, int j);
 int NodeFreeCount(const Grid& grid, int i, int j);
 int NodeOutsideCount(const Grid& grid, int i, int j);
 
-// The first rule broken, in the fixed order of the checks; empty when none is.
-std::string CheckEntries(const Grid& grid);
+// The first rule broken, in the fixed order of the checks.
+CheckResult CheckEntries(const Grid& grid);
 
-// 1 with text set when a dot has one bar or more than two; 0 with text untouched otherwise.
-int CheckNodeBars(const Grid& grid, std::string& text);
-
-// "row,column" + message.
-std::string CheckText(int row, int col, const std::string& message);
+// A dot with one bar or more than two.
+CheckResult CheckNodeBars(const Grid& grid);
 
 }  // namespace ringlace

@@ -18,10 +18,58 @@ void ClearCrosses(Grid& grid) {
                 if (grid.CellEdge[r][c][side] == XMark) grid.SetEdge(r, c, side, Free);
 }
 
-int Finish(Grid& grid) {
-    ClearCrosses(grid);
-    return kSolved;
+// A stage that verifies what the colour engine made of the grid: finished, broken or still open.
+StageResult Verified(const Grid& grid) {
+    switch (VerifyPuzzle(grid).result) {
+        case VerifyResult::Done:
+            return StageResult::Finished;
+        case VerifyResult::Broken:
+            return StageResult::Contradiction;
+        case VerifyResult::Open:
+            break;
+    }
+    return StageResult::Open;
 }
+
+StageResult DirectLinesStage(Grid& grid, RunContext&) {
+    SolveDirectLines(grid);
+    // A contradiction here is found again, and reported, by the colour stage that follows.
+    return Verified(grid) == StageResult::Finished ? StageResult::Finished : StageResult::Open;
+}
+
+StageResult ColourParityStage(Grid& grid, RunContext&) {
+    grid.ResetColours();
+    ColourEngine(grid);
+    return Verified(grid);
+}
+
+StageResult CommonColourStage(Grid& grid, RunContext& run) {
+    CommonColourTrials(grid, run);
+    // The colours the stage fixed are turned into edges before the finished check: a grid
+    // coloured throughout but not yet barred to match would read as a broken loop.
+    ColourEngine(grid);
+    return Verified(grid);
+}
+
+struct SolverStage {
+    const char* text;     // announced in the status line as the stage starts
+    bool showsProgress;   // the progress bar is brought up to date before it
+    bool complete;        // the complete search, which a solve without chains leaves out
+    StageResult (*run)(Grid&, RunContext&);
+};
+
+// The stages from cheap to expensive, each run at most once.
+constexpr SolverStage kStages[] = {
+    {"Solving direct lines ...", false, false, DirectLinesStage},
+    {"Solving colour parities ...", true, false, ColourParityStage},
+    {"Solving single Y ...", true, false,
+     [](Grid& grid, RunContext& run) { return SingleColourTrials(grid, run, Yellow); }},
+    {"Solving single P ...", true, false,
+     [](Grid& grid, RunContext& run) { return SingleColourTrials(grid, run, Pink); }},
+    {"Solving 2 bar cells ...", true, false, TwoBarTrials},
+    {"Solving common YP ...", true, false, CommonColourStage},
+    {"Solving by chain inspection ...", false, true, ChainSearch},
+};
 
 }  // namespace
 
@@ -34,61 +82,35 @@ void ShowProgress(const Grid& grid, Host& host) {
     host.Progress(bars * 85 / grid.ClueSum);
 }
 
-int SolvePuzzle(Grid& grid, RunContext& run, bool allowChains) {
+SolveResult SolvePuzzle(Grid& grid, RunContext& run, bool allowChains) {
     int sum = 0;
     for (int k = 1; k <= grid.NumCells; ++k) {
         sum += grid.ClueNumber(k);
         grid.OrigClue[k] = grid.Clue[k];
     }
-    if (sum == 0) return kNoClues;
+    if (sum == 0) return SolveResult::NoClues;
     grid.ClueSum = sum;
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c)
             for (int side = L; side <= B; ++side) grid.SetEdge(r, c, side, Free);
 
-    run.Stage("Solving direct lines ...");
-    SolveDirectLines(grid);
-    if (VerifyPuzzle(grid).code == kSolveFinished) return Finish(grid);
-
-    ShowProgress(grid, run.host);
-    run.Stage("Solving colour parities ...");
-    grid.ResetColours();
-    ColourEngine(grid);
-    int result = VerifyPuzzle(grid).code;
-    if (result == kSolveFinished) return Finish(grid);
-    if (result == kVerifyError) return kSolveStuck;
-
-    const struct {
-        const char* text;
-        int (*stage)(Grid&, RunContext&);
-    } trials[] = {
-        {"Solving single Y ...", [](Grid& g, RunContext& r) { return SingleColourTrials(g, r, Yellow); }},
-        {"Solving single P ...", [](Grid& g, RunContext& r) { return SingleColourTrials(g, r, Pink); }},
-        {"Solving 2 bar cells ...", TwoBarTrials},
-    };
-    for (const auto& trial : trials) {
-        ShowProgress(grid, run.host);
-        run.Stage(trial.text);
-        result = trial.stage(grid, run);
-        if (result == kSolveFinished) return Finish(grid);
-        if (result != 0) return result;
+    for (const SolverStage& stage : kStages) {
+        if (stage.complete && !allowChains) break;
+        if (stage.showsProgress) ShowProgress(grid, run.host);
+        run.Stage(stage.text);
+        switch (stage.run(grid, run)) {
+            case StageResult::Finished:
+                ClearCrosses(grid);
+                return SolveResult::Solved;
+            case StageResult::Contradiction:
+                return SolveResult::Unable;
+            case StageResult::Cancelled:
+                return SolveResult::Cancelled;
+            case StageResult::Open:
+                break;
+        }
     }
-
-    ShowProgress(grid, run.host);
-    run.Stage("Solving common YP ...");
-    CommonColourTrials(grid, run);
-    // The colours the stage fixed are turned into edges before the finished check: a grid
-    // coloured throughout but not yet barred to match would read as a broken loop.
-    ColourEngine(grid);
-    result = VerifyPuzzle(grid).code;
-    if (result == kSolveFinished) return Finish(grid);
-    if (result != 0) return result;
-
-    if (!allowChains) return kSolveStuck;
-    run.Stage("Solving by chain inspection ...");
-    result = ChainSearch(grid, run);
-    if (result == kSolveFinished) return Finish(grid);
-    return result;
+    return SolveResult::Unable;
 }
 
 }  // namespace ringlace

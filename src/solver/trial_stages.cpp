@@ -11,9 +11,9 @@ namespace ringlace {
 
 namespace {
 
-Verification Propagate(Grid& grid) {
+VerifyResult Propagate(Grid& grid) {
     ColourEngine(grid);
-    return VerifyPuzzle(grid);
+    return VerifyPuzzle(grid).result;
 }
 
 // Free sides of the cell, each digit put in front of those before it ("31" for L and R).
@@ -33,36 +33,37 @@ bool NeedsOneOfTwo(const Grid& grid, int r, int c) {
 
 }  // namespace
 
-int SingleColourTrials(Grid& grid, RunContext& run, std::int32_t colour) {
+StageResult SingleColourTrials(Grid& grid, RunContext& run, std::int32_t colour) {
     const std::int32_t other = colour == Yellow ? Pink : Yellow;
-    if (run.Yield()) return kSolveCancelled;
+    if (run.Yield()) return StageResult::Cancelled;
     for (const TrialCell& cell : ColourTrialList(grid, 1)) {
-        if (run.Yield()) return kSolveCancelled;
+        if (run.Yield()) return StageResult::Cancelled;
         if (grid.CellColour[cell.row][cell.col] != 0) continue;
         const GridSnapshot snapshot = SaveGridState(grid);
         SetCellColour(grid, cell.row, cell.col, colour);
-        const Verification tried = Propagate(grid);
-        if (tried.code == kSolveFinished) return kSolveFinished;
+        const VerifyResult tried = Propagate(grid);
+        if (tried == VerifyResult::Done) return StageResult::Finished;
         RestoreGridState(grid, snapshot);
-        if (tried.text.empty()) continue;
+        if (tried == VerifyResult::Open) continue;
         // The opposite colour is then certain. A grid it completes must pass the whole
         // verification to count as finished: every cell coloured with no dot left open is not
         // enough, since a clue may still be short of bars.
         SetCellColour(grid, cell.row, cell.col, other);
-        const int code = Propagate(grid).code;
-        if (code == kSolveFinished || code == kSolveStuck) return code;
+        const VerifyResult certain = Propagate(grid);
+        if (certain == VerifyResult::Done) return StageResult::Finished;
+        if (certain == VerifyResult::Broken) return StageResult::Contradiction;
     }
-    return 0;
+    return StageResult::Open;
 }
 
-int TwoBarTrials(Grid& grid, RunContext& run) {
-    if (run.Yield()) return kSolveCancelled;
+StageResult TwoBarTrials(Grid& grid, RunContext& run) {
+    if (run.Yield()) return StageResult::Cancelled;
     std::vector<TrialCell> list;
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c)
             if (NeedsOneOfTwo(grid, r, c)) list.push_back({r * 100 + c, r, c});
     for (const TrialCell& cell : list) {
-        if (run.Yield()) return kSolveCancelled;
+        if (run.Yield()) return StageResult::Cancelled;
         const std::string digits = FreeSideDigits(grid, cell.row, cell.col);
         if (digits.size() != 2) continue;
         GridSnapshot snapshot = SaveGridState(grid);
@@ -70,16 +71,16 @@ int TwoBarTrials(Grid& grid, RunContext& run) {
             const int tried = digits[static_cast<std::size_t>(turn)] - '0';
             const int kept = digits[static_cast<std::size_t>(1 - turn)] - '0';
             grid.SetEdge(cell.row, cell.col, tried, Bar);
-            const Verification result = Propagate(grid);
-            if (result.code == kSolveFinished) return kSolveFinished;
+            const VerifyResult result = Propagate(grid);
+            if (result == VerifyResult::Done) return StageResult::Finished;
             RestoreGridState(grid, snapshot);
-            if (!result.text.empty()) {
+            if (result == VerifyResult::Broken) {
                 grid.SetEdge(cell.row, cell.col, kept, Bar);
                 snapshot = SaveGridState(grid);
             }
         }
     }
-    return 0;
+    return StageResult::Open;
 }
 
 // One snapshot serves the whole stage: each entry's trials go back to it, so a colour fixed for
@@ -98,9 +99,9 @@ int CommonColourTrials(Grid& grid, RunContext& run) {
         if (ColourConflicts(grid, r, c, Yellow) == 1) continue;
         const std::string before = ColourSignature(grid);
         SetCellColour(grid, r, c, Yellow);
-        Verification result = Propagate(grid);
-        if (result.code == kSolveFinished) return count;
-        if (result.code == kVerifyError) {
+        VerifyResult result = Propagate(grid);
+        if (result == VerifyResult::Done) return count;
+        if (result == VerifyResult::Broken) {
             RestoreGridState(grid, snapshot);
             SetCellColour(grid, r, c, Pink);
             continue;
@@ -111,8 +112,8 @@ int CommonColourTrials(Grid& grid, RunContext& run) {
         if (ColourConflicts(grid, r, c, Pink) == 1) continue;
         SetCellColour(grid, r, c, Pink);
         result = Propagate(grid);
-        if (result.code == kSolveFinished) return count;
-        if (result.code == kVerifyError) {
+        if (result == VerifyResult::Done) return count;
+        if (result == VerifyResult::Broken) {
             RestoreGridState(grid, snapshot);
             SetCellColour(grid, r, c, Yellow);
             continue;

@@ -10,14 +10,15 @@
 
 namespace ringlace {
 
-inline constexpr int kSolveFinished = 99;
-inline constexpr int kSolveCancelled = -99;
-inline constexpr int kSolveStuck = 1;
+// How a stage of the solver ends: the loop is finished, the grid contradicts itself (no loop fits
+// the clues), the work was cancelled, or cells are still open for the next stage.
+enum class StageResult { Open, Finished, Contradiction, Cancelled };
 
-// Each open cell tried in the colour; 99 finished, -99 cancelled, 1 contradiction, 0 otherwise.
-int SingleColourTrials(Grid& grid, RunContext& run, std::int32_t colour);
-// Each cell that needs one more bar among exactly two free sides, each side in turn.
-int TwoBarTrials(Grid& grid, RunContext& run);
+// Each open cell tried in the colour.
+StageResult SingleColourTrials(Grid& grid, RunContext& run, std::int32_t colour);
+// Each cell that needs one more bar among exactly two free sides, each side in turn; never a
+// contradiction.
+StageResult TwoBarTrials(Grid& grid, RunContext& run);
 // Each open cell both ways; cells coloured alike both times are fixed. Returns how many were.
 int CommonColourTrials(Grid& grid, RunContext& run);
 

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "model/text.h"
 #include "solver/checks.h"
 
 namespace ringlace {
@@ -66,7 +65,7 @@ bool IsBorderCell(const Grid& grid, int r, int c) {
 // Each region is searched whole, once. (A search that gives up at the first unsettled cell and
 // leaves the rest of its region half-visited would let a later search see only a fragment and
 // call it a closed loop.)
-int YellowRegionCheck(const Grid& grid, std::int32_t colour) {
+bool ClosedRegion(const Grid& grid, std::int32_t colour) {
     int total = 0;
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c) total += grid.CellColour[r][c] == colour;
@@ -79,13 +78,13 @@ int YellowRegionCheck(const Grid& grid, std::int32_t colour) {
             const Region region = FloodFrom(grid, r, c, seen, queue);
             // A region of one cell lists no entries, so it always counts as too small.
             const int entries = region.size == 1 ? 0 : region.size;
-            if (region.settled && entries < total) return 1;
+            if (region.settled && entries < total) return true;
         }
     }
-    return 0;
+    return false;
 }
 
-int PinkRegionCheck(const Grid& grid) {
+bool ShutInPinkRegion(const Grid& grid) {
     std::vector<char> seen(static_cast<std::size_t>((grid.Rows + 2) * (grid.Cols + 2)), 0);
     std::vector<int> queue;
     for (int r = 1; r <= grid.Rows; ++r) {
@@ -94,53 +93,47 @@ int PinkRegionCheck(const Grid& grid) {
             if (grid.CellColour[r][c] != Pink || IsBorderCell(grid, r, c)) continue;
             if (seen[static_cast<std::size_t>(r * (grid.Cols + 2) + c)]) continue;
             const Region region = FloodFrom(grid, r, c, seen, queue);
-            if (region.settled && !region.reachesFrame) return 1;
+            if (region.settled && !region.reachesFrame) return true;
         }
     }
-    return 0;
+    return false;
 }
 
-int AllColouredCheck(const Grid& grid, std::string& text) {
+namespace {
+
+// The rule checks, then the two region checks: what is broken, or nothing.
+CheckResult FirstProblem(const Grid& grid) {
+    CheckResult found = CheckEntries(grid);
+    if (found.Broken()) return found;
+    if (ClosedRegion(grid, Yellow)) return {0, 0, "Closed Loop Yellow"};
+    if (ShutInPinkRegion(grid)) return {0, 0, "An isolated pink"};
+    return {};
+}
+
+bool AllColoured(const Grid& grid) {
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c)
-            if (grid.CellColour[r][c] == 0) return kVerifyOpen;
-    if (CheckNodeBars(grid, text) == 1) return kVerifyError;
-    text = "done";
-    return kVerifyDone;
+            if (grid.CellColour[r][c] == 0) return false;
+    return true;
 }
+
+}  // namespace
 
 Verification VerifyPuzzle(const Grid& grid) {
-    Verification result;
-    result.text = CheckEntries(grid);
-    if (!result.text.empty()) {
-        result.code = kVerifyError;
-    } else if (YellowRegionCheck(grid, Yellow) == 1) {
-        result = {"0,0,Closed Loop Yellow ", kVerifyError};
-    } else if (PinkRegionCheck(grid) == 1) {
-        result = {"0,0,An isolated pink", kVerifyError};
-    } else {
-        result.code = AllColouredCheck(grid, result.text);
+    CheckResult problem = FirstProblem(grid);
+    if (!problem.Broken()) {
+        if (!AllColoured(grid)) return {};
+        problem = CheckNodeBars(grid);
     }
-    return result;
+    if (problem.Broken()) return {VerifyResult::Broken, problem};
+    return {VerifyResult::Done, {}};
 }
 
-CheckMessage ParseCheckText(const std::string& text) {
-    const std::vector<std::string> parts = Split(text, ',');
-    CheckMessage parsed;
-    parsed.row = static_cast<int>(NumericValue(parts[0]));
-    if (parts.size() > 1) parsed.col = static_cast<int>(NumericValue(parts[1]));
-    if (parts.size() > 2) parsed.message = Trim(parts[2]);
-    return parsed;
-}
-
-VerifyDisplay VerifyButtonCheck(const Grid& grid) {
-    std::string text = CheckEntries(grid);
-    if (text.empty()) {
-        if (YellowRegionCheck(grid, Yellow) == 1) text = "0,0,Closed Loop Yellow ";
-        else if (PinkRegionCheck(grid) == 1) text = "0,0,An isolated pink";
-        else if (CheckNodeBars(grid, text) != 1) return VerifyDisplay{true, {}};
-    }
-    return VerifyDisplay{false, ParseCheckText(text)};
+Verification VerifyButtonCheck(const Grid& grid) {
+    CheckResult problem = FirstProblem(grid);
+    if (!problem.Broken()) problem = CheckNodeBars(grid);
+    if (problem.Broken()) return {VerifyResult::Broken, problem};
+    return {VerifyResult::Done, {}};
 }
 
 }  // namespace ringlace

@@ -3,44 +3,36 @@
 // region, no Pink region may be shut off inside the grid, and every cell must be coloured.
 #pragma once
 
-#include <string>
+#include <cstdint>
 
 #include "model/grid.h"
+#include "solver/checks.h"
 
 namespace ringlace {
 
-inline constexpr int kVerifyError = 1;
-inline constexpr int kVerifyOpen = 0;
-inline constexpr int kVerifyDone = 99;
+enum class VerifyResult {
+    Open,    // nothing is broken, but cells are still uncoloured
+    Broken,  // a rule is broken: see the problem
+    Done,    // a finished, correct loop
+};
 
 struct Verification {
-    std::string text;  // a check result, "0,0,Closed Loop Yellow ", "0,0,An isolated pink", "done" or ""
-    int code = kVerifyOpen;
+    VerifyResult result = VerifyResult::Open;
+    CheckResult problem;  // set when Broken
 };
 
-// 1 when a Yellow region whose extent is settled is smaller than the number of Yellow cells (a
-// region of one cell always is), else 0.
-int YellowRegionCheck(const Grid& grid, std::int32_t colour);
-// 1 when a Pink region whose extent is settled is closed off from the outside of the grid.
-int PinkRegionCheck(const Grid& grid);
-// Code 0 (text untouched) while a cell is uncoloured; else the dot check, "done" and 99 when it
-// finds nothing.
-int AllColouredCheck(const Grid& grid, std::string& text);
+// A region of the colour whose extent is settled is smaller than the number of cells of that
+// colour (a region of one cell always is): the loop around it closed too early.
+bool ClosedRegion(const Grid& grid, std::int32_t colour);
+// A Pink region whose extent is settled is closed off from the outside of the grid.
+bool ShutInPinkRegion(const Grid& grid);
+
+// The solver's verification: the rule checks, the regions, then, once every cell is coloured, the
+// dots.
 Verification VerifyPuzzle(const Grid& grid);
 
-// A check text taken apart: the position it marks (0 when none) and its message.
-struct CheckMessage {
-    int row = 0;
-    int col = 0;
-    std::string message;
-};
-CheckMessage ParseCheckText(const std::string& text);
-
-// What the verify button shows: "Done !" or the message of the first error, with the dot to mark.
-struct VerifyDisplay {
-    bool done = false;
-    CheckMessage error;
-};
-VerifyDisplay VerifyButtonCheck(const Grid& grid);
+// What the verify button shows: Done, or the first problem with the dot to mark. The cells need
+// not be coloured.
+Verification VerifyButtonCheck(const Grid& grid);
 
 }  // namespace ringlace

@@ -136,13 +136,13 @@ TEST(BoardCommandsTest, VerifyShowsDoneOrTheFirstErrorWhileHeld) {
     EXPECT_EQ(CheckLightColour(played.app.play.checkLight, played.app.scheme),
               played.app.scheme[2]);
 
-    // A message without a dot ("0,0,...") shows no marker; Timer3 hides a marker shown.
-    ShowCheckError(played.app.play, played.app.geometry, played.host, 1, 2, "too many bars");
+    // A problem without a dot (row 0) shows no marker; the marker's time out hides one shown.
+    ShowCheckError(played.app.play, played.app.geometry, played.host, {1, 2, "too many bars"});
     HideErrorMarker(played.app.play);
     EXPECT_FALSE(marker.visible);
     EXPECT_FALSE(played.app.play.errorMarkerTimed);
-    ShowCheckError(played.app.play, played.app.geometry, played.host, 0, 0,
-                   "Closed Loop Yellow");
+    ShowCheckError(played.app.play, played.app.geometry, played.host,
+                   {0, 0, "Closed Loop Yellow"});
     EXPECT_FALSE(marker.visible);
     EXPECT_FALSE(played.app.play.errorMarkerTimed);
 }
@@ -163,6 +163,31 @@ TEST(SolutionViewTest, TheStoredBarsShowWhileHeldAndTheEntriesComeBack) {
     played.canvas.calls.clear();
     HideSolutionCommand(played.app, played.painter);  // a release after a refused press
     EXPECT_TRUE(played.canvas.calls.empty());
+}
+
+// While a view is held the board shows the solution: an undo, a clear or a reset then would act
+// on it and be lost on release, when the player's entries come back.
+TEST(SolutionViewTest, TheBoardCommandsDoNothingWhileAViewShows) {
+    for (const bool loop : {false, true}) {
+        Played played;
+        Grid& grid = played.app.grid;
+        SaveUndoCell(grid, played.app.play.undo, 1, 1);
+        grid.SetEdge(1, 1, L, XMark);
+        ASSERT_TRUE(loop ? ShowSolutionLoopCommand(played.app, played.painter, false)
+                         : ShowSolutionBarsCommand(played.app, played.painter));
+        UndoCommand(played.app, played.painter);
+        played.host.answers = {Answer::Yes, Answer::Yes};
+        EXPECT_FALSE(ClearAllBarsCommand(played.app));
+        EXPECT_FALSE(ResetCommand(played.app));
+        EXPECT_TRUE(played.host.messages.empty()) << loop;
+        EXPECT_EQ(played.Edges(), "bb...bb.b..b..bb") << loop;
+        EXPECT_EQ(played.app.play.undo.size(), 1u) << loop;
+
+        HideSolutionCommand(played.app, played.painter);
+        EXPECT_EQ(played.Edges(), "x...............") << loop;
+        UndoCommand(played.app, played.painter);
+        EXPECT_EQ(played.Edges(), "................") << loop;
+    }
 }
 
 TEST(SolutionViewTest, TheLoopViewColoursByParityOnADotsOnlyGrid) {

@@ -131,9 +131,9 @@ TEST(CompositeTest, SeamCellsBetweenBlankCellsShowTheirCount) {
 TEST(CompositeTest, ACompositePuzzleHasOneLoopItsLevelAndItsTarget) {
     test::Creation creation(8);
     const Grid& grid = creation.grid;
-    int result = kCompositionFailed;
-    while (result == kCompositionFailed) result = CreateComposite(creation.ctx, 10, 10, kMedium);
-    ASSERT_EQ(result, kCreated);
+    CreateResult result = CreateResult::Failed;
+    while (result == CreateResult::Failed) result = CreateComposite(creation.ctx, 10, 10, kMedium);
+    ASSERT_EQ(result, CreateResult::Created);
     EXPECT_EQ(grid.Rows, 10);
     EXPECT_EQ(grid.DiffCode, "ME");
     EXPECT_TRUE(IsSingleLoop(grid));

@@ -32,7 +32,7 @@ std::string Name(const Case& c) {
 
 std::string Create(const Case& c, Grid& grid) {
     test::Creation creation(c.seed);
-    EXPECT_EQ(CreateOfKind(creation.ctx, c.kind, c.rows, c.cols, c.level), kCreated) << Name(c);
+    EXPECT_EQ(CreateOfKind(creation.ctx, c.kind, c.rows, c.cols, c.level), CreateResult::Created) << Name(c);
     grid = creation.grid;
     return PuzzleRecordText(grid);
 }
@@ -63,7 +63,7 @@ void CheckCreated(const std::vector<Case>& cases) {
         const bool cancelRequested = false;
         RunContext run(host, cancelRequested, true);
         loaded.ResetColours();
-        ASSERT_EQ(SolvePuzzle(loaded, run, true), kSolved) << Name(c);
+        ASSERT_EQ(SolvePuzzle(loaded, run, true), SolveResult::Solved) << Name(c);
         EXPECT_EQ(SolutionLetters(loaded), loaded.SolutionCode) << Name(c);
     }
 }

@@ -25,13 +25,13 @@ Grid Sized(int rows, int cols) {
 // seed through CreatePuzzle and through the creator it chooses gives the same puzzle.
 TEST(CreatorsTest, EightyOneCellsAndMoreGoToTheRules) {
     Creation viaDispatch(5), byRules(5);
-    ASSERT_EQ(CreatePuzzle(viaDispatch.ctx, 9, 9, kHard), kCreated);
-    ASSERT_EQ(CreateByRules(byRules.ctx, 9, 9, kHard), kCreated);
+    ASSERT_EQ(CreatePuzzle(viaDispatch.ctx, 9, 9, kHard), CreateResult::Created);
+    ASSERT_EQ(CreateByRules(byRules.ctx, 9, 9, kHard), CreateResult::Created);
     EXPECT_EQ(PuzzleRecordText(viaDispatch.grid), PuzzleRecordText(byRules.grid));
 
     Creation smaller(2), removal(2);
-    ASSERT_EQ(CreatePuzzle(smaller.ctx, 8, 10, kEasy), kCreated);
-    ASSERT_EQ(CreateByRemoval(removal.ctx, 8, 10, kEasy), kCreated);
+    ASSERT_EQ(CreatePuzzle(smaller.ctx, 8, 10, kEasy), CreateResult::Created);
+    ASSERT_EQ(CreateByRemoval(removal.ctx, 8, 10, kEasy), CreateResult::Created);
     EXPECT_EQ(PuzzleRecordText(smaller.grid), PuzzleRecordText(removal.grid));
 }
 
@@ -39,8 +39,8 @@ TEST(CreatorsTest, AQuadrantIsAlwaysMadeByTheRules) {
     Creation quadrant(7), rules(7);
     quadrant.ctx.options.quadrant = true;
     rules.ctx.options.quadrant = true;
-    ASSERT_EQ(CreatePuzzle(quadrant.ctx, 5, 5, kEasy), kCreated);
-    ASSERT_EQ(CreateByRules(rules.ctx, 5, 5, kEasy), kCreated);
+    ASSERT_EQ(CreatePuzzle(quadrant.ctx, 5, 5, kEasy), CreateResult::Created);
+    ASSERT_EQ(CreateByRules(rules.ctx, 5, 5, kEasy), CreateResult::Created);
     EXPECT_EQ(PuzzleRecordText(quadrant.grid), PuzzleRecordText(rules.grid));
 }
 
@@ -59,7 +59,7 @@ TEST(CreatorsTest, TargetsByCreatorLevelAndSize) {
 // The removal walk announces its target: OpenTarget(5) - 6 for a 5 x 5 Hard puzzle.
 TEST(CreatorsTest, TheStatusLineShowsTheWorkAndTheTarget) {
     Creation creation(3);
-    ASSERT_EQ(CreateByRemoval(creation.ctx, 5, 5, kHard), kCreated);
+    ASSERT_EQ(CreateByRemoval(creation.ctx, 5, 5, kHard), CreateResult::Created);
     const auto& statuses = creation.host.statuses;
     ASSERT_FALSE(statuses.empty());
     EXPECT_EQ(statuses.front(), "Creating grid ...");
@@ -72,7 +72,7 @@ TEST(CreatorsTest, TheStatusLineShowsTheWorkAndTheTarget) {
 TEST(CreatorsTest, AJumboGridIsMadeWithoutASolverCheck) {
     Creation jumbo(4);
     jumbo.ctx.options.jumbo = true;
-    ASSERT_EQ(CreatePuzzle(jumbo.ctx, 50, 47, kHard), kCreated);
+    ASSERT_EQ(CreatePuzzle(jumbo.ctx, 50, 47, kHard), CreateResult::Created);
     EXPECT_EQ(jumbo.host.statuses.front(), "Creating Jumbo 50x50 puzzle ...");
     for (const std::string& status : jumbo.host.statuses)
         EXPECT_EQ(status.find("Solving"), std::string::npos);
@@ -92,7 +92,7 @@ TEST(CreatorsTest, CluesAreGivenBackUntilOneLoopIsLeft) {
                                            "  | |  ",
                                            "+ +-+ +"});
     ASSERT_EQ(Solutions(creation.grid), 2);
-    ASSERT_EQ(RevealUntilUnique(creation.ctx), kCreated);
+    ASSERT_EQ(RevealUntilUnique(creation.ctx), Verdict::Accepted);
     EXPECT_EQ(Solutions(creation.grid), 1);
     EXPECT_TRUE(test::CluesMatchLoop(creation.grid));
     EXPECT_LT(OpenShare(creation.grid), 100);
@@ -106,7 +106,7 @@ TEST(CreatorsTest, APatternFixesWhereTheCluesAre) {
         for (int r = 1; r <= rows; ++r)
             for (int c = 1; c <= cols; ++c) pattern[r][c] = (r + c) % 2;
         creation.ctx.options.pattern = pattern;
-        ASSERT_EQ(CreatePuzzle(creation.ctx, rows, cols, kMedium), kCreated);
+        ASSERT_EQ(CreatePuzzle(creation.ctx, rows, cols, kMedium), CreateResult::Created);
         const Grid& grid = creation.grid;
         for (int r = 1; r <= rows; ++r)
             for (int c = 1; c <= cols; ++c)
@@ -121,15 +121,15 @@ TEST(CreatorsTest, APatternFixesWhereTheCluesAre) {
 TEST(CreatorsTest, ACancelBeforeAnAttemptEndsEveryCreator) {
     Creation removal(1);
     removal.state.cancelRequested = true;
-    EXPECT_EQ(CreateByRemoval(removal.ctx, 5, 5, kEasy), kCreateCancelled);
+    EXPECT_EQ(CreateByRemoval(removal.ctx, 5, 5, kEasy), CreateResult::Cancelled);
 
     Creation rules(1);
     rules.state.cancelRequested = true;
-    EXPECT_EQ(CreateByRules(rules.ctx, 9, 9, kEasy), -99);
+    EXPECT_EQ(CreateByRules(rules.ctx, 9, 9, kEasy), CreateResult::Cancelled);
 
     Creation composite(1);
     composite.state.cancelRequested = true;
-    EXPECT_EQ(CreateComposite(composite.ctx, 12, 12, kEasy), -99);
+    EXPECT_EQ(CreateComposite(composite.ctx, 12, 12, kEasy), CreateResult::Cancelled);
     EXPECT_EQ(composite.ctx.attempts, 0);
 }
 
@@ -141,8 +141,7 @@ TEST(CreatorsTest, ACancelDuringCreationEndsIt) {
         creation.host.onYield = [&] {
             creation.state.cancelRequested = creation.host.yields >= 3;
         };
-        const int result = CreateForSize(creation.ctx, rows, cols, kHard);
-        EXPECT_TRUE(result == kCreateCancelled || result == -99) << rows << " gives " << result;
+        EXPECT_EQ(CreateForSize(creation.ctx, rows, cols, kHard), CreateResult::Cancelled) << rows;
         EXPECT_EQ(creation.ctx.attempts, 1);
     }
 }

@@ -179,7 +179,7 @@ TEST(ZeroThreeTest, AZeroThreePuzzleShowsOnlyZerosAndThreesAndIsMedium) {
     test::Creation creation(21);
     const Grid& grid = creation.grid;
     const auto& host = creation.host;
-    ASSERT_EQ(CreateOfKind(creation.ctx, CreateKind::Only03, 6, 8, kHard), kCreated);
+    ASSERT_EQ(CreateOfKind(creation.ctx, CreateKind::Only03, 6, 8, kHard), CreateResult::Created);
     EXPECT_EQ(grid.DiffCode, "ME");
     for (int k = 1; k <= grid.NumCells; ++k)
         EXPECT_TRUE(grid.Clue[k] == kNoClue || grid.Clue[k] == 0 || grid.Clue[k] == 3);
@@ -191,7 +191,7 @@ TEST(ZeroThreeTest, AZeroThreePuzzleShowsOnlyZerosAndThreesAndIsMedium) {
 TEST(ZeroThreeTest, ACancelEndsTheCreation) {
     test::Creation creation(21);
     creation.host.onYield = [&] { creation.state.cancelRequested = creation.host.yields > 30; };
-    EXPECT_EQ(Create03Only(creation.ctx, 9, 9), -99);
+    EXPECT_EQ(Create03Only(creation.ctx, 9, 9), CreateResult::Cancelled);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ std::string Scheme(const std::string& header, const std::string& colour2, const 
 }
 
 struct Loaded {
-    int found = 0;
+    bool found = false;
     SchemeColours colours{};
     Settings settings;
     TestHost host;
@@ -38,7 +38,7 @@ TEST(ColourSchemeTest, DerivedColoursAreClamped) {
                          Scheme("edge.col", "224;0;255", "33;32;31"));
     Loaded bright;
     Load(file, "bright.col", bright);
-    ASSERT_EQ(bright.found, 1);
+    ASSERT_TRUE(bright.found);
     EXPECT_EQ(bright.colours[2], Rgb(250, 250, 250));
     EXPECT_EQ(bright.colours[3], Rgb(254, 254, 254));  // 282 is above 256
     EXPECT_EQ(bright.colours[5], Rgb(8, 8, 28));
@@ -65,12 +65,12 @@ TEST(ColourSchemeTest, OnlyAWholeLineNamesAScheme) {
     EXPECT_EQ(ReadSchemeList(file), (std::vector<std::string>{"xp", "dark", "my dark"}));
     Loaded dark;
     Load(file, "dark.col", dark);
-    ASSERT_EQ(dark.found, 1);
+    ASSERT_TRUE(dark.found);
     EXPECT_EQ(dark.colours[2], Rgb(7, 8, 9));
 
     Loaded partial;
     Load(file, "my dark.col", partial);
-    EXPECT_EQ(partial.found, 0);
+    EXPECT_FALSE(partial.found);
     ASSERT_EQ(partial.host.messages.size(), 1u);
     EXPECT_EQ(partial.host.messages[0].text, "Colour Scheme: my dark.col not found");
     EXPECT_EQ(partial.host.messages[0].icon, Icon::Critical);
@@ -85,11 +85,11 @@ TEST(ColourSchemeTest, AnUnreadableSchemeCountsAsNotFound) {
     Loaded loaded;
     loaded.colours[2] = 99;
     Load(file, "short.col", loaded);
-    EXPECT_EQ(loaded.found, 0);
+    EXPECT_FALSE(loaded.found);
     EXPECT_EQ(loaded.colours[2], 99);  // nothing half-read
     Loaded missing;
     Load(folder.File("none.col"), "xp.col", missing);
-    EXPECT_EQ(missing.found, 0);
+    EXPECT_FALSE(missing.found);
 }
 
 TEST(ColourSchemeTest, TheAdjustedColourOverridesColourFour) {
@@ -113,7 +113,7 @@ TEST(ColourSchemeTest, TheShippedListHoldsUsableSchemes) {
     for (const std::string& name : names) {
         Loaded loaded;
         Load(file, name + ".col", loaded);
-        EXPECT_EQ(loaded.found, 1) << name;
+        EXPECT_TRUE(loaded.found) << name;
     }
 }
 

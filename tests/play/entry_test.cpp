@@ -167,6 +167,25 @@ TEST(EntryTest, NothingIsEnteredWhileBusy) {
     EXPECT_TRUE(board.state.undo.empty());
 }
 
+TEST(EntryTest, NothingIsEnteredWhileASolutionViewIsHeld) {
+    PlayBoard board;
+    board.HoverSide(2, 2, L);
+    board.state.view.showing = SolutionView::Kind::Bars;
+    EXPECT_EQ(RightButtonReleased(board.play, board.X(2, 10), board.Y(2, 10)),
+              RightRelease::Ignored);
+    EXPECT_EQ(RightButtonReleased(board.play, board.X(2, 300), board.Y(2, 300)),
+              RightRelease::Ignored);  // no pop-up either
+    for (const char key : {'X', 'B', ' ', 'C', kEscapeKey}) {
+        EXPECT_TRUE(CharacterKey(board.play, key));
+        EXPECT_EQ(board.Sides(2, 2), "0000") << key;
+    }
+    PopupCommand(board.play, PopupEntry::SetAllX);
+    PopupCommand(board.play, PopupEntry::SetYellow);
+    EXPECT_EQ(board.Sides(2, 2), "0000");
+    EXPECT_EQ(board.grid.CellColour[2][2], 0);
+    EXPECT_TRUE(board.state.undo.empty());
+}
+
 TEST(NavigationTest, ArrowsWrapOverOneMoreRowAndColumn) {
     PlayBoard board(3, 4);
     board.HoverSide(1, 1, L);

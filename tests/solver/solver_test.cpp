@@ -37,7 +37,7 @@ Grid Load(const std::string& file, int n) {
 
 struct Solver {
     Solver() : run(host, state.cancelRequested, true) {}
-    int Solve(Grid& grid, bool allowChains = true) {
+    SolveResult Solve(Grid& grid, bool allowChains = true) {
         grid.ResetColours();
         return SolvePuzzle(grid, run, allowChains);
     }
@@ -76,7 +76,7 @@ TEST(SolverTest, TheShippedPuzzlesSolveToTheirStoredLoops) {
         const std::string stored = grid.SolutionCode;
         Solver solver;
         EXPECT_EQ(CountSolutions(grid, 2, solver.run).count, 1) << n;
-        ASSERT_EQ(solver.Solve(grid), kSolved) << n;
+        ASSERT_EQ(solver.Solve(grid), SolveResult::Solved) << n;
         EXPECT_EQ(SolutionLetters(grid), stored) << n;
         for (int r = 1; r <= grid.Rows; ++r)
             for (int c = 1; c <= grid.Cols; ++c)
@@ -97,11 +97,11 @@ TEST(SolverTest, EveryStageOnlyDecidesWhatTheSolutionHolds) {
         grid.ResetColours();
         ColourEngine(grid);
         ExpectAgreesWithSolution(grid, solved, "colour parities");
-        if (SingleColourTrials(grid, solver.run, Yellow) == kSolveFinished) continue;
+        if (SingleColourTrials(grid, solver.run, Yellow) == StageResult::Finished) continue;
         ExpectAgreesWithSolution(grid, solved, "single Y");
-        if (SingleColourTrials(grid, solver.run, Pink) == kSolveFinished) continue;
+        if (SingleColourTrials(grid, solver.run, Pink) == StageResult::Finished) continue;
         ExpectAgreesWithSolution(grid, solved, "single P");
-        if (TwoBarTrials(grid, solver.run) == kSolveFinished) continue;
+        if (TwoBarTrials(grid, solver.run) == StageResult::Finished) continue;
         ExpectAgreesWithSolution(grid, solved, "2 bar cells");
         CommonColourTrials(grid, solver.run);
         ExpectAgreesWithSolution(grid, solved, "common YP");
@@ -111,7 +111,7 @@ TEST(SolverTest, EveryStageOnlyDecidesWhatTheSolutionHolds) {
 TEST(SolverTest, StagesAreAnnouncedInOrderAndEachRunsOnce) {
     Grid grid = Load(kSample, 7);  // needs the complete search
     Solver solver;
-    ASSERT_EQ(solver.Solve(grid), kSolved);
+    ASSERT_EQ(solver.Solve(grid), SolveResult::Solved);
     const std::vector<std::string> expected{
         "Solving direct lines ...",  "Solving colour parities ...", "Solving single Y ...",
         "Solving single P ...",      "Solving 2 bar cells ...",     "Solving common YP ...",
@@ -124,7 +124,7 @@ TEST(SolverTest, StagesAreAnnouncedInOrderAndEachRunsOnce) {
 TEST(SolverTest, WithoutChainsAPuzzleNeedingSearchIsUnable) {
     Grid grid = Load(kSample, 7);
     Solver solver;
-    EXPECT_EQ(solver.Solve(grid, false), kSolveStuck);
+    EXPECT_EQ(solver.Solve(grid, false), SolveResult::Unable);
     EXPECT_EQ(solver.host.statuses.back(), "Solving common YP ...");
 }
 
@@ -133,7 +133,7 @@ TEST(SolverTest, NoCluesLeavesTheGridAlone) {
     grid.SetEdge(1, 1, L, Bar);
     const Grid before = grid;
     Solver solver;
-    EXPECT_EQ(solver.Solve(grid), kNoClues);
+    EXPECT_EQ(solver.Solve(grid), SolveResult::NoClues);
     EXPECT_EQ(grid.CellEdge, before.CellEdge);
     EXPECT_TRUE(solver.host.statuses.empty());
 }
@@ -142,7 +142,7 @@ TEST(SolverTest, ACancelStopsTheSolve) {
     Grid grid = Load(kSample, 7);
     Solver solver;
     solver.state.cancelRequested = true;
-    EXPECT_EQ(solver.Solve(grid), kSolveCancelled);
+    EXPECT_EQ(solver.Solve(grid), SolveResult::Cancelled);
     EXPECT_EQ(solver.host.statuses.back(), "Solving single Y ...");
 }
 
@@ -151,7 +151,7 @@ TEST(SolverTest, ASolveStartsFromTheCluesNotFromTheEntries) {
     grid.SetEdge(1, 1, L, XMark);
     grid.SetEdge(1, 1, T, XMark);
     Solver solver;
-    ASSERT_EQ(solver.Solve(grid), kSolved);
+    ASSERT_EQ(solver.Solve(grid), SolveResult::Solved);
     EXPECT_EQ(SolutionLetters(grid), grid.SolutionCode);
 }
 
@@ -159,8 +159,7 @@ TEST(SolverTest, AnUnsolvablePuzzleIsUnable) {
     // Four "3"s in a square cannot all be met by one loop.
     Grid grid = GridFromRows({"    ", " 33 ", " 33 ", "    "});
     Solver solver;
-    const int result = solver.Solve(grid);
-    EXPECT_EQ(result, kSolveStuck);
+    EXPECT_EQ(solver.Solve(grid), SolveResult::Unable);
 }
 
 // The bars form one closed loop that every clue agrees with.
@@ -215,9 +214,9 @@ TEST(SolverTest, WhateverItCallsSolvedIsOneLoopMatchingTheClues) {
                 if (random() % 3 == 0) ch = static_cast<char>('0' + random() % 4);
         Grid grid = GridFromRows(clues);
         Solver solver;
-        const int result = solver.Solve(grid);
-        ASSERT_TRUE(result == kSolved || result == kSolveStuck || result == kNoClues) << result;
-        if (result != kSolved) continue;
+        const SolveResult result = solver.Solve(grid);
+        ASSERT_NE(result, SolveResult::Cancelled);
+        if (result != SolveResult::Solved) continue;
         ++solved;
         std::string picture;
         for (const std::string& row : clues) picture += "[" + row + "]";
