@@ -21,7 +21,7 @@ constexpr std::array<std::int32_t Settings::*, kNumberCount - 1> kSettingNumbers
     &Settings::GridColour,     &Settings::BarColour,       &Settings::GridLine,
     &Settings::Marker,         &Settings::NumberColour,    &Settings::NumberFontSize,
     &Settings::MarkerColour,   &Settings::PrintLineWidth,  &Settings::BarThickness,
-    &Settings::AutofillOn,     &Settings::SchemeColour13,  &Settings::PrintGrid,
+    &Settings::AutofillOn,     &Settings::ButtonColour,  &Settings::PrintGrid,
     &Settings::RectangleCorner, &Settings::MenuBarSide,    &Settings::SolutionRegister};
 
 // A text field as the first two lines hold it: leading blanks skipped, then either a quoted text

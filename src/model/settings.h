@@ -29,7 +29,7 @@ struct Settings {
     std::int32_t PrintLineWidth = 2;
     std::int32_t BarThickness = 2;
     std::int32_t AutofillOn = 0;
-    std::int32_t SchemeColour13 = 0;  // the user's override of scheme colour 4; 0 = none
+    std::int32_t ButtonColour = 0;  // the user's override of scheme colour 4; 0 = none
     std::int32_t PrintGrid = 0;
     std::int32_t RectangleCorner = 0;
     std::int32_t MenuBarSide = 0;  // 0 left, 1 right

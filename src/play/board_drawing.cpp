@@ -67,19 +67,13 @@ void BoardPainter::PaintCell(const Grid& grid, int r, int c, std::int32_t colour
                  font, settings_.NumberColour);
 }
 
-void BoardPainter::DrawAllEdges(Grid& grid) {
-    for (int r = 1; r <= grid.Rows; ++r) {
-        for (int c = 1; c <= grid.Cols; ++c) {
-            for (int side = L; side <= B; ++side) {
-                const EdgeState value = grid.CellEdge[r][c][side];
-                grid.SetEdge(r, c, side, value);
-                DrawEdge(r, c, side, value);
-            }
-        }
-    }
+void BoardPainter::DrawAllEdges(const Grid& grid) {
+    for (int r = 1; r <= grid.Rows; ++r)
+        for (int c = 1; c <= grid.Cols; ++c)
+            for (int side = L; side <= B; ++side) DrawEdge(r, c, side, grid.CellEdge[r][c][side]);
 }
 
-void BoardPainter::RedrawBoard(Grid& grid) {
+void BoardPainter::RedrawBoard(const Grid& grid) {
     canvas_.Clear(Background());
     DrawAllEdges(grid);
     for (int r = 1; r <= grid.Rows; ++r)

@@ -21,15 +21,14 @@ public:
     // The middle three fifths of the cell in its colour (scheme colour 2 when uncoloured), then
     // its clue centred.
     void PaintCell(const Grid& grid, int r, int c, std::int32_t colour);
-    // Every edge from the model. Each side is also written back through SetEdge, which brings
-    // every copy of it in line with the cell's own.
-    void DrawAllEdges(Grid& grid);
+    // Every edge of the grid. Drawing only reads the grid.
+    void DrawAllEdges(const Grid& grid);
     // Clears the board and draws everything.
-    void RedrawBoard(Grid& grid);
+    void RedrawBoard(const Grid& grid);
 
 private:
     CanvasFont NumberFont() const;
-    std::int32_t Background() const { return scheme_[2]; }
+    std::int32_t Background() const { return scheme_[kBoardColour]; }
 
     Canvas& canvas_;
     const BoardGeometry& geometry_;

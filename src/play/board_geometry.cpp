@@ -24,10 +24,10 @@ void FitBoard(BoardGeometry& geometry, const Grid& grid, Canvas& canvas, const s
     geometry.CellSize = std::clamp(RoundToInt(boardWidth * 0.95 / grid.MaxDim), 1, kLargestCell);
     SetFractions(geometry);
     geometry.BaseCellSize = geometry.CellSize;
-    DrawBoard(geometry, grid, canvas, fontName);
+    LayOutBoard(geometry, grid, canvas, fontName);
 }
 
-void DrawBoard(BoardGeometry& geometry, const Grid& grid, Canvas& canvas, const std::string& fontName) {
+void LayOutBoard(BoardGeometry& geometry, const Grid& grid, Canvas& canvas, const std::string& fontName) {
     const int s = geometry.CellSize;
     geometry.BoardWidth = RoundToInt(s * 1.1 * grid.Cols + 268);
     geometry.BoardHeight = RoundToInt(s * 1.1 * grid.Rows + 268);

@@ -8,7 +8,7 @@ namespace ringlace {
 
 namespace {
 
-// The board's longer side, as DrawBoard sizes it, for cells of size s.
+// The board's longer side, as LayOutBoard sizes it, for cells of size s.
 int BoardSideFor(int s, const Grid& grid) {
     return RoundToInt(s * 1.1 * grid.MaxDim + 268);
 }
@@ -45,7 +45,7 @@ bool ZoomBoard(BoardGeometry& geometry, PlayState& play, const Grid& grid, Canva
             geometry.NumberFontSize = geometry.BaseFontSize;
             break;
     }
-    DrawBoard(geometry, grid, measuring, fontName);
+    LayOutBoard(geometry, grid, measuring, fontName);
     return true;
 }
 

@@ -14,7 +14,7 @@ std::int32_t CheckLightColour(CheckLight light, const SchemeColours& scheme) {
         case CheckLight::Neutral:
             break;
     }
-    return scheme[2];
+    return scheme[kBoardColour];
 }
 
 void ClearCheckDisplay(PlayState& state, Host& host) {

@@ -100,8 +100,9 @@ bool LoadColourScheme(const std::string& allColFile, const std::string& name, Se
 }
 
 void ApplyAdjustedColour(const Settings& settings, SchemeColours& colours) {
-    colours[13] = settings.SchemeColour13 > 0 ? settings.SchemeColour13 : colours[4];
-    colours[4] = colours[13];
+    colours[kAdjustedButtonColour] =
+        settings.ButtonColour > 0 ? settings.ButtonColour : colours[kButtonColour];
+    colours[kButtonColour] = colours[kAdjustedButtonColour];
 }
 
 }  // namespace ringlace

@@ -15,8 +15,22 @@ class Host;
 
 inline constexpr const char* kSchemeListFile = "all.col";
 
-// Indexes 1..13 are used: 2 the board background and uncoloured cells, 3 a lighter 2, 4 the face
-// of buttons and labels, 5 a darker 4, 13 the person's override of 4.
+// The colours of a scheme, by what they colour (indexes 1 to 13 of SchemeColours). A scheme file
+// lists colours 1 to 12; 3 and 5 are derived from 2 and 4, and 13 is the person's own choice.
+enum SchemeRole : std::size_t {
+    kWindowColour = 1,        // the window around the board and the command bar
+    kBoardColour = 2,         // the board, uncoloured cells, the neutral check light
+    kBoardLightColour = 3,    // kBoardColour made lighter: a button under the pointer
+    kButtonColour = 4,        // the command bar and its buttons
+    kButtonShadowColour = 5,  // kButtonColour made darker: borders
+    kLabelTextColour = 6,     // the command bar's texts
+    kStatusTextColour = 8,    // the status line
+    kMessageColour = 9,       // the message box
+    kProgressColour = 10,     // the progress bar
+    kBoardFrameColour = 11,   // the frame the board lies in
+    kActiveButtonColour = 12, // the cancel button while a long command runs
+    kAdjustedButtonColour = 13,  // the person's override of kButtonColour; 0 = none
+};
 using SchemeColours = std::array<std::int32_t, 14>;
 
 std::int32_t RedOf(std::int32_t colour);

@@ -21,7 +21,7 @@ OptionsChoice OptionsFrom(const Settings& settings) {
     choice.menuBarSide = settings.MenuBarSide;
     choice.autofill = settings.AutofillOn;
     choice.solutionRegister = settings.SolutionRegister;
-    choice.colour13 = settings.SchemeColour13;
+    choice.buttonColour = settings.ButtonColour;
     return choice;
 }
 
@@ -48,7 +48,7 @@ void AcceptOptions(const OptionsChoice& choice, Settings& settings) {
     settings.Marker = choice.marker;
     settings.MenuBarSide = choice.menuBarSide;
     settings.SolutionRegister = choice.solutionRegister;
-    settings.SchemeColour13 = choice.colour13;
+    settings.ButtonColour = choice.buttonColour;
 }
 
 std::int32_t AdjustColour(std::int32_t colour, bool lighter) {

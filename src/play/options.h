@@ -25,7 +25,7 @@ struct OptionsChoice {
     std::int32_t menuBarSide = 0;
     std::int32_t autofill = 0;
     std::int32_t solutionRegister = 0;
-    std::int32_t colour13 = 0;  // the adjusted button colour; 0 = the scheme's own
+    std::int32_t buttonColour = 0;  // the adjusted button colour; 0 = the scheme's own
 
     bool operator==(const OptionsChoice&) const = default;
 };

@@ -180,7 +180,7 @@ void BoardView::FitAndRedraw() {
 void BoardView::Relayout() {
     QImage measuring(1, 1, QImage::Format_RGB32);
     QtCanvas canvas(measuring, DevicePixelsPerInch());
-    DrawBoard(app_.geometry, app_.grid, canvas, app_.settings.FontName);
+    LayOutBoard(app_.geometry, app_.grid, canvas, app_.settings.FontName);
     Redraw();
 }
 

@@ -30,7 +30,7 @@ QString Css(std::int32_t colour) {
 }  // namespace
 
 MainWindow::MainWindow(const AppPaths& paths, QWidget* parent)
-    : QMainWindow(parent), host_(this, [this] { return app_.scheme[9]; }), app_(host_) {
+    : QMainWindow(parent), host_(this, [this] { return app_.scheme[kMessageColour]; }), app_(host_) {
     setObjectName("MainWindow");
     setWindowTitle(kProgramTitle);
     app_.paths = paths;
@@ -284,9 +284,10 @@ void MainWindow::ApplyColourScheme() {
                 "#commandBar QToolButton:pressed { background: %4; }"
                 "#commandBar QToolButton:disabled { background: %3; border-color: %8; }"
                 "#commandBar QToolButton[active=\"true\"] { background: %10; }")
-            .arg(Css(c[1]), Css(c[11]), Css(c[4]), Css(c[5]), Css(c[6]), Css(c[8]), Css(c[10]),
-                 Css(c[2]), Css(c[3]))
-            .arg(Css(c[12])));
+            .arg(Css(c[kWindowColour]), Css(c[kBoardFrameColour]), Css(c[kButtonColour]),
+                 Css(c[kButtonShadowColour]), Css(c[kLabelTextColour]), Css(c[kStatusTextColour]),
+                 Css(c[kProgressColour]), Css(c[kBoardColour]), Css(c[kBoardLightColour]))
+            .arg(Css(c[kActiveButtonColour])));
     const bool right = app_.settings.MenuBarSide == 1;
     auto* body = static_cast<QHBoxLayout*>(centralWidget()->layout()->itemAt(0)->layout());
     body->setDirection(right ? QBoxLayout::RightToLeft : QBoxLayout::LeftToRight);
@@ -305,7 +306,7 @@ void MainWindow::SyncBoardState() {
     const QColor text = light.lightness() > 140 ? Qt::black : Qt::white;
     autofillLight_->setStyleSheet(QString("#autofillLight { background: %1; color: %2; border: 1px solid %3;"
                                    " border-radius: 3px; font-weight: bold; }")
-                               .arg(light.name(), text.name(), Css(app_.scheme[5])));
+                               .arg(light.name(), text.name(), Css(app_.scheme[kButtonShadowColour])));
 }
 
 void MainWindow::ShowLabels() {

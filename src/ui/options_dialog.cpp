@@ -30,19 +30,18 @@ std::int32_t FromQColor(const QColor& colour) {
 SchemeColours StandardColours() {
     const QPalette palette = QApplication::palette();
     SchemeColours colours{};
-    colours[1] = FromQColor(palette.color(QPalette::Window));
-    colours[2] = FromQColor(palette.color(QPalette::Base));
-    colours[3] = FromQColor(palette.color(QPalette::Light));
-    colours[4] = FromQColor(palette.color(QPalette::Button));
-    colours[5] = FromQColor(palette.color(QPalette::Mid));
-    colours[6] = FromQColor(palette.color(QPalette::WindowText));
-    colours[7] = colours[1];
-    colours[8] = FromQColor(palette.color(QPalette::Text));
-    colours[9] = colours[1];
-    colours[10] = FromQColor(palette.color(QPalette::Highlight));
-    colours[11] = FromQColor(palette.color(QPalette::Midlight));
-    colours[12] = FromQColor(palette.color(QPalette::Highlight));
-    colours[13] = colours[4];
+    colours[kWindowColour] = FromQColor(palette.color(QPalette::Window));
+    colours[kBoardColour] = FromQColor(palette.color(QPalette::Base));
+    colours[kBoardLightColour] = FromQColor(palette.color(QPalette::Light));
+    colours[kButtonColour] = FromQColor(palette.color(QPalette::Button));
+    colours[kButtonShadowColour] = FromQColor(palette.color(QPalette::Mid));
+    colours[kLabelTextColour] = FromQColor(palette.color(QPalette::WindowText));
+    colours[kStatusTextColour] = FromQColor(palette.color(QPalette::Text));
+    colours[kMessageColour] = colours[kWindowColour];
+    colours[kProgressColour] = FromQColor(palette.color(QPalette::Highlight));
+    colours[kBoardFrameColour] = FromQColor(palette.color(QPalette::Midlight));
+    colours[kActiveButtonColour] = FromQColor(palette.color(QPalette::Highlight));
+    colours[kAdjustedButtonColour] = colours[kButtonColour];
     return colours;
 }
 
@@ -126,7 +125,7 @@ QWidget* OptionsDialog::BuildSchemeFrame() {
     adjust->setText("Adjust");
     adjust->setToolButtonStyle(Qt::ToolButtonTextOnly);
     connect(adjust, &BoxControl::clickedWith, this, [this](Qt::MouseButton button) {
-        choice_.colour13 = AdjustColour(ShownColours()[4], button == Qt::RightButton);
+        choice_.buttonColour = AdjustColour(ShownColours()[kButtonColour], button == Qt::RightButton);
         ShowPreview();
     });
     schemePreview_ = new SchemePreview(frame);
@@ -269,7 +268,7 @@ void OptionsDialog::PickScheme(const QString& name) {
 
 SchemeColours OptionsDialog::ShownColours() const {
     SchemeColours colours = schemeColours_;
-    if (choice_.colour13 > 0) colours[4] = choice_.colour13;
+    if (choice_.buttonColour > 0) colours[kButtonColour] = choice_.buttonColour;
     return colours;
 }
 

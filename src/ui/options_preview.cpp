@@ -60,21 +60,21 @@ void SchemePreview::paintEvent(QPaintEvent*) {
     const QColor border(90, 90, 90);
     const QRectF window = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     p.setPen(border);
-    p.setBrush(ToQColor(colours_[1]));
+    p.setBrush(ToQColor(colours_[kWindowColour]));
     p.drawRoundedRect(window, 4, 4);
     const QRectF bar(8, 8, 58, window.height() - 16);
-    p.setPen(ToQColor(colours_[5]));
-    p.setBrush(ToQColor(colours_[4]));
+    p.setPen(ToQColor(colours_[kButtonShadowColour]));
+    p.setBrush(ToQColor(colours_[kButtonColour]));
     p.drawRoundedRect(bar, 3, 3);
-    p.setBrush(ToQColor(colours_[2]));
+    p.setBrush(ToQColor(colours_[kBoardColour]));
     for (int k = 0; k < 3; ++k) p.drawRoundedRect(QRectF(16, 18 + k * 26, 42, 18), 3, 3);
-    p.setPen(ToQColor(colours_[6]));
+    p.setPen(ToQColor(colours_[kLabelTextColour]));
     p.drawText(QRectF(16, 18, 42, 18), Qt::AlignCenter, "Aa");
     const QRectF frame(74, 8, window.width() - 82, window.height() - 16);
     p.setPen(Qt::NoPen);
-    p.setBrush(ToQColor(colours_[11]));
+    p.setBrush(ToQColor(colours_[kBoardFrameColour]));
     p.drawRect(frame);
-    p.setBrush(ToQColor(colours_[2]));
+    p.setBrush(ToQColor(colours_[kBoardColour]));
     p.drawRect(frame.adjusted(10, 10, -10, -10));
 }
 

@@ -61,7 +61,7 @@ TEST(ConfigFileTest, EverySettingSurvivesASaveAndARead) {
     settings.PrintLineWidth = 3;
     settings.BarThickness = 6;
     settings.AutofillOn = 1;
-    settings.SchemeColour13 = 12345;
+    settings.ButtonColour = 12345;
     settings.PrintGrid = 1;
     settings.RectangleCorner = 1;
     settings.MenuBarSide = 1;

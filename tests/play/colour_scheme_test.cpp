@@ -99,7 +99,7 @@ TEST(ColourSchemeTest, TheAdjustedColourOverridesColourFour) {
     ApplyAdjustedColour(settings, colours);
     EXPECT_EQ(colours[4], 500);
     EXPECT_EQ(colours[13], 500);
-    settings.SchemeColour13 = 42;
+    settings.ButtonColour = 42;
     ApplyAdjustedColour(settings, colours);
     EXPECT_EQ(colours[4], 42);
     EXPECT_EQ(colours[13], 42);

@@ -28,7 +28,7 @@ TEST(OptionsTest, TheDefaultsResetTheLookButNotTheWayOfWorking) {
     settings.AutofillOn = 1;
     settings.MenuBarSide = 1;
     settings.SolutionRegister = 1;
-    settings.SchemeColour13 = Rgb(90, 90, 90);
+    settings.ButtonColour = Rgb(90, 90, 90);
     const OptionsChoice defaults = DefaultOptions(OptionsFrom(settings));
     AcceptOptions(defaults, settings);
     EXPECT_EQ(settings.SchemeName, "xp.col");
@@ -41,7 +41,7 @@ TEST(OptionsTest, TheDefaultsResetTheLookButNotTheWayOfWorking) {
     EXPECT_EQ(settings.GridLine, kGridSolid);
     EXPECT_EQ(settings.Marker, kMarkerTwoRectangles);
     EXPECT_EQ(settings.AutofillOn, 0);
-    EXPECT_EQ(settings.SchemeColour13, 0);
+    EXPECT_EQ(settings.ButtonColour, 0);
     EXPECT_EQ(settings.MenuBarSide, 1);
     EXPECT_EQ(settings.SolutionRegister, 1);
 }
@@ -88,10 +88,10 @@ TEST(OptionsTest, AppliedOptionsBringTheirSchemeAndTheAdjustedColour) {
     EXPECT_EQ(app.scheme[4], Rgb(4, 5, 6));
     EXPECT_EQ(app.scheme[13], Rgb(4, 5, 6));
     EXPECT_EQ(app.geometry.BaseFontSize, 17);
-    choice.colour13 = Rgb(50, 60, 70);
+    choice.buttonColour = Rgb(50, 60, 70);
     ApplyOptionsChoice(app, choice);
     EXPECT_EQ(app.scheme[4], Rgb(50, 60, 70));
-    EXPECT_EQ(app.settings.SchemeColour13, Rgb(50, 60, 70));
+    EXPECT_EQ(app.settings.ButtonColour, Rgb(50, 60, 70));
 
     choice.schemeName = "gone.col";
     ApplyOptionsChoice(app, choice);

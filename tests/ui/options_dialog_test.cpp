@@ -106,8 +106,8 @@ private slots:
         QCOMPARE(settings.BarColour, Rgb(0, 0, 128));
         QCOMPARE(settings.BarThickness, 3);
         QCOMPARE(settings.SchemeName, std::string("dark.col"));
-        QVERIFY(settings.SchemeColour13 > 0);
-        QCOMPARE(started.window.app().scheme[4], settings.SchemeColour13);
+        QVERIFY(settings.ButtonColour > 0);
+        QCOMPARE(started.window.app().scheme[4], settings.ButtonColour);
         QCOMPARE(started.window.findChild<QLabel*>("autofillLight")->text(), QString("A"));
         // The command bar moved to the right of the board.
         QWidget* bar = started.window.findChild<QWidget*>("commandBar");
