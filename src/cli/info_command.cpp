@@ -18,7 +18,7 @@ std::string EdgeLetters(const Grid& grid) {
     std::string edges;
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            for (int side = L; side <= B; ++side) {
+            for (const Side side : kSides) {
                 const EdgeState state = grid.CellEdge[r][c][side];
                 edges += state == Bar ? 'b' : state == XMark ? 'x' : '.';
             }

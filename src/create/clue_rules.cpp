@@ -12,7 +12,7 @@ ClueValue& ClueAt(Grid& grid, int r, int c) {
     return grid.Clue[grid.CellNum[r][c]];
 }
 
-bool IsBar(const Grid& grid, int r, int c, int side) {
+bool IsBar(const Grid& grid, int r, int c, Side side) {
     return grid.CellEdge[r][c][side] == Bar;
 }
 
@@ -23,14 +23,14 @@ bool NeighboursBlank(const Grid& grid, int r, int c) {
 
 // A U: three Bar sides, open towards the fourth; dr, dc lead across its closed end.
 struct UShape {
-    int open;
+    Side open;
     int dr;
     int dc;
 };
-constexpr UShape kOpenLeft{L, 0, 1};
-constexpr UShape kOpenTop{T, 1, 0};
-constexpr UShape kOpenRight{R, 0, -1};
-constexpr UShape kOpenBottom{B, -1, 0};
+constexpr UShape kOpenLeft{Side::Left, 0, 1};
+constexpr UShape kOpenTop{Side::Top, 1, 0};
+constexpr UShape kOpenRight{Side::Right, 0, -1};
+constexpr UShape kOpenBottom{Side::Bottom, -1, 0};
 
 bool IsU(const Grid& grid, int r, int c, const UShape& u) {
     return grid.CountBars(r, c) == 3 && !IsBar(grid, r, c, u.open);
@@ -50,7 +50,7 @@ void RevealOneBesideU(Grid& grid, const UShape& u) {
 }
 
 // A border cell whose only Bar is its inner side, in a clue-free stretch of the border.
-void RevealBorderOne(Grid& grid, int r, int c, int inner, int dr, int dc) {
+void RevealBorderOne(Grid& grid, int r, int c, Side inner, int dr, int dc) {
     if (ShowsClue(grid, r, c) || grid.CountBars(r, c) != 1 || !IsBar(grid, r, c, inner)) return;
     const int ar = dr == 0 ? 1 : 0;  // along the border
     const int ac = dc == 0 ? 1 : 0;
@@ -65,10 +65,10 @@ void HiddenThrees(Grid& grid) {
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
             if (ShowsClue(grid, r, c) || grid.CountBars(r, c) != 3) continue;
-            const bool clear = (!IsBar(grid, r, c, L) || !ShowsClue(grid, r, c - 1)) &&
-                               (!IsBar(grid, r, c, T) || !ShowsClue(grid, r - 1, c)) &&
-                               (!IsBar(grid, r, c, R) || !ShowsClue(grid, r, c + 1)) &&
-                               (!IsBar(grid, r, c, B) || !ShowsClue(grid, r + 1, c));
+            const bool clear = (!IsBar(grid, r, c, Side::Left) || !ShowsClue(grid, r, c - 1)) &&
+                               (!IsBar(grid, r, c, Side::Top) || !ShowsClue(grid, r - 1, c)) &&
+                               (!IsBar(grid, r, c, Side::Right) || !ShowsClue(grid, r, c + 1)) &&
+                               (!IsBar(grid, r, c, Side::Bottom) || !ShowsClue(grid, r + 1, c));
             if (clear) ClueAt(grid, r, c) = 3;
         }
     }
@@ -121,7 +121,7 @@ std::string LoopSignature(const Grid& grid) {
     signature.reserve(static_cast<std::size_t>(4 * grid.NumCells));
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            for (int side = L; side <= B; ++side) {
+            for (const Side side : kSides) {
                 const EdgeState state = grid.CellEdge[r][c][side];
                 signature += state == Bar ? 'b' : state == XMark ? 'x' : '.';
             }
@@ -147,9 +147,9 @@ void RevealTrueClue(Grid& grid, int r, int c) {
 void RevealTurningCells(Grid& grid) {
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            const bool turns = (IsBar(grid, r, c, T) && IsBar(grid, r, c, L)) ||
-                               (IsBar(grid, r, c, B) && IsBar(grid, r, c, R)) ||
-                               (IsBar(grid, r, c, T) && IsBar(grid, r, c, R));
+            const bool turns = (IsBar(grid, r, c, Side::Top) && IsBar(grid, r, c, Side::Left)) ||
+                               (IsBar(grid, r, c, Side::Bottom) && IsBar(grid, r, c, Side::Right)) ||
+                               (IsBar(grid, r, c, Side::Top) && IsBar(grid, r, c, Side::Right));
             const int k = grid.CellNum[r][c];
             if (turns) grid.Clue[k] = grid.OrigClue[k];
         }
@@ -182,14 +182,14 @@ void MoveThreesToOnes(Grid& grid) {
     const struct {
         int firstRow, lastRow, firstCol, lastCol;
         UShape u;  // open towards the side away from the neighbour
-    } passes[] = {{2, rows, 1, cols - 1, {B, -1, 0}},
-                  {1, rows - 1, 1, cols - 1, {T, 1, 0}},
-                  {1, rows, 2, cols, {R, 0, -1}},
-                  {1, rows, 1, cols - 1, {L, 0, 1}}};
+    } passes[] = {{2, rows, 1, cols - 1, {Side::Bottom, -1, 0}},
+                  {1, rows - 1, 1, cols - 1, {Side::Top, 1, 0}},
+                  {1, rows, 2, cols, {Side::Right, 0, -1}},
+                  {1, rows, 1, cols - 1, {Side::Left, 0, 1}}};
     for (const auto& pass : passes) {
         // The neighbour's far side is the side of the neighbour that faces the same way as the
         // closed end of the U.
-        const int farSide = pass.u.dr < 0 ? T : pass.u.dr > 0 ? B : pass.u.dc < 0 ? L : R;
+        const Side farSide = pass.u.dr < 0 ? Side::Top : pass.u.dr > 0 ? Side::Bottom : pass.u.dc < 0 ? Side::Left : Side::Right;
         for (int r = pass.firstRow; r <= pass.lastRow; ++r) {
             for (int c = pass.firstCol; c <= pass.lastCol; ++c) {
                 if (ClueAt(grid, r, c) != 3 || !IsU(grid, r, c, pass.u)) continue;
@@ -212,10 +212,10 @@ void RevealBesideU(Grid& grid) {
     RevealOneBesideU(grid, kOpenBottom);
     RevealOneBesideU(grid, kOpenLeft);
     RevealOneBesideU(grid, kOpenRight);
-    for (int c = 1; c <= grid.Cols; ++c) RevealBorderOne(grid, 1, c, B, 1, 0);
-    for (int c = 1; c <= grid.Cols; ++c) RevealBorderOne(grid, grid.Rows, c, T, -1, 0);
-    for (int r = 1; r <= grid.Rows; ++r) RevealBorderOne(grid, r, grid.Cols, L, 0, -1);
-    for (int r = 1; r <= grid.Rows; ++r) RevealBorderOne(grid, r, 1, R, 0, 1);
+    for (int c = 1; c <= grid.Cols; ++c) RevealBorderOne(grid, 1, c, Side::Bottom, 1, 0);
+    for (int c = 1; c <= grid.Cols; ++c) RevealBorderOne(grid, grid.Rows, c, Side::Top, -1, 0);
+    for (int r = 1; r <= grid.Rows; ++r) RevealBorderOne(grid, r, grid.Cols, Side::Left, 0, -1);
+    for (int r = 1; r <= grid.Rows; ++r) RevealBorderOne(grid, r, 1, Side::Right, 0, 1);
 }
 
 int FixCornerTwos(Grid& grid, RandomSource& random) {

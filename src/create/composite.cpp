@@ -59,11 +59,11 @@ std::vector<int> Candidates(const Grid& grid, const CompositeLayout& layout,
     for (int i = junction.first; i <= junction.last; ++i) {
         if (junction.onSeamColumn) {
             const int c = layout.seamCol;
-            if (grid.CellEdge[i][c - 1][R] == Bar && grid.CellEdge[i][c + 1][L] == Bar)
+            if (grid.CellEdge[i][c - 1][Side::Right] == Bar && grid.CellEdge[i][c + 1][Side::Left] == Bar)
                 cells.push_back(grid.CellNum[i][c]);
         } else {
             const int r = layout.seamRow;
-            if (grid.CellEdge[r - 1][i][B] == Bar && grid.CellEdge[r + 1][i][T] == Bar)
+            if (grid.CellEdge[r - 1][i][Side::Bottom] == Bar && grid.CellEdge[r + 1][i][Side::Top] == Bar)
                 cells.push_back(grid.CellNum[r][i]);
         }
     }
@@ -73,10 +73,10 @@ std::vector<int> Candidates(const Grid& grid, const CompositeLayout& layout,
 // The two facing edges are cut and the loops are reconnected through the seam cell, which then
 // has Bars on the two sides along the seam. It and its two quadrant neighbours show their counts.
 void MakeJunction(Grid& grid, int r, int c, bool onSeamColumn) {
-    const int across1 = onSeamColumn ? L : T;
-    const int across2 = onSeamColumn ? R : B;
-    const int along1 = onSeamColumn ? T : L;
-    const int along2 = onSeamColumn ? B : R;
+    const Side across1 = onSeamColumn ? Side::Left : Side::Top;
+    const Side across2 = onSeamColumn ? Side::Right : Side::Bottom;
+    const Side along1 = onSeamColumn ? Side::Top : Side::Left;
+    const Side along2 = onSeamColumn ? Side::Bottom : Side::Right;
     grid.SetEdge(r, c, across1, Free);
     grid.SetEdge(r, c, across2, Free);
     grid.SetEdge(r, c, along1, Bar);
@@ -146,8 +146,8 @@ std::string CellCode(const Grid& grid, int r, int c) {
     const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
     std::string code(1, clue == kNoClue ? ' ' : static_cast<char>('0' + clue));
     const char letters[] = "LTRB";
-    for (int side = L; side <= B; ++side)
-        code += grid.CellEdge[r][c][side] == Bar ? letters[side - 1] : '.';
+    for (const Side side : kSides)
+        code += grid.CellEdge[r][c][side] == Bar ? letters[SideIndex(side)] : '.';
     return code;
 }
 
@@ -156,9 +156,9 @@ void ApplyCellCode(Grid& grid, int r, int c, const std::string& code) {
     grid.Clue[grid.CellNum[r][c]] =
         clue >= '0' && clue <= '3' ? static_cast<ClueValue>(clue - '0') : kNoClue;
     const char letters[] = "LTRB";
-    for (int side = L; side <= B; ++side) {
-        const std::size_t at = static_cast<std::size_t>(side);
-        grid.SetEdge(r, c, side, at < code.size() && code[at] == letters[side - 1] ? Bar : Free);
+    for (const Side side : kSides) {
+        const std::size_t at = SideIndex(side) + 1;
+        grid.SetEdge(r, c, side, at < code.size() && code[at] == letters[SideIndex(side)] ? Bar : Free);
     }
 }
 

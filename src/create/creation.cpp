@@ -79,7 +79,7 @@ std::vector<int> CellsTellingApart(const Grid& grid, const FoundLoop& loop) {
     for (int k = 1; k <= grid.NumCells; ++k) {
         if (grid.Clue[k] != kNoClue) continue;
         int sides = 0;
-        for (int side = L; side <= B; ++side)
+        for (const Side side : kSides)
             sides += loop.IsBar(grid.CellRow[k], grid.CellCol[k], side) ? 1 : 0;
         if (sides != TrueClue(grid, grid.CellRow[k], grid.CellCol[k])) cells.push_back(k);
     }

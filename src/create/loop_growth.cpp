@@ -10,16 +10,16 @@ namespace ringlace {
 namespace {
 
 struct Direction {
-    int side;
-    int opposite;
+    Side side;
+    Side opposite;
     int dr;  // from the cell to the neighbour it absorbs
     int dc;
 };
 
-constexpr Direction kLeft{L, R, 0, -1};
-constexpr Direction kTop{T, B, -1, 0};
-constexpr Direction kRight{R, L, 0, 1};
-constexpr Direction kBottom{B, T, 1, 0};
+constexpr Direction kLeft{Side::Left, Side::Right, 0, -1};
+constexpr Direction kTop{Side::Top, Side::Bottom, -1, 0};
+constexpr Direction kRight{Side::Right, Side::Left, 0, 1};
+constexpr Direction kBottom{Side::Bottom, Side::Top, 1, 0};
 
 struct Position {
     int r;
@@ -36,9 +36,9 @@ std::vector<Position> Positions(const Grid& grid, const std::vector<int>& order)
 // The cells a pass may start from. The bottom pass skips the last column as well as the last row.
 template <Direction D>
 bool InsideBorder(const Grid& grid, int r, int c) {
-    if constexpr (D.side == L) return c > 1;
-    if constexpr (D.side == T) return r > 1;
-    if constexpr (D.side == R) return c != grid.Cols;
+    if constexpr (D.side == Side::Left) return c > 1;
+    if constexpr (D.side == Side::Top) return r > 1;
+    if constexpr (D.side == Side::Right) return c != grid.Cols;
     return r != grid.Rows && c != grid.Cols;
 }
 
@@ -49,7 +49,7 @@ bool CanAbsorb(const Grid& grid, int r, int c) {
     const int yr = r + D.dr;
     const int yc = c + D.dc;
     const auto& sides = grid.CellEdge[yr][yc];
-    for (int side = L; side <= B; ++side)
+    for (const Side side : kSides)
         if (side != D.opposite && sides[side] > Free) return false;
     constexpr int pr = D.dc != 0 ? 1 : 0;  // along the far side
     constexpr int pc = D.dr != 0 ? 1 : 0;
@@ -65,7 +65,7 @@ int GrowPass(Grid& grid, const std::vector<Position>& order) {
             !CanAbsorb<D>(grid, at.r, at.c))
             continue;
         grid.SetEdge(at.r, at.c, D.side, Free);
-        for (int side = L; side <= B; ++side)
+        for (const Side side : kSides)
             if (side != D.opposite) grid.SetEdge(at.r + D.dr, at.c + D.dc, side, Bar);
         return 1;
     }
@@ -110,16 +110,16 @@ void ClearAllEdges(Grid& grid) {
     const int cols = std::max(grid.MaxCols, grid.Cols);
     for (int r = 0; r <= rows + 1; ++r)
         for (int c = 0; c <= cols + 1; ++c)
-            for (int side = L; side <= 5; ++side) grid.CellEdge[r][c][side] = Outside;
+            grid.CellEdge[r][c].fill(Outside);
     for (int r = 1; r <= rows; ++r)
         for (int c = 1; c <= cols; ++c)
-            for (int side = L; side <= B; ++side) grid.SetEdge(r, c, side, Free);
+            for (const Side side : kSides) grid.SetEdge(r, c, side, Free);
 }
 
 void SeedSquare(Grid& grid) {
     const int r = (grid.Rows + 1) / 2;
     const int c = (grid.Cols + 1) / 2;
-    for (int side = L; side <= B; ++side) grid.SetEdge(r, c, side, Bar);
+    for (const Side side : kSides) grid.SetEdge(r, c, side, Bar);
 }
 
 int GrowLeft(Grid& grid, const std::vector<int>& order) {
@@ -138,7 +138,7 @@ int GrowBottom(Grid& grid, const std::vector<int>& order) {
 void GrowLoop(Grid& grid, RandomSource& random, Host& host) {
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c)
-            for (int side = L; side <= B; ++side)
+            for (const Side side : kSides)
                 if (grid.CellEdge[r][c][side] == XMark) grid.SetEdge(r, c, side, Free);
 
     std::vector<int> cells(static_cast<std::size_t>(grid.NumCells));

@@ -30,9 +30,9 @@ bool ShowsThree(const Grid& grid, int r, int c) {
 // The cell's sides become Bars where the text names them and Free elsewhere ("TLR").
 void SetBars(Grid& grid, int r, int c, const std::string& bars) {
     const std::string letters = "LTRB";
-    for (int side = L; side <= B; ++side)
+    for (const Side side : kSides)
         grid.SetEdge(r, c, side,
-                     bars.find(letters[static_cast<std::size_t>(side - 1)]) != std::string::npos
+                     bars.find(letters[SideIndex(side)]) != std::string::npos
                          ? Bar
                          : Free);
 }

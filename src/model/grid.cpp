@@ -13,7 +13,8 @@ char EdgeDigit(EdgeState state) { return static_cast<char>('0' + std::max<int>(s
 }  // namespace
 
 std::string NodeEdgeName::Text() const {
-    return std::to_string(side) + OffsetText(rowOffset) + OffsetText(colOffset);
+    if (!exists) return "00000";
+    return std::to_string(static_cast<int>(side)) + OffsetText(rowOffset) + OffsetText(colOffset);
 }
 
 std::string NumText(long long n) { return std::to_string(n); }
@@ -40,7 +41,7 @@ Grid::Grid() {
 int Grid::CountBars(int r, int c) const {
     if (!IsRealCell(r, c)) return 0;
     const auto& sides = CellEdge[r][c];
-    return (sides[L] == Bar) + (sides[T] == Bar) + (sides[R] == Bar) + (sides[B] == Bar);
+    return (sides[Side::Left] == Bar) + (sides[Side::Top] == Bar) + (sides[Side::Right] == Bar) + (sides[Side::Bottom] == Bar);
 }
 
 void Grid::BuildCellIndex() {
@@ -63,14 +64,14 @@ void Grid::BuildCellIndex() {
 void Grid::BuildNodeEdgeRef() {
     for (int i = 0; i <= Rows + 1; ++i)
         for (int j = 0; j <= Cols + 1; ++j)
-            for (int dir = L; dir <= B; ++dir) NodeEdgeRef[i][j][dir] = NodeEdgeName{};
+            for (const Side dir : kSides) NodeEdgeRef[i][j][dir] = NodeEdgeName{};
     for (int i = 1; i <= Rows + 1; ++i) {
         for (int j = 1; j <= Cols + 1; ++j) {
             auto& refs = NodeEdgeRef[i][j];
-            refs[L] = NodeEdgeName{T, 0, -1};
-            refs[T] = NodeEdgeName{R, -1, -1};
-            refs[R] = NodeEdgeName{T, 0, 0};
-            refs[B] = NodeEdgeName{L, 0, 0};
+            refs[Side::Left] = NodeEdgeName{true, Side::Top, 0, -1};
+            refs[Side::Top] = NodeEdgeName{true, Side::Right, -1, -1};
+            refs[Side::Right] = NodeEdgeName{true, Side::Top, 0, 0};
+            refs[Side::Bottom] = NodeEdgeName{true, Side::Left, 0, 0};
         }
     }
 }
@@ -99,11 +100,11 @@ void Grid::SaveEntries(int slot) {
     saved.horizontal.clear();
     saved.vertical.clear();
     for (int r = 1; r <= Rows; ++r)
-        for (int c = 1; c <= Cols; ++c) saved.horizontal += EdgeDigit(CellEdge[r][c][T]);
-    for (int c = 1; c <= Cols; ++c) saved.horizontal += EdgeDigit(CellEdge[Rows][c][B]);
+        for (int c = 1; c <= Cols; ++c) saved.horizontal += EdgeDigit(CellEdge[r][c][Side::Top]);
+    for (int c = 1; c <= Cols; ++c) saved.horizontal += EdgeDigit(CellEdge[Rows][c][Side::Bottom]);
     for (int r = 1; r <= Rows; ++r) {
-        for (int c = 1; c <= Cols; ++c) saved.vertical += EdgeDigit(CellEdge[r][c][L]);
-        saved.vertical += EdgeDigit(CellEdge[r][Cols][R]);
+        for (int c = 1; c <= Cols; ++c) saved.vertical += EdgeDigit(CellEdge[r][c][Side::Left]);
+        saved.vertical += EdgeDigit(CellEdge[r][Cols][Side::Right]);
     }
 }
 
@@ -119,25 +120,25 @@ void Grid::RestoreEntries(int slot) {
     };
     std::size_t at = 0;
     for (int r = 1; r <= Rows; ++r)
-        for (int c = 1; c <= Cols; ++c) SetEdge(r, c, T, digit(saved.horizontal, at++));
-    for (int c = 1; c <= Cols; ++c) SetEdge(Rows, c, B, digit(saved.horizontal, at++));
+        for (int c = 1; c <= Cols; ++c) SetEdge(r, c, Side::Top, digit(saved.horizontal, at++));
+    for (int c = 1; c <= Cols; ++c) SetEdge(Rows, c, Side::Bottom, digit(saved.horizontal, at++));
     at = 0;
     for (int r = 1; r <= Rows; ++r) {
-        for (int c = 1; c <= Cols; ++c) SetEdge(r, c, L, digit(saved.vertical, at++));
-        SetEdge(r, Cols, R, digit(saved.vertical, at++));
+        for (int c = 1; c <= Cols; ++c) SetEdge(r, c, Side::Left, digit(saved.vertical, at++));
+        SetEdge(r, Cols, Side::Right, digit(saved.vertical, at++));
     }
 }
 
 void Grid::ResetGrid() {
     for (int r = 0; r <= Rows + 1; ++r)
         for (int c = 0; c <= Cols + 1; ++c)
-            for (int side = L; side <= 5; ++side) CellEdge[r][c][side] = Outside;
+            CellEdge[r][c].fill(Outside);
     for (int r = 1; r <= Rows; ++r) {
         for (int c = 1; c <= Cols; ++c) {
-            SetEdge(r, c, L, Free);
-            SetEdge(r, c, T, Free);
-            SetEdge(r, c, R, Free);
-            SetEdge(r, c, B, Free);
+            SetEdge(r, c, Side::Left, Free);
+            SetEdge(r, c, Side::Top, Free);
+            SetEdge(r, c, Side::Right, Free);
+            SetEdge(r, c, Side::Bottom, Free);
         }
     }
 }

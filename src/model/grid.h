@@ -15,18 +15,29 @@
 
 namespace ringlace {
 
-// Side of a cell, and direction leaving a dot. Slots 0 and 5 of the edge tables carry no edge.
-inline constexpr int L = 1;
-inline constexpr int T = 2;
-inline constexpr int R = 3;
-inline constexpr int B = 4;
+// Side of a cell, and direction leaving a dot. The numbers are those the texts of the program
+// write (a side digit in a dot's edge name, the saved undo entries) and their order is the order
+// of every per-side list: left, top, right, bottom.
+enum class Side : std::int8_t { Left = 1, Top = 2, Right = 3, Bottom = 4 };
+inline constexpr std::array<Side, 4> kSides{Side::Left, Side::Top, Side::Right, Side::Bottom};
+
+// The number of a side, 1 for Left to 4 for Bottom, as the texts write it; and back.
+constexpr int SideNumber(Side side) { return static_cast<int>(side); }
+constexpr Side SideOfNumber(int number) { return static_cast<Side>(number); }
+// The place of a side in a per-side list: 0 for Left to 3 for Bottom.
+constexpr std::size_t SideIndex(Side side) { return static_cast<std::size_t>(side) - 1; }
+// Left -> Top -> Right -> Bottom -> Left.
+constexpr Side NextSide(Side side) { return kSides[(SideIndex(side) + 1) % 4]; }
+// The cell on the other side of a side: its row and column offsets.
+constexpr int RowStep(Side side) { return side == Side::Top ? -1 : side == Side::Bottom ? 1 : 0; }
+constexpr int ColStep(Side side) { return side == Side::Left ? -1 : side == Side::Right ? 1 : 0; }
 
 // Edge states.
 using EdgeState = std::int8_t;
 inline constexpr EdgeState Free = 0;
 inline constexpr EdgeState Bar = 1;
 inline constexpr EdgeState XMark = 2;
-inline constexpr EdgeState Outside = -1;  // a frame side no real cell shares, and slot 5
+inline constexpr EdgeState Outside = -1;  // a frame side no real cell shares
 
 // Colours are 24-bit values red + 256 x green + 65536 x blue.
 constexpr std::int32_t Rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
@@ -39,20 +50,20 @@ inline constexpr int kStorageDim = 50;
 inline constexpr int kCellIndexes = kStorageDim + 2;  // cell tables: 0..51 per axis
 inline constexpr int kNodeIndexes = kStorageDim + 3;  // node tables: 0..52 per axis
 inline constexpr int kCellNumbers = 2601;             // cell numbers 0..2600; 0 is no cell
-inline constexpr int kSideSlots = 6;                  // slots 0..5; 1..4 are L, T, R, B
 
 // A clue is a number 0..3 or no clue at all.
 using ClueValue = std::int8_t;
 inline constexpr ClueValue kNoClue = -1;
 
 // The edge that leaves a dot in one direction, named as a side of a cell relative to the dot:
-// side code, then row and column offsets of 0 or -1.
+// the side, then row and column offsets of 0 or -1. A dot outside the grid names no edge.
 struct NodeEdgeName {
-    std::int8_t side = 0;
+    bool exists = false;
+    Side side = Side::Left;
     std::int8_t rowOffset = 0;
     std::int8_t colOffset = 0;
 
-    // The five-character form: side digit, then each offset as "00" or "-1".
+    // The five-character form: side digit, then each offset as "00" or "-1"; "00000" for none.
     std::string Text() const;
     bool operator==(const NodeEdgeName&) const = default;
 };
@@ -65,8 +76,19 @@ struct SavedEdges {
 
 template <typename Element, int N>
 using Table2 = std::array<std::array<Element, N>, N>;
+// One element per side of a cell (or per direction from a dot).
+template <typename Element>
+struct SideTable {
+    std::array<Element, 4> bySide{};
+
+    Element& operator[](Side side) { return bySide[SideIndex(side)]; }
+    const Element& operator[](Side side) const { return bySide[SideIndex(side)]; }
+    void fill(const Element& value) { bySide.fill(value); }
+    bool operator==(const SideTable&) const = default;
+};
+
 template <typename Element, int N>
-using Table3 = std::array<std::array<std::array<Element, kSideSlots>, N>, N>;
+using Table3 = std::array<std::array<SideTable<Element>, N>, N>;
 
 struct Grid {
     std::int32_t Rows = 10;
@@ -96,32 +118,31 @@ struct Grid {
     Grid();
 
     // The only operation that changes an edge: writes all four copies, then counts the call.
-    // A side code other than 1..4 changes nothing but is still counted.
-    void SetEdge(int r, int c, int side, EdgeState value) {
+    void SetEdge(int r, int c, Side side, EdgeState value) {
         switch (side) {
-            case T:
-                CellEdge[r][c][T] = value;
-                CellEdge[r - 1][c][B] = value;
-                NodeLink[r][c][R] = value;
-                NodeLink[r][c + 1][L] = value;
+            case Side::Top:
+                CellEdge[r][c][Side::Top] = value;
+                CellEdge[r - 1][c][Side::Bottom] = value;
+                NodeLink[r][c][Side::Right] = value;
+                NodeLink[r][c + 1][Side::Left] = value;
                 break;
-            case B:
-                CellEdge[r][c][B] = value;
-                CellEdge[r + 1][c][T] = value;
-                NodeLink[r + 1][c][R] = value;
-                NodeLink[r + 1][c + 1][L] = value;
+            case Side::Bottom:
+                CellEdge[r][c][Side::Bottom] = value;
+                CellEdge[r + 1][c][Side::Top] = value;
+                NodeLink[r + 1][c][Side::Right] = value;
+                NodeLink[r + 1][c + 1][Side::Left] = value;
                 break;
-            case L:
-                CellEdge[r][c][L] = value;
-                CellEdge[r][c - 1][R] = value;
-                NodeLink[r][c][B] = value;
-                NodeLink[r + 1][c][T] = value;
+            case Side::Left:
+                CellEdge[r][c][Side::Left] = value;
+                CellEdge[r][c - 1][Side::Right] = value;
+                NodeLink[r][c][Side::Bottom] = value;
+                NodeLink[r + 1][c][Side::Top] = value;
                 break;
-            case R:
-                CellEdge[r][c][R] = value;
-                CellEdge[r][c + 1][L] = value;
-                NodeLink[r][c + 1][B] = value;
-                NodeLink[r + 1][c + 1][T] = value;
+            case Side::Right:
+                CellEdge[r][c][Side::Right] = value;
+                CellEdge[r][c + 1][Side::Left] = value;
+                NodeLink[r][c + 1][Side::Bottom] = value;
+                NodeLink[r + 1][c + 1][Side::Top] = value;
                 break;
             default:
                 break;

@@ -50,8 +50,8 @@ EdgeState EntryState(char ch) { return ch == 'b' ? Bar : ch == 'x' ? XMark : Fre
 void ApplyUserEntries(Grid& grid, const std::string& tail) {
     for (int k = 1; k <= grid.NumCells; ++k) {
         const std::size_t first = static_cast<std::size_t>(4 * (k - 1));
-        for (int side = L; side <= B; ++side) {
-            const std::size_t at = first + static_cast<std::size_t>(side - 1);
+        for (const Side side : kSides) {
+            const std::size_t at = first + SideIndex(side);
             if (at >= tail.size()) return;
             const EdgeState state = EntryState(tail[at]);
             if (state != Free) grid.SetEdge(grid.CellRow[k], grid.CellCol[k], side, state);
@@ -122,7 +122,7 @@ std::string UserRecordText(const Grid& grid) {
     std::string record = RecordHeader(grid, kUserRecordCode);
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            for (int side = L; side <= B; ++side) {
+            for (const Side side : kSides) {
                 const EdgeState state = grid.CellEdge[r][c][side];
                 record += state == Bar ? 'b' : state == XMark ? 'x' : '.';
             }

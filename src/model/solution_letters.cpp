@@ -44,8 +44,8 @@ std::string DecodeCell(char letter) {
 
 std::string CellLetter(const Grid& grid, int r, int c) {
     std::string digits;
-    for (int side = L; side <= B; ++side)
-        if (grid.CellEdge[r][c][side] == Bar) digits += static_cast<char>('0' + side);
+    for (const Side side : kSides)
+        if (grid.CellEdge[r][c][side] == Bar) digits += static_cast<char>('0' + SideNumber(side));
     return EncodeCell(digits);
 }
 
@@ -62,13 +62,13 @@ void MakeSolutionCode(Grid& grid) { grid.SolutionCode = SolutionLetters(grid); }
 void ApplySolution(Grid& grid) {
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            for (int side = L; side <= B; ++side) grid.SetEdge(r, c, side, Free);
+            for (const Side side : kSides) grid.SetEdge(r, c, side, Free);
         }
     }
     const int letters = static_cast<int>(grid.SolutionCode.size());
     for (int k = 1; k <= grid.NumCells && k <= letters; ++k) {
         for (char digit : DecodeCell(grid.SolutionCode[static_cast<std::size_t>(k - 1)]))
-            grid.SetEdge(grid.CellRow[k], grid.CellCol[k], digit - '0', Bar);
+            grid.SetEdge(grid.CellRow[k], grid.CellCol[k], SideOfNumber(digit - '0'), Bar);
     }
 }
 

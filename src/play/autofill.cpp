@@ -12,22 +12,22 @@ namespace ringlace {
 namespace {
 
 struct Neighbour {
-    int side;
+    Side side;
     int dr;
     int dc;
 };
 
 // The order the colour rule looks at the neighbours in.
 constexpr std::array<Neighbour, 4> kLeftRightTopBottom{
-    {{L, 0, -1}, {R, 0, 1}, {T, -1, 0}, {B, 1, 0}}};
+    {{Side::Left, 0, -1}, {Side::Right, 0, 1}, {Side::Top, -1, 0}, {Side::Bottom, 1, 0}}};
 // The order the colouring of an uncoloured cell looks at them in.
 constexpr std::array<Neighbour, 4> kLeftTopRightBottom{
-    {{L, 0, -1}, {T, -1, 0}, {R, 0, 1}, {B, 1, 0}}};
+    {{Side::Left, 0, -1}, {Side::Top, -1, 0}, {Side::Right, 0, 1}, {Side::Bottom, 1, 0}}};
 
 void CrossOutSatisfiedClue(Grid& grid, int r, int c) {
     const int n = grid.ClueNumber(grid.CellNum[r][c]);
     if (n == 0 || grid.CountBars(r, c) != n) return;
-    for (const int side : {L, R, T, B})
+    for (const Side side : {Side::Left, Side::Right, Side::Top, Side::Bottom})
         if (grid.CellEdge[r][c][side] == Free) grid.SetEdge(r, c, side, XMark);
 }
 

@@ -8,21 +8,21 @@ CanvasFont BoardPainter::NumberFont() const {
     return CanvasFont{settings_.FontName, double(geometry_.NumberFontSize), false};
 }
 
-void BoardPainter::DrawEdge(int r, int c, int side, EdgeState value) {
-    if (side == B) {
+void BoardPainter::DrawEdge(int r, int c, Side side, EdgeState value) {
+    if (side == Side::Bottom) {
         ++r;
-        side = T;
-    } else if (side == R) {
+        side = Side::Top;
+    } else if (side == Side::Right) {
         ++c;
-        side = L;
+        side = Side::Left;
     }
     // A side no real cell has is never drawn: there is nothing on the board to show for it.
-    if ((side != L && side != T) || value == Outside) return;
+    if ((side != Side::Left && side != Side::Top) || value == Outside) return;
     const int s = geometry_.CellSize;
     const int m = RoundToInt(0.15 * s);
     const int x = geometry_.NodeX(c);
     const int y = geometry_.NodeY(r);
-    const bool vertical = side == L;
+    const bool vertical = side == Side::Left;
     const int endX = vertical ? x : x + s;
     const int endY = vertical ? y + s : y;
 
@@ -70,7 +70,7 @@ void BoardPainter::PaintCell(const Grid& grid, int r, int c, std::int32_t colour
 void BoardPainter::DrawAllEdges(const Grid& grid) {
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c)
-            for (int side = L; side <= B; ++side) DrawEdge(r, c, side, grid.CellEdge[r][c][side]);
+            for (const Side side : kSides) DrawEdge(r, c, side, grid.CellEdge[r][c][side]);
 }
 
 void BoardPainter::RedrawBoard(const Grid& grid) {

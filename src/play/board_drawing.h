@@ -17,7 +17,7 @@ public:
         : canvas_(canvas), geometry_(geometry), settings_(settings), scheme_(scheme) {}
 
     // One edge in the given state. B and R sides are drawn as the T and L sides of the next cell.
-    void DrawEdge(int r, int c, int side, EdgeState value);
+    void DrawEdge(int r, int c, Side side, EdgeState value);
     // The middle three fifths of the cell in its colour (scheme colour 2 when uncoloured), then
     // its clue centred.
     void PaintCell(const Grid& grid, int r, int c, std::int32_t colour);

@@ -6,29 +6,29 @@ namespace ringlace {
 
 namespace {
 
-MarkerBox Square(int left, int top, int side) {
-    return MarkerBox{true, left, top, side, side};
+MarkerBox Square(int left, int top, int length) {
+    return MarkerBox{true, left, top, length, length};
 }
 
 }  // namespace
 
-EdgeEnds SideEnds(const BoardGeometry& geometry, int r, int c, int side) {
+EdgeEnds SideEnds(const BoardGeometry& geometry, int r, int c, Side side) {
     const int s = geometry.CellSize;
     const int x = geometry.NodeX(c);
     const int y = geometry.NodeY(r);
     switch (side) {
-        case L:
+        case Side::Left:
             return {x, y, x, y + s};
-        case T:
+        case Side::Top:
             return {x, y, x + s, y};
-        case R:
+        case Side::Right:
             return {x + s, y, x + s, y + s};
         default:
             return {x, y + s, x + s, y + s};
     }
 }
 
-void ShowSideMarkers(BoardMarkers& markers, const BoardGeometry& geometry, int r, int c, int side,
+void ShowSideMarkers(BoardMarkers& markers, const BoardGeometry& geometry, int r, int c, Side side,
                      DotPlacement placement) {
     const EdgeEnds ends = SideEnds(geometry, r, c, side);
     const int dot = 2 * geometry.Twelfth;
@@ -37,7 +37,7 @@ void ShowSideMarkers(BoardMarkers& markers, const BoardGeometry& geometry, int r
     markers.secondEnd = Square(ends.x2 - shift, ends.y2 - shift, dot);
     const int s = geometry.CellSize;
     const int thickness = 2 * geometry.Twelfth;
-    if (side == T || side == B) {
+    if (side == Side::Top || side == Side::Bottom) {
         markers.horizontalHighlight = MarkerBox{true, ends.x1, ends.y1 - geometry.Twelfth, s, thickness};
         markers.verticalHighlight.visible = false;
     } else {

@@ -31,12 +31,12 @@ struct BoardMarkers {
 struct EdgeEnds {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
-EdgeEnds SideEnds(const BoardGeometry& geometry, int r, int c, int side);
+EdgeEnds SideEnds(const BoardGeometry& geometry, int r, int c, Side side);
 
 // Shows the markers of the selected side: the dot markers centred on the two end dots (or, for the
 // keyboard cursor, with their top-left corners on them) and the highlight along the edge.
 enum class DotPlacement { Centred, TopLeft };
-void ShowSideMarkers(BoardMarkers& markers, const BoardGeometry& geometry, int r, int c, int side,
+void ShowSideMarkers(BoardMarkers& markers, const BoardGeometry& geometry, int r, int c, Side side,
                      DotPlacement placement);
 
 // Shows the cell marker on cell (r, c) and hides the dot markers. False when it already showed

@@ -17,15 +17,14 @@ bool RealCellSelected(const PlayContext& play) {
 // Entries are only for the grid's own cells: the keyboard cursor may stand on the extra row and
 // column beyond it, whose sides belong to the frame.
 bool CanEnterOnSelection(const PlayContext& play) {
-    const int side = play.state.selection.side;
-    return RealCellSelected(play) && side >= L && side <= B;
+    return RealCellSelected(play) && play.state.selection.side.has_value();
 }
 
 void ArmAutofill(PlayContext& play) {
     if (play.settings.AutofillOn == 1) play.state.autofillDue = true;
 }
 
-void SetSide(PlayContext& play, int r, int c, int side, EdgeState value) {
+void SetSide(PlayContext& play, int r, int c, Side side, EdgeState value) {
     play.grid.SetEdge(r, c, side, value);
     play.painter.DrawEdge(r, c, side, value);
 }
@@ -43,16 +42,16 @@ int FloorDiv(int numerator, int denominator) {
 
 }  // namespace
 
-int HoverZone(int dx, int dy, int s) {
+std::optional<Side> HoverZone(int dx, int dy, int s) {
     const int m = kHitMargin;
     const bool acrossMiddle = m < dx && dx < s - m;
     const bool downMiddle = m < dy && dy < s - m;
-    if (acrossMiddle && downMiddle) return 0;
-    if (acrossMiddle && dy >= s - m) return B;
-    if (acrossMiddle && dy < m) return T;
-    if (dx >= s - m && downMiddle) return R;
-    if (dx <= m && downMiddle) return L;
-    return 0;
+    if (acrossMiddle && downMiddle) return std::nullopt;
+    if (acrossMiddle && dy >= s - m) return Side::Bottom;
+    if (acrossMiddle && dy < m) return Side::Top;
+    if (dx >= s - m && downMiddle) return Side::Right;
+    if (dx <= m && downMiddle) return Side::Left;
+    return std::nullopt;
 }
 
 bool Hover(PlayContext& play, int x, int y) {
@@ -69,10 +68,11 @@ bool Hover(PlayContext& play, int x, int y) {
     }
     state.selection.row = row;
     state.selection.col = col;
-    const int side = HoverZone(x - geometry.NodeX(col), y - geometry.NodeY(row), geometry.CellSize);
-    if (side != 0) {
+    const std::optional<Side> side =
+        HoverZone(x - geometry.NodeX(col), y - geometry.NodeY(row), geometry.CellSize);
+    if (side) {
         state.selection.side = side;
-        ShowSideMarkers(state.markers, geometry, row, col, side, DotPlacement::Centred);
+        ShowSideMarkers(state.markers, geometry, row, col, *side, DotPlacement::Centred);
         return true;
     }
     return ShowCellMarker(state.markers, geometry, row, col);
@@ -85,10 +85,10 @@ RightRelease RightButtonReleased(PlayContext& play, int x, int y) {
     const int left = play.geometry.NodeX(state.selection.col);
     const int top = play.geometry.NodeY(state.selection.row);
     if (left + third < x && x < left + 2 * third && top + third < y && y < top + 2 * third) {
-        state.selection.side = 0;
+        state.selection.side.reset();
         return RightRelease::OpenPopup;
     }
-    if (state.selection.side == 0) return RightRelease::Ignored;
+    if (!state.selection.side) return RightRelease::Ignored;
     CycleSelectedSide(play);
     ArmAutofill(play);
     return RightRelease::Entered;
@@ -97,7 +97,7 @@ RightRelease RightButtonReleased(PlayContext& play, int x, int y) {
 void CycleSelectedSide(PlayContext& play) {
     const int r = play.state.selection.row;
     const int c = play.state.selection.col;
-    const int side = play.state.selection.side;
+    const Side side = *play.state.selection.side;
     SaveUndoCell(play.grid, play.state.undo, r, c);
     const EdgeState state = play.grid.CellEdge[r][c][side];
     const EdgeState next = NextInCycle(state);
@@ -113,7 +113,7 @@ bool CharacterKey(PlayContext& play, char key) {
     if (CanEnterOnSelection(play)) {
         const int r = play.state.selection.row;
         const int c = play.state.selection.col;
-        const int side = play.state.selection.side;
+        const Side side = *play.state.selection.side;
         if (key == 'X')
             SetSide(play, r, c, side, XMark);
         else if (key == 'B')
@@ -133,12 +133,12 @@ void NavigationKeyReleased(PlayContext& play, NavigationKey key) {
     if (state.selection.row == 0 && state.selection.col == 0) {
         state.selection.row = 1;
         state.selection.col = 1;
-        state.selection.side = L;
+        state.selection.side = Side::Left;
         key = NavigationKey::Right;
     }
     switch (key) {
         case NavigationKey::End:
-            state.selection.side = state.selection.side % 4 + 1;
+            state.selection.side = state.selection.side ? NextSide(*state.selection.side) : Side::Left;
             break;
         case NavigationKey::Right:
             state.selection.col = state.selection.col > grid.Cols ? 1 : state.selection.col + 1;
@@ -157,32 +157,32 @@ void NavigationKeyReleased(PlayContext& play, NavigationKey key) {
         case NavigationKey::Other:
             return;
     }
-    if (state.selection.side >= L && state.selection.side <= B) {
+    if (state.selection.side) {
         ShowSideMarkers(state.markers, play.geometry, state.selection.row, state.selection.col,
-                        state.selection.side, DotPlacement::TopLeft);
+                        *state.selection.side, DotPlacement::TopLeft);
     } else {
         HideSelectionMarkers(state.markers);
     }
 }
 
-void PopupCommand(PlayContext& play, PopupEntry entry, int side) {
+void PopupCommand(PlayContext& play, PopupEntry entry, std::optional<Side> side) {
     if (play.state.view.Held() || !RealCellSelected(play)) return;
     Grid& grid = play.grid;
     const int r = play.state.selection.row;
     const int c = play.state.selection.col;
-    if (entry == PopupEntry::SetClearBar && (side < L || side > B)) return;
+    if (entry == PopupEntry::SetClearBar && !side) return;
     SaveUndoCell(grid, play.state.undo, r, c);
     switch (entry) {
         case PopupEntry::ClearAll:
-            for (int s = L; s <= B; ++s) SetSide(play, r, c, s, Free);
+            for (const Side s : kSides) SetSide(play, r, c, s, Free);
             grid.CellColour[r][c] = 0;
             play.painter.PaintCell(grid, r, c, 0);
             break;
         case PopupEntry::SetAllX:
-            for (int s = L; s <= B; ++s) SetSide(play, r, c, s, XMark);
+            for (const Side s : kSides) SetSide(play, r, c, s, XMark);
             break;
         case PopupEntry::SetClearBar:
-            SetSide(play, r, c, side, grid.CellEdge[r][c][side] == Free ? Bar : Free);
+            SetSide(play, r, c, *side, grid.CellEdge[r][c][*side] == Free ? Bar : Free);
             break;
         case PopupEntry::SetPink:
         case PopupEntry::SetYellow:

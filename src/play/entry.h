@@ -2,6 +2,8 @@
 // changes an edge, and the pop-up menu's commands on the selected cell. Positions are board twips.
 #pragma once
 
+#include <optional>
+
 #include "model/grid.h"
 #include "model/settings.h"
 #include "play/board_drawing.h"
@@ -27,9 +29,9 @@ struct PlayContext {
     bool puzzleShown = true;   // false on the empty board shown when no puzzle could be loaded
 };
 
-// The zone of a cell of size s that offset (dx, dy) from its top-left dot lies in: a side code, or
-// 0 for the centre (which includes the four corner squares).
-int HoverZone(int dx, int dy, int s);
+// The zone of a cell of size s that offset (dx, dy) from its top-left dot lies in: a side, or
+// none for the centre (which includes the four corner squares).
+std::optional<Side> HoverZone(int dx, int dy, int s);
 
 // Pointer moved without the left button. Selects the cell and side under the pointer and moves
 // the markers. True when the board should take the keyboard focus.
@@ -55,6 +57,6 @@ void NavigationKeyReleased(PlayContext& play, NavigationKey key);
 // The pop-up menu's entries, acting on the selected cell.
 enum class PopupEntry { ClearAll, SetAllX, SetClearBar, SetPink, SetYellow, SetClear };
 // side: for SetClearBar, the side to switch between Free and Bar.
-void PopupCommand(PlayContext& play, PopupEntry entry, int side = 0);
+void PopupCommand(PlayContext& play, PopupEntry entry, std::optional<Side> side = std::nullopt);
 
 }  // namespace ringlace

@@ -3,6 +3,8 @@
 // held. Solving and creating never see it.
 #pragma once
 
+#include <optional>
+
 #include "model/grid.h"
 #include "play/board_markers.h"
 #include "play/undo_list.h"
@@ -14,7 +16,7 @@ namespace ringlace {
 struct Selection {
     int row = 0;
     int col = 0;
-    int side = L;  // 0 while the pop-up menu has taken the selection
+    std::optional<Side> side = Side::Left;  // none while the pop-up menu has taken the selection
 };
 
 // The light of the autofill switch: what the last check found.
@@ -44,7 +46,7 @@ struct PlayState {
     // A puzzle was loaded: nothing to undo, the selection on the first cell's left side.
     void StartPuzzle() {
         undo.clear();
-        selection = {1, 1, L};
+        selection = {1, 1, Side::Left};
     }
 };
 

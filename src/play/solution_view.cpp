@@ -16,7 +16,7 @@ void ColourBySideOfLoop(Grid& grid) {
     for (int r = 1; r <= grid.Rows; ++r) {
         bool inside = false;
         for (int c = 1; c <= grid.Cols; ++c) {
-            if (grid.CellEdge[r][c][L] == Bar) inside = !inside;
+            if (grid.CellEdge[r][c][Side::Left] == Bar) inside = !inside;
             grid.CellColour[r][c] = inside ? Yellow : Pink;
         }
     }

@@ -7,8 +7,8 @@ namespace ringlace {
 
 void SaveUndoCell(const Grid& grid, UndoList& undo, int r, int c) {
     UndoEntry entry{r, c, {}, grid.CellColour[r][c]};
-    for (int side = L; side <= B; ++side)
-        entry.sides[static_cast<std::size_t>(side - 1)] = grid.CellEdge[r][c][side];
+    for (const Side side : kSides)
+        entry.sides[SideIndex(side)] = grid.CellEdge[r][c][side];
     undo.push_back(entry);
 }
 
@@ -23,8 +23,8 @@ bool UndoLastEntry(Grid& grid, UndoList& undo, BoardPainter& painter) {
     const UndoEntry entry = undo.back();
     undo.pop_back();
     if (entry.row == 0 || entry.col == 0) return true;
-    for (int side = L; side <= B; ++side) {
-        const EdgeState value = entry.sides[static_cast<std::size_t>(side - 1)];
+    for (const Side side : kSides) {
+        const EdgeState value = entry.sides[SideIndex(side)];
         grid.SetEdge(entry.row, entry.col, side, value);
         painter.DrawEdge(entry.row, entry.col, side, value);
     }

@@ -6,16 +6,16 @@ namespace {
 
 int CountSides(const Grid& grid, int r, int c, EdgeState state) {
     const auto& sides = grid.CellEdge[r][c];
-    return (sides[L] == state) + (sides[T] == state) + (sides[R] == state) + (sides[B] == state);
+    return (sides[Side::Left] == state) + (sides[Side::Top] == state) + (sides[Side::Right] == state) + (sides[Side::Bottom] == state);
 }
 
 int CountNode(const Grid& grid, int i, int j, EdgeState state) {
     const auto& links = grid.NodeLink[i][j];
     int count = 0;
-    if (j != 1) count += links[L] == state;
-    if (i != 1) count += links[T] == state;
-    if (j < grid.Cols + 1) count += links[R] == state;
-    if (i < grid.Rows + 1) count += links[B] == state;
+    if (j != 1) count += links[Side::Left] == state;
+    if (i != 1) count += links[Side::Top] == state;
+    if (j < grid.Cols + 1) count += links[Side::Right] == state;
+    if (i < grid.Rows + 1) count += links[Side::Bottom] == state;
     return count;
 }
 
@@ -66,16 +66,16 @@ CheckResult StrandedBars(const Grid& grid) {
     const int rows = grid.Rows;
     const int cols = grid.Cols;
     for (int c = 1; c <= cols - 1; ++c)
-        if (edge[1][c][T] == XMark && edge[1][c][R] == Bar && edge[1][c + 1][T] == XMark)
+        if (edge[1][c][Side::Top] == XMark && edge[1][c][Side::Right] == Bar && edge[1][c + 1][Side::Top] == XMark)
             return {1, c, "vertical bar stranded"};
     for (int c = 1; c <= cols - 1; ++c)
-        if (edge[rows][c][B] == XMark && edge[rows][c][R] == Bar && edge[rows][c + 1][B] == XMark)
+        if (edge[rows][c][Side::Bottom] == XMark && edge[rows][c][Side::Right] == Bar && edge[rows][c + 1][Side::Bottom] == XMark)
             return {rows, c, "vertical bar stranded"};
     for (int r = 1; r <= rows - 1; ++r)
-        if (edge[r][1][L] == XMark && edge[r][1][B] == Bar && edge[r + 1][1][L] == XMark)
+        if (edge[r][1][Side::Left] == XMark && edge[r][1][Side::Bottom] == Bar && edge[r + 1][1][Side::Left] == XMark)
             return {r, 1, "horizontal bar stranded"};
     for (int r = 1; r <= rows - 1; ++r)
-        if (edge[r][cols][R] == XMark && edge[r][cols][B] == Bar && edge[r + 1][cols][R] == XMark)
+        if (edge[r][cols][Side::Right] == XMark && edge[r][cols][Side::Bottom] == Bar && edge[r + 1][cols][Side::Right] == XMark)
             return {r, cols, "horizontal bar stranded"};
     return {};
 }
@@ -85,17 +85,17 @@ CheckResult BoxesBesideThrees(const Grid& grid) {
     const auto& edge = grid.CellEdge;
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols - 1; ++c) {
-            if (grid.CountBars(r, c) == 3 && IsThree(grid, r, c + 1) && edge[r][c + 1][L] == XMark)
+            if (grid.CountBars(r, c) == 3 && IsThree(grid, r, c + 1) && edge[r][c + 1][Side::Left] == XMark)
                 return {r, c, message};
-            if (grid.CountBars(r, c + 1) == 3 && IsThree(grid, r, c) && edge[r][c][R] == XMark)
+            if (grid.CountBars(r, c + 1) == 3 && IsThree(grid, r, c) && edge[r][c][Side::Right] == XMark)
                 return {r, c, message};
         }
     }
     for (int r = 1; r <= grid.Rows - 1; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            if (grid.CountBars(r, c) == 3 && IsThree(grid, r + 1, c) && edge[r + 1][c][T] == XMark)
+            if (grid.CountBars(r, c) == 3 && IsThree(grid, r + 1, c) && edge[r + 1][c][Side::Top] == XMark)
                 return {r, c, message};
-            if (grid.CountBars(r + 1, c) == 3 && IsThree(grid, r, c) && edge[r][c][B] == XMark)
+            if (grid.CountBars(r + 1, c) == 3 && IsThree(grid, r, c) && edge[r][c][Side::Bottom] == XMark)
                 return {r, c, message};
         }
     }

@@ -10,10 +10,8 @@ namespace ringlace {
 
 namespace {
 
-constexpr int kDr[] = {0, 0, -1, 0, 1};
-constexpr int kDc[] = {0, -1, 0, 1, 0};
 // Sides in the order the colour and edge sweeps take them.
-constexpr int kSweepSides[] = {L, R, T, B};
+constexpr Side kSweepSides[] = {Side::Left, Side::Right, Side::Top, Side::Bottom};
 
 ClueValue ClueAt(const Grid& grid, int r, int c) { return grid.Clue[grid.CellNum[r][c]]; }
 
@@ -44,13 +42,13 @@ void ForEachCell(Grid& grid, Rule rule) {
 
 void BorderBars(Grid& grid) {
     for (int c = 1; c <= grid.Cols; ++c)
-        if (grid.CellEdge[1][c][T] == Bar) SetCellColour(grid, 1, c, Yellow);
+        if (grid.CellEdge[1][c][Side::Top] == Bar) SetCellColour(grid, 1, c, Yellow);
     for (int c = 1; c <= grid.Cols; ++c)
-        if (grid.CellEdge[grid.Rows][c][B] == Bar) SetCellColour(grid, grid.Rows, c, Yellow);
+        if (grid.CellEdge[grid.Rows][c][Side::Bottom] == Bar) SetCellColour(grid, grid.Rows, c, Yellow);
     for (int r = 1; r <= grid.Rows; ++r)
-        if (grid.CellEdge[r][1][L] == Bar) SetCellColour(grid, r, 1, Yellow);
+        if (grid.CellEdge[r][1][Side::Left] == Bar) SetCellColour(grid, r, 1, Yellow);
     for (int r = 1; r <= grid.Rows; ++r)
-        if (grid.CellEdge[r][grid.Cols][R] == Bar) SetCellColour(grid, r, grid.Cols, Yellow);
+        if (grid.CellEdge[r][grid.Cols][Side::Right] == Bar) SetCellColour(grid, r, grid.Cols, Yellow);
 }
 
 // A "0" has no bar: the cell and its four neighbours share one colour.
@@ -121,10 +119,10 @@ void AcrossEdges(Grid& grid, EdgeState edge) {
         const std::int32_t colour = grid.CellColour[r][c];
         if (colour == 0) return;
         const std::int32_t given = edge == Bar ? OppositeColour(colour) : colour;
-        for (int side : kSweepSides) {
+        for (Side side : kSweepSides) {
             if (grid.CellEdge[r][c][side] != edge) continue;
-            const int nr = r + kDr[side];
-            const int nc = c + kDc[side];
+            const int nr = r + RowStep(side);
+            const int nc = c + ColStep(side);
             if (grid.CellColour[nr][nc] == 0) SetCellColour(grid, nr, nc, given);
         }
     });
@@ -134,8 +132,8 @@ void EdgesFromColours(Grid& grid) {
     ForEachCell(grid, [&grid](int r, int c) {
         const std::int32_t colour = grid.CellColour[r][c];
         if (colour == 0) return;
-        for (int side : kSweepSides) {
-            const std::int32_t neighbour = grid.CellColour[r + kDr[side]][c + kDc[side]];
+        for (Side side : kSweepSides) {
+            const std::int32_t neighbour = grid.CellColour[r + RowStep(side)][c + ColStep(side)];
             if (neighbour == OppositeColour(colour) && grid.CellEdge[r][c][side] == Free)
                 grid.SetEdge(r, c, side, Bar);
         }
@@ -143,16 +141,16 @@ void EdgesFromColours(Grid& grid) {
     ForEachCell(grid, [&grid](int r, int c) {
         const std::int32_t colour = grid.CellColour[r][c];
         if (colour == 0) return;
-        for (int side : kSweepSides)
-            if (grid.CellColour[r + kDr[side]][c + kDc[side]] == colour) grid.SetEdge(r, c, side, XMark);
+        for (Side side : kSweepSides)
+            if (grid.CellColour[r + RowStep(side)][c + ColStep(side)] == colour) grid.SetEdge(r, c, side, XMark);
     });
 }
 
 }  // namespace
 
 int NodeBarsAt(const Grid& grid, int r, int c) {
-    return (grid.CellEdge[r][c][T] == Bar) + (grid.CellEdge[r][c][L] == Bar) +
-           (grid.CellEdge[r - 1][c][L] == Bar) + (grid.CellEdge[r][c - 1][T] == Bar);
+    return (grid.CellEdge[r][c][Side::Top] == Bar) + (grid.CellEdge[r][c][Side::Left] == Bar) +
+           (grid.CellEdge[r - 1][c][Side::Left] == Bar) + (grid.CellEdge[r][c - 1][Side::Top] == Bar);
 }
 
 void ColourRules(Grid& grid) {

@@ -6,13 +6,6 @@
 
 namespace ringlace {
 
-namespace {
-
-constexpr int kDr[] = {0, 0, -1, 0, 1};
-constexpr int kDc[] = {0, -1, 0, 1, 0};
-
-}  // namespace
-
 std::int32_t OppositeColour(std::int32_t colour) {
     if (colour == Yellow) return Pink;
     if (colour == Pink) return Yellow;
@@ -25,8 +18,8 @@ void SetCellColour(Grid& grid, int r, int c, std::int32_t colour) {
 }
 
 int ColourConflicts(const Grid& grid, int r, int c, std::int32_t colour) {
-    for (int side = L; side <= B; ++side) {
-        const std::int32_t neighbour = grid.CellColour[r + kDr[side]][c + kDc[side]];
+    for (const Side side : kSides) {
+        const std::int32_t neighbour = grid.CellColour[r + RowStep(side)][c + ColStep(side)];
         const EdgeState edge = grid.CellEdge[r][c][side];
         if (edge == Bar && neighbour == colour) return 1;
         if (edge == XMark && neighbour != 0 && neighbour == OppositeColour(colour)) return 1;
@@ -37,8 +30,8 @@ int ColourConflicts(const Grid& grid, int r, int c, std::int32_t colour) {
 int NeighbourColourScore(const Grid& grid, int r, int c) {
     int yellow = 0;
     int pink = 0;
-    for (int side = L; side <= B; ++side) {
-        const std::int32_t neighbour = grid.CellColour[r + kDr[side]][c + kDc[side]];
+    for (const Side side : kSides) {
+        const std::int32_t neighbour = grid.CellColour[r + RowStep(side)][c + ColStep(side)];
         yellow += neighbour == Yellow;
         pink += neighbour == Pink;
     }
@@ -63,7 +56,7 @@ GridSnapshot SaveGridState(const Grid& grid) {
     snapshot.colours.reserve(static_cast<std::size_t>(grid.NumCells));
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            for (int side = L; side <= B; ++side) snapshot.sides.push_back(grid.CellEdge[r][c][side]);
+            for (const Side side : kSides) snapshot.sides.push_back(grid.CellEdge[r][c][side]);
             snapshot.colours.push_back(grid.CellColour[r][c]);
         }
     }
@@ -75,7 +68,7 @@ void RestoreGridState(Grid& grid, const GridSnapshot& snapshot) {
     std::size_t cell = 0;
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            for (int s = L; s <= B; ++s) grid.SetEdge(r, c, s, snapshot.sides[side++]);
+            for (const Side s : kSides) grid.SetEdge(r, c, s, snapshot.sides[side++]);
             grid.CellColour[r][c] = snapshot.colours[cell++];
         }
     }

@@ -10,30 +10,30 @@ namespace {
 // edges that leave the dot away from the cell (as sides of the diagonal neighbour cell).
 struct Dot {
     int dr, dc;              // the dot is the top-left corner of cell (r + dr, c + dc)
-    int side1, side2;        // the cell's sides at the dot
+    Side side1, side2;       // the cell's sides at the dot
     int nr, nc;              // the diagonal neighbour cell, relative to the cell
-    int outer1, outer2;      // its sides that leave the dot
-    int away1, away2;        // the cell's sides away from the dot
+    Side outer1, outer2;     // its sides that leave the dot
+    Side away1, away2;       // the cell's sides away from the dot
 };
 
-constexpr Dot kTopLeft{0, 0, L, T, -1, -1, R, B, R, B};
-constexpr Dot kTopRight{0, 1, T, R, -1, 1, L, B, B, L};
-constexpr Dot kBottomRight{1, 1, R, B, 1, 1, L, T, L, T};
-constexpr Dot kBottomLeft{1, 0, B, L, 1, -1, R, T, T, R};
+constexpr Dot kTopLeft{0, 0, Side::Left, Side::Top, -1, -1, Side::Right, Side::Bottom, Side::Right, Side::Bottom};
+constexpr Dot kTopRight{0, 1, Side::Top, Side::Right, -1, 1, Side::Left, Side::Bottom, Side::Bottom, Side::Left};
+constexpr Dot kBottomRight{1, 1, Side::Right, Side::Bottom, 1, 1, Side::Left, Side::Top, Side::Left, Side::Top};
+constexpr Dot kBottomLeft{1, 0, Side::Bottom, Side::Left, 1, -1, Side::Right, Side::Top, Side::Top, Side::Right};
 // Clockwise from the top-right dot, as the later blocks try them; the opposite dot is two on.
 constexpr Dot kFromTopRight[] = {kTopRight, kBottomRight, kBottomLeft, kTopLeft};
 constexpr Dot kFromTopLeft[] = {kTopLeft, kTopRight, kBottomRight, kBottomLeft};
 
 // A side of the cell with the two dots at its ends, and the sides beside and opposite it.
 struct Facing {
-    int side;
+    Side side;
     Dot end1, end2;
-    int beside1, beside2, opposite;
+    Side beside1, beside2, opposite;
 };
-constexpr Facing kFacings[] = {{T, kTopLeft, kTopRight, L, R, B},
-                               {R, kTopRight, kBottomRight, T, B, L},
-                               {B, kBottomRight, kBottomLeft, R, L, T},
-                               {L, kBottomLeft, kTopLeft, B, T, R}};
+constexpr Facing kFacings[] = {{Side::Top, kTopLeft, kTopRight, Side::Left, Side::Right, Side::Bottom},
+                               {Side::Right, kTopRight, kBottomRight, Side::Top, Side::Bottom, Side::Left},
+                               {Side::Bottom, kBottomRight, kBottomLeft, Side::Right, Side::Left, Side::Top},
+                               {Side::Left, kBottomLeft, kTopLeft, Side::Bottom, Side::Top, Side::Right}};
 
 class CornerBlocks {
 public:
@@ -58,19 +58,19 @@ private:
                 if (g_.Clue[g_.CellNum[r][c]] == clue) (this->*block)(r, c);
     }
 
-    EdgeState Side(int r, int c, int side) const { return g_.CellEdge[r][c][side]; }
+    EdgeState Edge(int r, int c, Side side) const { return g_.CellEdge[r][c][side]; }
     bool Barred(int r, int c, const Dot& dot) const { return NodeBarsAt(g_, r + dot.dr, c + dot.dc) > 0; }
     bool OuterClosed(int r, int c, const Dot& dot) const {
-        return Side(r + dot.nr, c + dot.nc, dot.outer1) == XMark && Side(r + dot.nr, c + dot.nc, dot.outer2) == XMark;
+        return Edge(r + dot.nr, c + dot.nc, dot.outer1) == XMark && Edge(r + dot.nr, c + dot.nc, dot.outer2) == XMark;
     }
-    void Set(int r, int c, int side, EdgeState value) { g_.SetEdge(r, c, side, value); }
+    void Set(int r, int c, Side side, EdgeState value) { g_.SetEdge(r, c, side, value); }
 
     // A "2" open on three sides, X on the fourth, with bars arriving at both dots of the side
     // facing the X: a bar there would give a dot three, so the loop takes the two sides beside it.
     void TwoBesideBarredDots(int r, int c) {
         for (const Facing& f : kFacings) {
-            if (Side(r, c, f.side) == Free && Side(r, c, f.beside1) == Free && Side(r, c, f.beside2) == Free &&
-                Side(r, c, f.opposite) == XMark && Barred(r, c, f.end1) && Barred(r, c, f.end2)) {
+            if (Edge(r, c, f.side) == Free && Edge(r, c, f.beside1) == Free && Edge(r, c, f.beside2) == Free &&
+                Edge(r, c, f.opposite) == XMark && Barred(r, c, f.end1) && Barred(r, c, f.end2)) {
                 Set(r, c, f.side, XMark);
                 Set(r, c, f.beside1, Bar);
                 Set(r, c, f.beside2, Bar);
@@ -80,13 +80,13 @@ private:
 
     // An untouched "3" with bars arriving at its corners from outside.
     void ThreeAtBarredDots(int r, int c) {
-        for (int side = L; side <= B; ++side)
-            if (Side(r, c, side) != Free) return;
+        for (const Side side : kSides)
+            if (Edge(r, c, side) != Free) return;
         // Both dots of one side: the loop runs along the other three.
         constexpr Facing kOrder[] = {kFacings[0], kFacings[2], kFacings[1], kFacings[3]};
         for (const Facing& f : kOrder) {
             if (Barred(r, c, f.end1) && Barred(r, c, f.end2)) {
-                for (int side = L; side <= B; ++side)
+                for (const Side side : kSides)
                     if (side != f.side) Set(r, c, side, Bar);
                 return;
             }
@@ -99,8 +99,8 @@ private:
             Set(r, c, dot.away2, Bar);
             const int nr = r + dot.nr;
             const int nc = c + dot.nc;
-            if (Side(nr, nc, dot.outer2) == Bar) Set(nr, nc, dot.outer1, XMark);
-            else if (Side(nr, nc, dot.outer1) == Bar) Set(nr, nc, dot.outer2, XMark);
+            if (Edge(nr, nc, dot.outer2) == Bar) Set(nr, nc, dot.outer1, XMark);
+            else if (Edge(nr, nc, dot.outer1) == Bar) Set(nr, nc, dot.outer2, XMark);
             return;
         }
     }
@@ -109,7 +109,7 @@ private:
     void OneBesideFullDot(int r, int c) {
         if (g_.CountBars(r, c) == 1) return;
         for (const Facing& f : {kFacings[0], kFacings[1], kFacings[2], kFacings[3]}) {
-            if (Side(r, c, f.side) != Free) continue;
+            if (Edge(r, c, f.side) != Free) continue;
             if (NodeBarsAt(g_, r + f.end1.dr, c + f.end1.dc) >= 2 || NodeBarsAt(g_, r + f.end2.dr, c + f.end2.dc) >= 2) {
                 Set(r, c, f.side, XMark);
                 return;
@@ -120,7 +120,7 @@ private:
     // A "3" at a dot whose outer edges are both X: the loop turns through the dot on the cell.
     void ThreeAtClosedDot(int r, int c) {
         for (const Dot& dot : kFromTopRight) {
-            if (Side(r, c, dot.side1) != Free && Side(r, c, dot.side2) != Free) return;
+            if (Edge(r, c, dot.side1) != Free && Edge(r, c, dot.side2) != Free) return;
             if (OuterClosed(r, c, dot)) {
                 Set(r, c, dot.side1, Bar);
                 Set(r, c, dot.side2, Bar);
@@ -134,7 +134,7 @@ private:
         for (int k = 0; k < 4; ++k) {
             const Dot& dot = kFromTopRight[k];
             const Dot& opposite = kFromTopRight[(k + 2) % 4];
-            const bool oppositeCrossed = Side(r, c, opposite.side1) == XMark || Side(r, c, opposite.side2) == XMark;
+            const bool oppositeCrossed = Edge(r, c, opposite.side1) == XMark || Edge(r, c, opposite.side2) == XMark;
             if (!oppositeCrossed || !OuterClosed(r, c, dot)) continue;
             Set(r, c, dot.side1, Bar);
             Set(r, c, dot.side2, Bar);
@@ -151,19 +151,19 @@ private:
             if (!OuterClosed(r, c, dot)) continue;
             Set(r, c, dot.side1, XMark);
             Set(r, c, dot.side2, XMark);
-            if (Side(r, c, dot.away2) == XMark) Set(r, c, dot.away1, Bar);
-            if (Side(r, c, dot.away1) == XMark) Set(r, c, dot.away2, Bar);
+            if (Edge(r, c, dot.away2) == XMark) Set(r, c, dot.away1, Bar);
+            if (Edge(r, c, dot.away1) == XMark) Set(r, c, dot.away2, Bar);
             return;
         }
     }
 
     // A bare "3" on the border next to an X on the border: the loop turns at that dot.
-    void ThreeAlongBorder(int r, int c, int border, int r1, int c1, int side1, int r2, int c2, int side2) {
+    void ThreeAlongBorder(int r, int c, Side border, int r1, int c1, Side side1, int r2, int c2, Side side2) {
         if (g_.Clue[g_.CellNum[r][c]] != 3 || g_.CountBars(r, c) != 0) return;
-        if (Side(r1, c1, border) == XMark) {
+        if (Edge(r1, c1, border) == XMark) {
             Set(r, c, side1, Bar);
             Set(r, c, border, Bar);
-        } else if (Side(r2, c2, border) == XMark) {
+        } else if (Edge(r2, c2, border) == XMark) {
             Set(r, c, side2, Bar);
             Set(r, c, border, Bar);
         }
@@ -172,10 +172,10 @@ private:
     void ThreesAlongBorders() {
         const int rows = g_.Rows;
         const int cols = g_.Cols;
-        for (int c = 1; c <= cols; ++c) ThreeAlongBorder(rows, c, B, rows, c + 1, R, rows, c - 1, L);
-        for (int c = 1; c <= cols; ++c) ThreeAlongBorder(1, c, T, 1, c + 1, R, 1, c - 1, L);
-        for (int r = 1; r <= rows; ++r) ThreeAlongBorder(r, 1, L, r + 1, 1, B, r - 1, 1, T);
-        for (int r = 1; r <= rows; ++r) ThreeAlongBorder(r, cols, R, r + 1, cols, B, r - 1, cols, T);
+        for (int c = 1; c <= cols; ++c) ThreeAlongBorder(rows, c, Side::Bottom, rows, c + 1, Side::Right, rows, c - 1, Side::Left);
+        for (int c = 1; c <= cols; ++c) ThreeAlongBorder(1, c, Side::Top, 1, c + 1, Side::Right, 1, c - 1, Side::Left);
+        for (int r = 1; r <= rows; ++r) ThreeAlongBorder(r, 1, Side::Left, r + 1, 1, Side::Bottom, r - 1, 1, Side::Top);
+        for (int r = 1; r <= rows; ++r) ThreeAlongBorder(r, cols, Side::Right, r + 1, cols, Side::Bottom, r - 1, cols, Side::Top);
     }
 
     Grid& g_;

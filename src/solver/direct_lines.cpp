@@ -1,5 +1,7 @@
 #include "solver/direct_lines.h"
 
+#include <optional>
+
 #include "solver/checks.h"
 
 namespace ringlace {
@@ -9,7 +11,7 @@ namespace {
 bool IsOne(const Grid& grid, int r, int c) { return grid.Clue[grid.CellNum[r][c]] == 1; }
 
 // Sets the side X when it is still Free.
-void CrossIfFree(Grid& grid, int r, int c, int side) {
+void CrossIfFree(Grid& grid, int r, int c, Side side) {
     if (grid.CellEdge[r][c][side] == Free) grid.SetEdge(r, c, side, XMark);
 }
 
@@ -50,16 +52,16 @@ void PairRules(Grid& grid) {
     auto& e = grid.CellEdge;
     for (int r = 1; r <= rows - 1; ++r)
         for (int c = 1; c <= cols - 1; ++c)
-            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c + 1][B] == XMark) CrossIfFree(grid, r, c, B);
+            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c + 1][Side::Bottom] == XMark) CrossIfFree(grid, r, c, Side::Bottom);
     for (int r = 1; r <= rows - 1; ++r)
         for (int c = 2; c <= cols; ++c)
-            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c - 1][B] == XMark) CrossIfFree(grid, r, c, B);
+            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c - 1][Side::Bottom] == XMark) CrossIfFree(grid, r, c, Side::Bottom);
     for (int r = 2; r <= rows; ++r)
         for (int c = 1; c <= cols - 1; ++c)
-            if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r - 1][c][R] == XMark) CrossIfFree(grid, r, c, R);
+            if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r - 1][c][Side::Right] == XMark) CrossIfFree(grid, r, c, Side::Right);
     for (int r = 1; r <= rows - 1; ++r)
         for (int c = 1; c <= cols - 1; ++c)
-            if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r + 1][c][R] == XMark) CrossIfFree(grid, r, c, R);
+            if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r + 1][c][Side::Right] == XMark) CrossIfFree(grid, r, c, Side::Right);
 }
 
 // The same reasoning at the border, where one edge of the corner dot leaves the grid.
@@ -68,21 +70,21 @@ void BorderRules(Grid& grid) {
     const int cols = grid.Cols;
     auto& e = grid.CellEdge;
     for (int c = 1; c <= cols - 1; ++c)
-        if (IsOne(grid, 1, c) && e[1][c + 1][T] == XMark) CrossIfFree(grid, 1, c, R);
+        if (IsOne(grid, 1, c) && e[1][c + 1][Side::Top] == XMark) CrossIfFree(grid, 1, c, Side::Right);
     for (int c = 2; c <= cols; ++c)
-        if (IsOne(grid, 1, c) && e[1][c - 1][T] == XMark) CrossIfFree(grid, 1, c, L);
+        if (IsOne(grid, 1, c) && e[1][c - 1][Side::Top] == XMark) CrossIfFree(grid, 1, c, Side::Left);
     for (int r = 2; r <= rows; ++r)
-        if (IsOne(grid, r, 1) && e[r - 1][1][L] == XMark) CrossIfFree(grid, r, 1, T);
+        if (IsOne(grid, r, 1) && e[r - 1][1][Side::Left] == XMark) CrossIfFree(grid, r, 1, Side::Top);
     for (int r = 1; r <= rows - 1; ++r)
-        if (IsOne(grid, r, 1) && e[r + 1][1][L] == XMark) CrossIfFree(grid, r, 1, B);
+        if (IsOne(grid, r, 1) && e[r + 1][1][Side::Left] == XMark) CrossIfFree(grid, r, 1, Side::Bottom);
     for (int r = 2; r <= rows; ++r)
-        if (IsOne(grid, r, cols) && e[r - 1][cols][R] == XMark) CrossIfFree(grid, r, cols, T);
+        if (IsOne(grid, r, cols) && e[r - 1][cols][Side::Right] == XMark) CrossIfFree(grid, r, cols, Side::Top);
     for (int r = 1; r <= rows - 1; ++r)
-        if (IsOne(grid, r, cols) && e[r + 1][cols][R] == XMark) CrossIfFree(grid, r, cols, B);
+        if (IsOne(grid, r, cols) && e[r + 1][cols][Side::Right] == XMark) CrossIfFree(grid, r, cols, Side::Bottom);
     for (int c = 1; c <= cols - 1; ++c)
-        if (IsOne(grid, rows, c) && e[rows][c + 1][B] == XMark) CrossIfFree(grid, rows, c, R);
+        if (IsOne(grid, rows, c) && e[rows][c + 1][Side::Bottom] == XMark) CrossIfFree(grid, rows, c, Side::Right);
     for (int c = 2; c <= cols; ++c)
-        if (IsOne(grid, rows, c) && e[rows][c - 1][B] == XMark) CrossIfFree(grid, rows, c, L);
+        if (IsOne(grid, rows, c) && e[rows][c - 1][Side::Bottom] == XMark) CrossIfFree(grid, rows, c, Side::Left);
 }
 
 // Two "1" cells touching at a corner: a bar of one at the shared dot means the other's bar is
@@ -93,35 +95,35 @@ void DiagonalRules(Grid& grid) {
     auto& e = grid.CellEdge;
     for (int r = 1; r <= rows - 1; ++r) {
         for (int c = 1; c <= cols - 1; ++c) {
-            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c + 1) && (e[r][c][B] == Bar || e[r][c][R] == Bar)) {
-                CrossIfFree(grid, r + 1, c + 1, R);
-                CrossIfFree(grid, r + 1, c + 1, B);
+            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c + 1) && (e[r][c][Side::Bottom] == Bar || e[r][c][Side::Right] == Bar)) {
+                CrossIfFree(grid, r + 1, c + 1, Side::Right);
+                CrossIfFree(grid, r + 1, c + 1, Side::Bottom);
             }
         }
     }
     for (int r = 1; r <= rows - 1; ++r) {
         for (int c = 1; c <= cols - 1; ++c) {
             if (IsOne(grid, r, c + 1) && IsOne(grid, r + 1, c) &&
-                (e[r][c + 1][L] == Bar || e[r][c + 1][B] == Bar)) {
-                CrossIfFree(grid, r + 1, c, L);
-                CrossIfFree(grid, r + 1, c, B);
+                (e[r][c + 1][Side::Left] == Bar || e[r][c + 1][Side::Bottom] == Bar)) {
+                CrossIfFree(grid, r + 1, c, Side::Left);
+                CrossIfFree(grid, r + 1, c, Side::Bottom);
             }
         }
     }
     for (int r = 1; r <= rows - 1; ++r) {
         for (int c = 1; c <= cols - 1; ++c) {
             if (IsOne(grid, r, c) && IsOne(grid, r + 1, c + 1) &&
-                (e[r + 1][c + 1][L] == Bar || e[r + 1][c + 1][T] == Bar)) {
-                CrossIfFree(grid, r, c, L);
-                CrossIfFree(grid, r, c, T);
+                (e[r + 1][c + 1][Side::Left] == Bar || e[r + 1][c + 1][Side::Top] == Bar)) {
+                CrossIfFree(grid, r, c, Side::Left);
+                CrossIfFree(grid, r, c, Side::Top);
             }
         }
     }
     for (int r = 1; r <= rows - 1; ++r) {
         for (int c = 1; c <= cols - 1; ++c) {
-            if (IsOne(grid, r, c + 1) && IsOne(grid, r + 1, c) && (e[r + 1][c][T] == Bar || e[r + 1][c][R] == Bar)) {
-                CrossIfFree(grid, r, c + 1, T);
-                CrossIfFree(grid, r, c + 1, R);
+            if (IsOne(grid, r, c + 1) && IsOne(grid, r + 1, c) && (e[r + 1][c][Side::Top] == Bar || e[r + 1][c][Side::Right] == Bar)) {
+                CrossIfFree(grid, r, c + 1, Side::Top);
+                CrossIfFree(grid, r, c + 1, Side::Right);
             }
         }
     }
@@ -131,23 +133,23 @@ void DiagonalRules(Grid& grid) {
 
 void RefreshNode(Grid& grid, int i, int j) {
     auto& links = grid.NodeLink[i][j];
-    links[L] = grid.CellEdge[i][j - 1][T];
-    links[T] = grid.CellEdge[i - 1][j - 1][R];
-    links[R] = grid.CellEdge[i][j][T];
-    links[B] = grid.CellEdge[i][j][L];
+    links[Side::Left] = grid.CellEdge[i][j - 1][Side::Top];
+    links[Side::Top] = grid.CellEdge[i - 1][j - 1][Side::Right];
+    links[Side::Right] = grid.CellEdge[i][j][Side::Top];
+    links[Side::Bottom] = grid.CellEdge[i][j][Side::Left];
 }
 
 void BuildNodeLinks(Grid& grid) {
     for (int i = 0; i <= grid.Rows + 1; ++i)
         for (int j = 0; j <= grid.Cols + 1; ++j)
-            for (int dir = L; dir <= B; ++dir) grid.NodeLink[i][j][dir] = Outside;
-    grid.CellEdge[grid.Rows + 1][grid.Cols + 1][L] = Outside;
-    grid.CellEdge[grid.Rows + 1][grid.Cols + 1][T] = Outside;
+            for (const Side dir : kSides) grid.NodeLink[i][j][dir] = Outside;
+    grid.CellEdge[grid.Rows + 1][grid.Cols + 1][Side::Left] = Outside;
+    grid.CellEdge[grid.Rows + 1][grid.Cols + 1][Side::Top] = Outside;
     for (int i = 1; i <= grid.Rows + 1; ++i)
         for (int j = 1; j <= grid.Cols + 1; ++j) RefreshNode(grid, i, j);
 }
 
-void SetNodeEdge(Grid& grid, int i, int j, int dir, EdgeState value) {
+void SetNodeEdge(Grid& grid, int i, int j, Side dir, EdgeState value) {
     const NodeEdgeName& ref = grid.NodeEdgeRef[i][j][dir];
     grid.SetEdge(i + ref.rowOffset, j + ref.colOffset, ref.side, value);
     RefreshNode(grid, i, j);
@@ -155,11 +157,11 @@ void SetNodeEdge(Grid& grid, int i, int j, int dir, EdgeState value) {
 
 void SetFreeAtNode(Grid& grid, int i, int j, EdgeState value) {
     for (int round = 0; round < 4; ++round) {
-        int last = 0;
-        for (int dir = L; dir <= B; ++dir)
+        std::optional<Side> last;
+        for (const Side dir : kSides)
             if (grid.NodeLink[i][j][dir] == Free) last = dir;
-        if (last == 0) return;
-        SetNodeEdge(grid, i, j, last, value);
+        if (!last) return;
+        SetNodeEdge(grid, i, j, *last, value);
     }
 }
 
@@ -191,7 +193,7 @@ void CellPass(Grid& grid) {
                     value = Bar;
                 } else {
                     if (NodeXCount(grid, r, c) == 2 && NodeBarCount(grid, r, c) == 1 && NodeFreeCount(grid, r, c) == 1) {
-                        for (int dir = L; dir <= B; ++dir) {
+                        for (const Side dir : kSides) {
                             if (grid.NodeLink[r][c][dir] == Free) {
                                 SetNodeEdge(grid, r, c, dir, Bar);
                                 break;
@@ -201,7 +203,7 @@ void CellPass(Grid& grid) {
                     continue;
                 }
             }
-            for (int side = L; side <= B; ++side)
+            for (const Side side : kSides)
                 if (grid.CellEdge[r][c][side] == Free) grid.SetEdge(r, c, side, value);
         }
     }

@@ -22,7 +22,7 @@ void CellPass(Grid& grid);
 // Every Free edge at dot (i, j) becomes value, the last direction first.
 void SetFreeAtNode(Grid& grid, int i, int j, EdgeState value);
 // The edge leaving dot (i, j) in direction dir becomes value.
-void SetNodeEdge(Grid& grid, int i, int j, int dir, EdgeState value);
+void SetNodeEdge(Grid& grid, int i, int j, Side dir, EdgeState value);
 // Copies the four cell sides meeting at dot (i, j) into its NodeLink entries.
 void RefreshNode(Grid& grid, int i, int j);
 

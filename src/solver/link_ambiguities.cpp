@@ -48,8 +48,8 @@ void Record(Grid& grid, AmbiguityMode mode, std::vector<int>& cells, int r, int 
 std::string BarPattern(const Grid& grid, int r, int c) {
     std::string pattern = "....";
     const char letters[] = "LTRB";
-    for (int side = L; side <= B; ++side)
-        if (grid.CellEdge[r][c][side] == Bar) pattern[static_cast<std::size_t>(side - 1)] = letters[side - 1];
+    for (const Side side : kSides)
+        if (grid.CellEdge[r][c][side] == Bar) pattern[SideIndex(side)] = letters[SideIndex(side)];
     return pattern;
 }
 

@@ -215,9 +215,9 @@ void Counter::Record() {
     loop.cols = graph_.cols;
     loop.barSides.assign(graph_.cellCount, 0);
     for (int cell = 0; cell < graph_.cellCount; ++cell) {
-        for (int side = L; side <= B; ++side) {
-            if (state_.Value(graph_.cellEdges[cell][side - L]) == EdgeValue::On)
-                loop.barSides[cell] |= static_cast<std::uint8_t>(1 << side);
+        for (const Side side : kSides) {
+            if (state_.Value(graph_.cellEdges[cell][SideIndex(side)]) == EdgeValue::On)
+                loop.barSides[cell] |= static_cast<std::uint8_t>(1 << SideNumber(side));
         }
     }
     // One run never finds a loop twice, since its options always exclude each other.
@@ -232,9 +232,9 @@ bool Counter::TakeEntries(const Grid& grid) {
     for (int cell = 0; cell < graph_.cellCount; ++cell) {
         const int r = cell / graph_.cols + 1;
         const int c = cell % graph_.cols + 1;
-        for (int side = L; side <= B; ++side) {
+        for (const Side side : kSides) {
             const EdgeState entry = grid.CellEdge[r][c][side];
-            const int edge = graph_.cellEdges[cell][side - L];
+            const int edge = graph_.cellEdges[cell][SideIndex(side)];
             if (entry == Bar && !state_.Decide(edge, EdgeValue::On)) return false;
             if (entry == XMark && !state_.Decide(edge, EdgeValue::Off)) return false;
         }
@@ -271,12 +271,12 @@ bool LoopAgrees(const FoundLoop& loop, const Grid& grid) {
         // A cell is inside when an odd number of loop edges lie to its left, up to its own left side.
         bool inside = false;
         for (int c = 1; c <= loop.cols; ++c) {
-            for (int side = L; side <= B; ++side) {
+            for (const Side side : kSides) {
                 const EdgeState entry = grid.CellEdge[r][c][side];
                 const bool onLoop = loop.IsBar(r, c, side);
                 if ((entry == Bar && !onLoop) || (entry == XMark && onLoop)) return false;
             }
-            if (loop.IsBar(r, c, L)) inside = !inside;
+            if (loop.IsBar(r, c, Side::Left)) inside = !inside;
             const std::int32_t colour = grid.CellColour[r][c];
             if ((colour == Yellow && !inside) || (colour == Pink && inside)) return false;
         }
@@ -287,7 +287,7 @@ bool LoopAgrees(const FoundLoop& loop, const Grid& grid) {
 void ApplyFoundLoop(const FoundLoop& loop, Grid& grid) {
     for (int r = 1; r <= loop.rows; ++r) {
         for (int c = 1; c <= loop.cols; ++c) {
-            for (int side = L; side <= B; ++side)
+            for (const Side side : kSides)
                 grid.SetEdge(r, c, side, loop.IsBar(r, c, side) ? Bar : Free);
         }
     }

@@ -11,15 +11,15 @@
 
 namespace ringlace {
 
-// One loop: for every cell in cell-number order, its sides on the loop as bits 1 << L .. 1 << B.
+// One loop: for every cell in cell-number order, its sides on the loop as bits 1 << SideNumber.
 struct FoundLoop {
     int rows = 0;
     int cols = 0;
     std::vector<std::uint8_t> barSides;
 
-    // Side L, T, R or B of the 1-based cell (r, c) is on the loop.
-    bool IsBar(int r, int c, int side) const {
-        return (barSides[(r - 1) * cols + (c - 1)] >> side) & 1;
+    // That side of the 1-based cell (r, c) is on the loop.
+    bool IsBar(int r, int c, Side side) const {
+        return (barSides[(r - 1) * cols + (c - 1)] >> SideNumber(side)) & 1;
     }
 };
 

@@ -14,7 +14,7 @@ namespace {
 void ClearCrosses(Grid& grid) {
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c)
-            for (int side = L; side <= B; ++side)
+            for (const Side side : kSides)
                 if (grid.CellEdge[r][c][side] == XMark) grid.SetEdge(r, c, side, Free);
 }
 
@@ -78,7 +78,7 @@ void ShowProgress(const Grid& grid, Host& host) {
     int bars = 0;
     for (int r = 0; r <= grid.Rows + 1; ++r)
         for (int c = 0; c <= grid.Cols + 1; ++c)
-            bars += (grid.CellEdge[r][c][L] == Bar) + (grid.CellEdge[r][c][T] == Bar);
+            bars += (grid.CellEdge[r][c][Side::Left] == Bar) + (grid.CellEdge[r][c][Side::Top] == Bar);
     host.Progress(bars * 85 / grid.ClueSum);
 }
 
@@ -92,7 +92,7 @@ SolveResult SolvePuzzle(Grid& grid, RunContext& run, bool allowChains) {
     grid.ClueSum = sum;
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c)
-            for (int side = L; side <= B; ++side) grid.SetEdge(r, c, side, Free);
+            for (const Side side : kSides) grid.SetEdge(r, c, side, Free);
 
     for (const SolverStage& stage : kStages) {
         if (stage.complete && !allowChains) break;

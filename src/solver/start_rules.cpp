@@ -25,28 +25,28 @@ public:
 
 private:
     bool Is(int r, int c, int clue) const { return g_.Clue[g_.CellNum[r][c]] == clue; }
-    void Set(int r, int c, int side, EdgeState value) { g_.SetEdge(r, c, side, value); }
+    void Set(int r, int c, Side side, EdgeState value) { g_.SetEdge(r, c, side, value); }
 
     void ZeroRule() {
         for (int r = 1; r <= rows_; ++r)
             for (int c = 1; c <= cols_; ++c)
                 if (Is(r, c, 0))
-                    for (int side : {L, T, R, B}) Set(r, c, side, XMark);
+                    for (Side side : {Side::Left, Side::Top, Side::Right, Side::Bottom}) Set(r, c, side, XMark);
     }
 
     void CornerOneRule() {
-        if (Is(1, 1, 1)) Set(1, 1, T, XMark), Set(1, 1, L, XMark);
-        if (Is(1, cols_, 1)) Set(1, cols_, T, XMark), Set(1, cols_, R, XMark);
-        if (Is(rows_, 1, 1)) Set(rows_, 1, L, XMark), Set(rows_, 1, B, XMark);
-        if (Is(rows_, cols_, 1)) Set(rows_, cols_, R, XMark), Set(rows_, cols_, B, XMark);
+        if (Is(1, 1, 1)) Set(1, 1, Side::Top, XMark), Set(1, 1, Side::Left, XMark);
+        if (Is(1, cols_, 1)) Set(1, cols_, Side::Top, XMark), Set(1, cols_, Side::Right, XMark);
+        if (Is(rows_, 1, 1)) Set(rows_, 1, Side::Left, XMark), Set(rows_, 1, Side::Bottom, XMark);
+        if (Is(rows_, cols_, 1)) Set(rows_, cols_, Side::Right, XMark), Set(rows_, cols_, Side::Bottom, XMark);
     }
 
     // A "2" in a corner: the loop leaves the corner along both neighbouring border cells.
     void CornerTwoRule() {
-        if (Is(1, 1, 2)) Set(1, 2, T, Bar), Set(2, 1, L, Bar);
-        if (Is(1, cols_, 2)) Set(1, cols_ - 1, T, Bar), Set(2, cols_, R, Bar);
-        if (Is(rows_, 1, 2)) Set(rows_ - 1, 1, L, Bar), Set(rows_, 2, B, Bar);
-        if (Is(rows_, cols_, 2)) Set(rows_ - 1, cols_, R, Bar), Set(rows_, cols_ - 1, B, Bar);
+        if (Is(1, 1, 2)) Set(1, 2, Side::Top, Bar), Set(2, 1, Side::Left, Bar);
+        if (Is(1, cols_, 2)) Set(1, cols_ - 1, Side::Top, Bar), Set(2, cols_, Side::Right, Bar);
+        if (Is(rows_, 1, 2)) Set(rows_ - 1, 1, Side::Left, Bar), Set(rows_, 2, Side::Bottom, Bar);
+        if (Is(rows_, cols_, 2)) Set(rows_ - 1, cols_, Side::Right, Bar), Set(rows_, cols_ - 1, Side::Bottom, Bar);
     }
 
     // Two "3" cells side by side: their three parallel sides are Bars, and the shared edge's
@@ -55,21 +55,21 @@ private:
         for (int r = 1; r <= rows_; ++r) {
             for (int c = 1; c <= cols_ - 1; ++c) {
                 if (!Is(r, c, 3) || !Is(r, c + 1, 3)) continue;
-                Set(r, c, L, Bar);
-                Set(r, c, R, Bar);
-                Set(r, c + 1, R, Bar);
-                Set(r - 1, c, R, XMark);
-                Set(r + 1, c, R, XMark);
+                Set(r, c, Side::Left, Bar);
+                Set(r, c, Side::Right, Bar);
+                Set(r, c + 1, Side::Right, Bar);
+                Set(r - 1, c, Side::Right, XMark);
+                Set(r + 1, c, Side::Right, XMark);
             }
         }
         for (int r = 1; r <= rows_ - 1; ++r) {
             for (int c = 1; c <= cols_; ++c) {
                 if (!Is(r, c, 3) || !Is(r + 1, c, 3)) continue;
-                Set(r, c, T, Bar);
-                Set(r, c, B, Bar);
-                Set(r + 1, c, B, Bar);
-                Set(r, c - 1, B, XMark);
-                Set(r, c + 1, B, XMark);
+                Set(r, c, Side::Top, Bar);
+                Set(r, c, Side::Bottom, Bar);
+                Set(r + 1, c, Side::Bottom, Bar);
+                Set(r, c - 1, Side::Bottom, XMark);
+                Set(r, c + 1, Side::Bottom, XMark);
             }
         }
     }
@@ -79,39 +79,39 @@ private:
         for (int r = 1; r <= rows_ - 1; ++r) {
             for (int c = 1; c <= cols_ - 1; ++c) {
                 if (!Is(r, c, 3) || !Is(r + 1, c + 1, 3)) continue;
-                Set(r, c, T, Bar);
-                Set(r, c, L, Bar);
-                Set(r + 1, c + 1, R, Bar);
-                Set(r + 1, c + 1, B, Bar);
+                Set(r, c, Side::Top, Bar);
+                Set(r, c, Side::Left, Bar);
+                Set(r + 1, c + 1, Side::Right, Bar);
+                Set(r + 1, c + 1, Side::Bottom, Bar);
             }
         }
     }
 
     void CornerThrees() {
-        if (Is(1, 1, 3)) Set(1, 1, T, Bar), Set(1, 1, L, Bar);
-        if (Is(1, cols_, 3)) Set(1, cols_, T, Bar), Set(1, cols_, R, Bar);
-        if (Is(rows_, 1, 3)) Set(rows_, 1, L, Bar), Set(rows_, 1, B, Bar);
-        if (Is(rows_, cols_, 3)) Set(rows_, cols_, R, Bar), Set(rows_, cols_, B, Bar);
+        if (Is(1, 1, 3)) Set(1, 1, Side::Top, Bar), Set(1, 1, Side::Left, Bar);
+        if (Is(1, cols_, 3)) Set(1, cols_, Side::Top, Bar), Set(1, cols_, Side::Right, Bar);
+        if (Is(rows_, 1, 3)) Set(rows_, 1, Side::Left, Bar), Set(rows_, 1, Side::Bottom, Bar);
+        if (Is(rows_, cols_, 3)) Set(rows_, cols_, Side::Right, Bar), Set(rows_, cols_, Side::Bottom, Bar);
     }
 
     // A "0" diagonal to a "3": the loop turns around the "3" at the corner away from the "0".
     void ZeroThreeDiagonals() {
         for (int r = 1; r <= rows_ - 1; ++r)
             for (int c = 1; c <= cols_ - 1; ++c)
-                if (Is(r, c, 0) && Is(r + 1, c + 1, 3) && g_.CellEdge[r + 1][c + 1][T] != Bar)
-                    Set(r + 1, c + 1, T, Bar), Set(r + 1, c + 1, L, Bar);
+                if (Is(r, c, 0) && Is(r + 1, c + 1, 3) && g_.CellEdge[r + 1][c + 1][Side::Top] != Bar)
+                    Set(r + 1, c + 1, Side::Top, Bar), Set(r + 1, c + 1, Side::Left, Bar);
         for (int r = 1; r <= rows_ - 1; ++r)
             for (int c = 1; c <= cols_ - 1; ++c)
-                if (Is(r, c + 1, 0) && Is(r + 1, c, 3) && g_.CellEdge[r + 1][c][T] != Bar)
-                    Set(r + 1, c, T, Bar), Set(r + 1, c, R, Bar);
+                if (Is(r, c + 1, 0) && Is(r + 1, c, 3) && g_.CellEdge[r + 1][c][Side::Top] != Bar)
+                    Set(r + 1, c, Side::Top, Bar), Set(r + 1, c, Side::Right, Bar);
         for (int r = 1; r <= rows_ - 1; ++r)
             for (int c = 1; c <= cols_ - 1; ++c)
-                if (Is(r, c, 3) && Is(r + 1, c + 1, 0) && g_.CellEdge[r][c][R] != Bar)
-                    Set(r, c, R, Bar), Set(r, c, B, Bar);
+                if (Is(r, c, 3) && Is(r + 1, c + 1, 0) && g_.CellEdge[r][c][Side::Right] != Bar)
+                    Set(r, c, Side::Right, Bar), Set(r, c, Side::Bottom, Bar);
         for (int r = 1; r <= rows_ - 1; ++r)
             for (int c = 1; c <= cols_ - 1; ++c)
-                if (Is(r, c + 1, 3) && Is(r + 1, c, 0) && g_.CellEdge[r][c + 1][L] != Bar)
-                    Set(r, c + 1, L, Bar), Set(r, c + 1, B, Bar);
+                if (Is(r, c + 1, 3) && Is(r + 1, c, 0) && g_.CellEdge[r][c + 1][Side::Left] != Bar)
+                    Set(r, c + 1, Side::Left, Bar), Set(r, c + 1, Side::Bottom, Bar);
     }
 
     // "3" cells on a rising diagonal.
@@ -119,10 +119,10 @@ private:
         for (int r = 1; r <= rows_ - 1; ++r) {
             for (int c = 2; c <= cols_; ++c) {
                 if (!Is(r, c, 3) || !Is(r + 1, c - 1, 3)) continue;
-                Set(r, c, T, Bar);
-                Set(r, c, R, Bar);
-                Set(r + 1, c - 1, L, Bar);
-                Set(r + 1, c - 1, B, Bar);
+                Set(r, c, Side::Top, Bar);
+                Set(r, c, Side::Right, Bar);
+                Set(r + 1, c - 1, Side::Left, Bar);
+                Set(r + 1, c - 1, Side::Bottom, Bar);
             }
         }
     }
@@ -132,20 +132,20 @@ private:
         for (int r = 1; r <= rows_ - 2; ++r) {
             for (int c = 1; c <= cols_ - 2; ++c) {
                 if (Is(r, c, 3) && Is(r + 2, c + 2, 3) && Is(r + 1, c + 1, 2)) {
-                    Set(r, c, T, Bar);
-                    Set(r, c, L, Bar);
-                    Set(r + 2, c + 2, R, Bar);
-                    Set(r + 2, c + 2, B, Bar);
+                    Set(r, c, Side::Top, Bar);
+                    Set(r, c, Side::Left, Bar);
+                    Set(r + 2, c + 2, Side::Right, Bar);
+                    Set(r + 2, c + 2, Side::Bottom, Bar);
                 }
             }
         }
         for (int r = 1; r <= rows_ - 2; ++r) {
             for (int c = 1; c <= cols_ - 2; ++c) {
                 if (Is(r, c + 2, 3) && Is(r + 2, c, 3) && Is(r + 1, c + 1, 2)) {
-                    Set(r, c + 2, T, Bar);
-                    Set(r, c + 2, R, Bar);
-                    Set(r + 2, c, L, Bar);
-                    Set(r + 2, c, B, Bar);
+                    Set(r, c + 2, Side::Top, Bar);
+                    Set(r, c + 2, Side::Right, Bar);
+                    Set(r + 2, c, Side::Left, Bar);
+                    Set(r + 2, c, Side::Bottom, Bar);
                 }
             }
         }

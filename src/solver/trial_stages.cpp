@@ -16,12 +16,12 @@ VerifyResult Propagate(Grid& grid) {
     return VerifyPuzzle(grid).result;
 }
 
-// Free sides of the cell, each digit put in front of those before it ("31" for L and R).
-std::string FreeSideDigits(const Grid& grid, int r, int c) {
-    std::string digits;
-    for (int side = L; side <= B; ++side)
-        if (grid.CellEdge[r][c][side] == Free) digits.insert(digits.begin(), static_cast<char>('0' + side));
-    return digits;
+// Free sides of the cell, the last first (right before left).
+std::vector<Side> FreeSidesLastFirst(const Grid& grid, int r, int c) {
+    std::vector<Side> sides;
+    for (const Side side : kSides)
+        if (grid.CellEdge[r][c][side] == Free) sides.insert(sides.begin(), side);
+    return sides;
 }
 
 bool NeedsOneOfTwo(const Grid& grid, int r, int c) {
@@ -64,12 +64,12 @@ StageResult TwoBarTrials(Grid& grid, RunContext& run) {
             if (NeedsOneOfTwo(grid, r, c)) list.push_back({r * 100 + c, r, c});
     for (const TrialCell& cell : list) {
         if (run.Yield()) return StageResult::Cancelled;
-        const std::string digits = FreeSideDigits(grid, cell.row, cell.col);
-        if (digits.size() != 2) continue;
+        const std::vector<Side> sides = FreeSidesLastFirst(grid, cell.row, cell.col);
+        if (sides.size() != 2) continue;
         GridSnapshot snapshot = SaveGridState(grid);
         for (int turn = 0; turn < 2; ++turn) {
-            const int tried = digits[static_cast<std::size_t>(turn)] - '0';
-            const int kept = digits[static_cast<std::size_t>(1 - turn)] - '0';
+            const Side tried = sides[static_cast<std::size_t>(turn)];
+            const Side kept = sides[static_cast<std::size_t>(1 - turn)];
             grid.SetEdge(cell.row, cell.col, tried, Bar);
             const VerifyResult result = Propagate(grid);
             if (result == VerifyResult::Done) return StageResult::Finished;

@@ -8,13 +8,10 @@ namespace ringlace {
 
 namespace {
 
-constexpr int kDr[] = {0, 0, -1, 0, 1};  // by side L, T, R, B
-constexpr int kDc[] = {0, -1, 0, 1, 0};
-
 // A cell whose region is settled: each side is a Bar or leads to a coloured cell.
 bool PassesCellTest(const Grid& grid, int r, int c) {
-    for (int side = L; side <= B; ++side)
-        if (grid.CellEdge[r][c][side] != Bar && grid.CellColour[r + kDr[side]][c + kDc[side]] == 0)
+    for (const Side side : kSides)
+        if (grid.CellEdge[r][c][side] != Bar && grid.CellColour[r + RowStep(side)][c + ColStep(side)] == 0)
             return false;
     return true;
 }
@@ -43,10 +40,10 @@ Region FloodFrom(const Grid& grid, int r, int c, std::vector<char>& seen, std::v
         }
         ++region.size;
         if (!PassesCellTest(grid, cr, cc)) region.settled = false;
-        for (int side = L; side <= B; ++side) {
+        for (const Side side : kSides) {
             if (grid.CellEdge[cr][cc][side] == Bar) continue;
-            const int nr = cr + kDr[side];
-            const int nc = cc + kDc[side];
+            const int nr = cr + RowStep(side);
+            const int nc = cc + ColStep(side);
             const std::size_t index = static_cast<std::size_t>(nr * stride + nc);
             if (grid.CellColour[nr][nc] != colour || seen[index]) continue;
             seen[index] = 1;

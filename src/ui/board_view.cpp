@@ -120,10 +120,10 @@ void BoardView::BuildPopupMenu() {
     QMenu* bars = popupMenu_->addMenu("Set/Clear Bar");
     bars->setObjectName("barsMenu");
     const char* sides[] = {"Left", "Top", "Right", "Bottom"};
-    for (int k = 0; k < 4; ++k) {
+    for (std::size_t k = 0; k < kSides.size(); ++k) {
         const QString name = QString("barEntry_%1").arg(k);
         entry(bars, sides[k], name.toLatin1().constData(),
-              [this, k] { Popup(PopupEntry::SetClearBar, k + 1); });
+              [this, side = kSides[k]] { Popup(PopupEntry::SetClearBar, side); });
     }
     bars->addSeparator()->setObjectName("barEntry_4");
     bars->addAction("Cancel")->setObjectName("barEntry_5");
@@ -145,7 +145,7 @@ void BoardView::Enter(Act&& act) {
     });
 }
 
-void BoardView::Popup(PopupEntry entry, int side) {
+void BoardView::Popup(PopupEntry entry, std::optional<Side> side) {
     Enter([&](PlayContext& play) { PopupCommand(play, entry, side); });
     emit boardChanged();
 }

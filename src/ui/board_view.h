@@ -94,7 +94,7 @@ private:
     double DevicePixelsPerInch() const;
     void PlaceBoard();
     void BuildPopupMenu();
-    void Popup(PopupEntry entry, int side = 0);
+    void Popup(PopupEntry entry, std::optional<Side> side = std::nullopt);
     // Runs an entry of the core with the board's painter, then shows the result.
     template <typename Act>
     void Enter(Act&& act);

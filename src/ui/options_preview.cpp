@@ -27,10 +27,10 @@ Grid PreviewGrid() {
     grid.ResetColours();
     grid.Clue[1] = 3;
     grid.Clue[5] = 1;
-    grid.SetEdge(1, 1, L, Bar);
-    grid.SetEdge(1, 1, T, Bar);
-    grid.SetEdge(1, 1, R, Bar);
-    grid.SetEdge(2, 2, R, XMark);
+    grid.SetEdge(1, 1, Side::Left, Bar);
+    grid.SetEdge(1, 1, Side::Top, Bar);
+    grid.SetEdge(1, 1, Side::Right, Bar);
+    grid.SetEdge(2, 2, Side::Right, XMark);
     grid.CellColour[1][1] = Yellow;
     return grid;
 }
@@ -110,7 +110,7 @@ void BoardPreview::paintEvent(QPaintEvent*) {
         BoardPainter(canvas, geometry, settings, colours_).RedrawBoard(grid);
     }
     BoardMarkers markers;
-    ShowSideMarkers(markers, geometry, 2, 3, B, DotPlacement::Centred);
+    ShowSideMarkers(markers, geometry, 2, 3, Side::Bottom, DotPlacement::Centred);
 
     QPainter p(this);
     const double pixelsPerTwip = double(logicalDpiX()) / kTwipsPerInch;

@@ -55,7 +55,7 @@ TEST(AutoSolveTest, APuzzleWithoutNumbersIsRefused) {
 TEST(AutoSolveTest, FewCluesAskFirst) {
     Program p;
     p.app.grid = GridFromRows({"3    ", "     ", "     ", "     ", "    3"});
-    p.app.grid.SetEdge(3, 3, L, Bar);
+    p.app.grid.SetEdge(3, 3, Side::Left, Bar);
     const Grid before = p.app.grid;
     p.host.answers = {Answer::No};
     EXPECT_EQ(AutoSolveCommand(p.app).end, AutoSolveEnd::Declined);
@@ -131,7 +131,7 @@ TEST(AutoSolveTest, TwoLoopsAreReportedEvenWhereNoLocalPatternShowsThem) {
 TEST(AutoSolveTest, AnUnsolvablePuzzleSaysSoAndKeepsThePlayersEntries) {
     Program p;
     p.app.grid = GridFromRows({"1 1 ", " 33 ", " 33 ", "1  1"});
-    p.app.grid.SetEdge(1, 2, T, Bar);
+    p.app.grid.SetEdge(1, 2, Side::Top, Bar);
     p.app.grid.CellColour[4][2] = Yellow;
     const Grid before = p.app.grid;
     const AutoSolveOutcome outcome = TimedAutoSolve(p.app);

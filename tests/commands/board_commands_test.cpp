@@ -44,8 +44,8 @@ struct Played {
 TEST(BoardCommandsTest, ClearingAllBarsAsksAndKeepsTheUndoList) {
     Played played;
     Grid& grid = played.app.grid;
-    grid.SetEdge(1, 1, L, Bar);
-    grid.SetEdge(2, 2, R, XMark);
+    grid.SetEdge(1, 1, Side::Left, Bar);
+    grid.SetEdge(2, 2, Side::Right, XMark);
     grid.CellColour[1][2] = Yellow;
     SaveUndoCell(grid, played.app.play.undo, 1, 1);
 
@@ -61,7 +61,7 @@ TEST(BoardCommandsTest, ClearingAllBarsAsksAndKeepsTheUndoList) {
     EXPECT_EQ(played.Edges(), "................");
     EXPECT_EQ(grid.CellColour[1][2], 0);
     EXPECT_EQ(grid.CellColour[0][1], Pink);  // the outside stays outside
-    EXPECT_EQ(grid.CellEdge[0][1][T], Outside);
+    EXPECT_EQ(grid.CellEdge[0][1][Side::Top], Outside);
     ASSERT_EQ(played.app.play.undo.size(), 1u);
     UndoLastEntry(grid, played.app.play.undo, played.painter);
     EXPECT_EQ(played.Edges(), "b...............");
@@ -70,7 +70,7 @@ TEST(BoardCommandsTest, ClearingAllBarsAsksAndKeepsTheUndoList) {
 TEST(BoardCommandsTest, ResetLoadsThePuzzleAgainAndReportsWhenItCannot) {
     Played played;
     Grid& grid = played.app.grid;
-    grid.SetEdge(1, 1, L, Bar);
+    grid.SetEdge(1, 1, Side::Left, Bar);
     SaveUndoCell(grid, played.app.play.undo, 1, 1);
     played.host.answers = {Answer::No};
     EXPECT_FALSE(ResetCommand(played.app));
@@ -84,7 +84,7 @@ TEST(BoardCommandsTest, ResetLoadsThePuzzleAgainAndReportsWhenItCannot) {
     EXPECT_TRUE(played.app.play.undo.empty());
 
     test::WriteBytes(played.file, "");
-    grid.SetEdge(1, 1, L, Bar);
+    grid.SetEdge(1, 1, Side::Left, Bar);
     played.host.answers = {Answer::Yes};
     EXPECT_FALSE(ResetCommand(played.app));
     EXPECT_EQ(played.host.messages.back().text, "Error reading file:\r\n" + played.file);
@@ -94,7 +94,7 @@ TEST(BoardCommandsTest, ResetLoadsThePuzzleAgainAndReportsWhenItCannot) {
 
 TEST(BoardCommandsTest, WhileBusyTheCommandsOnlySayWhatToDoFirst) {
     Played played;
-    played.app.grid.SetEdge(1, 1, L, Bar);
+    played.app.grid.SetEdge(1, 1, Side::Left, Bar);
     SaveUndoCell(played.app.grid, played.app.play.undo, 1, 1);
     played.app.runState.busy = true;
     EXPECT_FALSE(ClearAllBarsCommand(played.app));
@@ -122,7 +122,7 @@ TEST(BoardCommandsTest, VerifyShowsDoneOrTheFirstErrorWhileHeld) {
     EXPECT_EQ(played.host.statuses.back(), "");
     EXPECT_EQ(played.app.play.checkLight, CheckLight::Neutral);
 
-    played.app.grid.SetEdge(1, 1, T, Bar);
+    played.app.grid.SetEdge(1, 1, Side::Top, Bar);
     ASSERT_TRUE(VerifyPressed(played.app));
     EXPECT_EQ(played.host.statuses.back(), "one isolated bar");
     EXPECT_EQ(CheckLightColour(played.app.play.checkLight, played.app.scheme), Rgb(255, 0, 0));
@@ -150,7 +150,7 @@ TEST(BoardCommandsTest, VerifyShowsDoneOrTheFirstErrorWhileHeld) {
 TEST(SolutionViewTest, TheStoredBarsShowWhileHeldAndTheEntriesComeBack) {
     Played played;
     Grid& grid = played.app.grid;
-    grid.SetEdge(1, 1, L, XMark);
+    grid.SetEdge(1, 1, Side::Left, XMark);
     grid.CellColour[2][2] = Pink;
     ASSERT_TRUE(ShowSolutionBarsCommand(played.app, played.painter));
     EXPECT_EQ(played.Edges(), "bb...bb.b..b..bb");
@@ -172,7 +172,7 @@ TEST(SolutionViewTest, TheBoardCommandsDoNothingWhileAViewShows) {
         Played played;
         Grid& grid = played.app.grid;
         SaveUndoCell(grid, played.app.play.undo, 1, 1);
-        grid.SetEdge(1, 1, L, XMark);
+        grid.SetEdge(1, 1, Side::Left, XMark);
         ASSERT_TRUE(loop ? ShowSolutionLoopCommand(played.app, played.painter, false)
                          : ShowSolutionBarsCommand(played.app, played.painter));
         UndoCommand(played.app, played.painter);
@@ -219,9 +219,9 @@ TEST(SolutionViewTest, ParityFollowsTheBarsCrossedAlongARow) {
     grid.Cols = 5;
     grid.BuildCellIndex();
     grid.ResetGrid();
-    grid.SetEdge(1, 2, L, Bar);
-    grid.SetEdge(1, 3, R, Bar);
-    grid.SetEdge(1, 5, L, Bar);
+    grid.SetEdge(1, 2, Side::Left, Bar);
+    grid.SetEdge(1, 3, Side::Right, Bar);
+    grid.SetEdge(1, 5, Side::Left, Bar);
     ColourBySideOfLoop(grid);
     const std::int32_t expected[] = {Pink, Yellow, Yellow, Pink, Yellow};
     for (int c = 1; c <= 5; ++c) EXPECT_EQ(grid.CellColour[1][c], expected[c - 1]) << c;

@@ -70,7 +70,7 @@ TEST(LoopGrowthTest, GrowthClearsXMarksFirst) {
     SetCreateSize(grid, 5, 5);
     ResetGridForCreate(grid);
     SeedSquare(grid);
-    grid.SetEdge(1, 1, L, XMark);
+    grid.SetEdge(1, 1, Side::Left, XMark);
     RandomSource random(3);
     GrowLoop(grid, random, host);
     EXPECT_TRUE(IsSingleLoop(grid));
@@ -114,13 +114,13 @@ TEST(LoopGrowthTest, ResetForCreateClearsTheWholeLimitArea) {
     SetCreateSize(grid, 6, 7);
     grid.Clue[600] = 2;
     grid.CellColour[20][20] = Yellow;
-    grid.SetEdge(20, 20, T, Bar);
+    grid.SetEdge(20, 20, Side::Top, Bar);
     ResetGridForCreate(grid);
     EXPECT_EQ(grid.Clue[600], kNoClue);
     EXPECT_EQ(grid.CellColour[20][20], 0);
-    EXPECT_EQ(grid.CellEdge[20][20][T], Free);
-    EXPECT_EQ(grid.CellEdge[25][25][R], Free);
-    EXPECT_EQ(grid.CellEdge[26][26][L], Outside);
+    EXPECT_EQ(grid.CellEdge[20][20][Side::Top], Free);
+    EXPECT_EQ(grid.CellEdge[25][25][Side::Right], Free);
+    EXPECT_EQ(grid.CellEdge[26][26][Side::Left], Outside);
     EXPECT_EQ(grid.CellColour[0][3], Pink);
     EXPECT_EQ(grid.CellColour[7][8], Pink);
     EXPECT_EQ(grid.CellColour[3][8], Pink);

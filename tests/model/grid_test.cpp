@@ -19,7 +19,7 @@ Grid SizedGrid(int rows, int cols) {
 }
 
 // The state of the edge that leaves node (i, j) in direction dir, read through NodeEdgeRef.
-EdgeState ThroughReference(const Grid& grid, int i, int j, int dir) {
+EdgeState ThroughReference(const Grid& grid, int i, int j, Side dir) {
     const NodeEdgeName& ref = grid.NodeEdgeRef[i][j][dir];
     return grid.CellEdge[i + ref.rowOffset][j + ref.colOffset][ref.side];
 }
@@ -30,28 +30,28 @@ TEST(GridTest, SetEdgeKeepsTheFourCopiesOfEveryEdgeEqual) {
     for (int step = 0; step < 2000; ++step) {
         const int r = 1 + static_cast<int>(random() % 4);
         const int c = 1 + static_cast<int>(random() % 6);
-        const int side = 1 + static_cast<int>(random() % 4);
+        const Side side = kSides[random() % 4];
         grid.SetEdge(r, c, side, static_cast<EdgeState>(random() % 3));
     }
     for (int r = 1; r <= 4; ++r) {
         for (int c = 1; c <= 6; ++c) {
             const auto& cell = grid.CellEdge[r][c];
-            EXPECT_EQ(cell[T], grid.CellEdge[r - 1][c][B]);
-            EXPECT_EQ(cell[L], grid.CellEdge[r][c - 1][R]);
-            EXPECT_EQ(cell[T], grid.NodeLink[r][c][R]);
-            EXPECT_EQ(cell[T], grid.NodeLink[r][c + 1][L]);
-            EXPECT_EQ(cell[L], grid.NodeLink[r][c][B]);
-            EXPECT_EQ(cell[L], grid.NodeLink[r + 1][c][T]);
-            EXPECT_EQ(cell[B], grid.NodeLink[r + 1][c][R]);
-            EXPECT_EQ(cell[R], grid.NodeLink[r][c + 1][B]);
+            EXPECT_EQ(cell[Side::Top], grid.CellEdge[r - 1][c][Side::Bottom]);
+            EXPECT_EQ(cell[Side::Left], grid.CellEdge[r][c - 1][Side::Right]);
+            EXPECT_EQ(cell[Side::Top], grid.NodeLink[r][c][Side::Right]);
+            EXPECT_EQ(cell[Side::Top], grid.NodeLink[r][c + 1][Side::Left]);
+            EXPECT_EQ(cell[Side::Left], grid.NodeLink[r][c][Side::Bottom]);
+            EXPECT_EQ(cell[Side::Left], grid.NodeLink[r + 1][c][Side::Top]);
+            EXPECT_EQ(cell[Side::Bottom], grid.NodeLink[r + 1][c][Side::Right]);
+            EXPECT_EQ(cell[Side::Right], grid.NodeLink[r][c + 1][Side::Bottom]);
         }
     }
     // Every in-grid direction of every dot names, through NodeEdgeRef, the edge NodeLink holds.
     for (int i = 1; i <= 5; ++i) {
         for (int j = 1; j <= 7; ++j) {
-            const bool inGrid[] = {false, j > 1, i > 1, j < 7, i < 5};
-            for (int dir = L; dir <= B; ++dir) {
-                if (inGrid[dir]) {
+            const bool inGrid[] = {j > 1, i > 1, j < 7, i < 5};
+            for (const Side dir : kSides) {
+                if (inGrid[SideIndex(dir)]) {
                     EXPECT_EQ(ThroughReference(grid, i, j, dir), grid.NodeLink[i][j][dir]);
                 }
             }
@@ -61,32 +61,28 @@ TEST(GridTest, SetEdgeKeepsTheFourCopiesOfEveryEdgeEqual) {
 
 TEST(GridTest, BorderEdgesReachTheFrameCellsOnly) {
     Grid grid = SizedGrid(3, 3);
-    grid.SetEdge(1, 2, T, Bar);
-    grid.SetEdge(3, 2, B, XMark);
-    EXPECT_EQ(grid.CellEdge[0][2][B], Bar);
-    EXPECT_EQ(grid.CellEdge[4][2][T], XMark);
-    for (int side : {L, T, R}) EXPECT_EQ(grid.CellEdge[0][2][side], Outside);
-    for (int side : {L, R, B}) EXPECT_EQ(grid.CellEdge[4][2][side], Outside);
+    grid.SetEdge(1, 2, Side::Top, Bar);
+    grid.SetEdge(3, 2, Side::Bottom, XMark);
+    EXPECT_EQ(grid.CellEdge[0][2][Side::Bottom], Bar);
+    EXPECT_EQ(grid.CellEdge[4][2][Side::Top], XMark);
+    for (Side side : {Side::Left, Side::Top, Side::Right}) EXPECT_EQ(grid.CellEdge[0][2][side], Outside);
+    for (Side side : {Side::Left, Side::Right, Side::Bottom}) EXPECT_EQ(grid.CellEdge[4][2][side], Outside);
     EXPECT_EQ(grid.CountBars(0, 2), 0);  // the frame never counts
-    grid.SetEdge(2, 3, R, Bar);
-    EXPECT_EQ(grid.CellEdge[2][4][L], Bar);
+    grid.SetEdge(2, 3, Side::Right, Bar);
+    EXPECT_EQ(grid.CellEdge[2][4][Side::Left], Bar);
     EXPECT_EQ(grid.CountBars(2, 4), 0);
     EXPECT_EQ(grid.CountBars(2, 3), 1);
 }
 
-TEST(GridTest, SetEdgeCountsEveryCallEvenWithoutAnEdge) {
+TEST(GridTest, SetEdgeWritesAllFourCopiesAndCountsTheCall) {
     Grid grid = SizedGrid(2, 2);
     const Grid before = grid;
-    grid.SetEdge(1, 1, 0, Bar);
-    grid.SetEdge(1, 1, 5, Bar);
-    EXPECT_EQ(grid.EdgeSetCount, before.EdgeSetCount + 2);
-    EXPECT_EQ(grid.CellEdge, before.CellEdge);
-    EXPECT_EQ(grid.NodeLink, before.NodeLink);
-    grid.SetEdge(2, 2, R, Bar);
-    EXPECT_EQ(grid.CellEdge[2][2][R], Bar);
-    EXPECT_EQ(grid.CellEdge[2][3][L], Bar);
-    EXPECT_EQ(grid.NodeLink[2][3][B], Bar);
-    EXPECT_EQ(grid.NodeLink[3][3][T], Bar);
+    grid.SetEdge(2, 2, Side::Right, Bar);
+    EXPECT_EQ(grid.EdgeSetCount, before.EdgeSetCount + 1);
+    EXPECT_EQ(grid.CellEdge[2][2][Side::Right], Bar);
+    EXPECT_EQ(grid.CellEdge[2][3][Side::Left], Bar);
+    EXPECT_EQ(grid.NodeLink[2][3][Side::Bottom], Bar);
+    EXPECT_EQ(grid.NodeLink[3][3][Side::Top], Bar);
     EXPECT_EQ(grid.CountBars(2, 2), 1);
 }
 
@@ -94,16 +90,15 @@ TEST(GridTest, ResetGridLeavesRealSidesFreeAndTheFrameOutside) {
     Grid grid = SizedGrid(2, 3);
     for (int r = 0; r <= 3; ++r) {
         for (int c = 0; c <= 4; ++c) {
-            EXPECT_EQ(grid.CellEdge[r][c][5], Outside);
             const bool real = grid.IsRealCell(r, c);
-            for (int side = L; side <= B; ++side) {
+            for (const Side side : kSides) {
                 const EdgeState state = grid.CellEdge[r][c][side];
                 EXPECT_TRUE(real ? state == Free : state == Outside || state == Free);
             }
         }
     }
-    EXPECT_EQ(grid.CellEdge[0][0][R], Outside);  // a frame corner faces no real cell
-    EXPECT_EQ(grid.CellEdge[0][1][B], Free);
+    EXPECT_EQ(grid.CellEdge[0][0][Side::Right], Outside);  // a frame corner faces no real cell
+    EXPECT_EQ(grid.CellEdge[0][1][Side::Bottom], Free);
 }
 
 TEST(GridTest, CellNumbersRunRowByRowAndInvertEachOther) {
@@ -121,17 +116,17 @@ TEST(GridTest, CellNumbersRunRowByRowAndInvertEachOther) {
     Grid single = SizedGrid(1, 1);
     EXPECT_EQ(single.NumCells, 1);
     EXPECT_EQ(single.CellNum[1][1], 1);
-    EXPECT_EQ(single.NodeEdgeRef[2][2][L].Text(), "200-1");
-    EXPECT_EQ(single.NodeEdgeRef[3][3][L].Text(), "00000");
+    EXPECT_EQ(single.NodeEdgeRef[2][2][Side::Left].Text(), "200-1");
+    EXPECT_EQ(single.NodeEdgeRef[3][3][Side::Left].Text(), "00000");
 }
 
 TEST(GridTest, NodeEdgeRefTexts) {
     Grid grid = SizedGrid(2, 2);
-    EXPECT_EQ(grid.NodeEdgeRef[2][2][L].Text(), "200-1");
-    EXPECT_EQ(grid.NodeEdgeRef[2][2][T].Text(), "3-1-1");
-    EXPECT_EQ(grid.NodeEdgeRef[2][2][R].Text(), "20000");
-    EXPECT_EQ(grid.NodeEdgeRef[2][2][B].Text(), "10000");
-    EXPECT_EQ(grid.NodeEdgeRef[0][1][R].Text(), "00000");
+    EXPECT_EQ(grid.NodeEdgeRef[2][2][Side::Left].Text(), "200-1");
+    EXPECT_EQ(grid.NodeEdgeRef[2][2][Side::Top].Text(), "3-1-1");
+    EXPECT_EQ(grid.NodeEdgeRef[2][2][Side::Right].Text(), "20000");
+    EXPECT_EQ(grid.NodeEdgeRef[2][2][Side::Bottom].Text(), "10000");
+    EXPECT_EQ(grid.NodeEdgeRef[0][1][Side::Right].Text(), "00000");
 }
 
 TEST(GridTest, ColoursAndBlankClues) {
@@ -161,7 +156,7 @@ TEST(GridTest, SavedEntriesComeBackWithColoursUntouched) {
     std::mt19937 random(11);
     for (int step = 0; step < 60; ++step)
         grid.SetEdge(1 + static_cast<int>(random() % 3), 1 + static_cast<int>(random() % 4),
-                     1 + static_cast<int>(random() % 4), static_cast<EdgeState>(random() % 3));
+                     kSides[random() % 4], static_cast<EdgeState>(random() % 3));
     grid.CellColour[2][2] = Yellow;
     const Grid saved = grid;
     grid.SaveEntries(1);
@@ -170,7 +165,7 @@ TEST(GridTest, SavedEntriesComeBackWithColoursUntouched) {
     EXPECT_EQ(grid.SavedEntries[1].vertical.size(), 15u);
     for (int r = 1; r <= 3; ++r)
         for (int c = 1; c <= 4; ++c)
-            for (int side = L; side <= B; ++side) grid.SetEdge(r, c, side, Bar);
+            for (const Side side : kSides) grid.SetEdge(r, c, side, Bar);
     grid.RestoreEntries(1);
     EXPECT_EQ(grid.CellEdge, saved.CellEdge);
     EXPECT_EQ(grid.NodeLink, saved.NodeLink);

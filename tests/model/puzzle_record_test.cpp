@@ -95,14 +95,14 @@ TEST(PuzzleRecordTest, SolutionAndUserRecordsOfTheSameTwoByTwoPuzzle) {
     ASSERT_TRUE(user.loaded);
     EXPECT_EQ(user.grid.SolutionCode, "");
     const Grid& g = user.grid;
-    EXPECT_EQ(g.CellEdge[1][1][L], Bar);
-    EXPECT_EQ(g.CellEdge[1][1][T], Bar);
-    EXPECT_EQ(g.CellEdge[1][2][R], Bar);
-    EXPECT_EQ(g.CellEdge[1][2][B], XMark);
-    EXPECT_EQ(g.CellEdge[2][2][T], XMark);
-    EXPECT_EQ(g.CellEdge[2][1][L], Bar);
-    EXPECT_EQ(g.CellEdge[2][2][B], Bar);
-    EXPECT_EQ(g.CellEdge[1][1][R], Free);
+    EXPECT_EQ(g.CellEdge[1][1][Side::Left], Bar);
+    EXPECT_EQ(g.CellEdge[1][1][Side::Top], Bar);
+    EXPECT_EQ(g.CellEdge[1][2][Side::Right], Bar);
+    EXPECT_EQ(g.CellEdge[1][2][Side::Bottom], XMark);
+    EXPECT_EQ(g.CellEdge[2][2][Side::Top], XMark);
+    EXPECT_EQ(g.CellEdge[2][1][Side::Left], Bar);
+    EXPECT_EQ(g.CellEdge[2][2][Side::Bottom], Bar);
+    EXPECT_EQ(g.CellEdge[1][1][Side::Right], Free);
     EXPECT_EQ(UserRecordText(g), "0202**2  2bb...bbxb..b.xbb");
     EXPECT_EQ(PuzzleRecordText(g), "0202**2  2BHFL");
 }
@@ -115,11 +115,11 @@ TEST(PuzzleRecordTest, ShortTailsLeaveTheRestEmpty) {
 
     const Loaded user = LoadRecord(folder, "0202**2  2bbXb.b");  // only 6 of 16 entry characters
     ASSERT_TRUE(user.loaded);
-    EXPECT_EQ(user.grid.CellEdge[1][1][L], Bar);
-    EXPECT_EQ(user.grid.CellEdge[1][1][T], Bar);
-    EXPECT_EQ(user.grid.CellEdge[1][1][R], Free);  // only lower-case letters count
-    EXPECT_EQ(user.grid.CellEdge[1][2][T], Bar);
-    EXPECT_EQ(user.grid.CellEdge[2][2][B], Free);
+    EXPECT_EQ(user.grid.CellEdge[1][1][Side::Left], Bar);
+    EXPECT_EQ(user.grid.CellEdge[1][1][Side::Top], Bar);
+    EXPECT_EQ(user.grid.CellEdge[1][1][Side::Right], Free);  // only lower-case letters count
+    EXPECT_EQ(user.grid.CellEdge[1][2][Side::Top], Bar);
+    EXPECT_EQ(user.grid.CellEdge[2][2][Side::Bottom], Free);
 }
 
 TEST(PuzzleRecordTest, BadRecordsFailAndLeaveThePreviousPuzzleAsItWas) {
@@ -130,7 +130,7 @@ TEST(PuzzleRecordTest, BadRecordsFailAndLeaveThePreviousPuzzleAsItWas) {
     PuzzlePlace place;
     place.count = CountLines(good);
     ASSERT_TRUE(LoadPuzzle(grid, place, good, 1));
-    grid.SetEdge(2, 2, T, Bar);
+    grid.SetEdge(2, 2, Side::Top, Bar);
     grid.CellColour[1][1] = Yellow;
     const Grid gridBefore = grid;
     const PuzzlePlace placeBefore = place;

@@ -25,10 +25,10 @@ TEST(SolutionLettersTest, ApplyingAndMakingTheCodeRoundTrip) {
     grid.Cols = 2;
     grid.BuildCellIndex();
     grid.ResetGrid();
-    grid.SetEdge(1, 1, R, XMark);
+    grid.SetEdge(1, 1, Side::Right, XMark);
     grid.SolutionCode = "BHFL";
     ApplySolution(grid);
-    EXPECT_EQ(grid.CellEdge[1][1][R], Free);  // everything else is cleared first
+    EXPECT_EQ(grid.CellEdge[1][1][Side::Right], Free);  // everything else is cleared first
     EXPECT_EQ(grid.CountBars(1, 1), 2);
     EXPECT_EQ(grid.CountBars(2, 2), 2);
     grid.SolutionCode.clear();
@@ -41,7 +41,7 @@ TEST(SolutionLettersTest, ApplyingAndMakingTheCodeRoundTrip) {
     EXPECT_EQ(CellLetter(grid, 2, 1), "X");
     EXPECT_EQ(CellLetter(grid, 2, 2), "X");
 
-    for (int side = L; side <= B; ++side) grid.SetEdge(2, 2, side, Bar);
+    for (const Side side : kSides) grid.SetEdge(2, 2, side, Bar);
     MakeSolutionCode(grid);
     EXPECT_EQ(grid.SolutionCode, "BIK");  // the boxed cell has no letter: one letter short
 }

@@ -85,7 +85,7 @@ struct Painted {
 
 TEST(BoardDrawingTest, AnEdgeIsErasedMarkedAndDrawnInItsState) {
     Painted p;
-    p.painter.DrawEdge(2, 2, R, Bar);  // drawn as the left side of (2, 3)
+    p.painter.DrawEdge(2, 2, Side::Right, Bar);  // drawn as the left side of (2, 3)
     ASSERT_EQ(p.canvas.calls.size(), 3u);
     const CanvasCall& erase = p.canvas.calls[0];
     EXPECT_EQ(erase.kind, "fill");
@@ -106,7 +106,7 @@ TEST(BoardDrawingTest, AnEdgeIsErasedMarkedAndDrawnInItsState) {
 
     p.canvas.calls.clear();
     p.settings.GridLine = kGridNone;
-    p.painter.DrawEdge(1, 1, T, XMark);
+    p.painter.DrawEdge(1, 1, Side::Top, XMark);
     ASSERT_EQ(p.canvas.calls.size(), 4u);  // erase, two dots, the X
     EXPECT_EQ(p.canvas.calls[1].x2 - p.canvas.calls[1].x1, 60);
     const CanvasCall& x = p.canvas.calls[3];
@@ -116,13 +116,13 @@ TEST(BoardDrawingTest, AnEdgeIsErasedMarkedAndDrawnInItsState) {
 
     p.canvas.calls.clear();
     p.settings.GridLine = kGridDotted;
-    p.painter.DrawEdge(3, 1, B, Free);
+    p.painter.DrawEdge(3, 1, Side::Bottom, Free);
     ASSERT_EQ(p.canvas.calls.size(), 2u);  // a free edge is a gap and its grid mark
     EXPECT_EQ(p.canvas.calls[1].style, LineStyle::Dotted);
     EXPECT_EQ(p.canvas.calls[1].y1, 200 + 3 * 600);
 
     p.canvas.calls.clear();
-    p.painter.DrawEdge(4, 1, L, Outside);  // a frame side: nothing of it is on the board
+    p.painter.DrawEdge(4, 1, Side::Left, Outside);  // a frame side: nothing of it is on the board
     EXPECT_TRUE(p.canvas.calls.empty());
 }
 
@@ -147,7 +147,7 @@ TEST(BoardDrawingTest, CellsShowTheirColourAndClue) {
 
 TEST(BoardDrawingTest, RedrawingClearsThenDrawsEveryEdgeAndCell) {
     Painted p;
-    p.grid.SetEdge(1, 1, L, Bar);
+    p.grid.SetEdge(1, 1, Side::Left, Bar);
     const Grid before = p.grid;
     p.painter.RedrawBoard(p.grid);
     EXPECT_EQ(p.canvas.calls.front().kind, "clear");

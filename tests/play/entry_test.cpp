@@ -11,16 +11,16 @@ namespace {
 using test::PlayBoard;
 
 TEST(HoverTest, ZonesKeepA120TwipMarginWhateverTheZoom) {
-    EXPECT_EQ(HoverZone(121, 60, 600), T);
-    EXPECT_EQ(HoverZone(120, 300, 600), L);
-    EXPECT_EQ(HoverZone(480, 300, 600), R);
-    EXPECT_EQ(HoverZone(300, 480, 600), B);
-    EXPECT_EQ(HoverZone(300, 300, 600), 0);
-    EXPECT_EQ(HoverZone(60, 60, 600), 0);    // a corner square
-    EXPECT_EQ(HoverZone(300, 120, 600), 0);  // the line dy = margin
-    EXPECT_EQ(HoverZone(121, 60, 1000), T);
-    EXPECT_EQ(HoverZone(879, 500, 1000), 0);
-    EXPECT_EQ(HoverZone(880, 500, 1000), R);
+    EXPECT_EQ(HoverZone(121, 60, 600), Side::Top);
+    EXPECT_EQ(HoverZone(120, 300, 600), Side::Left);
+    EXPECT_EQ(HoverZone(480, 300, 600), Side::Right);
+    EXPECT_EQ(HoverZone(300, 480, 600), Side::Bottom);
+    EXPECT_EQ(HoverZone(300, 300, 600), std::nullopt);
+    EXPECT_EQ(HoverZone(60, 60, 600), std::nullopt);    // a corner square
+    EXPECT_EQ(HoverZone(300, 120, 600), std::nullopt);  // the line dy = margin
+    EXPECT_EQ(HoverZone(121, 60, 1000), Side::Top);
+    EXPECT_EQ(HoverZone(879, 500, 1000), std::nullopt);
+    EXPECT_EQ(HoverZone(880, 500, 1000), Side::Right);
 }
 
 TEST(HoverTest, ASideSelectsItAndMovesTheMarkersOntoItsDots) {
@@ -28,7 +28,7 @@ TEST(HoverTest, ASideSelectsItAndMovesTheMarkersOntoItsDots) {
     EXPECT_TRUE(Hover(board.play, board.X(2, 121), board.Y(2, 60)));
     EXPECT_EQ(board.state.selection.row, 2);
     EXPECT_EQ(board.state.selection.col, 2);
-    EXPECT_EQ(board.state.selection.side, T);
+    EXPECT_EQ(board.state.selection.side, Side::Top);
     const BoardMarkers& m = board.state.markers;
     // Dot markers of side 2 x twelfth, centred on the top-left and top-right dots of the cell.
     EXPECT_EQ(m.firstEnd, (MarkerBox{true, 900 - 50, 1000 - 50, 100, 100}));
@@ -40,7 +40,7 @@ TEST(HoverTest, ASideSelectsItAndMovesTheMarkersOntoItsDots) {
     EXPECT_FALSE(m.cellMarker.visible);
 
     Hover(board.play, board.X(3, 580), board.Y(1, 300));
-    EXPECT_EQ(board.state.selection.side, R);
+    EXPECT_EQ(board.state.selection.side, Side::Right);
     EXPECT_EQ(m.verticalHighlight.left, 300 + 3 * 600 - 50);
     EXPECT_EQ(m.verticalHighlight.top, 400);
     EXPECT_FALSE(m.horizontalHighlight.visible);
@@ -48,10 +48,10 @@ TEST(HoverTest, ASideSelectsItAndMovesTheMarkersOntoItsDots) {
 
 TEST(HoverTest, TheCentreShowsTheCellMarkerAndKeepsTheSide) {
     PlayBoard board;
-    board.HoverSide(1, 1, B);
+    board.HoverSide(1, 1, Side::Bottom);
     EXPECT_TRUE(Hover(board.play, board.X(2, 60), board.Y(3, 60)));  // corner square of (3, 2)
     EXPECT_EQ(board.state.selection.row, 3);
-    EXPECT_EQ(board.state.selection.side, B);
+    EXPECT_EQ(board.state.selection.side, Side::Bottom);
     const BoardMarkers& m = board.state.markers;
     EXPECT_EQ(m.cellMarker, (MarkerBox{true, 900 + 100, 1600 + 100, 400, 400}));
     EXPECT_FALSE(m.firstEnd.visible);
@@ -65,7 +65,7 @@ TEST(HoverTest, TheCentreShowsTheCellMarkerAndKeepsTheSide) {
 
 TEST(HoverTest, NothingIsSelectedOutsideTheGridWhileBusyOrWithoutAPuzzle) {
     PlayBoard board;
-    board.HoverSide(2, 2, L);
+    board.HoverSide(2, 2, Side::Left);
     EXPECT_FALSE(Hover(board.play, board.X(1, -10), board.Y(1, 300)));
     EXPECT_EQ(board.state.selection.row, 0);
     EXPECT_EQ(board.state.selection.col, 0);
@@ -75,11 +75,11 @@ TEST(HoverTest, NothingIsSelectedOutsideTheGridWhileBusyOrWithoutAPuzzle) {
     EXPECT_EQ(board.state.selection.row, 0);
 
     board.play.busy = true;
-    board.HoverSide(2, 2, L);
+    board.HoverSide(2, 2, Side::Left);
     EXPECT_EQ(board.state.selection.row, 0);
     board.play.busy = false;
     board.play.puzzleShown = false;
-    board.HoverSide(2, 2, L);
+    board.HoverSide(2, 2, Side::Left);
     EXPECT_EQ(board.state.selection.row, 0);
 }
 
@@ -87,7 +87,7 @@ TEST(EntryTest, RightClicksCycleFreeBarXAndRecordEachClick) {
     PlayBoard board;
     std::string seen;
     for (int click = 0; click < 3; ++click) {
-        EXPECT_EQ(board.RightClickNearSide(2, 2, R), RightRelease::Entered);
+        EXPECT_EQ(board.RightClickNearSide(2, 2, Side::Right), RightRelease::Entered);
         seen += board.Sides(2, 2)[2];
     }
     EXPECT_EQ(seen, "120");
@@ -95,7 +95,7 @@ TEST(EntryTest, RightClicksCycleFreeBarXAndRecordEachClick) {
     EXPECT_EQ(board.Sides(2, 3)[0], '0');  // the neighbour's copy followed every step
     // The change is drawn at once: a bar line on the left of (2, 3) after the first click.
     board.canvas.calls.clear();
-    board.RightClickNearSide(2, 2, R);
+    board.RightClickNearSide(2, 2, Side::Right);
     ASSERT_FALSE(board.canvas.calls.empty());
     EXPECT_EQ(board.canvas.calls.back().kind, "line");
     EXPECT_EQ(board.canvas.calls.back().x1, board.geometry.NodeX(3));
@@ -103,31 +103,31 @@ TEST(EntryTest, RightClicksCycleFreeBarXAndRecordEachClick) {
 
 TEST(EntryTest, TheMiddleNinthOpensThePopupAndTakesTheSide) {
     PlayBoard board;
-    board.HoverSide(2, 2, T);
+    board.HoverSide(2, 2, Side::Top);
     const int middle = board.Y(2, 300);
     EXPECT_EQ(RightButtonReleased(board.play, board.X(2, 200 + 1), middle),
               RightRelease::OpenPopup);
-    EXPECT_EQ(board.state.selection.side, 0);
+    EXPECT_EQ(board.state.selection.side, std::nullopt);
     EXPECT_TRUE(board.state.undo.empty());
     // With the side taken, the keys change nothing until the pointer selects a side again.
     for (const char key : {'X', 'b', 'C', ' '}) CharacterKey(board.play, key);
     EXPECT_EQ(board.Sides(2, 2), "0000");
     EXPECT_EQ(RightButtonReleased(board.play, board.X(2, 10), middle), RightRelease::Ignored);
 
-    board.HoverSide(2, 2, T);
+    board.HoverSide(2, 2, Side::Top);
     EXPECT_EQ(RightButtonReleased(board.play, board.X(2, 200), middle), RightRelease::Entered);
     EXPECT_EQ(board.Sides(2, 2), "0100");
 }
 
 TEST(EntryTest, AutofillIsArmedAfterEntriesOnlyWhenOn) {
     PlayBoard board;
-    board.RightClickNearSide(1, 1, L);
+    board.RightClickNearSide(1, 1, Side::Left);
     EXPECT_FALSE(board.state.autofillDue);
     board.settings.AutofillOn = 1;
-    board.HoverSide(1, 1, T);
+    board.HoverSide(1, 1, Side::Top);
     RightButtonReleased(board.play, board.X(1, 300), board.Y(1, 300));  // the pop-up: no entry yet
     EXPECT_FALSE(board.state.autofillDue);
-    board.RightClickNearSide(1, 1, L);
+    board.RightClickNearSide(1, 1, Side::Left);
     EXPECT_TRUE(board.state.autofillDue);
     board.state.autofillDue = false;
     CharacterKey(board.play, 'x');
@@ -136,7 +136,7 @@ TEST(EntryTest, AutofillIsArmedAfterEntriesOnlyWhenOn) {
 
 TEST(EntryTest, KeysSetTheSelectedSideAndOnlySpaceIsRecorded) {
     PlayBoard board;
-    board.HoverSide(3, 1, B);
+    board.HoverSide(3, 1, Side::Bottom);
     EXPECT_TRUE(CharacterKey(board.play, 'b'));
     EXPECT_EQ(board.Sides(3, 1), "0001");
     EXPECT_TRUE(CharacterKey(board.play, 'B'));
@@ -157,7 +157,7 @@ TEST(EntryTest, KeysSetTheSelectedSideAndOnlySpaceIsRecorded) {
 
 TEST(EntryTest, NothingIsEnteredWhileBusy) {
     PlayBoard board;
-    board.HoverSide(2, 2, L);
+    board.HoverSide(2, 2, Side::Left);
     board.play.busy = true;
     EXPECT_EQ(RightButtonReleased(board.play, board.X(2, 10), board.Y(2, 10)),
               RightRelease::Ignored);
@@ -169,7 +169,7 @@ TEST(EntryTest, NothingIsEnteredWhileBusy) {
 
 TEST(EntryTest, NothingIsEnteredWhileASolutionViewIsHeld) {
     PlayBoard board;
-    board.HoverSide(2, 2, L);
+    board.HoverSide(2, 2, Side::Left);
     board.state.view.showing = SolutionView::Kind::Bars;
     EXPECT_EQ(RightButtonReleased(board.play, board.X(2, 10), board.Y(2, 10)),
               RightRelease::Ignored);
@@ -188,7 +188,7 @@ TEST(EntryTest, NothingIsEnteredWhileASolutionViewIsHeld) {
 
 TEST(NavigationTest, ArrowsWrapOverOneMoreRowAndColumn) {
     PlayBoard board(3, 4);
-    board.HoverSide(1, 1, L);
+    board.HoverSide(1, 1, Side::Left);
     NavigationKeyReleased(board.play, NavigationKey::Left);
     EXPECT_EQ(board.state.selection.col, 5);
     NavigationKeyReleased(board.play, NavigationKey::Left);
@@ -215,11 +215,11 @@ TEST(NavigationTest, ArrowsWrapOverOneMoreRowAndColumn) {
 
 TEST(NavigationTest, EndStepsTheSideAndAnyKeyStartsAtTheFirstCell) {
     PlayBoard board;
-    board.HoverSide(2, 2, L);
+    board.HoverSide(2, 2, Side::Left);
     std::string sides;
     for (int step = 0; step < 4; ++step) {
         NavigationKeyReleased(board.play, NavigationKey::End);
-        sides += static_cast<char>('0' + board.state.selection.side);
+        sides += static_cast<char>('0' + SideNumber(*board.state.selection.side));
     }
     EXPECT_EQ(sides, "2341");
 
@@ -227,18 +227,18 @@ TEST(NavigationTest, EndStepsTheSideAndAnyKeyStartsAtTheFirstCell) {
     NavigationKeyReleased(board.play, NavigationKey::Other);
     EXPECT_EQ(board.state.selection.row, 1);
     EXPECT_EQ(board.state.selection.col, 2);
-    EXPECT_EQ(board.state.selection.side, L);
+    EXPECT_EQ(board.state.selection.side, Side::Left);
     EXPECT_TRUE(board.state.markers.firstEnd.visible);
 }
 
 TEST(PopupTest, EntriesActOnTheSelectedCellAndAreRecorded) {
     PlayBoard board;
-    board.HoverSide(2, 2, T);
+    board.HoverSide(2, 2, Side::Top);
     PopupCommand(board.play, PopupEntry::SetAllX);
     EXPECT_EQ(board.Sides(2, 2), "2222");
-    PopupCommand(board.play, PopupEntry::SetClearBar, B);
+    PopupCommand(board.play, PopupEntry::SetClearBar, Side::Bottom);
     EXPECT_EQ(board.Sides(2, 2), "2220");  // an X is cleared, not turned into a bar
-    PopupCommand(board.play, PopupEntry::SetClearBar, B);
+    PopupCommand(board.play, PopupEntry::SetClearBar, Side::Bottom);
     EXPECT_EQ(board.Sides(2, 2), "2221");
     PopupCommand(board.play, PopupEntry::SetYellow);
     EXPECT_EQ(board.grid.CellColour[2][2], Yellow);

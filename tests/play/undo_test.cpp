@@ -13,8 +13,8 @@ using test::PlayBoard;
 
 TEST(UndoTest, EntriesKeepTheCellsSidesAndColour) {
     PlayBoard board(4, 6);
-    board.grid.SetEdge(3, 5, T, Bar);
-    board.grid.SetEdge(3, 5, R, XMark);
+    board.grid.SetEdge(3, 5, Side::Top, Bar);
+    board.grid.SetEdge(3, 5, Side::Right, XMark);
     SaveUndoCell(board.grid, board.state.undo, 3, 5);
     EXPECT_EQ(UndoEntryText(board.state.undo.back()), "3,5,0,1,2,0,0");
     board.grid.CellColour[1][1] = Yellow;
@@ -24,7 +24,7 @@ TEST(UndoTest, EntriesKeepTheCellsSidesAndColour) {
 
 TEST(UndoTest, UndoingThreeClicksWalksBackThroughXAndBar) {
     PlayBoard board;
-    for (int click = 0; click < 3; ++click) board.RightClickNearSide(1, 2, B);
+    for (int click = 0; click < 3; ++click) board.RightClickNearSide(1, 2, Side::Bottom);
     std::string seen;
     for (int undo = 0; undo < 3; ++undo) {
         EXPECT_TRUE(UndoLastEntry(board.grid, board.state.undo, board.painter));
@@ -38,7 +38,7 @@ TEST(UndoTest, UndoingThreeClicksWalksBackThroughXAndBar) {
 TEST(UndoTest, OneUndoRestoresAWholeCellAndItsNeighboursSharedSides) {
     PlayBoard board;
     board.grid.CellColour[2][2] = Pink;
-    board.HoverSide(2, 2, L);
+    board.HoverSide(2, 2, Side::Left);
     PopupCommand(board.play, PopupEntry::SetAllX);
     PopupCommand(board.play, PopupEntry::SetYellow);
     UndoLastEntry(board.grid, board.state.undo, board.painter);
@@ -47,7 +47,7 @@ TEST(UndoTest, OneUndoRestoresAWholeCellAndItsNeighboursSharedSides) {
     EXPECT_EQ(board.grid.CellColour[2][2], Pink);
     EXPECT_EQ(board.Sides(2, 1)[2], '0');
     EXPECT_EQ(board.Sides(1, 2)[3], '0');
-    EXPECT_EQ(board.grid.NodeLink[2][2][B], Free);
+    EXPECT_EQ(board.grid.NodeLink[2][2][Side::Bottom], Free);
     // The cell is drawn as it came back: its colour square last.
     EXPECT_EQ(board.canvas.calls.back().kind, "fill");
     EXPECT_EQ(board.canvas.calls.back().colour, Pink);
@@ -55,8 +55,8 @@ TEST(UndoTest, OneUndoRestoresAWholeCellAndItsNeighboursSharedSides) {
 
 TEST(UndoTest, KeyEntriesAreNotRecordedSoUndoReachesTheEntryBefore) {
     PlayBoard board;
-    board.RightClickNearSide(1, 1, T);  // recorded: T was Free
-    board.HoverSide(1, 1, L);
+    board.RightClickNearSide(1, 1, Side::Top);  // recorded: T was Free
+    board.HoverSide(1, 1, Side::Left);
     CharacterKey(board.play, 'B');  // not recorded
     UndoLastEntry(board.grid, board.state.undo, board.painter);
     EXPECT_EQ(board.Sides(1, 1), "0000");

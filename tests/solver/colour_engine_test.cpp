@@ -72,8 +72,8 @@ TEST(PatternRulesTest, EdgesFromColours) {
     grid.CellColour[3][2] = Yellow;
     SetSides(grid, 2, 2, "B", Bar);
     PatternRules(grid);
-    EXPECT_EQ(grid.CellEdge[2][2][R], Bar);
-    EXPECT_EQ(grid.CellEdge[2][2][B], XMark);  // same colours: X even over a Bar
+    EXPECT_EQ(grid.CellEdge[2][2][Side::Right], Bar);
+    EXPECT_EQ(grid.CellEdge[2][2][Side::Bottom], XMark);  // same colours: X even over a Bar
 }
 
 TEST(PatternRulesTest, ClueAndCornerRules) {
@@ -83,25 +83,25 @@ TEST(PatternRulesTest, ClueAndCornerRules) {
     SetSides(three, 2, 3, "L", Bar);
     SetSides(three, 2, 3, "R", Bar);
     PatternRules(three);
-    EXPECT_EQ(three.CellEdge[3][3][L], Bar);
-    EXPECT_EQ(three.CellEdge[3][3][R], Bar);
-    EXPECT_EQ(three.CellEdge[3][3][B], Bar);
+    EXPECT_EQ(three.CellEdge[3][3][Side::Left], Bar);
+    EXPECT_EQ(three.CellEdge[3][3][Side::Right], Bar);
+    EXPECT_EQ(three.CellEdge[3][3][Side::Bottom], Bar);
 
     // A "1" whose top-right dot is closed outside: neither side there can be its bar.
     Grid one = GridFromRows({"     ", "     ", "  1  ", "     ", "     "});
     SetSides(one, 2, 4, "LB", XMark);
     SetSides(one, 3, 3, "L", XMark);
     PatternRules(one);
-    EXPECT_EQ(one.CellEdge[3][3][T], XMark);
-    EXPECT_EQ(one.CellEdge[3][3][R], XMark);
-    EXPECT_EQ(one.CellEdge[3][3][B], Bar);
+    EXPECT_EQ(one.CellEdge[3][3][Side::Top], XMark);
+    EXPECT_EQ(one.CellEdge[3][3][Side::Right], XMark);
+    EXPECT_EQ(one.CellEdge[3][3][Side::Bottom], Bar);
 
     // A "3" on the bottom border next to a border X turns at that dot.
     Grid bottom = GridFromRows({"   ", "   ", " 3 "});
     SetSides(bottom, 3, 3, "B", XMark);
     PatternRules(bottom);
-    EXPECT_EQ(bottom.CellEdge[3][2][R], Bar);
-    EXPECT_EQ(bottom.CellEdge[3][2][B], Bar);
+    EXPECT_EQ(bottom.CellEdge[3][2][Side::Right], Bar);
+    EXPECT_EQ(bottom.CellEdge[3][2][Side::Bottom], Bar);
 }
 
 TEST(ColourEngineTest, AFinishedConsistentGridStaysAsItIs) {
@@ -109,7 +109,7 @@ TEST(ColourEngineTest, AFinishedConsistentGridStaysAsItIs) {
     ColourByLoop(grid);
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; ++c)
-            for (int side = L; side <= B; ++side)
+            for (const Side side : kSides)
                 if (grid.CellEdge[r][c][side] == Free) grid.SetEdge(r, c, side, XMark);
     const Grid before = grid;
     ColourEngine(grid);
@@ -154,9 +154,9 @@ TEST(ColouringTest, SnapshotsRestoreSidesAndColours) {
     SetSides(grid, 2, 2, "RB", Bar);
     grid.CellColour[2][2] = Pink;
     RestoreGridState(grid, snapshot);
-    EXPECT_EQ(grid.CellEdge[1][1][L], Bar);
-    EXPECT_EQ(grid.CellEdge[2][2][R], Free);
-    EXPECT_EQ(grid.NodeLink[1][1][R], Bar);
+    EXPECT_EQ(grid.CellEdge[1][1][Side::Left], Bar);
+    EXPECT_EQ(grid.CellEdge[2][2][Side::Right], Free);
+    EXPECT_EQ(grid.NodeLink[1][1][Side::Right], Bar);
     EXPECT_EQ(ColourSignature(grid), "Y000");
 }
 

@@ -29,32 +29,32 @@ TEST(DirectLinesTest, NoCluesMeansNothingToDo) {
 
 TEST(DirectLinesTest, StartRulesOnCluePatterns) {
     const Grid zero = AfterStartRules({"0"});
-    for (int side : {L, T, R, B}) EXPECT_EQ(zero.CellEdge[1][1][side], XMark);
+    for (Side side : {Side::Left, Side::Top, Side::Right, Side::Bottom}) EXPECT_EQ(zero.CellEdge[1][1][side], XMark);
 
     const Grid threes = AfterStartRules({" 33 ", "    "});
-    EXPECT_EQ(threes.CellEdge[1][2][L], Bar);
-    EXPECT_EQ(threes.CellEdge[1][2][R], Bar);
-    EXPECT_EQ(threes.CellEdge[1][3][R], Bar);
-    EXPECT_EQ(threes.CellEdge[0][2][R], XMark);  // lands in the frame, deciding nothing
-    EXPECT_EQ(threes.CellEdge[2][2][R], XMark);
+    EXPECT_EQ(threes.CellEdge[1][2][Side::Left], Bar);
+    EXPECT_EQ(threes.CellEdge[1][2][Side::Right], Bar);
+    EXPECT_EQ(threes.CellEdge[1][3][Side::Right], Bar);
+    EXPECT_EQ(threes.CellEdge[0][2][Side::Right], XMark);  // lands in the frame, deciding nothing
+    EXPECT_EQ(threes.CellEdge[2][2][Side::Right], XMark);
 
     const Grid cornerOne = AfterStartRules({"1  ", "   "});
-    EXPECT_EQ(cornerOne.CellEdge[1][1][T], XMark);
-    EXPECT_EQ(cornerOne.CellEdge[1][1][L], XMark);
+    EXPECT_EQ(cornerOne.CellEdge[1][1][Side::Top], XMark);
+    EXPECT_EQ(cornerOne.CellEdge[1][1][Side::Left], XMark);
 
     const Grid cornerTwo = AfterStartRules({"   ", "   ", "  2"});
-    EXPECT_EQ(cornerTwo.CellEdge[2][3][R], Bar);
-    EXPECT_EQ(cornerTwo.CellEdge[3][2][B], Bar);
+    EXPECT_EQ(cornerTwo.CellEdge[2][3][Side::Right], Bar);
+    EXPECT_EQ(cornerTwo.CellEdge[3][2][Side::Bottom], Bar);
 
     const Grid diagonal = AfterStartRules({"3   ", " 2  ", "  3 ", "    "});
-    EXPECT_EQ(diagonal.CellEdge[1][1][T], Bar);
-    EXPECT_EQ(diagonal.CellEdge[1][1][L], Bar);
-    EXPECT_EQ(diagonal.CellEdge[3][3][R], Bar);
-    EXPECT_EQ(diagonal.CellEdge[3][3][B], Bar);
+    EXPECT_EQ(diagonal.CellEdge[1][1][Side::Top], Bar);
+    EXPECT_EQ(diagonal.CellEdge[1][1][Side::Left], Bar);
+    EXPECT_EQ(diagonal.CellEdge[3][3][Side::Right], Bar);
+    EXPECT_EQ(diagonal.CellEdge[3][3][Side::Bottom], Bar);
 
     const Grid zeroThree = AfterStartRules({"    ", " 0  ", "  3 ", "    "});
-    EXPECT_EQ(zeroThree.CellEdge[3][3][T], Bar);
-    EXPECT_EQ(zeroThree.CellEdge[3][3][L], Bar);
+    EXPECT_EQ(zeroThree.CellEdge[3][3][Side::Top], Bar);
+    EXPECT_EQ(zeroThree.CellEdge[3][3][Side::Left], Bar);
 }
 
 TEST(DirectLinesTest, DotRules) {
@@ -63,25 +63,25 @@ TEST(DirectLinesTest, DotRules) {
     SetSides(grid, 1, 1, "R", XMark);
     SetSides(grid, 2, 1, "T", XMark);  // ...two Xs, one Free left: it must carry the line on
     NodeAndOnePass(grid);
-    EXPECT_EQ(grid.CellEdge[2][2][L], Bar);
+    EXPECT_EQ(grid.CellEdge[2][2][Side::Left], Bar);
 
     Grid full = GridFromRows({"   ", "   ", "   "});
     SetSides(full, 2, 2, "LT", Bar);
     NodeAndOnePass(full);
-    EXPECT_EQ(full.CellEdge[1][1][R], XMark);
-    EXPECT_EQ(full.CellEdge[2][1][T], XMark);
+    EXPECT_EQ(full.CellEdge[1][1][Side::Right], XMark);
+    EXPECT_EQ(full.CellEdge[2][1][Side::Top], XMark);
 
     Grid border = GridFromRows({"   ", "   ", "   "});
     SetSides(border, 1, 1, "L", XMark);
     SetSides(border, 2, 1, "L", XMark);
     NodeAndOnePass(border);
-    EXPECT_EQ(border.CellEdge[2][1][T], XMark);  // a left-border dot with two Xs
+    EXPECT_EQ(border.CellEdge[2][1][Side::Top], XMark);  // a left-border dot with two Xs
 
     Grid borderBar = GridFromRows({"   ", "   ", "   "});
     SetSides(borderBar, 1, 1, "L", XMark);
     SetSides(borderBar, 2, 1, "L", Bar);
     NodeAndOnePass(borderBar);
-    EXPECT_EQ(borderBar.CellEdge[2][1][T], Bar);  // one X, one Bar: the bar goes on
+    EXPECT_EQ(borderBar.CellEdge[2][1][Side::Top], Bar);  // one X, one Bar: the bar goes on
 }
 
 TEST(DirectLinesTest, CellPass) {
@@ -90,23 +90,23 @@ TEST(DirectLinesTest, CellPass) {
     SetSides(grid, 2, 2, "T", Bar);
     SetSides(grid, 3, 3, "LT", XMark);
     CellPass(grid);
-    EXPECT_EQ(grid.CellEdge[1][1][B], XMark);  // a blank cell is never boxed
-    for (int side : {L, R, B}) EXPECT_EQ(grid.CellEdge[2][2][side], XMark);
-    EXPECT_EQ(grid.CellEdge[3][3][R], Bar);
-    EXPECT_EQ(grid.CellEdge[3][3][B], Bar);
+    EXPECT_EQ(grid.CellEdge[1][1][Side::Bottom], XMark);  // a blank cell is never boxed
+    for (Side side : {Side::Left, Side::Right, Side::Bottom}) EXPECT_EQ(grid.CellEdge[2][2][side], XMark);
+    EXPECT_EQ(grid.CellEdge[3][3][Side::Right], Bar);
+    EXPECT_EQ(grid.CellEdge[3][3][Side::Bottom], Bar);
 }
 
 TEST(DirectLinesTest, OnesAtTheBorderAndOnTheDiagonal) {
     Grid border = GridFromRows({"  ", " 1", " 1"});
     SetSides(border, 1, 2, "R", XMark);
     NodeAndOnePass(border);
-    EXPECT_EQ(border.CellEdge[2][2][T], XMark);
+    EXPECT_EQ(border.CellEdge[2][2][Side::Top], XMark);
 
     Grid diagonal = GridFromRows({"   ", " 1 ", "  1"});
     SetSides(diagonal, 2, 2, "R", Bar);
     NodeAndOnePass(diagonal);
-    EXPECT_EQ(diagonal.CellEdge[3][3][R], XMark);
-    EXPECT_EQ(diagonal.CellEdge[3][3][B], XMark);
+    EXPECT_EQ(diagonal.CellEdge[3][3][Side::Right], XMark);
+    EXPECT_EQ(diagonal.CellEdge[3][3][Side::Bottom], XMark);
 }
 
 TEST(DirectLinesTest, TheLocalPassesStopAtAFixedPoint) {

@@ -1,6 +1,7 @@
 #include "solver/loop_checks.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace ringlace::test {
@@ -109,9 +110,9 @@ EdgeSet EdgesOf(const FoundLoop& loop) {
     for (int r = 0; r < loop.rows; ++r) {
         for (int c = 0; c < loop.cols; ++c) {
             const auto sides = geometry.Sides(r, c);
-            for (int side = L; side <= B; ++side)
+            for (const Side side : kSides)
                 if (loop.IsBar(r + 1, c + 1, side))
-                    edges |= EdgeSet{1} << sides[static_cast<std::size_t>(side - L)];
+                    edges |= EdgeSet{1} << sides[SideIndex(side)];
         }
     }
     return edges;
@@ -133,7 +134,7 @@ std::string LoopFault(const Grid& grid) {
     for (int i = 1; i <= grid.Rows + 1; ++i) {
         for (int j = 1; j <= grid.Cols + 1; ++j) {
             int degree = 0;
-            for (int dir = L; dir <= B; ++dir) degree += grid.NodeLink[i][j][dir] == Bar;
+            for (const Side dir : kSides) degree += grid.NodeLink[i][j][dir] == Bar;
             if (degree != 0 && degree != 2) return "a dot has " + std::to_string(degree) + " bars";
             bars += degree;
             if (degree == 2 && startI == 0) {
@@ -145,14 +146,17 @@ std::string LoopFault(const Grid& grid) {
     if (bars == 0) return "no loop";
     int i = startI;
     int j = startJ;
-    int from = 0;
+    std::optional<Side> from;
     int walked = 0;
     do {
-        int dir = L;
-        while (dir <= B && (grid.NodeLink[i][j][dir] != Bar || dir == from)) ++dir;
-        i += dir == T ? -1 : dir == B ? 1 : 0;
-        j += dir == L ? -1 : dir == R ? 1 : 0;
-        from = dir == L ? R : dir == R ? L : dir == T ? B : T;
+        std::optional<Side> next;
+        for (const Side dir : kSides)
+            if (!next && grid.NodeLink[i][j][dir] == Bar && dir != from) next = dir;
+        if (!next) return "the bars form more than one loop";
+        const Side dir = *next;
+        i += RowStep(dir);
+        j += ColStep(dir);
+        from = NextSide(NextSide(dir));
         ++walked;
     } while (i != startI || j != startJ);
     return walked * 2 == bars ? "" : "the bars form more than one loop";

@@ -124,14 +124,14 @@ TEST(SolutionCounterTest, HandMadePuzzles) {
 TEST(SolutionCounterTest, CountsFromTheCluesAndShowsTheLoopAsBars) {
     Counting counting;
     Grid grid = GridWithClues(5, 5, " 3  0  1 2   2 121  3 01 ");
-    grid.SetEdge(1, 1, L, XMark);  // the loop's side
-    grid.SetEdge(1, 1, B, Bar);    // not the loop's side
+    grid.SetEdge(1, 1, Side::Left, XMark);  // the loop's side
+    grid.SetEdge(1, 1, Side::Bottom, Bar);    // not the loop's side
     const CountResult result = counting.Count(grid, 2);
     ASSERT_EQ(result.count, 1);
     ApplyFoundLoop(result.loops.front(), grid);
     EXPECT_EQ(test::LoopFault(grid), "");
-    EXPECT_EQ(grid.CellEdge[1][1][L], Bar);
-    EXPECT_EQ(grid.CellEdge[1][1][B], Free);
+    EXPECT_EQ(grid.CellEdge[1][1][Side::Left], Bar);
+    EXPECT_EQ(grid.CellEdge[1][1][Side::Bottom], Free);
 }
 
 // The largest grid the counter takes, every clue given: the loop around a comb whose 25 teeth hang
@@ -155,8 +155,8 @@ TEST(SolutionCounterTest, CountsOnTheLargestGrid) {
     ASSERT_EQ(result.count, 1);
     ApplyFoundLoop(result.loops.front(), grid);
     EXPECT_EQ(test::LoopFault(grid), "");
-    EXPECT_EQ(grid.CellEdge[kStorageDim][kStorageDim - 1][B], Bar);  // the last tooth's tip
-    EXPECT_EQ(grid.CellEdge[kStorageDim][kStorageDim][R], Free);
+    EXPECT_EQ(grid.CellEdge[kStorageDim][kStorageDim - 1][Side::Bottom], Bar);  // the last tooth's tip
+    EXPECT_EQ(grid.CellEdge[kStorageDim][kStorageDim][Side::Right], Free);
 }
 
 // A search that never ends by itself: every loop of a large blank grid.

@@ -49,7 +49,7 @@ struct Solver {
 // The colour of every cell in the stored solution: Yellow inside the loop.
 std::int32_t SolutionColour(const Grid& solved, int r, int c) {
     int crossings = 0;
-    for (int k = 1; k <= c; ++k) crossings += solved.CellEdge[r][k][L] == Bar;
+    for (int k = 1; k <= c; ++k) crossings += solved.CellEdge[r][k][Side::Left] == Bar;
     return crossings % 2 ? Yellow : Pink;
 }
 
@@ -57,7 +57,7 @@ std::int32_t SolutionColour(const Grid& solved, int r, int c) {
 void ExpectAgreesWithSolution(const Grid& grid, const Grid& solved, const char* stage) {
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            for (int side = L; side <= B; ++side) {
+            for (const Side side : kSides) {
                 const EdgeState edge = grid.CellEdge[r][c][side];
                 const bool onLoop = solved.CellEdge[r][c][side] == Bar;
                 ASSERT_FALSE(edge == Bar && !onLoop) << stage << " put a Bar at " << r << "," << c;
@@ -80,7 +80,7 @@ TEST(SolverTest, TheShippedPuzzlesSolveToTheirStoredLoops) {
         EXPECT_EQ(SolutionLetters(grid), stored) << n;
         for (int r = 1; r <= grid.Rows; ++r)
             for (int c = 1; c <= grid.Cols; ++c)
-                for (int side = L; side <= B; ++side) EXPECT_NE(grid.CellEdge[r][c][side], XMark);
+                for (const Side side : kSides) EXPECT_NE(grid.CellEdge[r][c][side], XMark);
     }
 }
 
@@ -130,7 +130,7 @@ TEST(SolverTest, WithoutChainsAPuzzleNeedingSearchIsUnable) {
 
 TEST(SolverTest, NoCluesLeavesTheGridAlone) {
     Grid grid = GridFromRows({"   ", "   "});
-    grid.SetEdge(1, 1, L, Bar);
+    grid.SetEdge(1, 1, Side::Left, Bar);
     const Grid before = grid;
     Solver solver;
     EXPECT_EQ(solver.Solve(grid), SolveResult::NoClues);
@@ -148,8 +148,8 @@ TEST(SolverTest, ACancelStopsTheSolve) {
 
 TEST(SolverTest, ASolveStartsFromTheCluesNotFromTheEntries) {
     Grid grid = Load(kSample, 1);
-    grid.SetEdge(1, 1, L, XMark);
-    grid.SetEdge(1, 1, T, XMark);
+    grid.SetEdge(1, 1, Side::Left, XMark);
+    grid.SetEdge(1, 1, Side::Top, XMark);
     Solver solver;
     ASSERT_EQ(solver.Solve(grid), SolveResult::Solved);
     EXPECT_EQ(SolutionLetters(grid), grid.SolutionCode);
@@ -175,8 +175,8 @@ bool IsOneLoopMatchingTheClues(const Grid& grid) {
     for (int r = 1; r <= grid.Rows + 1; ++r) {
         for (int c = 1; c <= grid.Cols + 1; ++c) {
             const int dot = (r - 1) * width + (c - 1);
-            const bool top = c <= grid.Cols && (r <= grid.Rows ? grid.CellEdge[r][c][T] : grid.CellEdge[r - 1][c][B]) == Bar;
-            const bool left = r <= grid.Rows && (c <= grid.Cols ? grid.CellEdge[r][c][L] : grid.CellEdge[r][c - 1][R]) == Bar;
+            const bool top = c <= grid.Cols && (r <= grid.Rows ? grid.CellEdge[r][c][Side::Top] : grid.CellEdge[r - 1][c][Side::Bottom]) == Bar;
+            const bool left = r <= grid.Rows && (c <= grid.Cols ? grid.CellEdge[r][c][Side::Left] : grid.CellEdge[r][c - 1][Side::Right]) == Bar;
             if (top) link(dot, dot + 1);
             if (left) link(dot, dot + width);
         }

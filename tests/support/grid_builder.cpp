@@ -26,17 +26,17 @@ Grid GridFromRows(const std::vector<std::string>& rows) {
 }
 
 void SetSides(Grid& grid, int r, int c, const std::string& sides, EdgeState state) {
-    for (char side : sides) grid.SetEdge(r, c, side == 'L' ? L : side == 'T' ? T : side == 'R' ? R : B, state);
+    for (char side : sides) grid.SetEdge(r, c, side == 'L' ? Side::Left : side == 'T' ? Side::Top : side == 'R' ? Side::Right : Side::Bottom, state);
 }
 
 void LoopAround(Grid& grid, int top, int left, int bottom, int right) {
     for (int c = left; c <= right; ++c) {
-        grid.SetEdge(top, c, T, Bar);
-        grid.SetEdge(bottom, c, B, Bar);
+        grid.SetEdge(top, c, Side::Top, Bar);
+        grid.SetEdge(bottom, c, Side::Bottom, Bar);
     }
     for (int r = top; r <= bottom; ++r) {
-        grid.SetEdge(r, left, L, Bar);
-        grid.SetEdge(r, right, R, Bar);
+        grid.SetEdge(r, left, Side::Left, Bar);
+        grid.SetEdge(r, right, Side::Right, Bar);
     }
 }
 
@@ -51,7 +51,7 @@ void ColourByLoop(Grid& grid) {
     for (int r = 1; r <= grid.Rows; ++r) {
         bool inside = false;
         for (int c = 1; c <= grid.Cols; ++c) {
-            if (grid.CellEdge[r][c][L] == Bar) inside = !inside;
+            if (grid.CellEdge[r][c][Side::Left] == Bar) inside = !inside;
             grid.CellColour[r][c] = inside ? Yellow : Pink;
         }
     }

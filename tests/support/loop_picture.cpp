@@ -13,10 +13,10 @@ EdgeState EdgeOf(char ch, char bar) {
 
 // The edge from dot (i, j) to the dot right of it, and to the dot below it.
 EdgeState Rightwards(const Grid& grid, int i, int j) {
-    return grid.CellEdge[i][j][T];
+    return grid.CellEdge[i][j][Side::Top];
 }
 EdgeState Downwards(const Grid& grid, int i, int j) {
-    return grid.CellEdge[i][j][L];
+    return grid.CellEdge[i][j][Side::Left];
 }
 
 }  // namespace
@@ -39,10 +39,10 @@ Grid GridFromPicture(const std::vector<std::string>& lines) {
             grid.Clue[k] =
                 clue >= '0' && clue <= '3' ? static_cast<ClueValue>(clue - '0') : kNoClue;
             grid.OrigClue[k] = grid.Clue[k];
-            grid.SetEdge(r, c, T, EdgeOf(at(2 * r - 2, 2 * c - 1), '-'));
-            grid.SetEdge(r, c, B, EdgeOf(at(2 * r, 2 * c - 1), '-'));
-            grid.SetEdge(r, c, L, EdgeOf(at(2 * r - 1, 2 * c - 2), '|'));
-            grid.SetEdge(r, c, R, EdgeOf(at(2 * r - 1, 2 * c), '|'));
+            grid.SetEdge(r, c, Side::Top, EdgeOf(at(2 * r - 2, 2 * c - 1), '-'));
+            grid.SetEdge(r, c, Side::Bottom, EdgeOf(at(2 * r, 2 * c - 1), '-'));
+            grid.SetEdge(r, c, Side::Left, EdgeOf(at(2 * r - 1, 2 * c - 2), '|'));
+            grid.SetEdge(r, c, Side::Right, EdgeOf(at(2 * r - 1, 2 * c), '|'));
         }
     }
     return grid;
@@ -56,10 +56,10 @@ bool IsSingleLoop(const Grid& grid) {
     for (int r = 0; r < kCellIndexes; ++r) {
         for (int c = 0; c < kCellIndexes; ++c) {
             const bool real = grid.IsRealCell(r, c);
-            for (int side = L; side <= B; ++side) {
+            for (const Side side : kSides) {
                 const EdgeState state = grid.CellEdge[r][c][side];
-                const int nr = r + (side == T ? -1 : side == B ? 1 : 0);
-                const int nc = c + (side == L ? -1 : side == R ? 1 : 0);
+                const int nr = r + (side == Side::Top ? -1 : side == Side::Bottom ? 1 : 0);
+                const int nc = c + (side == Side::Left ? -1 : side == Side::Right ? 1 : 0);
                 if (state == Bar && !real && !grid.IsRealCell(nr, nc)) return false;
                 if (state == XMark && (real || grid.IsRealCell(nr, nc))) return false;
             }

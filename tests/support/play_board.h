@@ -45,22 +45,22 @@ struct PlayBoard {
     int Y(int r, int dy) const { return geometry.NodeY(r) + dy; }
 
     // Moves the pointer over side `side` of cell (r, c), half way along it.
-    void HoverSide(int r, int c, int side) {
+    void HoverSide(int r, int c, Side side) {
         const int s = geometry.CellSize;
-        const int dx = side == L ? 60 : side == R ? s - 60 : s / 2;
-        const int dy = side == T ? 60 : side == B ? s - 60 : s / 2;
+        const int dx = side == Side::Left ? 60 : side == Side::Right ? s - 60 : s / 2;
+        const int dy = side == Side::Top ? 60 : side == Side::Bottom ? s - 60 : s / 2;
         Hover(play, X(c, dx), Y(r, dy));
     }
     // A right click on the selected side, away from the cell's middle.
-    RightRelease RightClickNearSide(int r, int c, int side) {
+    RightRelease RightClickNearSide(int r, int c, Side side) {
         HoverSide(r, c, side);
-        return RightButtonReleased(play, X(c, side == R ? 590 : 10), Y(r, side == B ? 590 : 10));
+        return RightButtonReleased(play, X(c, side == Side::Right ? 590 : 10), Y(r, side == Side::Bottom ? 590 : 10));
     }
 
     // The four sides of a cell as digits L, T, R, B ("0120"); -1 shows as "-".
     std::string Sides(int r, int c) const {
         std::string text;
-        for (int side = L; side <= B; ++side) {
+        for (const Side side : kSides) {
             const EdgeState state = grid.CellEdge[r][c][side];
             text += state == Outside ? '-' : static_cast<char>('0' + state);
         }

@@ -32,13 +32,13 @@ struct Playing {
         const BoardGeometry& g = const_cast<Playing*>(this)->app().geometry;
         return board->ToPixels(QPointF(g.NodeX(c) + dx, g.NodeY(r) + dy)).toPoint();
     }
-    QPoint NearSide(int r, int c, int side) const {
+    QPoint NearSide(int r, int c, Side side) const {
         const int s = const_cast<Playing*>(this)->app().geometry.CellSize;
-        const int dx = side == L ? 50 : side == R ? s - 50 : s / 2;
-        const int dy = side == T ? 50 : side == B ? s - 50 : s / 2;
+        const int dx = side == Side::Left ? 50 : side == Side::Right ? s - 50 : s / 2;
+        const int dy = side == Side::Top ? 50 : side == Side::Bottom ? s - 50 : s / 2;
         return At(r, c, dx, dy);
     }
-    void RightClickSide(int r, int c, int side) {
+    void RightClickSide(int r, int c, Side side) {
         const QPoint point = NearSide(r, c, side);
         QTest::mouseMove(picture, point);
         QTest::mouseClick(picture, Qt::RightButton, {}, point);
@@ -67,7 +67,7 @@ private slots:
         Playing play;
         std::string seen;
         for (int click = 0; click < 3; ++click) {
-            play.RightClickSide(2, 2, T);
+            play.RightClickSide(2, 2, Side::Top);
             seen += play.Sides(2, 2)[1];
         }
         QCOMPARE(seen, std::string("bx."));
@@ -86,7 +86,7 @@ private slots:
 
     void theKeysEnterOnTheSelectedSide() {
         Playing play;
-        QTest::mouseMove(play.picture, play.NearSide(3, 3, R));
+        QTest::mouseMove(play.picture, play.NearSide(3, 3, Side::Right));
         QTest::keyClick(play.picture, 'b');
         QCOMPARE(play.Sides(3, 3), std::string("..b."));
         QTest::keyClick(play.picture, Qt::Key_Space);
@@ -134,7 +134,7 @@ private slots:
         QLabel* label4 = play.window.findChild<QLabel*>("autofillLight");
         QTest::mouseClick(label4, Qt::LeftButton);
         QCOMPARE(label4->text(), QString("A"));
-        for (const int side : {L, T, R}) {
+        for (const Side side : {Side::Left, Side::Top, Side::Right}) {
             QTest::mouseMove(play.picture, play.NearSide(1, 2, side));
             QTest::keyClick(play.picture, 'b');
         }
@@ -147,8 +147,8 @@ private slots:
 
     void theViewButtonsShowTheSolutionWhileHeld() {
         Playing play;
-        play.RightClickSide(1, 1, L);
-        play.RightClickSide(1, 1, L);  // an X where the solution has a bar
+        play.RightClickSide(1, 1, Side::Left);
+        play.RightClickSide(1, 1, Side::Left);  // an X where the solution has a bar
         QToolButton* view = play.window.findChild<QToolButton*>("showSolutionButton");
         QTest::mousePress(view, Qt::LeftButton);
         QCOMPARE(play.Sides(1, 1), std::string("bbb."));
@@ -180,7 +180,7 @@ private slots:
 
     void clearingAndResettingAskFirst() {
         Playing play;
-        play.RightClickSide(3, 3, B);
+        play.RightClickSide(3, 3, Side::Bottom);
         auto no = test::AnswerNextMessage("No");
         play.Click("eraseBarsButton");
         QVERIFY(no->answered);
@@ -193,7 +193,7 @@ private slots:
         QCOMPARE(play.app().play.undo.size(), std::size_t(1));
 
         // A right click on the undo button asks the question of "Reset", not an undo.
-        play.RightClickSide(3, 3, B);
+        play.RightClickSide(3, 3, Side::Bottom);
         auto reset = test::AnswerNextMessage("Yes");
         play.Click("undoButton", Qt::RightButton);
         QVERIFY(reset->answered);
@@ -205,7 +205,7 @@ private slots:
     void whileBusyTheBoardWaitsAndTheCommandsSaySo() {
         Playing play;
         play.app().runState.busy = true;
-        play.RightClickSide(2, 2, L);
+        play.RightClickSide(2, 2, Side::Left);
         QTest::keyClick(play.picture, 'b');
         QCOMPARE(play.Sides(2, 2), std::string("...."));
         auto told = test::AnswerNextMessage("Ok");
@@ -232,7 +232,7 @@ private slots:
     void theLeftButtonDragsTheBoardAndNothingElse() {
         Playing play;
         const QPoint start = play.picture->pos();
-        const QPoint grip = play.NearSide(2, 2, L);
+        const QPoint grip = play.NearSide(2, 2, Side::Left);
         QTest::mousePress(play.picture, Qt::LeftButton, {}, grip);
         QTest::mouseMove(play.picture, grip + QPoint(30, 20));
         QTest::mouseRelease(play.picture, Qt::LeftButton, {}, grip + QPoint(30, 20));

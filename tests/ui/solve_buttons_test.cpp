@@ -58,7 +58,7 @@ private slots:
         QTest::mouseRelease(verify, Qt::LeftButton);
         QCOMPARE(solving.Status(), QString());
 
-        solving.app().grid.SetEdge(2, 2, L, Bar);
+        solving.app().grid.SetEdge(2, 2, Side::Left, Bar);
         QTest::mousePress(verify, Qt::RightButton);
         QCOMPARE(solving.Status(), QString("one isolated bar"));
         QVERIFY(solving.app().play.markers.errorMarker.visible);
@@ -70,7 +70,7 @@ private slots:
     void autosolveReportsTheTimeAndShowsTheLoop() {
         Solving solving;
         const std::string stored = solving.app().grid.SolutionCode;
-        solving.app().grid.SetEdge(1, 1, L, XMark);
+        solving.app().grid.SetEdge(1, 1, Side::Left, XMark);
         QTest::mouseClick(solving.Button("autosolveButton"), Qt::LeftButton);
         QVERIFY(solving.Status().startsWith("Solved in "));
         QVERIFY(!solving.app().runState.busy);
