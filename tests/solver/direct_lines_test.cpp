@@ -52,6 +52,16 @@ TEST(DirectLinesTest, StartRulesOnCluePatterns) {
     EXPECT_EQ(diagonal.CellEdge[3][3][Side::Right], Bar);
     EXPECT_EQ(diagonal.CellEdge[3][3][Side::Bottom], Bar);
 
+    // Threes touching on a rising diagonal, one pair at each end of the grid's range.
+    const Grid rising = AfterStartRules({" 3  ", "3   ", "   3", "  3 "});
+    for (const int r : {1, 3}) {
+        const int c = r + 1;
+        EXPECT_EQ(rising.CellEdge[r][c][T], Bar) << r;
+        EXPECT_EQ(rising.CellEdge[r][c][R], Bar) << r;
+        EXPECT_EQ(rising.CellEdge[r + 1][c - 1][L], Bar) << r;
+        EXPECT_EQ(rising.CellEdge[r + 1][c - 1][B], Bar) << r;
+    }
+
     const Grid zeroThree = AfterStartRules({"    ", " 0  ", "  3 ", "    "});
     EXPECT_EQ(zeroThree.CellEdge[3][3][Side::Top], Bar);
     EXPECT_EQ(zeroThree.CellEdge[3][3][Side::Left], Bar);
