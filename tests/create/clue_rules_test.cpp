@@ -77,6 +77,19 @@ TEST(ClueRulesTest, AThreeMovesToTheOneAcrossItsClosedEnd) {
     blocked.Clue[blocked.CellNum[2][2]] = 3;
     MoveThreesToOnes(blocked);
     EXPECT_EQ(ClueRows(blocked), (Rows{"...", ".3.", "..."}));
+
+    // The same U lying on its side, closed towards the left and towards the right.
+    const Rows closedLeft = {"+ + +-+", "    | |", "+ +-+ +", "  |3  |",
+                             "+ +-+ +", "    | |", "+ + +-+"};
+    const Rows closedRight = {"+-+ + +", "| |    ", "+ +-+ +", "|  3|  ",
+                              "+ +-+ +", "| |    ", "+-+ + +"};
+    for (const auto& [picture, moved] : {std::pair{closedLeft, Rows{"...", "1..", "..."}},
+                                         std::pair{closedRight, Rows{"...", "..1", "..."}}}) {
+        Grid sideways = GridFromPicture(picture);
+        StoreTrueClues(sideways);
+        MoveThreesToOnes(sideways);
+        EXPECT_EQ(ClueRows(sideways), moved) << picture[3];
+    }
 }
 
 TEST(ClueRulesTest, TheCellBesideAUShowsItsOne) {
