@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "support/recording_canvas.h"
 
 namespace ringlace {
@@ -44,6 +46,29 @@ TEST(BoardLayoutTest, FittingSizesTheCellsAndClearsWhatTheOldLayoutShowed) {
     board.geometry.FrameWidth = 20;  // a frame squeezed to nothing
     FitBoardToFrame(board.geometry, board.state, board.grid, board.canvas, "Arial");
     EXPECT_EQ(board.geometry.CellSize, 1);
+}
+
+// The long side sets the cell size, lying or standing; board and grid are centred on each axis.
+TEST(BoardLayoutTest, ALongGridFitsByItsLongSideAndIsCentred) {
+    for (const auto& [rows, cols] : {std::pair{3, 20}, std::pair{20, 3}}) {
+        Zoomed board(rows);
+        board.grid.Cols = cols;
+        board.grid.BuildCellIndex();
+        board.geometry.FrameWidth = 6032;  // a board 6000 wide
+        board.geometry.FrameHeight = 9000;
+        FitBoardToFrame(board.geometry, board.session, board.grid, board.canvas, "Arial");
+        const BoardGeometry& geometry = board.geometry;
+        EXPECT_EQ(geometry.CellSize, 285) << rows;  // 6000 x 0.95 / 20
+        EXPECT_NEAR(2 * geometry.BoardLeft + geometry.BoardWidth, geometry.FrameWidth, 1) << rows;
+        EXPECT_NEAR(2 * geometry.BoardTop + geometry.BoardHeight, geometry.FrameHeight, 1) << rows;
+        // The grid's margins on the board differ by at most the 200 twips of the layout's nudge.
+        const int right = geometry.BoardWidth - geometry.NodeX(cols + 1);
+        const int bottom = geometry.BoardHeight - geometry.NodeY(rows + 1);
+        EXPECT_GE(geometry.GridLeft, 0) << rows;
+        EXPECT_GE(geometry.GridTop, 0) << rows;
+        EXPECT_LE(std::abs(right - geometry.GridLeft), 200) << rows;
+        EXPECT_LE(std::abs(bottom - geometry.GridTop), 200) << rows;
+    }
 }
 
 TEST(ZoomTest, EachStepIsTenPercentAndResetReturnsToTheFit) {
