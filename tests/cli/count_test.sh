@@ -13,6 +13,7 @@ boxed='{"puzzle": 5, "rows": 1, "cols": 2, "count": 1, "ms": _, "solution": "DI"
 expect 0 "$unique" count "$data" 1
 expect 0 "$boxed" count "$data" 5-5
 expect 1 "$none" count "$data" 3
+expect 1 "" count "$data" 2  # several solutions fail a record as surely as none
 expect 1 "$broken" count "$data" 4
 expect 1 "$none"$'\n'"$broken"$'\n'"$boxed" count "$data" 3-5
 expect 1 '{"puzzle": 6, "error": "load failed"}' count "$data" 6
