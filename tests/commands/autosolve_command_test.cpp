@@ -23,9 +23,10 @@ struct Program {
         app.paths.AppFolder = folder.Path();
         app.paths.DataFolder = folder.Path();
     }
-    void Load(int n) {
+    // False when record n cannot be loaded: the test must stop there.
+    bool Load(int n) {
         app.place.count = CountLines(kSample);
-        ASSERT_TRUE(LoadPuzzleOntoBoard(app, kSample, n));
+        return LoadPuzzleOntoBoard(app, kSample, n);
     }
     TempFolder folder;
     TestHost host;
@@ -34,7 +35,7 @@ struct Program {
 
 TEST(AutoSolveTest, RefusedWhileBusy) {
     Program p;
-    p.Load(1);
+    ASSERT_TRUE(p.Load(1));
     p.app.runState.busy = true;
     EXPECT_EQ(TimedAutoSolve(p.app).end, AutoSolveEnd::Refused);
     ASSERT_EQ(p.host.messages.size(), 1u);
@@ -69,7 +70,7 @@ TEST(AutoSolveTest, FewCluesAskFirst) {
 
 TEST(AutoSolveTest, ASolvedPuzzleShowsItsLoopAndTheTime) {
     Program p;
-    p.Load(3);
+    ASSERT_TRUE(p.Load(3));
     const std::string stored = p.app.grid.SolutionCode;
     p.app.play.undo.push_back(UndoEntry{});
     const AutoSolveOutcome outcome = TimedAutoSolve(p.app);
@@ -91,9 +92,9 @@ TEST(AutoSolveTest, ASolvedPuzzleShowsItsLoopAndTheTime) {
 TEST(AutoSolveTest, TheRegisterKeepsEverySolvedPuzzle) {
     Program p;
     p.app.settings.SolutionRegister = 1;
-    p.Load(2);
+    ASSERT_TRUE(p.Load(2));
     TimedAutoSolve(p.app);
-    p.Load(4);
+    ASSERT_TRUE(p.Load(4));
     TimedAutoSolve(p.app);
     const std::vector<std::string> lines = [&] {
         std::vector<std::string> all;
