@@ -150,11 +150,11 @@ TEST(SolverTest, ACancelStopsTheSolve) {
     EXPECT_EQ(solver.host.statuses.back(), "Solving single Y ...");
 }
 
-// Record n of the file into grid; false when it cannot be loaded, and the test must stop there.
-bool Load(const std::string& file, int n, Grid& grid) {
-    PuzzlePlace place;
-    place.count = CountLines(file);
-    return LoadPuzzle(grid, place, file, n);
+TEST(SolverTest, ASolveStartsFromTheCluesNotFromTheEntries) {
+    Grid grid;
+    ASSERT_TRUE(Load(kSample, 1, grid));
+    grid.SetEdge(1, 1, Side::Left, XMark);
+    grid.SetEdge(1, 1, Side::Top, XMark);
     Solver solver;
     ASSERT_EQ(solver.Solve(grid), SolveResult::Solved);
     EXPECT_EQ(SolutionLetters(grid), grid.SolutionCode);
