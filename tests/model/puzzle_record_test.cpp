@@ -232,7 +232,7 @@ TEST(PuzzleRecordTest, WritingThenLoadingGivesTheSameRecordBytes) {
 TEST(PuzzleRecordTest, ReplaceWritesOneLineAndAppendKeepsLinesApart) {
     TempFolder folder;
     Loaded loaded = LoadRecord(folder, "0202HA2  2BHFL");
-    ASSERT_EQ(loaded.status, 0);
+    ASSERT_TRUE(loaded.loaded);
     ApplySolution(loaded.grid);
     const std::string file = folder.File("out.txt");
     WriteBytes(file, "0101EA1A\r\n0101EA1K");  // the last line has no line end

@@ -56,7 +56,7 @@ TEST(BoardLayoutTest, ALongGridFitsByItsLongSideAndIsCentred) {
         board.grid.BuildCellIndex();
         board.geometry.FrameWidth = 6032;  // a board 6000 wide
         board.geometry.FrameHeight = 9000;
-        FitBoardToFrame(board.geometry, board.session, board.grid, board.canvas, "Arial");
+        FitBoardToFrame(board.geometry, board.state, board.grid, board.canvas, "Arial");
         const BoardGeometry& geometry = board.geometry;
         EXPECT_EQ(geometry.CellSize, 285) << rows;  // 6000 x 0.95 / 20
         EXPECT_NEAR(2 * geometry.BoardLeft + geometry.BoardWidth, geometry.FrameWidth, 1) << rows;

@@ -56,10 +56,10 @@ TEST(DirectLinesTest, StartRulesOnCluePatterns) {
     const Grid rising = AfterStartRules({" 3  ", "3   ", "   3", "  3 "});
     for (const int r : {1, 3}) {
         const int c = r + 1;
-        EXPECT_EQ(rising.CellEdge[r][c][T], Bar) << r;
-        EXPECT_EQ(rising.CellEdge[r][c][R], Bar) << r;
-        EXPECT_EQ(rising.CellEdge[r + 1][c - 1][L], Bar) << r;
-        EXPECT_EQ(rising.CellEdge[r + 1][c - 1][B], Bar) << r;
+        EXPECT_EQ(rising.CellEdge[r][c][Side::Top], Bar) << r;
+        EXPECT_EQ(rising.CellEdge[r][c][Side::Right], Bar) << r;
+        EXPECT_EQ(rising.CellEdge[r + 1][c - 1][Side::Left], Bar) << r;
+        EXPECT_EQ(rising.CellEdge[r + 1][c - 1][Side::Bottom], Bar) << r;
     }
 
     const Grid zeroThree = AfterStartRules({"    ", " 0  ", "  3 ", "    "});
