@@ -48,7 +48,7 @@ std::string ElapsedText(long long seconds) {
 
 AutoSolveOutcome AutoSolveCommand(App& app, const AutoSolveOptions& options) {
     AutoSolveOutcome outcome;
-    if (RefuseWhileBusy(app)) return outcome;
+    if (RefuseGridCommand(app)) return outcome;
     Grid& grid = app.grid;
     if (ClueTotal(grid) == 0) {
         if (!options.silent) app.host.Ask({"There are no numbers in this puzzle", Icon::Critical, Buttons::Ok});
@@ -106,7 +106,7 @@ AutoSolveOutcome AutoSolveCommand(App& app, const AutoSolveOptions& options) {
 }
 
 AutoSolveOutcome TimedAutoSolve(App& app, const AutoSolveOptions& options) {
-    if (RefuseWhileBusy(app)) return AutoSolveOutcome{};
+    if (RefuseGridCommand(app)) return AutoSolveOutcome{};
     const auto start = std::chrono::steady_clock::now();
     AutoSolveOutcome outcome = AutoSolveCommand(app, options);
     app.host.Progress(100);

@@ -14,7 +14,7 @@ namespace ringlace {
 
 void UndoCommand(App& app, BoardPainter& painter) {
     // Taking back an entry while a solve works on the grid would corrupt its work.
-    if (app.play.view.Held() || RefuseWhileBusy(app)) return;
+    if (RefuseGridCommand(app)) return;
     app.host.Status("");
     UndoLastEntry(app.grid, app.play.undo, painter);
 }
@@ -36,7 +36,7 @@ void VerifyReleased(App& app) {
 }
 
 bool ClearAllBarsCommand(App& app) {
-    if (app.play.view.Held() || RefuseWhileBusy(app)) return false;
+    if (RefuseGridCommand(app)) return false;
     if (app.host.Ask({"All Bars/Xs will be cleared (cannot undo), Proceed ?", Icon::Question, Buttons::YesNo}) != Answer::Yes)
         return false;
     Grid& grid = app.grid;
@@ -46,7 +46,7 @@ bool ClearAllBarsCommand(App& app) {
 }
 
 bool ResetCommand(App& app) {
-    if (app.play.view.Held() || RefuseWhileBusy(app)) return false;
+    if (RefuseGridCommand(app)) return false;
     if (app.host.Ask({"All User Entries will be cleared (cannot undo)" + std::string(kCrLf) + "Proceed ?", Icon::Question, Buttons::YesNo}) != Answer::Yes)
         return false;
     const PuzzlePlace& place = app.place;
@@ -62,13 +62,13 @@ bool ZoomCommand(App& app, Canvas& measuring, ZoomStep step) {
 }
 
 bool ShowSolutionBarsCommand(App& app, BoardPainter& painter) {
-    if (app.play.view.Held() || RefuseWhileBusy(app)) return false;
+    if (RefuseGridCommand(app)) return false;
     ShowSolutionBars(app.grid, app.play.view, painter);
     return true;
 }
 
 bool ShowSolutionLoopCommand(App& app, BoardPainter& painter, bool withColours) {
-    if (app.play.view.Held() || RefuseWhileBusy(app)) return false;
+    if (RefuseGridCommand(app)) return false;
     ShowSolutionLoop(app.grid, app.play.view, app.settings, painter, withColours);
     return true;
 }

@@ -94,7 +94,7 @@ int LevelFromCaption(const std::string& caption) {
 
 CreateEnd CreateNew(App& app, const CreateRequest& request) {
     Grid& grid = app.grid;
-    if (RefuseWhileBusy(app)) return CreateEnd::Refused;
+    if (RefuseGridCommand(app)) return CreateEnd::Refused;
     const PuzzleSize size = ReadSizeText(request.sizeText, grid, app.random);
     if (size.rows < 5 || size.rows > grid.MaxRows || size.cols < 5 || size.cols > grid.MaxCols) {
         app.host.Ask({"Puzzle size must be 5 to " + StrNumber(grid.MaxRows), Icon::Critical, Buttons::Ok});

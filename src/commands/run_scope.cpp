@@ -10,6 +10,10 @@ bool RefuseWhileBusy(App& app) {
     return true;
 }
 
+bool RefuseGridCommand(App& app) {
+    return app.play.view.Held() || RefuseWhileBusy(app);
+}
+
 RunScope::RunScope(App& app, bool silent)
     : state_(app.runState), host_(app.host), context_(app.host, app.runState.cancelRequested, silent) {
     state_.busy = true;

@@ -11,6 +11,11 @@ struct App;
 // then does nothing else.
 bool RefuseWhileBusy(App& app);
 
+// The guard of every command that changes the grid: while a solution view is held the grid shows
+// the solution, and the release puts the player's entries back over whatever a command made of
+// it, so nothing happens; while busy RefuseWhileBusy answers. True when the command is refused.
+bool RefuseGridCommand(App& app);
+
 // One long command's run: busy, with the busy pointer, from construction to the end of the scope
 // on every way out, and a cancel request that belongs to this run alone (cleared at both ends).
 // The solver and the creators get its context and never touch the run state themselves.

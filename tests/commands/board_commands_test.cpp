@@ -9,6 +9,8 @@
 #include "play/solution_view.h"
 #include "play/undo_list.h"
 #include "commands/app.h"
+#include "commands/autosolve_command.h"
+#include "commands/create_new_command.h"
 #include "support/recording_canvas.h"
 #include "support/temp_folder.h"
 #include "support/test_host.h"
@@ -165,9 +167,9 @@ TEST(SolutionViewTest, TheStoredBarsShowWhileHeldAndTheEntriesComeBack) {
     EXPECT_TRUE(played.canvas.calls.empty());
 }
 
-// While a view is held the board shows the solution: an undo, a clear or a reset then would act
-// on it and be lost on release, when the player's entries come back.
-TEST(SolutionViewTest, TheBoardCommandsDoNothingWhileAViewShows) {
+// While a view is held the board shows the solution: an undo, a clear, a reset, a solve or a
+// creation then would act on it and be undone on release, when the player's entries come back.
+TEST(SolutionViewTest, TheCommandsOnTheGridDoNothingWhileAViewShows) {
     for (const bool loop : {false, true}) {
         Played played;
         Grid& grid = played.app.grid;
@@ -179,6 +181,9 @@ TEST(SolutionViewTest, TheBoardCommandsDoNothingWhileAViewShows) {
         played.host.answers = {Answer::Yes, Answer::Yes};
         EXPECT_FALSE(ClearAllBarsCommand(played.app));
         EXPECT_FALSE(ResetCommand(played.app));
+        EXPECT_EQ(TimedAutoSolve(played.app).end, AutoSolveEnd::Refused) << loop;
+        EXPECT_EQ(CreateNew(played.app, {CreateKind::Normal, "5", "Easy"}), CreateEnd::Refused)
+            << loop;
         EXPECT_TRUE(played.host.messages.empty()) << loop;
         EXPECT_EQ(played.Edges(), "bb...bb.b..b..bb") << loop;
         EXPECT_EQ(played.app.play.undo.size(), 1u) << loop;
