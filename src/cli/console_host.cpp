@@ -10,7 +10,9 @@ namespace {
 // A signal handler can reach nothing but a flag of the process.
 volatile std::sig_atomic_t interrupted = 0;
 
-extern "C" void OnInterrupt(int) { interrupted = 1; }
+extern "C" void OnInterrupt(int) {
+    interrupted = 1;
+}
 
 }  // namespace
 
@@ -23,7 +25,9 @@ Answer ConsoleHost::Ask(const Message& message) {
 }
 
 // The console never asks for a file: commands take their files as arguments.
-std::string ConsoleHost::GetFileName(const FileRequest&) { return ""; }
+std::string ConsoleHost::GetFileName(const FileRequest&) {
+    return "";
+}
 
 void ConsoleHost::Status(const std::string&) {}
 
@@ -38,6 +42,8 @@ void ConsoleHost::CancelOnInterrupt(bool& cancelRequested) {
     std::signal(SIGINT, OnInterrupt);
 }
 
-bool ConsoleHost::Interrupted() const { return interrupted != 0; }
+bool ConsoleHost::Interrupted() const {
+    return interrupted != 0;
+}
 
 }  // namespace ringlace::cli

@@ -9,8 +9,8 @@
 #include "cli/console_host.h"
 #include "cli/json_line.h"
 #include "cli/number_argument.h"
-#include "create/clue_rules.h"
 #include "commands/create_new_command.h"
+#include "create/clue_rules.h"
 #include "model/puzzle_record.h"
 #include "model/text.h"
 #include "model/text_file.h"
@@ -137,7 +137,8 @@ int CreateCommand(const Arguments& args) {
         RunContext run(host, state.cancelRequested, true);
         CreateContext ctx(grid, run, random);
         const auto start = std::chrono::steady_clock::now();
-        const CreateResult result = CreateOfKind(ctx, parsed->kind, size.rows, size.cols, parsed->level);
+        const CreateResult result =
+            CreateOfKind(ctx, parsed->kind, size.rows, size.cols, parsed->level);
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count();

@@ -6,8 +6,8 @@
 #include "cli/json_line.h"
 #include "cli/number_argument.h"
 #include "model/grid.h"
-#include "model/puzzle_record.h"
 #include "model/puzzle_place.h"
+#include "model/puzzle_record.h"
 #include "model/text_file.h"
 
 namespace ringlace::cli {

@@ -8,11 +8,21 @@ std::string JsonString(const std::string& text) {
     std::string quoted = "\"";
     for (unsigned char ch : text) {
         switch (ch) {
-            case '"': quoted += "\\\""; break;
-            case '\\': quoted += "\\\\"; break;
-            case '\n': quoted += "\\n"; break;
-            case '\r': quoted += "\\r"; break;
-            case '\t': quoted += "\\t"; break;
+            case '"':
+                quoted += "\\\"";
+                break;
+            case '\\':
+                quoted += "\\\\";
+                break;
+            case '\n':
+                quoted += "\\n";
+                break;
+            case '\r':
+                quoted += "\\r";
+                break;
+            case '\t':
+                quoted += "\\t";
+                break;
             default:
                 if (ch < 0x20 || ch >= 0x7F) {
                     // Records are ASCII; any other byte is shown as its Latin-1 code point so the
@@ -52,7 +62,9 @@ JsonLine& JsonLine::Add(const std::string& key, bool value) {
     return Member(key, value ? "true" : "false");
 }
 
-JsonLine& JsonLine::AddNull(const std::string& key) { return Member(key, "null"); }
+JsonLine& JsonLine::AddNull(const std::string& key) {
+    return Member(key, "null");
+}
 
 JsonLine& JsonLine::Add(const std::string& key, const std::vector<std::string>& values) {
     std::string list = "[";

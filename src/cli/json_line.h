@@ -10,8 +10,8 @@ namespace ringlace::cli {
 class JsonLine {
 public:
     template <typename Integer>
-        requires(std::is_integral_v<Integer> && !std::is_same_v<Integer, bool>)
-    JsonLine& Add(const std::string& key, Integer value) {
+    requires(std::is_integral_v<Integer> &&
+             !std::is_same_v<Integer, bool>) JsonLine& Add(const std::string& key, Integer value) {
         return Member(key, std::to_string(value));
     }
     JsonLine& Add(const std::string& key, double value);

@@ -41,7 +41,8 @@ constexpr const char* kUsage =
 namespace ringlace::cli {
 
 int UsageError(const std::string& message) {
-    std::cerr << "ringlace-cli: " << message << "\n" << "Try 'ringlace-cli --help'.\n";
+    std::cerr << "ringlace-cli: " << message << "\n"
+              << "Try 'ringlace-cli --help'.\n";
     return kExitUsage;
 }
 

@@ -8,11 +8,11 @@
 #include "cli/console_host.h"
 #include "cli/json_line.h"
 #include "cli/record_range.h"
+#include "commands/autosolve_command.h"
 #include "model/app_paths.h"
 #include "model/puzzle_record.h"
 #include "model/solution_letters.h"
 #include "model/text_file.h"
-#include "commands/autosolve_command.h"
 #include "solver/solution_counter.h"
 
 namespace ringlace::cli {
@@ -21,10 +21,14 @@ namespace {
 
 const char* ResultName(AutoSolveEnd end) {
     switch (end) {
-        case AutoSolveEnd::Solved: return "solved";
-        case AutoSolveEnd::Cancelled: return "cancelled";
-        case AutoSolveEnd::NoClues: return "no clues";
-        default: return "unable";
+        case AutoSolveEnd::Solved:
+            return "solved";
+        case AutoSolveEnd::Cancelled:
+            return "cancelled";
+        case AutoSolveEnd::NoClues:
+            return "no clues";
+        default:
+            return "unable";
     }
 }
 
@@ -39,8 +43,10 @@ std::optional<SolveArguments> ParseArguments(const Arguments& args, std::string&
     SolveArguments parsed;
     std::vector<std::string> positional;
     for (const std::string& arg : args) {
-        if (arg == "--no-chains") parsed.allowChains = false;
-        else if (arg == "--register") parsed.registerSolutions = true;
+        if (arg == "--no-chains")
+            parsed.allowChains = false;
+        else if (arg == "--register")
+            parsed.registerSolutions = true;
         else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             error = "unknown option \"" + arg + "\"";
             return std::nullopt;
@@ -104,9 +110,12 @@ int SolveCommand(const Arguments& args) {
         const std::string stored = app.grid.SolutionCode;
         const auto start = std::chrono::steady_clock::now();
         const AutoSolveOutcome outcome = TimedAutoSolve(app, options);
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
         const bool solved = outcome.end == AutoSolveEnd::Solved;
-        const int solutions = outcome.solutions >= 0 ? outcome.solutions : CountSolutions(app.grid, 2, run).count;
+        const int solutions =
+            outcome.solutions >= 0 ? outcome.solutions : CountSolutions(app.grid, 2, run).count;
         const std::string solution = solved ? SolutionLetters(app.grid) : "";
         JsonLine line;
         line.Add("puzzle", puzzle)
@@ -117,8 +126,10 @@ int SolveCommand(const Arguments& args) {
             .Add("ms", ms)
             .Add("not_unique", outcome.notUnique)
             .Add("solution", solution);
-        if (stored.empty()) line.AddNull("matches_stored");
-        else line.Add("matches_stored", solved && solution == stored);
+        if (stored.empty())
+            line.AddNull("matches_stored");
+        else
+            line.Add("matches_stored", solved && solution == stored);
         line.Add("solutions", solutions);
         std::cout << line.Text() << std::endl;
         allSolved = allSolved && solved;

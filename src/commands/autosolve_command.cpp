@@ -2,10 +2,10 @@
 
 #include <chrono>
 
+#include "commands/run_scope.h"
 #include "model/puzzle_record.h"
 #include "model/solution_letters.h"
 #include "model/text.h"
-#include "commands/run_scope.h"
 #include "solver/colouring.h"
 #include "solver/link_ambiguities.h"
 #include "solver/solution_counter.h"
@@ -51,7 +51,8 @@ AutoSolveOutcome AutoSolveCommand(App& app, const AutoSolveOptions& options) {
     if (RefuseGridCommand(app)) return outcome;
     Grid& grid = app.grid;
     if (ClueTotal(grid) == 0) {
-        if (!options.silent) app.host.Ask({"There are no numbers in this puzzle", Icon::Critical, Buttons::Ok});
+        if (!options.silent)
+            app.host.Ask({"There are no numbers in this puzzle", Icon::Critical, Buttons::Ok});
         outcome.end = AutoSolveEnd::NoClues;
         return outcome;
     }
@@ -117,7 +118,8 @@ AutoSolveOutcome TimedAutoSolve(App& app, const AutoSolveOptions& options) {
             WritePuzzleRecord(app.grid, app.paths.InData(kSolutionRegisterFile), WriteMode::Append);
         const auto elapsed = std::chrono::steady_clock::now() - start;
         const long long seconds = std::chrono::duration_cast<std::chrono::seconds>(elapsed).count();
-        app.host.Status("Solved in " + ElapsedText(seconds) + (outcome.notUnique ? ": Link is not unique" : ""));
+        app.host.Status("Solved in " + ElapsedText(seconds) +
+                        (outcome.notUnique ? ": Link is not unique" : ""));
     }
     app.host.Progress(0);
     return outcome;

@@ -10,8 +10,8 @@
 namespace ringlace {
 
 struct AutoSolveOptions {
-    bool silent = false;       // no questions and no notices (scripts)
-    bool allowChains = true;   // false: give up where the complete search would start
+    bool silent = false;      // no questions and no notices (scripts)
+    bool allowChains = true;  // false: give up where the complete search would start
 };
 
 enum class AutoSolveEnd { Refused, NoClues, Declined, Solved, Unable, Cancelled };

@@ -1,13 +1,13 @@
 #include "commands/board_commands.h"
 
+#include "commands/app.h"
+#include "commands/run_scope.h"
 #include "model/puzzle_record.h"
 #include "model/text.h"
 #include "play/board_drawing.h"
 #include "play/check_display.h"
 #include "play/solution_view.h"
 #include "play/undo_list.h"
-#include "commands/app.h"
-#include "commands/run_scope.h"
 #include "solver/verification.h"
 
 namespace ringlace {
@@ -37,7 +37,8 @@ void VerifyReleased(App& app) {
 
 bool ClearAllBarsCommand(App& app) {
     if (RefuseGridCommand(app)) return false;
-    if (app.host.Ask({"All Bars/Xs will be cleared (cannot undo), Proceed ?", Icon::Question, Buttons::YesNo}) != Answer::Yes)
+    if (app.host.Ask({"All Bars/Xs will be cleared (cannot undo), Proceed ?", Icon::Question,
+                      Buttons::YesNo}) != Answer::Yes)
         return false;
     Grid& grid = app.grid;
     grid.ResetGrid();
@@ -47,12 +48,15 @@ bool ClearAllBarsCommand(App& app) {
 
 bool ResetCommand(App& app) {
     if (RefuseGridCommand(app)) return false;
-    if (app.host.Ask({"All User Entries will be cleared (cannot undo)" + std::string(kCrLf) + "Proceed ?", Icon::Question, Buttons::YesNo}) != Answer::Yes)
+    if (app.host.Ask(
+            {"All User Entries will be cleared (cannot undo)" + std::string(kCrLf) + "Proceed ?",
+             Icon::Question, Buttons::YesNo}) != Answer::Yes)
         return false;
     const PuzzlePlace& place = app.place;
     if (place.number < 1) return false;
     if (LoadPuzzleOntoBoard(app, place.file, place.number)) return true;
-    app.host.Ask({"Error reading file:" + std::string(kCrLf) + place.file, Icon::Critical, Buttons::Ok});
+    app.host.Ask(
+        {"Error reading file:" + std::string(kCrLf) + place.file, Icon::Critical, Buttons::Ok});
     return false;
 }
 

@@ -4,12 +4,12 @@
 #include <charconv>
 #include <cmath>
 
+#include "commands/run_scope.h"
 #include "create/loop_growth.h"
 #include "model/puzzle_record.h"
 #include "model/rounding.h"
 #include "model/text.h"
 #include "model/text_file.h"
-#include "commands/run_scope.h"
 
 namespace ringlace {
 
@@ -58,7 +58,8 @@ CreateEnd SuccessEnding(App& app, CreateKind kind, const Previous& previous) {
         app.place.count = count;
         RestorePrevious(app, previous);
         app.host.Status("");
-        app.host.Ask({"Error writing file:" + std::string(kCrLf) + file, Icon::Critical, Buttons::Ok});
+        app.host.Ask(
+            {"Error writing file:" + std::string(kCrLf) + file, Icon::Critical, Buttons::Ok});
         return CreateEnd::NotSaved;
     }
     app.host.Status(kind == CreateKind::Only03 ? "03Only Puzzle created" : "Puzzle created");
@@ -97,7 +98,8 @@ CreateEnd CreateNew(App& app, const CreateRequest& request) {
     if (RefuseGridCommand(app)) return CreateEnd::Refused;
     const PuzzleSize size = ReadSizeText(request.sizeText, grid, app.random);
     if (size.rows < 5 || size.rows > grid.MaxRows || size.cols < 5 || size.cols > grid.MaxCols) {
-        app.host.Ask({"Puzzle size must be 5 to " + StrNumber(grid.MaxRows), Icon::Critical, Buttons::Ok});
+        app.host.Ask(
+            {"Puzzle size must be 5 to " + StrNumber(grid.MaxRows), Icon::Critical, Buttons::Ok});
         return CreateEnd::BadSize;
     }
     const int level = LevelFromCaption(request.levelCaption);

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "create/make_puzzle.h"
 #include "commands/app.h"
+#include "create/make_puzzle.h"
 
 namespace ringlace {
 

@@ -15,7 +15,9 @@ bool RefuseGridCommand(App& app) {
 }
 
 RunScope::RunScope(App& app, bool silent)
-    : state_(app.runState), host_(app.host), context_(app.host, app.runState.cancelRequested, silent) {
+    : state_(app.runState),
+      host_(app.host),
+      context_(app.host, app.runState.cancelRequested, silent) {
     state_.busy = true;
     state_.cancelRequested = false;
     host_.BusyPointer(true);

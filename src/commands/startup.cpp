@@ -15,8 +15,9 @@ const std::string kCrLfText(kCrLf);
 void TellAboutDataFolder(App& app) {
     if (!app.paths.DataMoved() || FileExists(app.paths.InData(kConfigFileName))) return;
     app.host.Ask({"The program folder cannot be written:" + kCrLfText + app.paths.AppFolder +
-                         kCrLfText + "Settings and scratch files are kept in:" + kCrLfText +
-                         app.paths.DataFolder, Icon::Information, Buttons::Ok});
+                      kCrLfText + "Settings and scratch files are kept in:" + kCrLfText +
+                      app.paths.DataFolder,
+                  Icon::Information, Buttons::Ok});
 }
 
 }  // namespace
@@ -27,7 +28,9 @@ StartOutcome StartUp(App& app, const std::vector<std::string>& screenFonts) {
 
     const std::string schemeFile = app.paths.InApp(kSchemeListFile);
     if (!FileExists(schemeFile)) {
-        app.host.Ask({"File: all.col is missing" + kCrLfText + "Program cannot run without this file", Icon::Critical, Buttons::Ok});
+        app.host.Ask(
+            {"File: all.col is missing" + kCrLfText + "Program cannot run without this file",
+             Icon::Critical, Buttons::Ok});
         return StartOutcome::End;
     }
     app.schemeList = ReadSchemeList(schemeFile);

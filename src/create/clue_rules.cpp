@@ -147,9 +147,10 @@ void RevealTrueClue(Grid& grid, int r, int c) {
 void RevealTurningCells(Grid& grid) {
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            const bool turns = (IsBar(grid, r, c, Side::Top) && IsBar(grid, r, c, Side::Left)) ||
-                               (IsBar(grid, r, c, Side::Bottom) && IsBar(grid, r, c, Side::Right)) ||
-                               (IsBar(grid, r, c, Side::Top) && IsBar(grid, r, c, Side::Right));
+            const bool turns =
+                (IsBar(grid, r, c, Side::Top) && IsBar(grid, r, c, Side::Left)) ||
+                (IsBar(grid, r, c, Side::Bottom) && IsBar(grid, r, c, Side::Right)) ||
+                (IsBar(grid, r, c, Side::Top) && IsBar(grid, r, c, Side::Right));
             const int k = grid.CellNum[r][c];
             if (turns) grid.Clue[k] = grid.OrigClue[k];
         }
@@ -189,7 +190,10 @@ void MoveThreesToOnes(Grid& grid) {
     for (const auto& pass : passes) {
         // The neighbour's far side is the side of the neighbour that faces the same way as the
         // closed end of the U.
-        const Side farSide = pass.u.dr < 0 ? Side::Top : pass.u.dr > 0 ? Side::Bottom : pass.u.dc < 0 ? Side::Left : Side::Right;
+        const Side farSide = pass.u.dr < 0   ? Side::Top
+                             : pass.u.dr > 0 ? Side::Bottom
+                             : pass.u.dc < 0 ? Side::Left
+                                             : Side::Right;
         for (int r = pass.firstRow; r <= pass.lastRow; ++r) {
             for (int c = pass.firstCol; c <= pass.lastCol; ++c) {
                 if (ClueAt(grid, r, c) != 3 || !IsU(grid, r, c, pass.u)) continue;

@@ -59,11 +59,13 @@ std::vector<int> Candidates(const Grid& grid, const CompositeLayout& layout,
     for (int i = junction.first; i <= junction.last; ++i) {
         if (junction.onSeamColumn) {
             const int c = layout.seamCol;
-            if (grid.CellEdge[i][c - 1][Side::Right] == Bar && grid.CellEdge[i][c + 1][Side::Left] == Bar)
+            if (grid.CellEdge[i][c - 1][Side::Right] == Bar &&
+                grid.CellEdge[i][c + 1][Side::Left] == Bar)
                 cells.push_back(grid.CellNum[i][c]);
         } else {
             const int r = layout.seamRow;
-            if (grid.CellEdge[r - 1][i][Side::Bottom] == Bar && grid.CellEdge[r + 1][i][Side::Top] == Bar)
+            if (grid.CellEdge[r - 1][i][Side::Bottom] == Bar &&
+                grid.CellEdge[r + 1][i][Side::Top] == Bar)
                 cells.push_back(grid.CellNum[r][i]);
         }
     }
@@ -158,7 +160,8 @@ void ApplyCellCode(Grid& grid, int r, int c, const std::string& code) {
     const char letters[] = "LTRB";
     for (const Side side : kSides) {
         const std::size_t at = SideIndex(side) + 1;
-        grid.SetEdge(r, c, side, at < code.size() && code[at] == letters[SideIndex(side)] ? Bar : Free);
+        grid.SetEdge(r, c, side,
+                     at < code.size() && code[at] == letters[SideIndex(side)] ? Bar : Free);
     }
 }
 
@@ -180,7 +183,8 @@ CreateResult CreateComposite(CreateContext& ctx, int rows, int cols, int level) 
         SetCreateSize(grid, layout.quadRows[q], layout.quadCols[q]);
         ResetGridForCreate(grid);
         quadrant.attempts = 0;
-        const CreateResult result = CreatePuzzle(quadrant, layout.quadRows[q], layout.quadCols[q], level);
+        const CreateResult result =
+            CreatePuzzle(quadrant, layout.quadRows[q], layout.quadCols[q], level);
         ctx.attempts += quadrant.attempts;
         if (result != CreateResult::Created) return result;
         quadrants[q] = StoreQuadrant(grid);

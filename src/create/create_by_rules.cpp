@@ -25,8 +25,7 @@ bool PlaceClues(CreateContext& ctx, int level) {
     RevealBesideU(grid);
     FixCornerTwos(grid, ctx.random);
     const int share = OpenShare(grid);
-    const int target =
-        RulesTarget(grid, level, ctx.options.jumbo, ctx.options.quadrant);
+    const int target = RulesTarget(grid, level, ctx.options.jumbo, ctx.options.quadrant);
     grid.DiffCode = LevelCode(level);
     if (share < target) return false;
     if (share > target) RevealRandomBlanks(grid, ctx.random, share - target - 1);
@@ -66,9 +65,9 @@ CreateResult CreateByRules(CreateContext& ctx, int rows, int cols, int level) {
         }
 
         ShowShare(ctx, OpenShare(grid));
-        const Settling settling = pattern                    ? Settling::KeepClues
+        const Settling settling = pattern                ? Settling::KeepClues
                                   : ctx.options.quadrant ? Settling::Quadrant
-                                                          : Settling::OneLoop;
+                                                         : Settling::OneLoop;
         const Verdict result = SettleOnSolvedLoop(ctx, settling);
         if (result == Verdict::Cancelled) return CreateResult::Cancelled;
         if (result == Verdict::Accepted) return CreateResult::Created;

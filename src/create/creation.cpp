@@ -20,7 +20,8 @@ std::string LevelName(int level) {
 }
 
 void BeginCreation(CreateContext& ctx, int rows, int cols) {
-    ctx.run.host.Status(ctx.options.jumbo ? "Creating Jumbo 50x50 puzzle ..." : "Creating grid ...");
+    ctx.run.host.Status(ctx.options.jumbo ? "Creating Jumbo 50x50 puzzle ..."
+                                          : "Creating grid ...");
     SetCreateSize(ctx.grid, rows, cols);
     if (!ctx.options.jumbo) ResetGridForCreate(ctx.grid);
 }

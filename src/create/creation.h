@@ -1,6 +1,6 @@
 // What every creator works with: the grid it fills, the run context (host, cancel flag), the
-// options of the creation, the random source, and the count of loops grown. Also the steps the creators share: an
-// attempt's loop, the level's code and name, and the solver as a checker.
+// options of the creation, the random source, and the count of loops grown. Also the steps the
+// creators share: an attempt's loop, the level's code and name, and the solver as a checker.
 #pragma once
 
 #include <cstdint>

@@ -109,8 +109,7 @@ void ClearAllEdges(Grid& grid) {
     const int rows = std::max(grid.MaxRows, grid.Rows);
     const int cols = std::max(grid.MaxCols, grid.Cols);
     for (int r = 0; r <= rows + 1; ++r)
-        for (int c = 0; c <= cols + 1; ++c)
-            grid.CellEdge[r][c].fill(Outside);
+        for (int c = 0; c <= cols + 1; ++c) grid.CellEdge[r][c].fill(Outside);
     for (int r = 1; r <= rows; ++r)
         for (int c = 1; c <= cols; ++c)
             for (const Side side : kSides) grid.SetEdge(r, c, side, Free);

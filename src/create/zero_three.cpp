@@ -32,9 +32,7 @@ void SetBars(Grid& grid, int r, int c, const std::string& bars) {
     const std::string letters = "LTRB";
     for (const Side side : kSides)
         grid.SetEdge(r, c, side,
-                     bars.find(letters[SideIndex(side)]) != std::string::npos
-                         ? Bar
-                         : Free);
+                     bars.find(letters[SideIndex(side)]) != std::string::npos ? Bar : Free);
 }
 
 // A lone Bar in a clue-free neighbourhood is exchanged for the cell's three other sides when the
@@ -183,7 +181,8 @@ CreateResult Create03Only(CreateContext& ctx, int rows, int cols) {
         if (FindLinkAmbiguities(grid, AmbiguityMode::List, found) != 0) continue;
         // Making the clues again may reshape the solved loop; then the new clues are checked.
         const std::string loop = LoopSignature(grid);
-        const Verdict accepted = AcceptPuzzle(ctx, loop, loop == solved && grid.Clue == solvedClues);
+        const Verdict accepted =
+            AcceptPuzzle(ctx, loop, loop == solved && grid.Clue == solvedClues);
         if (accepted == Verdict::Cancelled) return CreateResult::Cancelled;
         if (accepted == Verdict::Accepted) return CreateResult::Created;
     }

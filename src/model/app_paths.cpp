@@ -27,8 +27,12 @@ std::string Environment(const char* name) {
 
 }  // namespace
 
-std::string AppPaths::InApp(const std::string& name) const { return Resolve(AppFolder, name); }
-std::string AppPaths::InData(const std::string& name) const { return Resolve(DataFolder, name); }
+std::string AppPaths::InApp(const std::string& name) const {
+    return Resolve(AppFolder, name);
+}
+std::string AppPaths::InData(const std::string& name) const {
+    return Resolve(DataFolder, name);
+}
 
 std::string ExecutableFolder() {
     std::error_code error;

@@ -18,10 +18,10 @@ constexpr int kNumberCount = 16;
 
 // Line 5 holds the puzzle number, then these settings in this order.
 constexpr std::array<std::int32_t Settings::*, kNumberCount - 1> kSettingNumbers{
-    &Settings::GridColour,     &Settings::BarColour,       &Settings::GridLine,
-    &Settings::Marker,         &Settings::NumberColour,    &Settings::NumberFontSize,
-    &Settings::MarkerColour,   &Settings::PrintLineWidth,  &Settings::BarThickness,
-    &Settings::AutofillOn,     &Settings::ButtonColour,  &Settings::PrintGrid,
+    &Settings::GridColour,      &Settings::BarColour,      &Settings::GridLine,
+    &Settings::Marker,          &Settings::NumberColour,   &Settings::NumberFontSize,
+    &Settings::MarkerColour,    &Settings::PrintLineWidth, &Settings::BarThickness,
+    &Settings::AutofillOn,      &Settings::ButtonColour,   &Settings::PrintGrid,
     &Settings::RectangleCorner, &Settings::MenuBarSide,    &Settings::SolutionRegister};
 
 // A text field as the first two lines hold it: leading blanks skipped, then either a quoted text
@@ -49,7 +49,8 @@ std::optional<std::array<std::int32_t, kNumberCount>> ParseNumbers(const std::st
         std::size_t digitsAt = at;
         if (line[digitsAt] == '+') ++digitsAt;
         std::int32_t value = 0;
-        const auto [stop, error] = std::from_chars(line.data() + digitsAt, line.data() + end, value);
+        const auto [stop, error] =
+            std::from_chars(line.data() + digitsAt, line.data() + end, value);
         if (error != std::errc() || stop != line.data() + end) return std::nullopt;
         numbers[static_cast<std::size_t>(count++)] = value;
         at = end;
@@ -92,8 +93,8 @@ bool ReadConfig(const std::string& fileName, Settings& settings, PuzzlePlace& pl
 
 std::string ConfigText(const Settings& settings, const PuzzlePlace& place) {
     const std::string crLf(kCrLf);
-    std::string text = settings.SchemeName + crLf + settings.FontName + crLf + place.file +
-                       crLf + settings.CornerChar + crLf;
+    std::string text = settings.SchemeName + crLf + settings.FontName + crLf + place.file + crLf +
+                       settings.CornerChar + crLf;
     text += StrNumber(place.number) + " ";
     for (const auto member : kSettingNumbers) text += StrNumber(settings.*member) + " ";
     text += crLf;
@@ -112,10 +113,11 @@ bool LoadSettings(const std::string& fileName, Settings& settings, PuzzlePlace& 
 }
 
 bool SaveSettings(const std::string& fileName, const Settings& settings, const PuzzlePlace& place,
-                 Host& host) {
+                  Host& host) {
     if (WriteFileAtomically(fileName, ConfigText(settings, place))) return true;
     host.Ask({"Configuration file:" + std::string(kCrLf) + fileName + std::string(kCrLf) +
-                     "could not be accessed, options not saved", Icon::Critical, Buttons::Ok});
+                  "could not be accessed, options not saved",
+              Icon::Critical, Buttons::Ok});
     return false;
 }
 

@@ -29,6 +29,6 @@ bool LoadSettings(const std::string& fileName, Settings& settings, PuzzlePlace& 
 // Writes the configuration through a temporary file, so a failure never leaves it half-written.
 // On failure the person is told and the options stay in effect for the running program.
 bool SaveSettings(const std::string& fileName, const Settings& settings, const PuzzlePlace& place,
-                 Host& host);
+                  Host& host);
 
 }  // namespace ringlace

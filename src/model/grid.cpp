@@ -6,9 +6,13 @@ namespace ringlace {
 
 namespace {
 
-std::string OffsetText(int offset) { return offset == 0 ? "00" : "-1"; }
+std::string OffsetText(int offset) {
+    return offset == 0 ? "00" : "-1";
+}
 
-char EdgeDigit(EdgeState state) { return static_cast<char>('0' + std::max<int>(state, 0)); }
+char EdgeDigit(EdgeState state) {
+    return static_cast<char>('0' + std::max<int>(state, 0));
+}
 
 }  // namespace
 
@@ -17,7 +21,9 @@ std::string NodeEdgeName::Text() const {
     return std::to_string(static_cast<int>(side)) + OffsetText(rowOffset) + OffsetText(colOffset);
 }
 
-std::string NumText(long long n) { return std::to_string(n); }
+std::string NumText(long long n) {
+    return std::to_string(n);
+}
 
 std::vector<std::string> ClueRows(const Grid& grid, char blank) {
     std::vector<std::string> rows;
@@ -41,7 +47,8 @@ Grid::Grid() {
 int Grid::CountBars(int r, int c) const {
     if (!IsRealCell(r, c)) return 0;
     const auto& sides = CellEdge[r][c];
-    return (sides[Side::Left] == Bar) + (sides[Side::Top] == Bar) + (sides[Side::Right] == Bar) + (sides[Side::Bottom] == Bar);
+    return (sides[Side::Left] == Bar) + (sides[Side::Top] == Bar) + (sides[Side::Right] == Bar) +
+           (sides[Side::Bottom] == Bar);
 }
 
 void Grid::BuildCellIndex() {
@@ -131,8 +138,7 @@ void Grid::RestoreEntries(int slot) {
 
 void Grid::ResetGrid() {
     for (int r = 0; r <= Rows + 1; ++r)
-        for (int c = 0; c <= Cols + 1; ++c)
-            CellEdge[r][c].fill(Outside);
+        for (int c = 0; c <= Cols + 1; ++c) CellEdge[r][c].fill(Outside);
     for (int r = 1; r <= Rows; ++r) {
         for (int c = 1; c <= Cols; ++c) {
             SetEdge(r, c, Side::Left, Free);

@@ -22,15 +22,27 @@ enum class Side : std::int8_t { Left = 1, Top = 2, Right = 3, Bottom = 4 };
 inline constexpr std::array<Side, 4> kSides{Side::Left, Side::Top, Side::Right, Side::Bottom};
 
 // The number of a side, 1 for Left to 4 for Bottom, as the texts write it; and back.
-constexpr int SideNumber(Side side) { return static_cast<int>(side); }
-constexpr Side SideOfNumber(int number) { return static_cast<Side>(number); }
+constexpr int SideNumber(Side side) {
+    return static_cast<int>(side);
+}
+constexpr Side SideOfNumber(int number) {
+    return static_cast<Side>(number);
+}
 // The place of a side in a per-side list: 0 for Left to 3 for Bottom.
-constexpr std::size_t SideIndex(Side side) { return static_cast<std::size_t>(side) - 1; }
+constexpr std::size_t SideIndex(Side side) {
+    return static_cast<std::size_t>(side) - 1;
+}
 // Left -> Top -> Right -> Bottom -> Left.
-constexpr Side NextSide(Side side) { return kSides[(SideIndex(side) + 1) % 4]; }
+constexpr Side NextSide(Side side) {
+    return kSides[(SideIndex(side) + 1) % 4];
+}
 // The cell on the other side of a side: its row and column offsets.
-constexpr int RowStep(Side side) { return side == Side::Top ? -1 : side == Side::Bottom ? 1 : 0; }
-constexpr int ColStep(Side side) { return side == Side::Left ? -1 : side == Side::Right ? 1 : 0; }
+constexpr int RowStep(Side side) {
+    return side == Side::Top ? -1 : side == Side::Bottom ? 1 : 0;
+}
+constexpr int ColStep(Side side) {
+    return side == Side::Left ? -1 : side == Side::Right ? 1 : 0;
+}
 
 // Edge states.
 using EdgeState = std::int8_t;
@@ -40,7 +52,9 @@ inline constexpr EdgeState XMark = 2;
 inline constexpr EdgeState Outside = -1;  // a frame side no real cell shares
 
 // Colours are 24-bit values red + 256 x green + 65536 x blue.
-constexpr std::int32_t Rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
+constexpr std::int32_t Rgb(int red, int green, int blue) {
+    return red + 256 * green + 65536 * blue;
+}
 inline constexpr std::int32_t Pink = Rgb(200, 100, 100);  // outside the loop; the frame is Pink
 inline constexpr std::int32_t Yellow = Rgb(255, 255, 0);  // inside the loop
 

@@ -25,7 +25,8 @@ struct ParsedRecord {
 std::optional<ParsedRecord> ParseRecord(const std::string& line, int maxRows, int maxCols) {
     ParsedRecord record;
     record.rows = static_cast<int>(NumericValue(line.substr(0, 2)));
-    record.cols = static_cast<int>(NumericValue(line.substr(std::min<std::size_t>(2, line.size()), 2)));
+    record.cols =
+        static_cast<int>(NumericValue(line.substr(std::min<std::size_t>(2, line.size()), 2)));
     if (record.rows < 1 || record.rows > maxRows || record.cols < 1 || record.cols > maxCols)
         return std::nullopt;
     record.code = line.substr(std::min<std::size_t>(4, line.size()), 2);
@@ -45,7 +46,9 @@ std::optional<ParsedRecord> ParseRecord(const std::string& line, int maxRows, in
     return record;
 }
 
-EdgeState EntryState(char ch) { return ch == 'b' ? Bar : ch == 'x' ? XMark : Free; }
+EdgeState EntryState(char ch) {
+    return ch == 'b' ? Bar : ch == 'x' ? XMark : Free;
+}
 
 void ApplyUserEntries(Grid& grid, const std::string& tail) {
     for (int k = 1; k <= grid.NumCells; ++k) {

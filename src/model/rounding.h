@@ -6,6 +6,8 @@
 
 namespace ringlace {
 
-inline int RoundToInt(double value) { return static_cast<int>(std::nearbyint(value)); }
+inline int RoundToInt(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 }  // namespace ringlace

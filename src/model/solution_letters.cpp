@@ -57,7 +57,9 @@ std::string SolutionLetters(const Grid& grid) {
     return letters;
 }
 
-void MakeSolutionCode(Grid& grid) { grid.SolutionCode = SolutionLetters(grid); }
+void MakeSolutionCode(Grid& grid) {
+    grid.SolutionCode = SolutionLetters(grid);
+}
 
 void ApplySolution(Grid& grid) {
     for (int r = 1; r <= grid.Rows; ++r) {

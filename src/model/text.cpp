@@ -19,7 +19,9 @@ long long NumericValue(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string StrNumber(long long n) { return (n >= 0 ? " " : "") + std::to_string(n); }
+std::string StrNumber(long long n) {
+    return (n >= 0 ? " " : "") + std::to_string(n);
+}
 
 std::string Trim(std::string_view text) {
     std::size_t first = 0;

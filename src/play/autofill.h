@@ -4,10 +4,10 @@
 #pragma once
 
 #include "model/grid.h"
-#include "play/play_state.h"
 #include "model/settings.h"
 #include "play/board_drawing.h"
 #include "play/entry.h"
+#include "play/play_state.h"
 
 namespace ringlace {
 

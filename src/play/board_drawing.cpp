@@ -26,29 +26,36 @@ void BoardPainter::DrawEdge(int r, int c, Side side, EdgeState value) {
     const int endX = vertical ? x : x + s;
     const int endY = vertical ? y + s : y;
 
-    if (vertical) canvas_.FillRect(x - m, y + m, x + m, y + s - m, Background());
-    else canvas_.FillRect(x + m, y - m, x + s - m, y + m, Background());
+    if (vertical)
+        canvas_.FillRect(x - m, y + m, x + m, y + s - m, Background());
+    else
+        canvas_.FillRect(x + m, y - m, x + s - m, y + m, Background());
 
     if (settings_.GridLine == kGridNone) {
         const int dot = RoundToInt(s / 20.0);
         canvas_.FillRect(x - dot, y - dot, x + dot, y + dot, settings_.GridColour);
         canvas_.FillRect(endX - dot, endY - dot, endX + dot, endY + dot, settings_.GridColour);
     } else {
-        const LineStyle style = settings_.GridLine == kGridDotted ? LineStyle::Dotted : LineStyle::Solid;
+        const LineStyle style =
+            settings_.GridLine == kGridDotted ? LineStyle::Dotted : LineStyle::Solid;
         canvas_.Line(x, y, endX, endY, settings_.GridColour, geometry_.LineFactor, style);
     }
 
     if (value == Bar) {
         const int width = settings_.BarThickness * geometry_.LineFactor;
-        if (vertical) canvas_.Line(x, y + m, x, y + s - m, settings_.BarColour, width, LineStyle::Solid);
-        else canvas_.Line(x + m, y, x + s - m, y, settings_.BarColour, width, LineStyle::Solid);
+        if (vertical)
+            canvas_.Line(x, y + m, x, y + s - m, settings_.BarColour, width, LineStyle::Solid);
+        else
+            canvas_.Line(x + m, y, x + s - m, y, settings_.BarColour, width, LineStyle::Solid);
     } else if (value == XMark) {
         const CanvasFont font{settings_.FontName, geometry_.NumberFontSize / 2.0, false};
         const TextSize size = canvas_.MeasureText("X", font);
         if (vertical)
-            canvas_.Text(x - size.width / 2, y + (s - size.height) / 2, "X", font, settings_.BarColour);
+            canvas_.Text(x - size.width / 2, y + (s - size.height) / 2, "X", font,
+                         settings_.BarColour);
         else
-            canvas_.Text(x + (s - size.width) / 2, y - size.height / 2, "X", font, settings_.BarColour);
+            canvas_.Text(x + (s - size.width) / 2, y - size.height / 2, "X", font,
+                         settings_.BarColour);
     }
 }
 
@@ -63,8 +70,8 @@ void BoardPainter::PaintCell(const Grid& grid, int r, int c, std::int32_t colour
     const std::string text(1, static_cast<char>('0' + clue));
     const CanvasFont font = NumberFont();
     const TextSize size = canvas_.MeasureText(text, font);
-    canvas_.Text(x + RoundToInt((s - size.width) / 2.0), y + RoundToInt((s - size.height) / 2.0), text,
-                 font, settings_.NumberColour);
+    canvas_.Text(x + RoundToInt((s - size.width) / 2.0), y + RoundToInt((s - size.height) / 2.0),
+                 text, font, settings_.NumberColour);
 }
 
 void BoardPainter::DrawAllEdges(const Grid& grid) {

@@ -18,7 +18,8 @@ void SetFractions(BoardGeometry& geometry) {
 
 }  // namespace
 
-void FitBoard(BoardGeometry& geometry, const Grid& grid, Canvas& canvas, const std::string& fontName) {
+void FitBoard(BoardGeometry& geometry, const Grid& grid, Canvas& canvas,
+              const std::string& fontName) {
     const int boardWidth = geometry.FrameWidth - 32;
     // At least one twip: a frame squeezed to nothing must not leave cells of no size to divide by.
     geometry.CellSize = std::clamp(RoundToInt(boardWidth * 0.95 / grid.MaxDim), 1, kLargestCell);
@@ -27,7 +28,8 @@ void FitBoard(BoardGeometry& geometry, const Grid& grid, Canvas& canvas, const s
     LayOutBoard(geometry, grid, canvas, fontName);
 }
 
-void LayOutBoard(BoardGeometry& geometry, const Grid& grid, Canvas& canvas, const std::string& fontName) {
+void LayOutBoard(BoardGeometry& geometry, const Grid& grid, Canvas& canvas,
+                 const std::string& fontName) {
     const int s = geometry.CellSize;
     geometry.BoardWidth = RoundToInt(s * 1.1 * grid.Cols + 268);
     geometry.BoardHeight = RoundToInt(s * 1.1 * grid.Rows + 268);
@@ -45,7 +47,8 @@ void LayOutBoard(BoardGeometry& geometry, const Grid& grid, Canvas& canvas, cons
 void FitNumberFont(BoardGeometry& geometry, Canvas& canvas, const std::string& fontName) {
     const double s = geometry.CellSize;
     for (int size = 36; size >= 3; --size) {
-        const TextSize measured = canvas.MeasureText("W", CanvasFont{fontName, double(size), false});
+        const TextSize measured =
+            canvas.MeasureText("W", CanvasFont{fontName, double(size), false});
         const double margin = std::max((s - measured.width) / 2, (s - measured.height) / 2);
         if (margin >= s / 4) {
             geometry.NumberFontSize = size;

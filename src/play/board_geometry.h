@@ -36,11 +36,13 @@ struct BoardGeometry {
 
 // Sizes the cells so the whole grid fits the frame (at most kLargestCell), then lays out the
 // board with LayOutBoard. The frame size must be set.
-void FitBoard(BoardGeometry& geometry, const Grid& grid, Canvas& canvas, const std::string& fontName);
+void FitBoard(BoardGeometry& geometry, const Grid& grid, Canvas& canvas,
+              const std::string& fontName);
 
 // Sizes the board for the current cell size, places the grid on it, chooses the clue font size and
 // centres the board in its frame.
-void LayOutBoard(BoardGeometry& geometry, const Grid& grid, Canvas& canvas, const std::string& fontName);
+void LayOutBoard(BoardGeometry& geometry, const Grid& grid, Canvas& canvas,
+                 const std::string& fontName);
 
 // The largest clue font size (36 down to 3 points) that leaves a quarter of the cell free around
 // a "W"; when none does, the size stays as it was.

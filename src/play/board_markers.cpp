@@ -38,31 +38,34 @@ void ShowSideMarkers(BoardMarkers& markers, const BoardGeometry& geometry, int r
     const int s = geometry.CellSize;
     const int thickness = 2 * geometry.Twelfth;
     if (side == Side::Top || side == Side::Bottom) {
-        markers.horizontalHighlight = MarkerBox{true, ends.x1, ends.y1 - geometry.Twelfth, s, thickness};
+        markers.horizontalHighlight =
+            MarkerBox{true, ends.x1, ends.y1 - geometry.Twelfth, s, thickness};
         markers.verticalHighlight.visible = false;
     } else {
-        markers.verticalHighlight = MarkerBox{true, ends.x2 - geometry.Twelfth, ends.y1, thickness, s};
+        markers.verticalHighlight =
+            MarkerBox{true, ends.x2 - geometry.Twelfth, ends.y1, thickness, s};
         markers.horizontalHighlight.visible = false;
     }
     markers.cellMarker.visible = false;
 }
 
 bool ShowCellMarker(BoardMarkers& markers, const BoardGeometry& geometry, int r, int c) {
-    if (markers.cellMarker.visible && markers.cellMarkerRow == r && markers.cellMarkerCol == c) return false;
+    if (markers.cellMarker.visible && markers.cellMarkerRow == r && markers.cellMarkerCol == c)
+        return false;
     // The cell marker stands alone: a side's highlight left over from another cell would point at
     // an edge the keys no longer act on.
     HideSelectionMarkers(markers);
     const int offset = geometry.Half - geometry.Third;
     markers.cellMarker = Square(geometry.NodeX(c) + offset, geometry.NodeY(r) + offset,
-                            geometry.CellSize - geometry.Third);
+                                geometry.CellSize - geometry.Third);
     markers.cellMarkerRow = r;
     markers.cellMarkerCol = c;
     return true;
 }
 
 void HideSelectionMarkers(BoardMarkers& markers) {
-    for (MarkerBox* box :
-         {&markers.firstEnd, &markers.secondEnd, &markers.horizontalHighlight, &markers.verticalHighlight, &markers.cellMarker})
+    for (MarkerBox* box : {&markers.firstEnd, &markers.secondEnd, &markers.horizontalHighlight,
+                           &markers.verticalHighlight, &markers.cellMarker})
         box->visible = false;
 }
 

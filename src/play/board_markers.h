@@ -17,12 +17,13 @@ struct MarkerBox {
 };
 
 struct BoardMarkers {
-    MarkerBox firstEnd;   // first end dot of the selected side
-    MarkerBox secondEnd;   // second end dot
-    MarkerBox errorMarker;   // the dot a check reports an error at
-    MarkerBox horizontalHighlight;   // along a selected horizontal side
-    MarkerBox verticalHighlight;   // along a selected vertical side
-    MarkerBox cellMarker;   // the selected cell, while the pointer is inside it rather than near a side
+    MarkerBox firstEnd;             // first end dot of the selected side
+    MarkerBox secondEnd;            // second end dot
+    MarkerBox errorMarker;          // the dot a check reports an error at
+    MarkerBox horizontalHighlight;  // along a selected horizontal side
+    MarkerBox verticalHighlight;    // along a selected vertical side
+    MarkerBox
+        cellMarker;  // the selected cell, while the pointer is inside it rather than near a side
     int cellMarkerRow = 0;  // the cell cellMarker was shown for
     int cellMarkerCol = 0;
 };

@@ -15,7 +15,6 @@ namespace ringlace {
 
 class Host;
 
-
 inline constexpr std::int32_t kDoneGreen = Rgb(50, 150, 50);
 inline constexpr std::int32_t kLightRed = Rgb(255, 0, 0);  // sixteen-colour palette entry 12
 

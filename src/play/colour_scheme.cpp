@@ -24,7 +24,9 @@ std::optional<Channels> ParseColourLine(const std::string& line) {
 }
 
 std::int32_t ColourOf(const Channels& channels) {
-    const auto clamp = [](long long value) { return static_cast<int>(std::clamp(value, 0LL, 255LL)); };
+    const auto clamp = [](long long value) {
+        return static_cast<int>(std::clamp(value, 0LL, 255LL));
+    };
     return Rgb(clamp(channels.red), clamp(channels.green), clamp(channels.blue));
 }
 
@@ -74,9 +76,15 @@ bool ReadSchemeColours(const std::string& allColFile, const std::string& name,
     return true;
 }
 
-std::int32_t RedOf(std::int32_t colour) { return colour & 0xFF; }
-std::int32_t GreenOf(std::int32_t colour) { return (colour >> 8) & 0xFF; }
-std::int32_t BlueOf(std::int32_t colour) { return (colour >> 16) & 0xFF; }
+std::int32_t RedOf(std::int32_t colour) {
+    return colour & 0xFF;
+}
+std::int32_t GreenOf(std::int32_t colour) {
+    return (colour >> 8) & 0xFF;
+}
+std::int32_t BlueOf(std::int32_t colour) {
+    return (colour >> 16) & 0xFF;
+}
 
 std::vector<std::string> ReadSchemeList(const std::string& allColFile) {
     std::vector<std::string> names;
@@ -90,7 +98,7 @@ std::vector<std::string> ReadSchemeList(const std::string& allColFile) {
 }
 
 bool LoadColourScheme(const std::string& allColFile, const std::string& name, Settings& settings,
-                     SchemeColours& colours, Host& host) {
+                      SchemeColours& colours, Host& host) {
     if (ReadSchemeColours(allColFile, name, colours)) return true;
     host.Ask({"Colour Scheme: " + name + " not found", Icon::Critical, Buttons::Ok});
     settings.SchemeName = "xp.col";

@@ -18,17 +18,17 @@ inline constexpr const char* kSchemeListFile = "all.col";
 // The colours of a scheme, by what they colour (indexes 1 to 13 of SchemeColours). A scheme file
 // lists colours 1 to 12; 3 and 5 are derived from 2 and 4, and 13 is the person's own choice.
 enum SchemeRole : std::size_t {
-    kWindowColour = 1,        // the window around the board and the command bar
-    kBoardColour = 2,         // the board, uncoloured cells, the neutral check light
-    kBoardLightColour = 3,    // kBoardColour made lighter: a button under the pointer
-    kButtonColour = 4,        // the command bar and its buttons
-    kButtonShadowColour = 5,  // kButtonColour made darker: borders
-    kLabelTextColour = 6,     // the command bar's texts
-    kStatusTextColour = 8,    // the status line
-    kMessageColour = 9,       // the message box
-    kProgressColour = 10,     // the progress bar
-    kBoardFrameColour = 11,   // the frame the board lies in
-    kActiveButtonColour = 12, // the cancel button while a long command runs
+    kWindowColour = 1,           // the window around the board and the command bar
+    kBoardColour = 2,            // the board, uncoloured cells, the neutral check light
+    kBoardLightColour = 3,       // kBoardColour made lighter: a button under the pointer
+    kButtonColour = 4,           // the command bar and its buttons
+    kButtonShadowColour = 5,     // kButtonColour made darker: borders
+    kLabelTextColour = 6,        // the command bar's texts
+    kStatusTextColour = 8,       // the status line
+    kMessageColour = 9,          // the message box
+    kProgressColour = 10,        // the progress bar
+    kBoardFrameColour = 11,      // the frame the board lies in
+    kActiveButtonColour = 12,    // the cancel button while a long command runs
     kAdjustedButtonColour = 13,  // the person's override of kButtonColour; 0 = none
 };
 using SchemeColours = std::array<std::int32_t, 14>;
@@ -50,7 +50,7 @@ bool ReadSchemeColours(const std::string& allColFile, const std::string& name,
 // one of its colour lines is unreadable) the person is told, the current scheme falls back to
 // "xp.col", name and colours, and false is returned.
 bool LoadColourScheme(const std::string& allColFile, const std::string& name, Settings& settings,
-                     SchemeColours& colours, Host& host);
+                      SchemeColours& colours, Host& host);
 
 // Colour 13 is the person's override of colour 4: when set it replaces 4, else it follows 4.
 void ApplyAdjustedColour(const Settings& settings, SchemeColours& colours);

@@ -138,7 +138,8 @@ void NavigationKeyReleased(PlayContext& play, NavigationKey key) {
     }
     switch (key) {
         case NavigationKey::End:
-            state.selection.side = state.selection.side ? NextSide(*state.selection.side) : Side::Left;
+            state.selection.side =
+                state.selection.side ? NextSide(*state.selection.side) : Side::Left;
             break;
         case NavigationKey::Right:
             state.selection.col = state.selection.col > grid.Cols ? 1 : state.selection.col + 1;

@@ -25,8 +25,8 @@ struct PlayContext {
     const Settings& settings;
     const BoardGeometry& geometry;
     BoardPainter& painter;
-    bool busy = false;         // a long command works on the grid: no entry, no selection
-    bool puzzleShown = true;   // false on the empty board shown when no puzzle could be loaded
+    bool busy = false;        // a long command works on the grid: no entry, no selection
+    bool puzzleShown = true;  // false on the empty board shown when no puzzle could be loaded
 };
 
 // The zone of a cell of size s that offset (dx, dy) from its top-left dot lies in: a side, or

@@ -7,8 +7,7 @@ namespace ringlace {
 
 void SaveUndoCell(const Grid& grid, UndoList& undo, int r, int c) {
     UndoEntry entry{r, c, {}, grid.CellColour[r][c]};
-    for (const Side side : kSides)
-        entry.sides[SideIndex(side)] = grid.CellEdge[r][c][side];
+    for (const Side side : kSides) entry.sides[SideIndex(side)] = grid.CellEdge[r][c][side];
     undo.push_back(entry);
 }
 

@@ -23,7 +23,15 @@ enum class Icon {
     Open
 };
 
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore, ContinueCancel };
+enum class Buttons {
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+    RetryCancel,
+    AbortRetryIgnore,
+    ContinueCancel
+};
 
 enum class Answer { Ok, Cancel, Abort, Retry, Ignore, Yes, No, Continue };
 

@@ -42,7 +42,8 @@ private:
 
 bool AskToContinue(RunContext& run) {
     return run.host.Ask({"Could not solve in 5 tries" + std::string(kCrLf) +
-                                "Do you wish to continue with more tries?", Icon::Question, Buttons::YesNo}) == Answer::Yes;
+                             "Do you wish to continue with more tries?",
+                         Icon::Question, Buttons::YesNo}) == Answer::Yes;
 }
 
 }  // namespace

@@ -6,7 +6,8 @@ namespace {
 
 int CountSides(const Grid& grid, int r, int c, EdgeState state) {
     const auto& sides = grid.CellEdge[r][c];
-    return (sides[Side::Left] == state) + (sides[Side::Top] == state) + (sides[Side::Right] == state) + (sides[Side::Bottom] == state);
+    return (sides[Side::Left] == state) + (sides[Side::Top] == state) +
+           (sides[Side::Right] == state) + (sides[Side::Bottom] == state);
 }
 
 int CountNode(const Grid& grid, int i, int j, EdgeState state) {
@@ -19,7 +20,9 @@ int CountNode(const Grid& grid, int i, int j, EdgeState state) {
     return count;
 }
 
-bool IsThree(const Grid& grid, int r, int c) { return grid.Clue[grid.CellNum[r][c]] == 3; }
+bool IsThree(const Grid& grid, int r, int c) {
+    return grid.Clue[grid.CellNum[r][c]] == 3;
+}
 
 // The cell's clue; a frame cell has none.
 ClueValue ClueOf(const Grid& grid, int r, int c) {
@@ -66,16 +69,20 @@ CheckResult StrandedBars(const Grid& grid) {
     const int rows = grid.Rows;
     const int cols = grid.Cols;
     for (int c = 1; c <= cols - 1; ++c)
-        if (edge[1][c][Side::Top] == XMark && edge[1][c][Side::Right] == Bar && edge[1][c + 1][Side::Top] == XMark)
+        if (edge[1][c][Side::Top] == XMark && edge[1][c][Side::Right] == Bar &&
+            edge[1][c + 1][Side::Top] == XMark)
             return {1, c, "vertical bar stranded"};
     for (int c = 1; c <= cols - 1; ++c)
-        if (edge[rows][c][Side::Bottom] == XMark && edge[rows][c][Side::Right] == Bar && edge[rows][c + 1][Side::Bottom] == XMark)
+        if (edge[rows][c][Side::Bottom] == XMark && edge[rows][c][Side::Right] == Bar &&
+            edge[rows][c + 1][Side::Bottom] == XMark)
             return {rows, c, "vertical bar stranded"};
     for (int r = 1; r <= rows - 1; ++r)
-        if (edge[r][1][Side::Left] == XMark && edge[r][1][Side::Bottom] == Bar && edge[r + 1][1][Side::Left] == XMark)
+        if (edge[r][1][Side::Left] == XMark && edge[r][1][Side::Bottom] == Bar &&
+            edge[r + 1][1][Side::Left] == XMark)
             return {r, 1, "horizontal bar stranded"};
     for (int r = 1; r <= rows - 1; ++r)
-        if (edge[r][cols][Side::Right] == XMark && edge[r][cols][Side::Bottom] == Bar && edge[r + 1][cols][Side::Right] == XMark)
+        if (edge[r][cols][Side::Right] == XMark && edge[r][cols][Side::Bottom] == Bar &&
+            edge[r + 1][cols][Side::Right] == XMark)
             return {r, cols, "horizontal bar stranded"};
     return {};
 }
@@ -85,17 +92,21 @@ CheckResult BoxesBesideThrees(const Grid& grid) {
     const auto& edge = grid.CellEdge;
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols - 1; ++c) {
-            if (grid.CountBars(r, c) == 3 && IsThree(grid, r, c + 1) && edge[r][c + 1][Side::Left] == XMark)
+            if (grid.CountBars(r, c) == 3 && IsThree(grid, r, c + 1) &&
+                edge[r][c + 1][Side::Left] == XMark)
                 return {r, c, message};
-            if (grid.CountBars(r, c + 1) == 3 && IsThree(grid, r, c) && edge[r][c][Side::Right] == XMark)
+            if (grid.CountBars(r, c + 1) == 3 && IsThree(grid, r, c) &&
+                edge[r][c][Side::Right] == XMark)
                 return {r, c, message};
         }
     }
     for (int r = 1; r <= grid.Rows - 1; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            if (grid.CountBars(r, c) == 3 && IsThree(grid, r + 1, c) && edge[r + 1][c][Side::Top] == XMark)
+            if (grid.CountBars(r, c) == 3 && IsThree(grid, r + 1, c) &&
+                edge[r + 1][c][Side::Top] == XMark)
                 return {r, c, message};
-            if (grid.CountBars(r + 1, c) == 3 && IsThree(grid, r, c) && edge[r][c][Side::Bottom] == XMark)
+            if (grid.CountBars(r + 1, c) == 3 && IsThree(grid, r, c) &&
+                edge[r][c][Side::Bottom] == XMark)
                 return {r, c, message};
         }
     }
@@ -104,16 +115,29 @@ CheckResult BoxesBesideThrees(const Grid& grid) {
 
 }  // namespace
 
-int CountFreeSides(const Grid& grid, int r, int c) { return CountSides(grid, r, c, Free); }
-int CountXSides(const Grid& grid, int r, int c) { return CountSides(grid, r, c, XMark); }
+int CountFreeSides(const Grid& grid, int r, int c) {
+    return CountSides(grid, r, c, Free);
+}
+int CountXSides(const Grid& grid, int r, int c) {
+    return CountSides(grid, r, c, XMark);
+}
 
-int NodeBarCount(const Grid& grid, int i, int j) { return CountNode(grid, i, j, Bar); }
-int NodeXCount(const Grid& grid, int i, int j) { return CountNode(grid, i, j, XMark); }
-int NodeFreeCount(const Grid& grid, int i, int j) { return CountNode(grid, i, j, Free); }
-int NodeOutsideCount(const Grid& grid, int i, int j) { return CountNode(grid, i, j, Outside); }
+int NodeBarCount(const Grid& grid, int i, int j) {
+    return CountNode(grid, i, j, Bar);
+}
+int NodeXCount(const Grid& grid, int i, int j) {
+    return CountNode(grid, i, j, XMark);
+}
+int NodeFreeCount(const Grid& grid, int i, int j) {
+    return CountNode(grid, i, j, Free);
+}
+int NodeOutsideCount(const Grid& grid, int i, int j) {
+    return CountNode(grid, i, j, Outside);
+}
 
 CheckResult CheckEntries(const Grid& grid) {
-    for (auto check : {DeadEnds, CluesOutOfReach, OverfullPlaces, StrandedBars, BoxesBesideThrees}) {
+    for (auto check :
+         {DeadEnds, CluesOutOfReach, OverfullPlaces, StrandedBars, BoxesBesideThrees}) {
         CheckResult found = check(grid);
         if (found.Broken()) return found;
     }

@@ -13,7 +13,9 @@ namespace {
 // Sides in the order the colour and edge sweeps take them.
 constexpr Side kSweepSides[] = {Side::Left, Side::Right, Side::Top, Side::Bottom};
 
-ClueValue ClueAt(const Grid& grid, int r, int c) { return grid.Clue[grid.CellNum[r][c]]; }
+ClueValue ClueAt(const Grid& grid, int r, int c) {
+    return grid.Clue[grid.CellNum[r][c]];
+}
 
 // The colours of the neighbours left, up, right, down, read once when a cell is visited.
 struct Neighbours {
@@ -29,7 +31,8 @@ Neighbours NeighboursOf(const Grid& grid, int r, int c) {
 struct Pair {
     int first, second, other1, other2;  // indexes into {left, up, right, down}
 };
-constexpr Pair kPairs[] = {{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2}, {1, 2, 0, 3}, {1, 3, 0, 2}, {2, 3, 0, 1}};
+constexpr Pair kPairs[] = {{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2},
+                           {1, 2, 0, 3}, {1, 3, 0, 2}, {2, 3, 0, 1}};
 // Positions of left, up, right, down relative to the cell.
 constexpr int kNr[] = {0, -1, 0, 1};
 constexpr int kNc[] = {-1, 0, 1, 0};
@@ -44,11 +47,13 @@ void BorderBars(Grid& grid) {
     for (int c = 1; c <= grid.Cols; ++c)
         if (grid.CellEdge[1][c][Side::Top] == Bar) SetCellColour(grid, 1, c, Yellow);
     for (int c = 1; c <= grid.Cols; ++c)
-        if (grid.CellEdge[grid.Rows][c][Side::Bottom] == Bar) SetCellColour(grid, grid.Rows, c, Yellow);
+        if (grid.CellEdge[grid.Rows][c][Side::Bottom] == Bar)
+            SetCellColour(grid, grid.Rows, c, Yellow);
     for (int r = 1; r <= grid.Rows; ++r)
         if (grid.CellEdge[r][1][Side::Left] == Bar) SetCellColour(grid, r, 1, Yellow);
     for (int r = 1; r <= grid.Rows; ++r)
-        if (grid.CellEdge[r][grid.Cols][Side::Right] == Bar) SetCellColour(grid, r, grid.Cols, Yellow);
+        if (grid.CellEdge[r][grid.Cols][Side::Right] == Bar)
+            SetCellColour(grid, r, grid.Cols, Yellow);
 }
 
 // A "0" has no bar: the cell and its four neighbours share one colour.
@@ -103,12 +108,16 @@ void NoCheckerboard(Grid& grid) {
         const std::int32_t cc = grid.CellColour[r + 1][c];
         const std::int32_t d = grid.CellColour[r + 1][c + 1];
         if (a != 0 && a == d) {
-            if (cc != 0 && cc != a) SetCellColour(grid, r, c + 1, OppositeColour(cc));
-            else if (b != 0 && b != a) SetCellColour(grid, r + 1, c, OppositeColour(b));
+            if (cc != 0 && cc != a)
+                SetCellColour(grid, r, c + 1, OppositeColour(cc));
+            else if (b != 0 && b != a)
+                SetCellColour(grid, r + 1, c, OppositeColour(b));
         }
         if (b != 0 && b == cc) {
-            if (a != 0 && a != b) SetCellColour(grid, r + 1, c + 1, OppositeColour(a));
-            else if (d != 0 && d != b) SetCellColour(grid, r, c, OppositeColour(d));
+            if (a != 0 && a != b)
+                SetCellColour(grid, r + 1, c + 1, OppositeColour(a));
+            else if (d != 0 && d != b)
+                SetCellColour(grid, r, c, OppositeColour(d));
         }
     });
 }
@@ -142,7 +151,8 @@ void EdgesFromColours(Grid& grid) {
         const std::int32_t colour = grid.CellColour[r][c];
         if (colour == 0) return;
         for (Side side : kSweepSides)
-            if (grid.CellColour[r + RowStep(side)][c + ColStep(side)] == colour) grid.SetEdge(r, c, side, XMark);
+            if (grid.CellColour[r + RowStep(side)][c + ColStep(side)] == colour)
+                grid.SetEdge(r, c, side, XMark);
     });
 }
 
@@ -150,7 +160,8 @@ void EdgesFromColours(Grid& grid) {
 
 int NodeBarsAt(const Grid& grid, int r, int c) {
     return (grid.CellEdge[r][c][Side::Top] == Bar) + (grid.CellEdge[r][c][Side::Left] == Bar) +
-           (grid.CellEdge[r - 1][c][Side::Left] == Bar) + (grid.CellEdge[r][c - 1][Side::Top] == Bar);
+           (grid.CellEdge[r - 1][c][Side::Left] == Bar) +
+           (grid.CellEdge[r][c - 1][Side::Top] == Bar);
 }
 
 void ColourRules(Grid& grid) {

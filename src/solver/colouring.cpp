@@ -79,7 +79,8 @@ std::vector<TrialCell> ColourTrialList(const Grid& grid, int minScore) {
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
             if (grid.CellColour[r][c] != 0) continue;
-            const int score = grid.CountBars(r, c) + CountXSides(grid, r, c) + NeighbourColourScore(grid, r, c);
+            const int score =
+                grid.CountBars(r, c) + CountXSides(grid, r, c) + NeighbourColourScore(grid, r, c);
             if (score < minScore) continue;
             list.push_back({(9 - score) * 10000 + r * 100 + c, r, c});
         }

@@ -9,17 +9,21 @@ namespace {
 // One corner dot of a cell: where the dot is, the cell's two sides that meet there, and the two
 // edges that leave the dot away from the cell (as sides of the diagonal neighbour cell).
 struct Dot {
-    int dr, dc;              // the dot is the top-left corner of cell (r + dr, c + dc)
-    Side side1, side2;       // the cell's sides at the dot
-    int nr, nc;              // the diagonal neighbour cell, relative to the cell
-    Side outer1, outer2;     // its sides that leave the dot
-    Side away1, away2;       // the cell's sides away from the dot
+    int dr, dc;           // the dot is the top-left corner of cell (r + dr, c + dc)
+    Side side1, side2;    // the cell's sides at the dot
+    int nr, nc;           // the diagonal neighbour cell, relative to the cell
+    Side outer1, outer2;  // its sides that leave the dot
+    Side away1, away2;    // the cell's sides away from the dot
 };
 
-constexpr Dot kTopLeft{0, 0, Side::Left, Side::Top, -1, -1, Side::Right, Side::Bottom, Side::Right, Side::Bottom};
-constexpr Dot kTopRight{0, 1, Side::Top, Side::Right, -1, 1, Side::Left, Side::Bottom, Side::Bottom, Side::Left};
-constexpr Dot kBottomRight{1, 1, Side::Right, Side::Bottom, 1, 1, Side::Left, Side::Top, Side::Left, Side::Top};
-constexpr Dot kBottomLeft{1, 0, Side::Bottom, Side::Left, 1, -1, Side::Right, Side::Top, Side::Top, Side::Right};
+constexpr Dot kTopLeft{0,  0,           Side::Left,   Side::Top,   -1,
+                       -1, Side::Right, Side::Bottom, Side::Right, Side::Bottom};
+constexpr Dot kTopRight{0, 1,          Side::Top,    Side::Right,  -1,
+                        1, Side::Left, Side::Bottom, Side::Bottom, Side::Left};
+constexpr Dot kBottomRight{1, 1,          Side::Right, Side::Bottom, 1,
+                           1, Side::Left, Side::Top,   Side::Left,   Side::Top};
+constexpr Dot kBottomLeft{1,  0,           Side::Bottom, Side::Left, 1,
+                          -1, Side::Right, Side::Top,    Side::Top,  Side::Right};
 // Clockwise from the top-right dot, as the later blocks try them; the opposite dot is two on.
 constexpr Dot kFromTopRight[] = {kTopRight, kBottomRight, kBottomLeft, kTopLeft};
 constexpr Dot kFromTopLeft[] = {kTopLeft, kTopRight, kBottomRight, kBottomLeft};
@@ -30,10 +34,11 @@ struct Facing {
     Dot end1, end2;
     Side beside1, beside2, opposite;
 };
-constexpr Facing kFacings[] = {{Side::Top, kTopLeft, kTopRight, Side::Left, Side::Right, Side::Bottom},
-                               {Side::Right, kTopRight, kBottomRight, Side::Top, Side::Bottom, Side::Left},
-                               {Side::Bottom, kBottomRight, kBottomLeft, Side::Right, Side::Left, Side::Top},
-                               {Side::Left, kBottomLeft, kTopLeft, Side::Bottom, Side::Top, Side::Right}};
+constexpr Facing kFacings[] = {
+    {Side::Top, kTopLeft, kTopRight, Side::Left, Side::Right, Side::Bottom},
+    {Side::Right, kTopRight, kBottomRight, Side::Top, Side::Bottom, Side::Left},
+    {Side::Bottom, kBottomRight, kBottomLeft, Side::Right, Side::Left, Side::Top},
+    {Side::Left, kBottomLeft, kTopLeft, Side::Bottom, Side::Top, Side::Right}};
 
 class CornerBlocks {
 public:
@@ -59,9 +64,12 @@ private:
     }
 
     EdgeState Edge(int r, int c, Side side) const { return g_.CellEdge[r][c][side]; }
-    bool Barred(int r, int c, const Dot& dot) const { return NodeBarsAt(g_, r + dot.dr, c + dot.dc) > 0; }
+    bool Barred(int r, int c, const Dot& dot) const {
+        return NodeBarsAt(g_, r + dot.dr, c + dot.dc) > 0;
+    }
     bool OuterClosed(int r, int c, const Dot& dot) const {
-        return Edge(r + dot.nr, c + dot.nc, dot.outer1) == XMark && Edge(r + dot.nr, c + dot.nc, dot.outer2) == XMark;
+        return Edge(r + dot.nr, c + dot.nc, dot.outer1) == XMark &&
+               Edge(r + dot.nr, c + dot.nc, dot.outer2) == XMark;
     }
     void Set(int r, int c, Side side, EdgeState value) { g_.SetEdge(r, c, side, value); }
 
@@ -69,8 +77,9 @@ private:
     // facing the X: a bar there would give a dot three, so the loop takes the two sides beside it.
     void TwoBesideBarredDots(int r, int c) {
         for (const Facing& f : kFacings) {
-            if (Edge(r, c, f.side) == Free && Edge(r, c, f.beside1) == Free && Edge(r, c, f.beside2) == Free &&
-                Edge(r, c, f.opposite) == XMark && Barred(r, c, f.end1) && Barred(r, c, f.end2)) {
+            if (Edge(r, c, f.side) == Free && Edge(r, c, f.beside1) == Free &&
+                Edge(r, c, f.beside2) == Free && Edge(r, c, f.opposite) == XMark &&
+                Barred(r, c, f.end1) && Barred(r, c, f.end2)) {
                 Set(r, c, f.side, XMark);
                 Set(r, c, f.beside1, Bar);
                 Set(r, c, f.beside2, Bar);
@@ -99,8 +108,10 @@ private:
             Set(r, c, dot.away2, Bar);
             const int nr = r + dot.nr;
             const int nc = c + dot.nc;
-            if (Edge(nr, nc, dot.outer2) == Bar) Set(nr, nc, dot.outer1, XMark);
-            else if (Edge(nr, nc, dot.outer1) == Bar) Set(nr, nc, dot.outer2, XMark);
+            if (Edge(nr, nc, dot.outer2) == Bar)
+                Set(nr, nc, dot.outer1, XMark);
+            else if (Edge(nr, nc, dot.outer1) == Bar)
+                Set(nr, nc, dot.outer2, XMark);
             return;
         }
     }
@@ -110,7 +121,8 @@ private:
         if (g_.CountBars(r, c) == 1) return;
         for (const Facing& f : {kFacings[0], kFacings[1], kFacings[2], kFacings[3]}) {
             if (Edge(r, c, f.side) != Free) continue;
-            if (NodeBarsAt(g_, r + f.end1.dr, c + f.end1.dc) >= 2 || NodeBarsAt(g_, r + f.end2.dr, c + f.end2.dc) >= 2) {
+            if (NodeBarsAt(g_, r + f.end1.dr, c + f.end1.dc) >= 2 ||
+                NodeBarsAt(g_, r + f.end2.dr, c + f.end2.dc) >= 2) {
                 Set(r, c, f.side, XMark);
                 return;
             }
@@ -134,7 +146,8 @@ private:
         for (int k = 0; k < 4; ++k) {
             const Dot& dot = kFromTopRight[k];
             const Dot& opposite = kFromTopRight[(k + 2) % 4];
-            const bool oppositeCrossed = Edge(r, c, opposite.side1) == XMark || Edge(r, c, opposite.side2) == XMark;
+            const bool oppositeCrossed =
+                Edge(r, c, opposite.side1) == XMark || Edge(r, c, opposite.side2) == XMark;
             if (!oppositeCrossed || !OuterClosed(r, c, dot)) continue;
             Set(r, c, dot.side1, Bar);
             Set(r, c, dot.side2, Bar);
@@ -158,7 +171,8 @@ private:
     }
 
     // A bare "3" on the border next to an X on the border: the loop turns at that dot.
-    void ThreeAlongBorder(int r, int c, Side border, int r1, int c1, Side side1, int r2, int c2, Side side2) {
+    void ThreeAlongBorder(int r, int c, Side border, int r1, int c1, Side side1, int r2, int c2,
+                          Side side2) {
         if (g_.Clue[g_.CellNum[r][c]] != 3 || g_.CountBars(r, c) != 0) return;
         if (Edge(r1, c1, border) == XMark) {
             Set(r, c, side1, Bar);
@@ -172,10 +186,16 @@ private:
     void ThreesAlongBorders() {
         const int rows = g_.Rows;
         const int cols = g_.Cols;
-        for (int c = 1; c <= cols; ++c) ThreeAlongBorder(rows, c, Side::Bottom, rows, c + 1, Side::Right, rows, c - 1, Side::Left);
-        for (int c = 1; c <= cols; ++c) ThreeAlongBorder(1, c, Side::Top, 1, c + 1, Side::Right, 1, c - 1, Side::Left);
-        for (int r = 1; r <= rows; ++r) ThreeAlongBorder(r, 1, Side::Left, r + 1, 1, Side::Bottom, r - 1, 1, Side::Top);
-        for (int r = 1; r <= rows; ++r) ThreeAlongBorder(r, cols, Side::Right, r + 1, cols, Side::Bottom, r - 1, cols, Side::Top);
+        for (int c = 1; c <= cols; ++c)
+            ThreeAlongBorder(rows, c, Side::Bottom, rows, c + 1, Side::Right, rows, c - 1,
+                             Side::Left);
+        for (int c = 1; c <= cols; ++c)
+            ThreeAlongBorder(1, c, Side::Top, 1, c + 1, Side::Right, 1, c - 1, Side::Left);
+        for (int r = 1; r <= rows; ++r)
+            ThreeAlongBorder(r, 1, Side::Left, r + 1, 1, Side::Bottom, r - 1, 1, Side::Top);
+        for (int r = 1; r <= rows; ++r)
+            ThreeAlongBorder(r, cols, Side::Right, r + 1, cols, Side::Bottom, r - 1, cols,
+                             Side::Top);
     }
 
     Grid& g_;
@@ -183,6 +203,8 @@ private:
 
 }  // namespace
 
-void CornerRules(Grid& grid) { CornerBlocks(grid).Run(); }
+void CornerRules(Grid& grid) {
+    CornerBlocks(grid).Run();
+}
 
 }  // namespace ringlace

@@ -8,7 +8,9 @@ namespace ringlace {
 
 namespace {
 
-bool IsOne(const Grid& grid, int r, int c) { return grid.Clue[grid.CellNum[r][c]] == 1; }
+bool IsOne(const Grid& grid, int r, int c) {
+    return grid.Clue[grid.CellNum[r][c]] == 1;
+}
 
 // Sets the side X when it is still Free.
 void CrossIfFree(Grid& grid, int r, int c, Side side) {
@@ -52,16 +54,20 @@ void PairRules(Grid& grid) {
     auto& e = grid.CellEdge;
     for (int r = 1; r <= rows - 1; ++r)
         for (int c = 1; c <= cols - 1; ++c)
-            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c + 1][Side::Bottom] == XMark) CrossIfFree(grid, r, c, Side::Bottom);
+            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c + 1][Side::Bottom] == XMark)
+                CrossIfFree(grid, r, c, Side::Bottom);
     for (int r = 1; r <= rows - 1; ++r)
         for (int c = 2; c <= cols; ++c)
-            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c - 1][Side::Bottom] == XMark) CrossIfFree(grid, r, c, Side::Bottom);
+            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c - 1][Side::Bottom] == XMark)
+                CrossIfFree(grid, r, c, Side::Bottom);
     for (int r = 2; r <= rows; ++r)
         for (int c = 1; c <= cols - 1; ++c)
-            if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r - 1][c][Side::Right] == XMark) CrossIfFree(grid, r, c, Side::Right);
+            if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r - 1][c][Side::Right] == XMark)
+                CrossIfFree(grid, r, c, Side::Right);
     for (int r = 1; r <= rows - 1; ++r)
         for (int c = 1; c <= cols - 1; ++c)
-            if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r + 1][c][Side::Right] == XMark) CrossIfFree(grid, r, c, Side::Right);
+            if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r + 1][c][Side::Right] == XMark)
+                CrossIfFree(grid, r, c, Side::Right);
 }
 
 // The same reasoning at the border, where one edge of the corner dot leaves the grid.
@@ -70,21 +76,29 @@ void BorderRules(Grid& grid) {
     const int cols = grid.Cols;
     auto& e = grid.CellEdge;
     for (int c = 1; c <= cols - 1; ++c)
-        if (IsOne(grid, 1, c) && e[1][c + 1][Side::Top] == XMark) CrossIfFree(grid, 1, c, Side::Right);
+        if (IsOne(grid, 1, c) && e[1][c + 1][Side::Top] == XMark)
+            CrossIfFree(grid, 1, c, Side::Right);
     for (int c = 2; c <= cols; ++c)
-        if (IsOne(grid, 1, c) && e[1][c - 1][Side::Top] == XMark) CrossIfFree(grid, 1, c, Side::Left);
+        if (IsOne(grid, 1, c) && e[1][c - 1][Side::Top] == XMark)
+            CrossIfFree(grid, 1, c, Side::Left);
     for (int r = 2; r <= rows; ++r)
-        if (IsOne(grid, r, 1) && e[r - 1][1][Side::Left] == XMark) CrossIfFree(grid, r, 1, Side::Top);
+        if (IsOne(grid, r, 1) && e[r - 1][1][Side::Left] == XMark)
+            CrossIfFree(grid, r, 1, Side::Top);
     for (int r = 1; r <= rows - 1; ++r)
-        if (IsOne(grid, r, 1) && e[r + 1][1][Side::Left] == XMark) CrossIfFree(grid, r, 1, Side::Bottom);
+        if (IsOne(grid, r, 1) && e[r + 1][1][Side::Left] == XMark)
+            CrossIfFree(grid, r, 1, Side::Bottom);
     for (int r = 2; r <= rows; ++r)
-        if (IsOne(grid, r, cols) && e[r - 1][cols][Side::Right] == XMark) CrossIfFree(grid, r, cols, Side::Top);
+        if (IsOne(grid, r, cols) && e[r - 1][cols][Side::Right] == XMark)
+            CrossIfFree(grid, r, cols, Side::Top);
     for (int r = 1; r <= rows - 1; ++r)
-        if (IsOne(grid, r, cols) && e[r + 1][cols][Side::Right] == XMark) CrossIfFree(grid, r, cols, Side::Bottom);
+        if (IsOne(grid, r, cols) && e[r + 1][cols][Side::Right] == XMark)
+            CrossIfFree(grid, r, cols, Side::Bottom);
     for (int c = 1; c <= cols - 1; ++c)
-        if (IsOne(grid, rows, c) && e[rows][c + 1][Side::Bottom] == XMark) CrossIfFree(grid, rows, c, Side::Right);
+        if (IsOne(grid, rows, c) && e[rows][c + 1][Side::Bottom] == XMark)
+            CrossIfFree(grid, rows, c, Side::Right);
     for (int c = 2; c <= cols; ++c)
-        if (IsOne(grid, rows, c) && e[rows][c - 1][Side::Bottom] == XMark) CrossIfFree(grid, rows, c, Side::Left);
+        if (IsOne(grid, rows, c) && e[rows][c - 1][Side::Bottom] == XMark)
+            CrossIfFree(grid, rows, c, Side::Left);
 }
 
 // Two "1" cells touching at a corner: a bar of one at the shared dot means the other's bar is
@@ -95,7 +109,8 @@ void DiagonalRules(Grid& grid) {
     auto& e = grid.CellEdge;
     for (int r = 1; r <= rows - 1; ++r) {
         for (int c = 1; c <= cols - 1; ++c) {
-            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c + 1) && (e[r][c][Side::Bottom] == Bar || e[r][c][Side::Right] == Bar)) {
+            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c + 1) &&
+                (e[r][c][Side::Bottom] == Bar || e[r][c][Side::Right] == Bar)) {
                 CrossIfFree(grid, r + 1, c + 1, Side::Right);
                 CrossIfFree(grid, r + 1, c + 1, Side::Bottom);
             }
@@ -121,7 +136,8 @@ void DiagonalRules(Grid& grid) {
     }
     for (int r = 1; r <= rows - 1; ++r) {
         for (int c = 1; c <= cols - 1; ++c) {
-            if (IsOne(grid, r, c + 1) && IsOne(grid, r + 1, c) && (e[r + 1][c][Side::Top] == Bar || e[r + 1][c][Side::Right] == Bar)) {
+            if (IsOne(grid, r, c + 1) && IsOne(grid, r + 1, c) &&
+                (e[r + 1][c][Side::Top] == Bar || e[r + 1][c][Side::Right] == Bar)) {
                 CrossIfFree(grid, r, c + 1, Side::Top);
                 CrossIfFree(grid, r, c + 1, Side::Right);
             }
@@ -192,7 +208,8 @@ void CellPass(Grid& grid) {
                 } else if (clue == free + bars) {
                     value = Bar;
                 } else {
-                    if (NodeXCount(grid, r, c) == 2 && NodeBarCount(grid, r, c) == 1 && NodeFreeCount(grid, r, c) == 1) {
+                    if (NodeXCount(grid, r, c) == 2 && NodeBarCount(grid, r, c) == 1 &&
+                        NodeFreeCount(grid, r, c) == 1) {
                         for (const Side dir : kSides) {
                             if (grid.NodeLink[r][c][dir] == Free) {
                                 SetNodeEdge(grid, r, c, dir, Bar);

@@ -11,18 +11,20 @@ namespace {
 enum Corner { kTL, kTR, kBR, kBL };
 
 struct Pattern {
-    const char* bars;       // "LTRB" with "." where the side has no bar
+    const char* bars;          // "LTRB" with "." where the side has no bar
     std::vector<Corner> free;  // corner dots that must carry no bar
-    ClueValue clue;         // what WriteClues mode writes
+    ClueValue clue;            // what WriteClues mode writes
 };
 
 // The one-bar patterns appear twice: each match of a row counts as one find.
 const std::vector<Pattern>& Patterns() {
     static const std::vector<Pattern> patterns{
-        {"L...", {kTR, kBR}, 1}, {"..R.", {kTL, kBL}, 1}, {".T..", {kBL, kBR}, 1}, {"...B", {kTL, kTR}, 1},
-        {"L..B", {kTR}, 2},      {".TR.", {kBL}, 2},      {"LT..", {kBR}, 2},      {"..RB", {kTL}, 2},
-        {"L...", {kTR, kBR}, 1}, {"..R.", {kTL, kBL}, 1}, {"...B", {kTL, kTR}, 1}, {".T..", {kBL, kBR}, 1},
-        {".TRB", {}, 3},         {"LT.B", {}, 3},         {"LTR.", {}, 3},         {"L.RB", {}, 3}};
+        {"L...", {kTR, kBR}, 1}, {"..R.", {kTL, kBL}, 1}, {".T..", {kBL, kBR}, 1},
+        {"...B", {kTL, kTR}, 1}, {"L..B", {kTR}, 2},      {".TR.", {kBL}, 2},
+        {"LT..", {kBR}, 2},      {"..RB", {kTL}, 2},      {"L...", {kTR, kBR}, 1},
+        {"..R.", {kTL, kBL}, 1}, {"...B", {kTL, kTR}, 1}, {".T..", {kBL, kBR}, 1},
+        {".TRB", {}, 3},         {"LT.B", {}, 3},         {"LTR.", {}, 3},
+        {"L.RB", {}, 3}};
     return patterns;
 }
 
@@ -37,10 +39,13 @@ bool Blank(const Grid& grid, int r, int c) {
     return !grid.IsRealCell(r, c) || grid.Clue[grid.CellNum[r][c]] == kNoClue;
 }
 
-void Record(Grid& grid, AmbiguityMode mode, std::vector<int>& cells, int r, int c, ClueValue clue, int& found) {
+void Record(Grid& grid, AmbiguityMode mode, std::vector<int>& cells, int r, int c, ClueValue clue,
+            int& found) {
     ++found;
-    if (mode == AmbiguityMode::List) cells.push_back(grid.CellNum[r][c]);
-    else grid.Clue[grid.CellNum[r][c]] = clue;
+    if (mode == AmbiguityMode::List)
+        cells.push_back(grid.CellNum[r][c]);
+    else
+        grid.Clue[grid.CellNum[r][c]] = clue;
 }
 
 }  // namespace
@@ -58,14 +63,15 @@ int FindLinkAmbiguities(Grid& grid, AmbiguityMode mode, std::vector<int>& cells)
     int found = 0;
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            if (!Blank(grid, r, c) || !Blank(grid, r, c - 1) || !Blank(grid, r, c + 1) || !Blank(grid, r - 1, c) ||
-                !Blank(grid, r + 1, c))
+            if (!Blank(grid, r, c) || !Blank(grid, r, c - 1) || !Blank(grid, r, c + 1) ||
+                !Blank(grid, r - 1, c) || !Blank(grid, r + 1, c))
                 continue;
             const std::string bars = BarPattern(grid, r, c);
             for (const Pattern& pattern : Patterns()) {
                 if (bars != pattern.bars) continue;
                 bool cornersFree = true;
-                for (Corner corner : pattern.free) cornersFree = cornersFree && CornerBarCount(grid, r, c, corner) == 0;
+                for (Corner corner : pattern.free)
+                    cornersFree = cornersFree && CornerBarCount(grid, r, c, corner) == 0;
                 if (cornersFree) Record(grid, mode, cells, r, c, pattern.clue, found);
             }
         }
@@ -83,9 +89,9 @@ int FindLinkAmbiguities(Grid& grid, AmbiguityMode mode, std::vector<int>& cells)
                    {rows, 1, "L..B", rows - 1, 1, rows, 2, rows, 2},
                    {rows, cols, "..RB", rows - 1, cols, rows, cols - 1, rows, cols}};
     for (const auto& corner : corners) {
-        if (BarPattern(grid, corner.r, corner.c) == corner.bars && Blank(grid, corner.r, corner.c) &&
-            Blank(grid, corner.r1, corner.c1) && Blank(grid, corner.r2, corner.c2) &&
-            NodeBarsAt(grid, corner.dotR, corner.dotC) == 0)
+        if (BarPattern(grid, corner.r, corner.c) == corner.bars &&
+            Blank(grid, corner.r, corner.c) && Blank(grid, corner.r1, corner.c1) &&
+            Blank(grid, corner.r2, corner.c2) && NodeBarsAt(grid, corner.dotR, corner.dotC) == 0)
             Record(grid, mode, cells, corner.r, corner.c, 2, found);
     }
     return found;

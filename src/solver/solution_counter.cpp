@@ -268,7 +268,8 @@ CountResult CountSolutionsAgreeing(const Grid& grid, int limit, RunContext& run)
 
 bool LoopAgrees(const FoundLoop& loop, const Grid& grid) {
     for (int r = 1; r <= loop.rows; ++r) {
-        // A cell is inside when an odd number of loop edges lie to its left, up to its own left side.
+        // A cell is inside when an odd number of loop edges lie to its left, up to its own left
+        // side.
         bool inside = false;
         for (int c = 1; c <= loop.cols; ++c) {
             for (const Side side : kSides) {

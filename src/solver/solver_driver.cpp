@@ -52,9 +52,9 @@ StageResult CommonColourStage(Grid& grid, RunContext& run) {
 }
 
 struct SolverStage {
-    const char* text;     // announced in the status line as the stage starts
-    bool showsProgress;   // the progress bar is brought up to date before it
-    bool complete;        // the complete search, which a solve without chains leaves out
+    const char* text;    // announced in the status line as the stage starts
+    bool showsProgress;  // the progress bar is brought up to date before it
+    bool complete;       // the complete search, which a solve without chains leaves out
     StageResult (*run)(Grid&, RunContext&);
 };
 
@@ -78,7 +78,8 @@ void ShowProgress(const Grid& grid, Host& host) {
     int bars = 0;
     for (int r = 0; r <= grid.Rows + 1; ++r)
         for (int c = 0; c <= grid.Cols + 1; ++c)
-            bars += (grid.CellEdge[r][c][Side::Left] == Bar) + (grid.CellEdge[r][c][Side::Top] == Bar);
+            bars +=
+                (grid.CellEdge[r][c][Side::Left] == Bar) + (grid.CellEdge[r][c][Side::Top] == Bar);
     host.Progress(bars * 85 / grid.ClueSum);
 }
 

@@ -31,14 +31,16 @@ private:
         for (int r = 1; r <= rows_; ++r)
             for (int c = 1; c <= cols_; ++c)
                 if (Is(r, c, 0))
-                    for (Side side : {Side::Left, Side::Top, Side::Right, Side::Bottom}) Set(r, c, side, XMark);
+                    for (Side side : {Side::Left, Side::Top, Side::Right, Side::Bottom})
+                        Set(r, c, side, XMark);
     }
 
     void CornerOneRule() {
         if (Is(1, 1, 1)) Set(1, 1, Side::Top, XMark), Set(1, 1, Side::Left, XMark);
         if (Is(1, cols_, 1)) Set(1, cols_, Side::Top, XMark), Set(1, cols_, Side::Right, XMark);
         if (Is(rows_, 1, 1)) Set(rows_, 1, Side::Left, XMark), Set(rows_, 1, Side::Bottom, XMark);
-        if (Is(rows_, cols_, 1)) Set(rows_, cols_, Side::Right, XMark), Set(rows_, cols_, Side::Bottom, XMark);
+        if (Is(rows_, cols_, 1))
+            Set(rows_, cols_, Side::Right, XMark), Set(rows_, cols_, Side::Bottom, XMark);
     }
 
     // A "2" in a corner: the loop leaves the corner along both neighbouring border cells.
@@ -46,7 +48,8 @@ private:
         if (Is(1, 1, 2)) Set(1, 2, Side::Top, Bar), Set(2, 1, Side::Left, Bar);
         if (Is(1, cols_, 2)) Set(1, cols_ - 1, Side::Top, Bar), Set(2, cols_, Side::Right, Bar);
         if (Is(rows_, 1, 2)) Set(rows_ - 1, 1, Side::Left, Bar), Set(rows_, 2, Side::Bottom, Bar);
-        if (Is(rows_, cols_, 2)) Set(rows_ - 1, cols_, Side::Right, Bar), Set(rows_, cols_ - 1, Side::Bottom, Bar);
+        if (Is(rows_, cols_, 2))
+            Set(rows_ - 1, cols_, Side::Right, Bar), Set(rows_, cols_ - 1, Side::Bottom, Bar);
     }
 
     // Two "3" cells side by side: their three parallel sides are Bars, and the shared edge's
@@ -91,14 +94,16 @@ private:
         if (Is(1, 1, 3)) Set(1, 1, Side::Top, Bar), Set(1, 1, Side::Left, Bar);
         if (Is(1, cols_, 3)) Set(1, cols_, Side::Top, Bar), Set(1, cols_, Side::Right, Bar);
         if (Is(rows_, 1, 3)) Set(rows_, 1, Side::Left, Bar), Set(rows_, 1, Side::Bottom, Bar);
-        if (Is(rows_, cols_, 3)) Set(rows_, cols_, Side::Right, Bar), Set(rows_, cols_, Side::Bottom, Bar);
+        if (Is(rows_, cols_, 3))
+            Set(rows_, cols_, Side::Right, Bar), Set(rows_, cols_, Side::Bottom, Bar);
     }
 
     // A "0" diagonal to a "3": the loop turns around the "3" at the corner away from the "0".
     void ZeroThreeDiagonals() {
         for (int r = 1; r <= rows_ - 1; ++r)
             for (int c = 1; c <= cols_ - 1; ++c)
-                if (Is(r, c, 0) && Is(r + 1, c + 1, 3) && g_.CellEdge[r + 1][c + 1][Side::Top] != Bar)
+                if (Is(r, c, 0) && Is(r + 1, c + 1, 3) &&
+                    g_.CellEdge[r + 1][c + 1][Side::Top] != Bar)
                     Set(r + 1, c + 1, Side::Top, Bar), Set(r + 1, c + 1, Side::Left, Bar);
         for (int r = 1; r <= rows_ - 1; ++r)
             for (int c = 1; c <= cols_ - 1; ++c)
@@ -158,6 +163,8 @@ private:
 
 }  // namespace
 
-void ApplyStartRules(Grid& grid) { StartRules(grid).Apply(); }
+void ApplyStartRules(Grid& grid) {
+    StartRules(grid).Apply();
+}
 
 }  // namespace ringlace

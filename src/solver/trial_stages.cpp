@@ -125,7 +125,8 @@ int CommonColourTrials(Grid& grid, RunContext& run) {
             if (yellowSig[k] != pinkSig[k] || before[k] != '0' || yellowSig[k] == '0') continue;
             ++count;
             const int cellNumber = static_cast<int>(k) + 1;
-            SetCellColour(grid, grid.CellRow[cellNumber], grid.CellCol[cellNumber], yellowSig[k] == 'Y' ? Yellow : Pink);
+            SetCellColour(grid, grid.CellRow[cellNumber], grid.CellCol[cellNumber],
+                          yellowSig[k] == 'Y' ? Yellow : Pink);
         }
     }
     return count;

@@ -11,14 +11,15 @@ namespace {
 // A cell whose region is settled: each side is a Bar or leads to a coloured cell.
 bool PassesCellTest(const Grid& grid, int r, int c) {
     for (const Side side : kSides)
-        if (grid.CellEdge[r][c][side] != Bar && grid.CellColour[r + RowStep(side)][c + ColStep(side)] == 0)
+        if (grid.CellEdge[r][c][side] != Bar &&
+            grid.CellColour[r + RowStep(side)][c + ColStep(side)] == 0)
             return false;
     return true;
 }
 
 struct Region {
     int size = 0;
-    bool settled = true;       // every cell passes the cell test
+    bool settled = true;  // every cell passes the cell test
     bool reachesFrame = false;
 };
 
@@ -70,7 +71,8 @@ bool ClosedRegion(const Grid& grid, std::int32_t colour) {
     std::vector<int> queue;
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            if (grid.CellColour[r][c] != colour || seen[static_cast<std::size_t>(r * (grid.Cols + 2) + c)])
+            if (grid.CellColour[r][c] != colour ||
+                seen[static_cast<std::size_t>(r * (grid.Cols + 2) + c)])
                 continue;
             const Region region = FloodFrom(grid, r, c, seen, queue);
             // A region of one cell lists no entries, so it always counts as too small.

@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "play/autofill.h"
 #include "commands/board_commands.h"
+#include "play/autofill.h"
 #include "play/entry.h"
 #include "ui/marker_painting.h"
 
@@ -138,9 +138,8 @@ void BoardView::BuildPopupMenu() {
 template <typename Act>
 void BoardView::Enter(Act&& act) {
     Paint([&](BoardPainter& painter) {
-        PlayContext play{app_.grid,    app_.play,          app_.settings,
-                         app_.geometry, painter,           app_.runState.busy,
-                         app_.place.number >= 1};
+        PlayContext play{app_.grid, app_.play,          app_.settings,         app_.geometry,
+                         painter,   app_.runState.busy, app_.place.number >= 1};
         act(play);
     });
 }
@@ -188,8 +187,7 @@ void BoardView::Zoom(ZoomStep step) {
     if (!isVisible()) return;
     QImage measuring(1, 1, QImage::Format_RGB32);
     QtCanvas canvas(measuring, DevicePixelsPerInch());
-    if (ZoomCommand(app_, canvas, step))
-        Redraw();
+    if (ZoomCommand(app_, canvas, step)) Redraw();
 }
 
 void BoardView::Redraw() {
@@ -208,7 +206,7 @@ void BoardView::PlaceBoard() {
     const QPointF topLeft = ToPixels(QPointF(geometry.BoardLeft, geometry.BoardTop));
     const QPointF size = ToPixels(QPointF(geometry.BoardWidth, geometry.BoardHeight));
     surface_->setGeometry(qRound(topLeft.x()), qRound(topLeft.y()), qRound(size.x()),
-                           qRound(size.y()));
+                          qRound(size.y()));
 }
 
 void BoardView::Dragged(const QPoint& topLeft) {

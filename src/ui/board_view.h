@@ -8,10 +8,10 @@
 #include <QPoint>
 #include <QWidget>
 
+#include "commands/app.h"
 #include "play/board_drawing.h"
 #include "play/board_layout.h"
 #include "play/entry.h"
-#include "commands/app.h"
 #include "ui/qt_canvas.h"
 
 class QMenu;

@@ -30,7 +30,9 @@ QString Css(std::int32_t colour) {
 }  // namespace
 
 MainWindow::MainWindow(const AppPaths& paths, QWidget* parent)
-    : QMainWindow(parent), host_(this, [this] { return app_.scheme[kMessageColour]; }), app_(host_) {
+    : QMainWindow(parent),
+      host_(this, [this] { return app_.scheme[kMessageColour]; }),
+      app_(host_) {
     setObjectName("MainWindow");
     setWindowTitle(kProgramTitle);
     app_.paths = paths;
@@ -114,8 +116,7 @@ void MainWindow::BuildShortcuts() {
     shortcut("zoomInShortcut", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")},
              [this] { onZoom(ZoomStep::In); });
     shortcut("zoomOutShortcut", {QKeySequence::ZoomOut}, [this] { onZoom(ZoomStep::Out); });
-    shortcut("zoomResetShortcut", {QKeySequence("Ctrl+0")},
-             [this] { onZoom(ZoomStep::Reset); });
+    shortcut("zoomResetShortcut", {QKeySequence("Ctrl+0")}, [this] { onZoom(ZoomStep::Reset); });
 }
 
 void MainWindow::BuildWindow() {
@@ -191,7 +192,8 @@ QFrame* MainWindow::BuildCommandBar(QWidget* parent) {
     openShareLabel_->setToolTip("% of open cells");
     autofillLight_ = new ClickLabel(commandBar);
     autofillLight_->setObjectName("autofillLight");
-    autofillLight_->setToolTip(ToolTipText("In autofill mode will go read if a user entry is invalid"));
+    autofillLight_->setToolTip(
+        ToolTipText("In autofill mode will go read if a user entry is invalid"));
     autofillLight_->setFixedSize(28, 24);
     autofillLight_->setAlignment(Qt::AlignCenter);
     autofillLight_->setCursor(Qt::PointingHandCursor);
@@ -222,12 +224,13 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
         return button;
     };
     undoButton_ = make("undoButton", "Undo last user entry|Rightclick to reset puzzle",
-                    ButtonPicture::Undo, 0, 0);
+                       ButtonPicture::Undo, 0, 0);
     eraseBarsButton_ = make("eraseBarsButton", "Erase all bars", ButtonPicture::EraseBars, 0, 1);
-    showSolutionButton_ = make("showSolutionButton", "View solution bars", ButtonPicture::ViewBars, 0, 2);
-    showLoopButton_ =
-        make("showLoopButton", "Leftclick = view solution loop|Rightclick = show parity colours also",
-             ButtonPicture::ViewLoop, 0, 3);
+    showSolutionButton_ =
+        make("showSolutionButton", "View solution bars", ButtonPicture::ViewBars, 0, 2);
+    showLoopButton_ = make("showLoopButton",
+                           "Leftclick = view solution loop|Rightclick = show parity colours also",
+                           ButtonPicture::ViewLoop, 0, 3);
     zoomButtons_[0] = make("zoomOutButton", "Zoom out", ButtonPicture::ZoomOut, 1, 0);
     zoomButtons_[1] = make("zoomInButton", "Zoom in", ButtonPicture::ZoomIn, 1, 1);
     zoomButtons_[2] = make("zoomResetButton", "Reset zoom", ButtonPicture::ZoomReset, 1, 2);
@@ -237,7 +240,7 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
         make("autosolveButton", "Let computer solve this puzzle", ButtonPicture::Autosolve, 2, 1);
     cancelButton_ = make("cancelButton", "Cancel current operation", ButtonPicture::Cancel, 2, 2);
     newPuzzleButton_ = make("newPuzzleButton", "Create a new puzzle|Rightclick for 03Only puzzle",
-                    ButtonPicture::NewPuzzle, 1, 3);
+                            ButtonPicture::NewPuzzle, 1, 3);
     connect(undoButton_, &BoxControl::clickedWith, this, &MainWindow::onUndo);
     connect(eraseBarsButton_, &BoxControl::clickedWith, this, [this] { onClearAllBars(); });
     const ZoomStep steps[] = {ZoomStep::Out, ZoomStep::In, ZoomStep::Reset};
@@ -249,7 +252,8 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     connect(autosolveButton_, &BoxControl::clickedWith, this, [this] { onAutoSolveButton(); });
     connect(cancelButton_, &BoxControl::clickedWith, this, [this] { onCancel(); });
     connect(newPuzzleButton_, &BoxControl::clickedWith, this, &MainWindow::onNewPuzzle);
-    connect(showSolutionButton_, &BoxControl::pressedWith, this, [this] { onShowSolutionPressed(); });
+    connect(showSolutionButton_, &BoxControl::pressedWith, this,
+            [this] { onShowSolutionPressed(); });
     connect(showSolutionButton_, &BoxControl::releasedWith, this, &MainWindow::onViewReleased);
     connect(showLoopButton_, &BoxControl::pressedWith, this, &MainWindow::onShowLoopPressed);
     connect(showLoopButton_, &BoxControl::releasedWith, this, &MainWindow::onViewReleased);
@@ -304,9 +308,10 @@ void MainWindow::SyncBoardState() {
     const QColor light = ToQColor(CheckLightColour(play.checkLight, app_.scheme));
     // The "A" stays readable on every light: dark on a light background, white on a dark one.
     const QColor text = light.lightness() > 140 ? Qt::black : Qt::white;
-    autofillLight_->setStyleSheet(QString("#autofillLight { background: %1; color: %2; border: 1px solid %3;"
-                                   " border-radius: 3px; font-weight: bold; }")
-                               .arg(light.name(), text.name(), Css(app_.scheme[kButtonShadowColour])));
+    autofillLight_->setStyleSheet(
+        QString("#autofillLight { background: %1; color: %2; border: 1px solid %3;"
+                " border-radius: 3px; font-weight: bold; }")
+            .arg(light.name(), text.name(), Css(app_.scheme[kButtonShadowColour])));
 }
 
 void MainWindow::ShowLabels() {

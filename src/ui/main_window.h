@@ -8,10 +8,10 @@
 #include <QProgressBar>
 #include <array>
 
-#include "create/make_puzzle.h"
-#include "commands/startup.h"
-#include "play/board_layout.h"
 #include "commands/app.h"
+#include "commands/startup.h"
+#include "create/make_puzzle.h"
+#include "play/board_layout.h"
 #include "ui/qt_host.h"
 
 class QAction;

@@ -1,19 +1,19 @@
 // The main window's commands: what its menus, buttons, labels and timers start.
 #include <QStyle>
 
+#include "commands/autosolve_command.h"
+#include "commands/board_commands.h"
 #include "commands/create_new_command.h"
+#include "commands/options_command.h"
+#include "commands/run_scope.h"
 #include "model/config_file.h"
 #include "play/autofill.h"
-#include "commands/board_commands.h"
 #include "play/check_display.h"
-#include "commands/options_command.h"
 #include "ui/board_view.h"
-#include "ui/options_dialog.h"
-#include "commands/run_scope.h"
 #include "ui/box_control.h"
 #include "ui/click_label.h"
 #include "ui/main_window.h"
-#include "commands/autosolve_command.h"
+#include "ui/options_dialog.h"
 
 namespace ringlace {
 
@@ -146,7 +146,8 @@ void MainWindow::onZoom(ZoomStep step) {
 
 void MainWindow::onShowSolutionPressed() {
     bool shown = true;
-    boardView_->Paint([&](BoardPainter& painter) { shown = ShowSolutionBarsCommand(app_, painter); });
+    boardView_->Paint(
+        [&](BoardPainter& painter) { shown = ShowSolutionBarsCommand(app_, painter); });
     if (!shown && app_.runState.busy) showSolutionButton_->Forget();
 }
 

@@ -58,14 +58,18 @@ MessageBox::MessageBox(QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void MessageBox::closeEvent(QCloseEvent* event) { event->ignore(); }
+void MessageBox::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
 
 // Over the main window when it is shown, else (during start-up) in the middle of the screen.
 void MessageBox::CentreOverOwner() {
     const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     QRect area;
-    if (owner && owner->isVisible()) area = owner->frameGeometry();
-    else if (const QScreen* shown = screen()) area = shown->availableGeometry();
+    if (owner && owner->isVisible())
+        area = owner->frameGeometry();
+    else if (const QScreen* shown = screen())
+        area = shown->availableGeometry();
     if (area.isValid()) move(area.center() - rect().center());
 }
 

@@ -167,9 +167,9 @@ QPixmap MessagePicture(Icon icon, int side, qreal devicePixelRatio) {
     p.scale(side / kDesign, side / kDesign);
     using Draw = void (*)(QPainter&);
     // In the order of Icon.
-    static constexpr Draw kPictures[] = {nullptr, Question, Exclamation, Information, Error,
-                                         Critical, Happy,   Trash,       Printer,     LightOn,
-                                         Exit,    Save,     Open};
+    static constexpr Draw kPictures[] = {nullptr,  Question, Exclamation, Information, Error,
+                                         Critical, Happy,    Trash,       Printer,     LightOn,
+                                         Exit,     Save,     Open};
     const auto index = static_cast<std::size_t>(icon);
     if (index < std::size(kPictures) && kPictures[index]) kPictures[index](p);
     return pixmap;

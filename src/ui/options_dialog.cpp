@@ -13,10 +13,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "ui/colour_picker.h"
-#include "ui/options_preview.h"
 #include "commands/app.h"
 #include "ui/box_control.h"
+#include "ui/colour_picker.h"
+#include "ui/options_preview.h"
 
 namespace ringlace {
 
@@ -118,14 +118,16 @@ QWidget* OptionsDialog::BuildSchemeFrame() {
     QGroupBox* frame = Frame("Colour Scheme", this);
     schemeCombo_ = new QComboBox(frame);
     schemeCombo_->setObjectName("schemeCombo");
-    for (const std::string& name : app_.schemeList) schemeCombo_->addItem(QString::fromStdString(name));
+    for (const std::string& name : app_.schemeList)
+        schemeCombo_->addItem(QString::fromStdString(name));
     connect(schemeCombo_, &QComboBox::textActivated, this, &OptionsDialog::PickScheme);
     auto* adjust = new BoxControl("adjustColourButton",
                                   "Button colour: leftclick = darker, rightclick = lighter", frame);
     adjust->setText("Adjust");
     adjust->setToolButtonStyle(Qt::ToolButtonTextOnly);
     connect(adjust, &BoxControl::clickedWith, this, [this](Qt::MouseButton button) {
-        choice_.buttonColour = AdjustColour(ShownColours()[kButtonColour], button == Qt::RightButton);
+        choice_.buttonColour =
+            AdjustColour(ShownColours()[kButtonColour], button == Qt::RightButton);
         ShowPreview();
     });
     schemePreview_ = new SchemePreview(frame);
@@ -159,19 +161,20 @@ QWidget* OptionsDialog::BuildColoursFrame() {
         return button;
     };
     auto* buttons = new QGridLayout;
-    buttons->addWidget(
-        colourButton("numberColourButton", "Numbers", "leftclick to set number colour, select colour first",
-                     &OptionsChoice::numberColour),
-        0, 0);
+    buttons->addWidget(colourButton("numberColourButton", "Numbers",
+                                    "leftclick to set number colour, select colour first",
+                                    &OptionsChoice::numberColour),
+                       0, 0);
     buttons->addWidget(
         colourButton(
             "barColourButton", "Bars",
             "Leftclick to set bars colour, select colour first; rightclick to set bar thickness",
             &OptionsChoice::barColour),
         0, 1);
-    buttons->addWidget(colourButton("gridColourButton", "Grid", "Set grid colour, select colour first",
-                                    &OptionsChoice::gridColour),
-                       1, 0);
+    buttons->addWidget(
+        colourButton("gridColourButton", "Grid", "Set grid colour, select colour first",
+                     &OptionsChoice::gridColour),
+        1, 0);
     buttons->addWidget(
         colourButton("markerColourButton", "Markers", "Set marker colour, select colour first",
                      &OptionsChoice::markerColour),
@@ -275,7 +278,7 @@ SchemeColours OptionsDialog::ShownColours() const {
 void OptionsDialog::ShowChoice() {
     for (int k = 0; k < fontList_->count(); ++k) {
         if (fontList_->item(k)->text().compare(QString::fromStdString(choice_.fontName),
-                                            Qt::CaseInsensitive) == 0) {
+                                               Qt::CaseInsensitive) == 0) {
             QSignalBlocker quiet(fontList_);
             fontList_->setCurrentRow(k);
             break;

@@ -1,5 +1,6 @@
-// OptionsDialog, "Ringlace Options": the colour scheme, the board's colours, bar thickness and font, the
-// grid-line and marker styles, the side of the command bar, autofill and the solution register.
+// OptionsDialog, "Ringlace Options": the colour scheme, the board's colours, bar thickness and
+// font, the grid-line and marker styles, the side of the command bar, autofill and the solution
+// register.
 #pragma once
 
 #include <QDialog>

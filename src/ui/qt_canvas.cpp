@@ -8,7 +8,9 @@
 
 namespace ringlace {
 
-QColor ToQColor(std::int32_t colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+QColor ToQColor(std::int32_t colour) {
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
 
 void SetImageResolution(QImage& image, double dotsPerInch) {
     const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
@@ -42,13 +44,16 @@ QRectF QtCanvas::Corners(int x1, int y1, int x2, int y2) const {
                   QPointF(Pixels(std::max(x1, x2)), Pixels(std::max(y1, y2))));
 }
 
-void QtCanvas::Clear(std::int32_t colour) { Painter().fillRect(image_.rect(), ToQColor(colour)); }
+void QtCanvas::Clear(std::int32_t colour) {
+    Painter().fillRect(image_.rect(), ToQColor(colour));
+}
 
 void QtCanvas::FillRect(int x1, int y1, int x2, int y2, std::int32_t colour) {
     Painter().fillRect(Corners(x1, y1, x2, y2), ToQColor(colour));
 }
 
-void QtCanvas::Line(int x1, int y1, int x2, int y2, std::int32_t colour, int width, LineStyle style) {
+void QtCanvas::Line(int x1, int y1, int x2, int y2, std::int32_t colour, int width,
+                    LineStyle style) {
     QPen pen(ToQColor(colour));
     pen.setWidthF(std::max(1.0, Pixels(double(std::max(width, 1)) * kTwipsPerWidthUnit)));
     pen.setStyle(style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
@@ -68,12 +73,14 @@ void QtCanvas::Rect(int x1, int y1, int x2, int y2, std::int32_t colour, int wid
     painter.drawRect(Corners(x1, y1, x2, y2));
 }
 
-void QtCanvas::Text(int x, int y, const std::string& text, const CanvasFont& font, std::int32_t colour) {
+void QtCanvas::Text(int x, int y, const std::string& text, const CanvasFont& font,
+                    std::int32_t colour) {
     QPainter& painter = Painter();
     painter.setFont(ToQFont(font));
     painter.setPen(ToQColor(colour));
     const QRectF box(Pixels(x), Pixels(y), image_.width(), image_.height());
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, QString::fromStdString(text));
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                     QString::fromStdString(text));
 }
 
 TextSize QtCanvas::MeasureText(const std::string& text, const CanvasFont& font) {

@@ -20,9 +20,11 @@ public:
 
     void Clear(std::int32_t colour) override;
     void FillRect(int x1, int y1, int x2, int y2, std::int32_t colour) override;
-    void Line(int x1, int y1, int x2, int y2, std::int32_t colour, int width, LineStyle style) override;
+    void Line(int x1, int y1, int x2, int y2, std::int32_t colour, int width,
+              LineStyle style) override;
     void Rect(int x1, int y1, int x2, int y2, std::int32_t colour, int width) override;
-    void Text(int x, int y, const std::string& text, const CanvasFont& font, std::int32_t colour) override;
+    void Text(int x, int y, const std::string& text, const CanvasFont& font,
+              std::int32_t colour) override;
     TextSize MeasureText(const std::string& text, const CanvasFont& font) override;
 
     // Image pixels for a length in twips.

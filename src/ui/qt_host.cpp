@@ -12,7 +12,9 @@ namespace ringlace {
 QtHost::QtHost(QWidget* parent, std::function<std::int32_t()> messageColour)
     : parent_(parent), messageColour_(std::move(messageColour)) {}
 
-QtHost::~QtHost() { BusyPointer(false); }
+QtHost::~QtHost() {
+    BusyPointer(false);
+}
 
 Answer QtHost::Ask(const Message& message) {
     // Created on first use and kept; every call rebuilds its buttons and pictures.
@@ -25,7 +27,8 @@ std::string QtHost::GetFileName(const FileRequest& request) {
     // "*.rlc;*.txt" under "Ringlace Files" becomes "Ringlace Files (*.rlc *.txt)".
     QString patterns = QString::fromStdString(request.filter);
     patterns.replace(';', ' ');
-    const QString filter = QString::fromStdString(request.filterName) + " (" + patterns + ");;All files (*)";
+    const QString filter =
+        QString::fromStdString(request.filterName) + " (" + patterns + ");;All files (*)";
     const QString title = QString::fromStdString(request.title);
     const QString name =
         request.mode == "SAVE"
@@ -43,7 +46,9 @@ void QtHost::Progress(int percent) {
     if (statusLine_.progress) statusLine_.progress(percent);
 }
 
-void QtHost::Yield() { QCoreApplication::processEvents(); }
+void QtHost::Yield() {
+    QCoreApplication::processEvents();
+}
 
 void QtHost::ShowNewBoard() {
     if (showNewBoard_) showNewBoard_();

@@ -50,7 +50,8 @@ TEST(AutoSolveTest, APuzzleWithoutNumbersIsRefused) {
     ASSERT_EQ(p.host.messages.size(), 1u);
     EXPECT_EQ(p.host.messages[0].text, "There are no numbers in this puzzle");
     EXPECT_EQ(p.host.messages[0].icon, Icon::Critical);
-    for (const std::string& status : p.host.statuses) EXPECT_EQ(status.find("Solved"), std::string::npos);
+    for (const std::string& status : p.host.statuses)
+        EXPECT_EQ(status.find("Solved"), std::string::npos);
 }
 
 TEST(AutoSolveTest, FewCluesAskFirst) {
@@ -61,9 +62,10 @@ TEST(AutoSolveTest, FewCluesAskFirst) {
     p.host.answers = {Answer::No};
     EXPECT_EQ(AutoSolveCommand(p.app).end, AutoSolveEnd::Declined);
     ASSERT_EQ(p.host.messages.size(), 1u);
-    EXPECT_EQ(p.host.messages[0].text,
-              "There are no 1s or 2s, or too few numbers in this puzzle...\r\nIt may take a long time to "
-              "solve\r\nProceed?");
+    EXPECT_EQ(
+        p.host.messages[0].text,
+        "There are no 1s or 2s, or too few numbers in this puzzle...\r\nIt may take a long time to "
+        "solve\r\nProceed?");
     EXPECT_EQ(p.host.messages[0].icon, Icon::Question);
     EXPECT_EQ(p.app.grid.CellEdge, before.CellEdge);
 }
@@ -103,7 +105,8 @@ TEST(AutoSolveTest, TheRegisterKeepsEverySolvedPuzzle) {
         while (reader.Next(line)) all.push_back(line);
         return all;
     }();
-    EXPECT_EQ(test::ReadBytes(p.folder.File("solutionregister.txt")), lines[1] + "\r\n" + lines[3] + "\r\n");
+    EXPECT_EQ(test::ReadBytes(p.folder.File("solutionregister.txt")),
+              lines[1] + "\r\n" + lines[3] + "\r\n");
 }
 
 TEST(AutoSolveTest, AnAmbiguousLinkIsReported) {

@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/app.h"
+#include "commands/autosolve_command.h"
+#include "commands/create_new_command.h"
 #include "model/puzzle_record.h"
 #include "model/text_file.h"
 #include "play/board_drawing.h"
 #include "play/check_display.h"
 #include "play/solution_view.h"
 #include "play/undo_list.h"
-#include "commands/app.h"
-#include "commands/autosolve_command.h"
-#include "commands/create_new_command.h"
 #include "support/recording_canvas.h"
 #include "support/temp_folder.h"
 #include "support/test_host.h"
@@ -118,8 +118,7 @@ TEST(BoardCommandsTest, VerifyShowsDoneOrTheFirstErrorWhileHeld) {
     Played played;
     ASSERT_TRUE(VerifyPressed(played.app));  // no entry at all breaks no rule
     EXPECT_EQ(played.host.statuses.back(), "Done !");
-    EXPECT_EQ(CheckLightColour(played.app.play.checkLight, played.app.scheme),
-              Rgb(50, 150, 50));
+    EXPECT_EQ(CheckLightColour(played.app.play.checkLight, played.app.scheme), Rgb(50, 150, 50));
     VerifyReleased(played.app);
     EXPECT_EQ(played.host.statuses.back(), "");
     EXPECT_EQ(played.app.play.checkLight, CheckLight::Neutral);
@@ -143,8 +142,7 @@ TEST(BoardCommandsTest, VerifyShowsDoneOrTheFirstErrorWhileHeld) {
     HideErrorMarker(played.app.play);
     EXPECT_FALSE(marker.visible);
     EXPECT_FALSE(played.app.play.errorMarkerTimed);
-    ShowCheckError(played.app.play, played.app.geometry, played.host,
-                   {0, 0, "Closed Loop Yellow"});
+    ShowCheckError(played.app.play, played.app.geometry, played.host, {0, 0, "Closed Loop Yellow"});
     EXPECT_FALSE(marker.visible);
     EXPECT_FALSE(played.app.play.errorMarkerTimed);
 }

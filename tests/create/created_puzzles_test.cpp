@@ -32,7 +32,8 @@ std::string Name(const Case& c) {
 
 std::string Create(const Case& c, Grid& grid) {
     test::Creation creation(c.seed);
-    EXPECT_EQ(CreateOfKind(creation.ctx, c.kind, c.rows, c.cols, c.level), CreateResult::Created) << Name(c);
+    EXPECT_EQ(CreateOfKind(creation.ctx, c.kind, c.rows, c.cols, c.level), CreateResult::Created)
+        << Name(c);
     grid = creation.grid;
     return PuzzleRecordText(grid);
 }

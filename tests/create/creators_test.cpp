@@ -86,11 +86,7 @@ TEST(CreatorsTest, AJumboGridIsMadeWithoutASolverCheck) {
 // grid's loop, until that loop is the only one.
 TEST(CreatorsTest, CluesAreGivenBackUntilOneLoopIsLeft) {
     Creation creation(3);
-    creation.grid = test::GridFromPicture({"+-+-+-+",
-                                           "|     |",
-                                           "+-+ +-+",
-                                           "  | |  ",
-                                           "+ +-+ +"});
+    creation.grid = test::GridFromPicture({"+-+-+-+", "|     |", "+-+ +-+", "  | |  ", "+ +-+ +"});
     ASSERT_EQ(Solutions(creation.grid), 2);
     ASSERT_EQ(RevealUntilUnique(creation.ctx), Verdict::Accepted);
     EXPECT_EQ(Solutions(creation.grid), 1);
@@ -138,9 +134,7 @@ TEST(CreatorsTest, ACancelBeforeAnAttemptEndsEveryCreator) {
 TEST(CreatorsTest, ACancelDuringCreationEndsIt) {
     for (const auto& [rows, cols] : {std::pair{6, 6}, {9, 9}, {12, 12}}) {
         Creation creation(2);
-        creation.host.onYield = [&] {
-            creation.state.cancelRequested = creation.host.yields >= 3;
-        };
+        creation.host.onYield = [&] { creation.state.cancelRequested = creation.host.yields >= 3; };
         EXPECT_EQ(CreateForSize(creation.ctx, rows, cols, kHard), CreateResult::Cancelled) << rows;
         EXPECT_EQ(creation.ctx.attempts, 1);
     }

@@ -90,14 +90,15 @@ TEST(ConfigFileTest, AFailedCheckReplacesEverythingWithTheDefaults) {
     TempFolder folder;
     const std::string recent = "/x/recent.txt\r\n";
     const std::string bad[] = {
-        "dark.col\r\nArial\r\np.txt\r\n+\r\n 1 0 0 0 3 0 12 128 2 2 0 0 0 0 0 0\r\n",   // marker 3
-        "dark.col\r\nArial\r\np.txt\r\n+\r\n 1 0 0 3 1 0 12 128 2 2 0 0 0 0 0 0\r\n",   // grid line 3
-        "dark.col\r\nArial\r\np.txt\r\n+\r\n 1 0 0 0 1 0 12 128 2 2 2 0 0 0 0 0\r\n",   // autofill 2
-        "dark.col\r\nArial\r\np.txt\r\n+\r\n 1 0 0 0 1 0 12 128 2 2 0 0 0 0 0\r\n",     // fifteen
-        "dark.col\r\nArial\r\np.txt\r\n+\r\n 1 0 0 0 1 0 12 x 2 2 0 0 0 0 0 0\r\n",     // not a number
-        "dark.col\r\nArial\r\np.txt\r\n+\r\n 1 0 0 0 1 0 1.5 1 2 2 0 0 0 0 0 0\r\n",    // not whole
+        "dark.col\r\nArial\r\np.txt\r\n+\r\n 1 0 0 0 3 0 12 128 2 2 0 0 0 0 0 0\r\n",  // marker 3
+        "dark.col\r\nArial\r\np.txt\r\n+\r\n 1 0 0 3 1 0 12 128 2 2 0 0 0 0 0 0\r\n",  // grid line
+                                                                                       // 3
+        "dark.col\r\nArial\r\np.txt\r\n+\r\n 1 0 0 0 1 0 12 128 2 2 2 0 0 0 0 0\r\n",  // autofill 2
+        "dark.col\r\nArial\r\np.txt\r\n+\r\n 1 0 0 0 1 0 12 128 2 2 0 0 0 0 0\r\n",    // fifteen
+        "dark.col\r\nArial\r\np.txt\r\n+\r\n 1 0 0 0 1 0 12 x 2 2 0 0 0 0 0 0\r\n",  // not a number
+        "dark.col\r\nArial\r\np.txt\r\n+\r\n 1 0 0 0 1 0 1.5 1 2 2 0 0 0 0 0 0\r\n",  // not whole
         "dark.col\r\nArial\r\np.txt\r\n+\r\n 1 0 0 0 1 0 12 9999999999 2 2 0 0 0 0 0 0\r\n",
-        "dark.col\r\nArial\r\np.txt\r\n",                                                 // too short
+        "dark.col\r\nArial\r\np.txt\r\n",  // too short
         "",
         std::string("\0\xff\x01garbage", 10),
     };

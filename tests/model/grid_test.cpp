@@ -65,8 +65,10 @@ TEST(GridTest, BorderEdgesReachTheFrameCellsOnly) {
     grid.SetEdge(3, 2, Side::Bottom, XMark);
     EXPECT_EQ(grid.CellEdge[0][2][Side::Bottom], Bar);
     EXPECT_EQ(grid.CellEdge[4][2][Side::Top], XMark);
-    for (Side side : {Side::Left, Side::Top, Side::Right}) EXPECT_EQ(grid.CellEdge[0][2][side], Outside);
-    for (Side side : {Side::Left, Side::Right, Side::Bottom}) EXPECT_EQ(grid.CellEdge[4][2][side], Outside);
+    for (Side side : {Side::Left, Side::Top, Side::Right})
+        EXPECT_EQ(grid.CellEdge[0][2][side], Outside);
+    for (Side side : {Side::Left, Side::Right, Side::Bottom})
+        EXPECT_EQ(grid.CellEdge[4][2][side], Outside);
     EXPECT_EQ(grid.CountBars(0, 2), 0);  // the frame never counts
     grid.SetEdge(2, 3, Side::Right, Bar);
     EXPECT_EQ(grid.CellEdge[2][4][Side::Left], Bar);

@@ -1,10 +1,10 @@
-#include "model/puzzle_labels.h"
 #include "model/puzzle_record.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
+#include "model/puzzle_labels.h"
 #include "model/solution_letters.h"
 #include "model/text_file.h"
 #include "support/temp_folder.h"
@@ -37,7 +37,8 @@ Loaded LoadRecord(const TempFolder& folder, const std::string& record) {
 
 std::string ClueText(const Grid& grid) {
     std::string clues;
-    for (int k = 1; k <= grid.NumCells; ++k) clues += grid.Clue[k] == kNoClue ? ' ' : char('0' + grid.Clue[k]);
+    for (int k = 1; k <= grid.NumCells; ++k)
+        clues += grid.Clue[k] == kNoClue ? ' ' : char('0' + grid.Clue[k]);
     return clues;
 }
 
@@ -59,7 +60,8 @@ TEST(PuzzleRecordTest, LabelsOfALoad) {
     TempFolder folder;
     const std::string file = folder.File("five.txt");
     std::string lines;
-    for (int n = 0; n < 25; ++n) lines += "0505ME" + std::string(25, ' ') + std::string(25, 'X') + "\r\n";
+    for (int n = 0; n < 25; ++n)
+        lines += "0505ME" + std::string(25, ' ') + std::string(25, 'X') + "\r\n";
     WriteBytes(file, lines);
     const Loaded loaded = LoadFrom(file, 7);
     ASSERT_TRUE(loaded.loaded);
@@ -136,16 +138,16 @@ TEST(PuzzleRecordTest, BadRecordsFailAndLeaveThePreviousPuzzleAsItWas) {
     const PuzzlePlace placeBefore = place;
 
     const std::string bad[] = {
-        "0202EA2 42BHFL",   // a clue of 4
-        "0202EA2 a2BHFL",   // a letter as clue
-        "0202EA2 ",         // the clues end early
-        "2602EA",           // too many rows
-        "0226EA",           // too many columns
-        "0002EA",           // no rows
-        "-102EA2",          // negative rows
-        "ab02EA2 2 ",       // rows not a number
-        "",                 // empty line
-        "01",               // truncated header
+        "0202EA2 42BHFL",  // a clue of 4
+        "0202EA2 a2BHFL",  // a letter as clue
+        "0202EA2 ",        // the clues end early
+        "2602EA",          // too many rows
+        "0226EA",          // too many columns
+        "0002EA",          // no rows
+        "-102EA2",         // negative rows
+        "ab02EA2 2 ",      // rows not a number
+        "",                // empty line
+        "01",              // truncated header
         std::string("0101EA\0", 7),
     };
     const std::string file = folder.File("bad.txt");
@@ -182,7 +184,8 @@ TEST(PuzzleRecordTest, HostileBytesNeverCrashTheLoader) {
     for (int round = 0; round < 300; ++round) {
         std::string bytes(random() % 400, '\0');
         for (char& ch : bytes) ch = static_cast<char>(random() % 256);
-        if (round % 3 == 0 && bytes.size() > 8) bytes.replace(0, 4, "0303");  // get past the size check
+        if (round % 3 == 0 && bytes.size() > 8)
+            bytes.replace(0, 4, "0303");  // get past the size check
         if (round % 5 == 0 && bytes.size() > 12) bytes.replace(4, 8, "**3 2 1 ");
         WriteBytes(file, bytes);
         Grid grid;
@@ -219,7 +222,8 @@ TEST(PuzzleRecordTest, WritingThenLoadingGivesTheSameRecordBytes) {
         Loaded loaded = LoadFrom(source, n);
         ASSERT_TRUE(loaded.loaded);
         ApplySolution(loaded.grid);
-        ASSERT_TRUE(WritePuzzleRecord(loaded.grid, copy, n == 1 ? WriteMode::Replace : WriteMode::Append));
+        ASSERT_TRUE(
+            WritePuzzleRecord(loaded.grid, copy, n == 1 ? WriteMode::Replace : WriteMode::Append));
         const Loaded back = LoadFrom(copy, n);
         ASSERT_TRUE(back.loaded);
         EXPECT_EQ(back.grid.Clue, loaded.grid.Clue);
@@ -242,7 +246,8 @@ TEST(PuzzleRecordTest, ReplaceWritesOneLineAndAppendKeepsLinesApart) {
     EXPECT_EQ(CountLines(file), 4);
     ASSERT_TRUE(WritePuzzleRecord(loaded.grid, file, WriteMode::Replace));
     EXPECT_EQ(ReadBytes(file), "0202HA2  2BHFL\r\n");
-    EXPECT_FALSE(WritePuzzleRecord(loaded.grid, folder.File("no/such/folder.txt"), WriteMode::Replace));
+    EXPECT_FALSE(
+        WritePuzzleRecord(loaded.grid, folder.File("no/such/folder.txt"), WriteMode::Replace));
     EXPECT_FALSE(WriteUserRecord(loaded.grid, folder.Path()));
 }
 

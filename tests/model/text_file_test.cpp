@@ -18,7 +18,7 @@ TEST(TextFileTest, CountLines) {
     TempFolder folder;
     const std::string file = folder.File("lines.txt");
     const std::pair<std::string, int> cases[] = {
-        {"", 0}, {"a", 1}, {"a\r\n", 1}, {"a\r\nb", 2}, {"a\r\nb\r\n", 2},
+        {"", 0},     {"a", 1},        {"a\r\n", 1},  {"a\r\nb", 2}, {"a\r\nb\r\n", 2},
         {"\r\n", 1}, {"\r\n\r\n", 2}, {"a\nb\n", 2}, {"a\rb\r", 2}, {"a\r\r\nb", 3}};
     for (const auto& [bytes, lines] : cases) {
         WriteBytes(file, bytes);

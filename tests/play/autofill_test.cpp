@@ -31,8 +31,9 @@ TEST(AutofillTest, ColouredNeighboursDecideTheEdgeBetweenThem) {
     grid.CellColour[2][2] = Yellow;
     grid.CellColour[2][3] = Pink;
     grid.CellColour[1][2] = Yellow;
-    grid.SetEdge(2, 2, Side::Right, XMark);  // wrong: Yellow beside Pink is a bar whatever was there
-    grid.SetEdge(2, 2, Side::Top, Bar);    // wrong the other way
+    grid.SetEdge(2, 2, Side::Right,
+                 XMark);                 // wrong: Yellow beside Pink is a bar whatever was there
+    grid.SetEdge(2, 2, Side::Top, Bar);  // wrong the other way
     AutofillPass(grid, board.painter);
     EXPECT_EQ(board.Sides(2, 2)[2], '1');
     EXPECT_EQ(board.Sides(2, 2)[1], '2');
@@ -47,7 +48,7 @@ TEST(AutofillTest, AnUncolouredCellTakesItsColourAcrossDecidedEdges) {
     grid.SetEdge(1, 1, Side::Right,
                  XMark);  // and what is across an X is the same: (1, 2) follows in the sweep
     grid.SetEdge(3, 4, Side::Bottom, XMark);  // across an X from the frame: outside
-    grid.SetEdge(2, 2, Side::Left, Bar);    // an X seen later overrules the bar
+    grid.SetEdge(2, 2, Side::Left, Bar);      // an X seen later overrules the bar
     grid.SetEdge(2, 2, Side::Bottom, XMark);
     grid.CellColour[2][1] = Pink;
     grid.CellColour[3][2] = Yellow;

@@ -12,8 +12,10 @@ using test::TempFolder;
 using test::TestHost;
 using test::WriteBytes;
 
-std::string Scheme(const std::string& header, const std::string& colour2, const std::string& colour4) {
-    std::string text = header + "\r\n1;1;1\r\n" + colour2 + "\r\nunused\r\n" + colour4 + "\r\nunused\r\n";
+std::string Scheme(const std::string& header, const std::string& colour2,
+                   const std::string& colour4) {
+    std::string text =
+        header + "\r\n1;1;1\r\n" + colour2 + "\r\nunused\r\n" + colour4 + "\r\nunused\r\n";
     for (int k = 6; k <= 13; ++k) text += std::to_string(k) + ";" + std::to_string(k) + ";0\r\n";
     return text;
 }

@@ -1,8 +1,7 @@
-#include "commands/options_command.h"
-
 #include <gtest/gtest.h>
 
 #include "commands/app.h"
+#include "commands/options_command.h"
 #include "support/temp_folder.h"
 #include "support/test_host.h"
 

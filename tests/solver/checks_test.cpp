@@ -40,8 +40,8 @@ TEST(ChecksTest, AClueOutOfReachNamesItsValueWithoutABlank) {
 
 TEST(ChecksTest, DotsWithDeadEndsAndBranches) {
     Grid deadEnd = GridFromRows({"   ", "   ", "   "});
-    SetSides(deadEnd, 2, 2, "T", Bar);    // leaves dot (2, 2) to the right
-    SetSides(deadEnd, 1, 1, "R", XMark);  // up from dot (2, 2)
+    SetSides(deadEnd, 2, 2, "T", Bar);     // leaves dot (2, 2) to the right
+    SetSides(deadEnd, 1, 1, "R", XMark);   // up from dot (2, 2)
     SetSides(deadEnd, 2, 1, "TR", XMark);  // left and down from dot (2, 2)
     EXPECT_EQ(CheckEntries(deadEnd), (CheckResult{2, 2, "3X and 1B not valid"}));
 
@@ -80,7 +80,8 @@ TEST(ChecksTest, ABoxBesideAThree) {
     Grid below = GridFromRows({"   ", " 3 ", "   ", "   "});
     SetSides(below, 3, 2, "LRB", Bar);
     SetSides(below, 3, 2, "T", XMark);
-    EXPECT_EQ(CheckEntries(below), (CheckResult{2, 2, "3B and 1X with neighbor 3 not valid"}));  // the upper cell
+    EXPECT_EQ(CheckEntries(below),
+              (CheckResult{2, 2, "3B and 1X with neighbor 3 not valid"}));  // the upper cell
 }
 
 TEST(ChecksTest, NodeBarChecksFindLooseEndsAndBranches) {

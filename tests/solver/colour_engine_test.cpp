@@ -105,7 +105,8 @@ TEST(PatternRulesTest, ClueAndCornerRules) {
 }
 
 TEST(ColourEngineTest, AFinishedConsistentGridStaysAsItIs) {
-    Grid grid = SolvedGrid({" 3  0", "  1 2", "   2 ", "121  ", "3 01 "}, "CMCFXAGNHFAKCFHALAHEMBXKM");
+    Grid grid =
+        SolvedGrid({" 3  0", "  1 2", "   2 ", "121  ", "3 01 "}, "CMCFXAGNHFAKCFHALAHEMBXKM");
     ColourByLoop(grid);
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; ++c)
@@ -126,7 +127,8 @@ TEST(ColouringTest, FrameNeverYellowAndScoresAndOrder) {
 
     EXPECT_EQ(NeighbourColourScore(grid, 2, 2), 0);
     EXPECT_EQ(NeighbourColourScore(grid, 1, 1), 2);  // two Pink frame neighbours
-    for (const TrialCell& cell : ColourTrialList(grid, 1)) EXPECT_FALSE(cell.row == 2 && cell.col == 2);
+    for (const TrialCell& cell : ColourTrialList(grid, 1))
+        EXPECT_FALSE(cell.row == 2 && cell.col == 2);
     grid.CellColour[1][2] = Yellow;
     EXPECT_EQ(NeighbourColourScore(grid, 1, 1), 4);  // two Pink, one Yellow, and both kinds
 

@@ -18,7 +18,8 @@ Grid AfterStartRules(const std::vector<std::string>& rows) {
 }
 
 TEST(DirectLinesTest, NoCluesMeansNothingToDo) {
-    for (const auto& rows : {std::vector<std::string>{"   ", "   "}, std::vector<std::string>{"00", "00"}}) {
+    for (const auto& rows :
+         {std::vector<std::string>{"   ", "   "}, std::vector<std::string>{"00", "00"}}) {
         Grid grid = GridFromRows(rows);
         const Grid before = grid;
         EXPECT_EQ(SolveDirectLines(grid), -1);
@@ -29,7 +30,8 @@ TEST(DirectLinesTest, NoCluesMeansNothingToDo) {
 
 TEST(DirectLinesTest, StartRulesOnCluePatterns) {
     const Grid zero = AfterStartRules({"0"});
-    for (Side side : {Side::Left, Side::Top, Side::Right, Side::Bottom}) EXPECT_EQ(zero.CellEdge[1][1][side], XMark);
+    for (Side side : {Side::Left, Side::Top, Side::Right, Side::Bottom})
+        EXPECT_EQ(zero.CellEdge[1][1][side], XMark);
 
     const Grid threes = AfterStartRules({" 33 ", "    "});
     EXPECT_EQ(threes.CellEdge[1][2][Side::Left], Bar);
@@ -101,7 +103,8 @@ TEST(DirectLinesTest, CellPass) {
     SetSides(grid, 3, 3, "LT", XMark);
     CellPass(grid);
     EXPECT_EQ(grid.CellEdge[1][1][Side::Bottom], XMark);  // a blank cell is never boxed
-    for (Side side : {Side::Left, Side::Right, Side::Bottom}) EXPECT_EQ(grid.CellEdge[2][2][side], XMark);
+    for (Side side : {Side::Left, Side::Right, Side::Bottom})
+        EXPECT_EQ(grid.CellEdge[2][2][side], XMark);
     EXPECT_EQ(grid.CellEdge[3][3][Side::Right], Bar);
     EXPECT_EQ(grid.CellEdge[3][3][Side::Bottom], Bar);
 }

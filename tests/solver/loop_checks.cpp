@@ -111,8 +111,7 @@ EdgeSet EdgesOf(const FoundLoop& loop) {
         for (int c = 0; c < loop.cols; ++c) {
             const auto sides = geometry.Sides(r, c);
             for (const Side side : kSides)
-                if (loop.IsBar(r + 1, c + 1, side))
-                    edges |= EdgeSet{1} << sides[SideIndex(side)];
+                if (loop.IsBar(r + 1, c + 1, side)) edges |= EdgeSet{1} << sides[SideIndex(side)];
         }
     }
     return edges;

@@ -125,7 +125,7 @@ TEST(SolutionCounterTest, CountsFromTheCluesAndShowsTheLoopAsBars) {
     Counting counting;
     Grid grid = GridWithClues(5, 5, " 3  0  1 2   2 121  3 01 ");
     grid.SetEdge(1, 1, Side::Left, XMark);  // the loop's side
-    grid.SetEdge(1, 1, Side::Bottom, Bar);    // not the loop's side
+    grid.SetEdge(1, 1, Side::Bottom, Bar);  // not the loop's side
     const CountResult result = counting.Count(grid, 2);
     ASSERT_EQ(result.count, 1);
     ApplyFoundLoop(result.loops.front(), grid);
@@ -155,7 +155,8 @@ TEST(SolutionCounterTest, CountsOnTheLargestGrid) {
     ASSERT_EQ(result.count, 1);
     ApplyFoundLoop(result.loops.front(), grid);
     EXPECT_EQ(test::LoopFault(grid), "");
-    EXPECT_EQ(grid.CellEdge[kStorageDim][kStorageDim - 1][Side::Bottom], Bar);  // the last tooth's tip
+    EXPECT_EQ(grid.CellEdge[kStorageDim][kStorageDim - 1][Side::Bottom],
+              Bar);  // the last tooth's tip
     EXPECT_EQ(grid.CellEdge[kStorageDim][kStorageDim][Side::Right], Free);
 }
 

@@ -1,6 +1,4 @@
 // The staged solver on real puzzles and on its edge cases.
-#include "solver/solver_driver.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
@@ -12,6 +10,7 @@
 #include "solver/colouring.h"
 #include "solver/direct_lines.h"
 #include "solver/solution_counter.h"
+#include "solver/solver_driver.h"
 #include "solver/trial_stages.h"
 #include "solver/verification.h"
 #include "support/grid_builder.h"
@@ -63,7 +62,8 @@ void ExpectAgreesWithSolution(const Grid& grid, const Grid& solved, const char* 
                 ASSERT_FALSE(edge == XMark && onLoop) << stage << " put an X at " << r << "," << c;
             }
             const std::int32_t colour = grid.CellColour[r][c];
-            ASSERT_TRUE(colour == 0 || colour == SolutionColour(solved, r, c)) << stage << " coloured " << r << "," << c;
+            ASSERT_TRUE(colour == 0 || colour == SolutionColour(solved, r, c))
+                << stage << " coloured " << r << "," << c;
         }
     }
 }
@@ -115,8 +115,8 @@ TEST(SolverTest, StagesAreAnnouncedInOrderAndEachRunsOnce) {
     Solver solver;
     ASSERT_EQ(solver.Solve(grid), SolveResult::Solved);
     const std::vector<std::string> expected{
-        "Solving direct lines ...",  "Solving colour parities ...", "Solving single Y ...",
-        "Solving single P ...",      "Solving 2 bar cells ...",     "Solving common YP ...",
+        "Solving direct lines ...",       "Solving colour parities ...", "Solving single Y ...",
+        "Solving single P ...",           "Solving 2 bar cells ...",     "Solving common YP ...",
         "Solving by chain inspection ..."};
     EXPECT_EQ(solver.host.statuses, expected);
     EXPECT_EQ(solver.run.stage, expected.back());
@@ -180,14 +180,20 @@ bool IsOneLoopMatchingTheClues(const Grid& grid) {
     for (int r = 1; r <= grid.Rows + 1; ++r) {
         for (int c = 1; c <= grid.Cols + 1; ++c) {
             const int dot = (r - 1) * width + (c - 1);
-            const bool top = c <= grid.Cols && (r <= grid.Rows ? grid.CellEdge[r][c][Side::Top] : grid.CellEdge[r - 1][c][Side::Bottom]) == Bar;
-            const bool left = r <= grid.Rows && (c <= grid.Cols ? grid.CellEdge[r][c][Side::Left] : grid.CellEdge[r][c - 1][Side::Right]) == Bar;
+            const bool top =
+                c <= grid.Cols && (r <= grid.Rows ? grid.CellEdge[r][c][Side::Top]
+                                                  : grid.CellEdge[r - 1][c][Side::Bottom]) == Bar;
+            const bool left =
+                r <= grid.Rows && (c <= grid.Cols ? grid.CellEdge[r][c][Side::Left]
+                                                  : grid.CellEdge[r][c - 1][Side::Right]) == Bar;
             if (top) link(dot, dot + 1);
             if (left) link(dot, dot + width);
         }
     }
     for (int k = 1; k <= grid.NumCells; ++k)
-        if (grid.Clue[k] != kNoClue && grid.Clue[k] != grid.CountBars(grid.CellRow[k], grid.CellCol[k])) return false;
+        if (grid.Clue[k] != kNoClue &&
+            grid.Clue[k] != grid.CountBars(grid.CellRow[k], grid.CellCol[k]))
+            return false;
     int start = -1;
     for (std::size_t dot = 0; dot < links.size(); ++dot) {
         if (links[dot].size() != 0 && links[dot].size() != 2) return false;
@@ -213,7 +219,8 @@ TEST(SolverTest, WhateverItCallsSolvedIsOneLoopMatchingTheClues) {
     for (int round = 0; round < 1500; ++round) {
         const int rows = 1 + static_cast<int>(random() % 7);
         const int cols = 1 + static_cast<int>(random() % 7);
-        std::vector<std::string> clues(static_cast<std::size_t>(rows), std::string(static_cast<std::size_t>(cols), ' '));
+        std::vector<std::string> clues(static_cast<std::size_t>(rows),
+                                       std::string(static_cast<std::size_t>(cols), ' '));
         for (std::string& row : clues)
             for (char& ch : row)
                 if (random() % 3 == 0) ch = static_cast<char>('0' + random() % 4);
@@ -225,7 +232,8 @@ TEST(SolverTest, WhateverItCallsSolvedIsOneLoopMatchingTheClues) {
         ++solved;
         std::string picture;
         for (const std::string& row : clues) picture += "[" + row + "]";
-        EXPECT_TRUE(IsOneLoopMatchingTheClues(grid)) << round << " " << picture << " " << SolutionLetters(grid);
+        EXPECT_TRUE(IsOneLoopMatchingTheClues(grid))
+            << round << " " << picture << " " << SolutionLetters(grid);
     }
     EXPECT_GT(solved, 20);
 }

@@ -23,7 +23,8 @@ Grid TwoNestedLoops() {
 }
 
 TEST(VerificationTest, AFinishedColouredLoopIsDone) {
-    Grid grid = SolvedGrid({" 3  0", "  1 2", "   2 ", "121  ", "3 01 "}, "CMCFXAGNHFAKCFHALAHEMBXKM");
+    Grid grid =
+        SolvedGrid({" 3  0", "  1 2", "   2 ", "121  ", "3 01 "}, "CMCFXAGNHFAKCFHALAHEMBXKM");
     ColourByLoop(grid);
     EXPECT_EQ(VerifyPuzzle(grid).result, VerifyResult::Done);
 

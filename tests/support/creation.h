@@ -1,5 +1,5 @@
-// What a creator runs on in the tests: a test host, a cancel flag, a seeded random source and the grid
-// the puzzle is made in; and the exact count of a grid's solutions.
+// What a creator runs on in the tests: a test host, a cancel flag, a seeded random source and the
+// grid the puzzle is made in; and the exact count of a grid's solutions.
 #pragma once
 
 #include <cstdint>

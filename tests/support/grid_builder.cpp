@@ -26,7 +26,13 @@ Grid GridFromRows(const std::vector<std::string>& rows) {
 }
 
 void SetSides(Grid& grid, int r, int c, const std::string& sides, EdgeState state) {
-    for (char side : sides) grid.SetEdge(r, c, side == 'L' ? Side::Left : side == 'T' ? Side::Top : side == 'R' ? Side::Right : Side::Bottom, state);
+    for (char side : sides)
+        grid.SetEdge(r, c,
+                     side == 'L'   ? Side::Left
+                     : side == 'T' ? Side::Top
+                     : side == 'R' ? Side::Right
+                                   : Side::Bottom,
+                     state);
 }
 
 void LoopAround(Grid& grid, int top, int left, int bottom, int right) {

@@ -54,7 +54,8 @@ struct PlayBoard {
     // A right click on the selected side, away from the cell's middle.
     RightRelease RightClickNearSide(int r, int c, Side side) {
         HoverSide(r, c, side);
-        return RightButtonReleased(play, X(c, side == Side::Right ? 590 : 10), Y(r, side == Side::Bottom ? 590 : 10));
+        return RightButtonReleased(play, X(c, side == Side::Right ? 590 : 10),
+                                   Y(r, side == Side::Bottom ? 590 : 10));
     }
 
     // The four sides of a cell as digits L, T, R, B ("0120"); -1 shows as "-".

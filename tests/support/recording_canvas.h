@@ -25,7 +25,8 @@ public:
     void FillRect(int x1, int y1, int x2, int y2, std::int32_t colour) override {
         Record("fill", x1, y1, x2, y2, colour);
     }
-    void Line(int x1, int y1, int x2, int y2, std::int32_t colour, int width, LineStyle style) override {
+    void Line(int x1, int y1, int x2, int y2, std::int32_t colour, int width,
+              LineStyle style) override {
         CanvasCall& call = Record("line", x1, y1, x2, y2, colour);
         call.width = width;
         call.style = style;
@@ -33,7 +34,8 @@ public:
     void Rect(int x1, int y1, int x2, int y2, std::int32_t colour, int width) override {
         Record("rect", x1, y1, x2, y2, colour).width = width;
     }
-    void Text(int x, int y, const std::string& text, const CanvasFont& font, std::int32_t colour) override {
+    void Text(int x, int y, const std::string& text, const CanvasFont& font,
+              std::int32_t colour) override {
         CanvasCall& call = Record("text", x, y, x, y, colour);
         call.text = text;
         call.font = font;

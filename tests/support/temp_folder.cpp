@@ -13,8 +13,8 @@ namespace fs = std::filesystem;
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const fs::path folder = fs::temp_directory_path() /
-                            ("ringlace-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    const fs::path folder = fs::temp_directory_path() / ("ringlace-test-" + std::to_string(stamp) +
+                                                         "-" + std::to_string(counter++));
     fs::create_directories(folder);
     path_ = folder.string() + "/";
 }

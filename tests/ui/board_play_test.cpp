@@ -209,7 +209,8 @@ private slots:
         QTest::keyClick(play.picture, 'b');
         QCOMPARE(play.Sides(2, 2), std::string("...."));
         auto told = test::AnswerNextMessage("Ok");
-        QTest::mousePress(play.window.findChild<QToolButton*>("showSolutionButton"), Qt::LeftButton);
+        QTest::mousePress(play.window.findChild<QToolButton*>("showSolutionButton"),
+                          Qt::LeftButton);
         QVERIFY(told->answered);
         QCOMPARE(told->text, QString("Cancel Autosolve/Create first"));
         QCOMPARE(play.app().play.view.showing, SolutionView::Kind::None);
@@ -222,8 +223,10 @@ private slots:
                  QString("Undo last user entry\nRightclick to reset puzzle"));
         QCOMPARE(play.Button("showLoopButton")->toolTip(),
                  QString("Leftclick = view solution loop\nRightclick = show parity colours also"));
-        QCOMPARE(play.Button("verifyButton")->toolTip(), QString("Check if your solution is correct"));
-        QCOMPARE(play.Button("autosolveButton")->toolTip(), QString("Let computer solve this puzzle"));
+        QCOMPARE(play.Button("verifyButton")->toolTip(),
+                 QString("Check if your solution is correct"));
+        QCOMPARE(play.Button("autosolveButton")->toolTip(),
+                 QString("Let computer solve this puzzle"));
         QCOMPARE(play.Button("cancelButton")->toolTip(), QString("Cancel current operation"));
         QCOMPARE(play.Button("zoomResetButton")->toolTip(), QString("Reset zoom"));
         QCOMPARE(play.Button("eraseBarsButton")->toolTip(), QString("Erase all bars"));

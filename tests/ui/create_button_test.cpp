@@ -72,7 +72,8 @@ private slots:
         QString levelWhileWorking;
         auto* watch = new QTimer(&creating.window);
         connect(watch, &QTimer::timeout, [&] {
-            if (creating.app().runState.busy) levelWhileWorking = creating.Label("levelLabel")->text();
+            if (creating.app().runState.busy)
+                levelWhileWorking = creating.Label("levelLabel")->text();
         });
         watch->start(0);
         QTest::mouseClick(creating.Button("newPuzzleButton"), Qt::RightButton);

@@ -1,13 +1,14 @@
 // The main window's start-up and exit, as a person meets them.
+#include "ui/main_window.h"
+
 #include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
 #include <set>
 
 #include "model/config_file.h"
-#include "ui/board_view.h"
-#include "ui/main_window.h"
 #include "support/temp_folder.h"
+#include "ui/board_view.h"
 #include "window_helpers.h"
 
 using namespace ringlace;
@@ -93,7 +94,8 @@ private slots:
         auto seen = test::AnswerNextMessage("Ok");
         QCOMPARE(window.StartUp(), StartOutcome::End);
         QVERIFY(seen->answered);
-        QCOMPARE(seen->text, QString("File: all.col is missing\nProgram cannot run without this file"));
+        QCOMPARE(seen->text,
+                 QString("File: all.col is missing\nProgram cannot run without this file"));
         QVERIFY(!std::filesystem::exists(installation.folder.File("ringlace.cfg")));
     }
 

@@ -1,9 +1,10 @@
 // The message box as a person meets it: pictures, buttons, keys.
+#include "ui/message_box.h"
+
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
-#include "ui/message_box.h"
 #include "window_helpers.h"
 
 using namespace ringlace;
@@ -28,14 +29,14 @@ private slots:
         MessageBox box;
         const Answer answer =
             ShowAndAct(box, {"Proceed ?", Icon::Question, Buttons::YesNo}, [](MessageBox& shown) {
-            QVERIFY(shown.isVisible());
-            QVERIFY(shown.isModal());
-            QCOMPARE(shown.Buttons().size(), std::size_t(2));
-            QCOMPARE(shown.Buttons()[0]->text(), QString("Yes"));
-            QCOMPARE(shown.Buttons()[1]->text(), QString("No"));
-            QVERIFY(shown.Picture()->isVisible());
-            QTest::mouseClick(shown.Buttons()[1], Qt::LeftButton);
-        });
+                QVERIFY(shown.isVisible());
+                QVERIFY(shown.isModal());
+                QCOMPARE(shown.Buttons().size(), std::size_t(2));
+                QCOMPARE(shown.Buttons()[0]->text(), QString("Yes"));
+                QCOMPARE(shown.Buttons()[1]->text(), QString("No"));
+                QVERIFY(shown.Picture()->isVisible());
+                QTest::mouseClick(shown.Buttons()[1], Qt::LeftButton);
+            });
         QVERIFY(answer == Answer::No);
     }
 
@@ -50,50 +51,55 @@ private slots:
 
     void escapeDoesNothingAndEnterPressesTheFocusedButton() {
         MessageBox box;
-        const Answer answer = ShowAndAct(box, {"Exit?", Icon::Exit, Buttons::YesNo}, [](MessageBox& shown) {
-            QTest::keyClick(&shown, Qt::Key_Escape);
-            QVERIFY(shown.isVisible());
-            shown.close();
-            QVERIFY(shown.isVisible());
-            shown.Buttons()[1]->setFocus();
-            QTest::keyClick(shown.Buttons()[1], Qt::Key_Return);
-        });
+        const Answer answer =
+            ShowAndAct(box, {"Exit?", Icon::Exit, Buttons::YesNo}, [](MessageBox& shown) {
+                QTest::keyClick(&shown, Qt::Key_Escape);
+                QVERIFY(shown.isVisible());
+                shown.close();
+                QVERIFY(shown.isVisible());
+                shown.Buttons()[1]->setFocus();
+                QTest::keyClick(shown.Buttons()[1], Qt::Key_Return);
+            });
         QVERIFY(answer == Answer::No);
         QVERIFY(!box.isVisible());
     }
 
     void buttonsStandInOneCentredRowOfEqualWidth() {
         MessageBox box;
-        ShowAndAct(box, {"A rather longer message than the buttons need", Icon::None, Buttons::YesNoCancel},
-                   [](MessageBox& shown) {
-                       const auto& buttons = shown.Buttons();
-                       QCOMPARE(buttons.size(), std::size_t(3));
-                       for (QPushButton* button : buttons) {
-                           QCOMPARE(button->width(), buttons[0]->width());
-                           QCOMPARE(button->y(), buttons[0]->y());
-                       }
-                       const int rowCentre = (buttons.front()->geometry().left() +
-                                              buttons.back()->geometry().right()) / 2;
-                       QVERIFY(std::abs(rowCentre - shown.width() / 2) <= 2);
-                       QVERIFY(buttons[0]->y() > shown.Text()->geometry().bottom());
-                       buttons[2]->click();
-                   });
+        ShowAndAct(
+            box,
+            {"A rather longer message than the buttons need", Icon::None, Buttons::YesNoCancel},
+            [](MessageBox& shown) {
+                const auto& buttons = shown.Buttons();
+                QCOMPARE(buttons.size(), std::size_t(3));
+                for (QPushButton* button : buttons) {
+                    QCOMPARE(button->width(), buttons[0]->width());
+                    QCOMPARE(button->y(), buttons[0]->y());
+                }
+                const int rowCentre =
+                    (buttons.front()->geometry().left() + buttons.back()->geometry().right()) / 2;
+                QVERIFY(std::abs(rowCentre - shown.width() / 2) <= 2);
+                QVERIFY(buttons[0]->y() > shown.Text()->geometry().bottom());
+                buttons[2]->click();
+            });
     }
 
     void theBoxIsReusedWithTheNextMessagesButtonsAndPicture() {
         MessageBox box;
-        const Answer first = ShowAndAct(box, {"Done", Icon::Happy, Buttons::Ok}, [](MessageBox& shown) {
-            QCOMPARE(shown.Buttons().size(), std::size_t(1));
-            QCOMPARE(shown.Buttons()[0]->text(), QString("Ok"));
-            shown.Buttons()[0]->click();
-        });
+        const Answer first =
+            ShowAndAct(box, {"Done", Icon::Happy, Buttons::Ok}, [](MessageBox& shown) {
+                QCOMPARE(shown.Buttons().size(), std::size_t(1));
+                QCOMPARE(shown.Buttons()[0]->text(), QString("Ok"));
+                shown.Buttons()[0]->click();
+            });
         QVERIFY(first == Answer::Ok);
-        const Answer second = ShowAndAct(box, {"Again", Icon::None, Buttons::RetryCancel}, [](MessageBox& shown) {
-            QCOMPARE(shown.Buttons().size(), std::size_t(2));
-            QCOMPARE(shown.Buttons()[1]->text(), QString("Cancel"));
-            QVERIFY(!shown.Picture()->isVisible());
-            shown.Buttons()[1]->click();
-        });
+        const Answer second =
+            ShowAndAct(box, {"Again", Icon::None, Buttons::RetryCancel}, [](MessageBox& shown) {
+                QCOMPARE(shown.Buttons().size(), std::size_t(2));
+                QCOMPARE(shown.Buttons()[1]->text(), QString("Cancel"));
+                QVERIFY(!shown.Picture()->isVisible());
+                shown.Buttons()[1]->click();
+            });
         QVERIFY(second == Answer::Cancel);
     }
 };

@@ -1,5 +1,7 @@
 // The options dialog as a person uses it: what it shows, what accepting it changes at once, the
 // defaults button, and saving the options.
+#include "ui/options_dialog.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,7 +14,6 @@
 
 #include "ui/board_view.h"
 #include "ui/colour_picker.h"
-#include "ui/options_dialog.h"
 #include "ui/main_window.h"
 #include "window_helpers.h"
 
@@ -119,7 +120,8 @@ private slots:
         started.settings().GridLine = kGridDotted;
         started.settings().BarThickness = 6;
         started.settings().AutofillOn = 1;
-        started.Options([](OptionsDialog& form) { In<QPushButton>(form, "defaultsButton")->click(); });
+        started.Options(
+            [](OptionsDialog& form) { In<QPushButton>(form, "defaultsButton")->click(); });
         QCOMPARE(started.settings().GridLine, int(kGridSolid));
         QCOMPARE(started.settings().BarThickness, 2);
         QCOMPARE(started.settings().AutofillOn, 0);
