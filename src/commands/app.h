@@ -26,7 +26,7 @@ inline constexpr const char* kScratchPuzzleFile = "temporarypuzfile.txt";
 inline constexpr const char* kSolutionRegisterFile = "solutionregister.txt";
 
 struct App {
-    explicit App(Host& host) : host(host) {}
+    explicit App(Host& talkTo) : host(talkTo) {}
 
     Grid grid;
     PuzzlePlace place;

@@ -46,8 +46,9 @@ struct CreateOptions {
 };
 
 struct CreateContext {
-    CreateContext(Grid& grid, RunContext& run, RandomSource& random, CreateOptions options = {})
-        : grid(grid), run(run), random(random), options(std::move(options)) {}
+    CreateContext(Grid& target, RunContext& runContext, RandomSource& source,
+                  CreateOptions asked = {})
+        : grid(target), run(runContext), random(source), options(std::move(asked)) {}
 
     Grid& grid;
     RunContext& run;

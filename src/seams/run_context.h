@@ -17,8 +17,8 @@ struct RunState {
 };
 
 struct RunContext {
-    RunContext(Host& host, const bool& cancelRequested, bool silent = false)
-        : host(host), cancelRequested(cancelRequested), silent(silent) {}
+    RunContext(Host& reportTo, const bool& cancelFlag, bool quiet = false)
+        : host(reportTo), cancelRequested(cancelFlag), silent(quiet) {}
 
     Host& host;
     const bool& cancelRequested;

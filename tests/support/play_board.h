@@ -62,8 +62,8 @@ struct PlayBoard {
     std::string Sides(int r, int c) const {
         std::string text;
         for (const Side side : kSides) {
-            const EdgeState state = grid.CellEdge[r][c][side];
-            text += state == Outside ? '-' : static_cast<char>('0' + state);
+            const EdgeState edge = grid.CellEdge[r][c][side];
+            text += edge == Outside ? '-' : static_cast<char>('0' + edge);
         }
         return text;
     }
