@@ -4,9 +4,9 @@
 
 #include <random>
 
-#include "model/puzzle_labels.h"
 #include "model/solution_letters.h"
 #include "model/text_file.h"
+#include "support/loop_picture.h"
 #include "support/temp_folder.h"
 
 namespace ringlace {
@@ -35,93 +35,48 @@ Loaded LoadRecord(const TempFolder& folder, const std::string& record) {
     return LoadFrom(file, 1);
 }
 
-std::string ClueText(const Grid& grid) {
-    std::string clues;
-    for (int k = 1; k <= grid.NumCells; ++k)
-        clues += grid.Clue[k] == kNoClue ? ' ' : char('0' + grid.Clue[k]);
-    return clues;
-}
-
-TEST(PuzzleRecordTest, LoadsTheSmallestPuzzle) {
+// One-cell records behind every kind of line end, the last line without one. A solution record
+// shows the puzzle without the solution's bars.
+TEST(PuzzleRecordTest, TheSmallestRecordsBehindEveryKindOfLineEnd) {
     TempFolder folder;
-    const Loaded loaded = LoadRecord(folder, "0101EA1A");
-    ASSERT_TRUE(loaded.loaded);
-    EXPECT_EQ(loaded.grid.Rows, 1);
-    EXPECT_EQ(loaded.grid.Cols, 1);
-    EXPECT_EQ(loaded.grid.Clue[1], 1);
-    EXPECT_EQ(loaded.grid.OrigClue[1], 1);
-    EXPECT_EQ(loaded.grid.SolutionCode, "A");
-    EXPECT_EQ(loaded.grid.ClueSum, 1);
-    // A solution record shows the puzzle without the solution's bars.
-    EXPECT_EQ(loaded.grid.CountBars(1, 1), 0);
-}
-
-TEST(PuzzleRecordTest, LabelsOfALoad) {
-    TempFolder folder;
-    const std::string file = folder.File("five.txt");
-    std::string lines;
-    for (int n = 0; n < 25; ++n)
-        lines += "0505ME" + std::string(25, ' ') + std::string(25, 'X') + "\r\n";
-    WriteBytes(file, lines);
-    const Loaded loaded = LoadFrom(file, 7);
-    ASSERT_TRUE(loaded.loaded);
-    const PuzzleLabels labels = DescribePuzzle(loaded.grid, loaded.place);
-    EXPECT_EQ(labels.fileName, "five.txt");
-    EXPECT_EQ(labels.filePath, file);
-    EXPECT_EQ(labels.puzzleNumber, "7");
-    EXPECT_EQ(labels.puzzleCount, " of 25");
-    EXPECT_EQ(labels.size, "5x5");
-    EXPECT_EQ(labels.difficulty, "Medium");
-    EXPECT_EQ(labels.openShare, "100%");
-    EXPECT_EQ(loaded.place.number, 7);
-    EXPECT_EQ(loaded.place.file, file);
-}
-
-TEST(PuzzleRecordTest, DifficultyNames) {
-    EXPECT_EQ(DifficultyName("EA"), "Easy");
-    EXPECT_EQ(DifficultyName("ME"), "Medium");
-    EXPECT_EQ(DifficultyName("HA"), "Hard");
-    EXPECT_EQ(DifficultyName("QZ"), "Easy");
-    EXPECT_EQ(DifficultyName("**"), "Easy");
+    const std::string file = folder.File("mixed.txt");
+    WriteBytes(file, "0101EA1A\n0101EA2K\r0101EA3M\r\n0101EA0X");
+    EXPECT_EQ(CountLines(file), 4);
+    const std::string letters[] = {"A", "K", "M", "X"};
+    for (int n = 1; n <= 4; ++n) {
+        const Loaded loaded = LoadFrom(file, n);
+        ASSERT_TRUE(loaded.loaded);
+        EXPECT_EQ(loaded.grid.SolutionCode, letters[n - 1]);
+        EXPECT_EQ(loaded.grid.Clue[1], n % 4);
+        EXPECT_EQ(loaded.grid.OrigClue[1], n % 4);
+        EXPECT_EQ(loaded.grid.ClueSum, n % 4);
+        EXPECT_EQ(loaded.grid.CountBars(1, 1), 0);
+    }
 }
 
 TEST(PuzzleRecordTest, SolutionAndUserRecordsOfTheSameTwoByTwoPuzzle) {
     TempFolder folder;
     const Loaded solved = LoadRecord(folder, "0202HA2  2BHFL");
     ASSERT_TRUE(solved.loaded);
-    EXPECT_EQ(ClueText(solved.grid), "2  2");
+    EXPECT_EQ(test::ClueRows(solved.grid), (std::vector<std::string>{"2.", ".2"}));
     EXPECT_EQ(solved.grid.DiffCode, "HA");
     EXPECT_EQ(solved.grid.SolutionCode, "BHFL");
 
     const Loaded user = LoadRecord(folder, "0202**2  2bb...bbxb..b.xbb");
     ASSERT_TRUE(user.loaded);
     EXPECT_EQ(user.grid.SolutionCode, "");
-    const Grid& g = user.grid;
-    EXPECT_EQ(g.CellEdge[1][1][Side::Left], Bar);
-    EXPECT_EQ(g.CellEdge[1][1][Side::Top], Bar);
-    EXPECT_EQ(g.CellEdge[1][2][Side::Right], Bar);
-    EXPECT_EQ(g.CellEdge[1][2][Side::Bottom], XMark);
-    EXPECT_EQ(g.CellEdge[2][2][Side::Top], XMark);
-    EXPECT_EQ(g.CellEdge[2][1][Side::Left], Bar);
-    EXPECT_EQ(g.CellEdge[2][2][Side::Bottom], Bar);
-    EXPECT_EQ(g.CellEdge[1][1][Side::Right], Free);
-    EXPECT_EQ(UserRecordText(g), "0202**2  2bb...bbxb..b.xbb");
-    EXPECT_EQ(PuzzleRecordText(g), "0202**2  2BHFL");
-}
+    EXPECT_EQ(user.grid.CellEdge[1][2][Side::Right], Bar);
+    EXPECT_EQ(user.grid.CellEdge[2][2][Side::Top], XMark);
+    EXPECT_EQ(UserRecordText(user.grid), "0202**2  2bb...bbxb..b.xbb");
+    EXPECT_EQ(PuzzleRecordText(user.grid), "0202**2  2BHFL");
 
-TEST(PuzzleRecordTest, ShortTailsLeaveTheRestEmpty) {
-    TempFolder folder;
-    const Loaded clues = LoadRecord(folder, "0202EA2  2");
-    ASSERT_TRUE(clues.loaded);
-    EXPECT_EQ(clues.grid.SolutionCode, "");
-
-    const Loaded user = LoadRecord(folder, "0202**2  2bbXb.b");  // only 6 of 16 entry characters
-    ASSERT_TRUE(user.loaded);
-    EXPECT_EQ(user.grid.CellEdge[1][1][Side::Left], Bar);
-    EXPECT_EQ(user.grid.CellEdge[1][1][Side::Top], Bar);
-    EXPECT_EQ(user.grid.CellEdge[1][1][Side::Right], Free);  // only lower-case letters count
-    EXPECT_EQ(user.grid.CellEdge[1][2][Side::Top], Bar);
-    EXPECT_EQ(user.grid.CellEdge[2][2][Side::Bottom], Free);
+    // A short tail leaves the rest empty; only lower-case letters are entries.
+    const Loaded shortUser = LoadRecord(folder, "0202**2  2bbXb.b");
+    ASSERT_TRUE(shortUser.loaded);
+    EXPECT_EQ(UserRecordText(shortUser.grid), "0202**2  2bb.b.b...b......");
+    const Loaded cluesOnly = LoadRecord(folder, "0202EA2  2");
+    ASSERT_TRUE(cluesOnly.loaded);
+    EXPECT_EQ(cluesOnly.grid.SolutionCode, "");
 }
 
 TEST(PuzzleRecordTest, BadRecordsFailAndLeaveThePreviousPuzzleAsItWas) {
@@ -143,10 +98,7 @@ TEST(PuzzleRecordTest, BadRecordsFailAndLeaveThePreviousPuzzleAsItWas) {
         "0202EA2 ",        // the clues end early
         "2602EA",          // too many rows
         "0226EA",          // too many columns
-        "0002EA",          // no rows
         "-102EA2",         // negative rows
-        "ab02EA2 2 ",      // rows not a number
-        "",                // empty line
         "01",              // truncated header
         std::string("0101EA\0", 7),
     };
@@ -224,11 +176,6 @@ TEST(PuzzleRecordTest, WritingThenLoadingGivesTheSameRecordBytes) {
         ApplySolution(loaded.grid);
         ASSERT_TRUE(
             WritePuzzleRecord(loaded.grid, copy, n == 1 ? WriteMode::Replace : WriteMode::Append));
-        const Loaded back = LoadFrom(copy, n);
-        ASSERT_TRUE(back.loaded);
-        EXPECT_EQ(back.grid.Clue, loaded.grid.Clue);
-        EXPECT_EQ(back.grid.DiffCode, loaded.grid.DiffCode);
-        EXPECT_EQ(back.grid.SolutionCode, loaded.grid.SolutionCode);
     }
     EXPECT_EQ(ReadBytes(copy), shipped);
 }
@@ -249,20 +196,6 @@ TEST(PuzzleRecordTest, ReplaceWritesOneLineAndAppendKeepsLinesApart) {
     EXPECT_FALSE(
         WritePuzzleRecord(loaded.grid, folder.File("no/such/folder.txt"), WriteMode::Replace));
     EXPECT_FALSE(WriteUserRecord(loaded.grid, folder.Path()));
-}
-
-TEST(PuzzleRecordTest, LineEndsOfEveryKindAreRead) {
-    TempFolder folder;
-    const std::string file = folder.File("mixed.txt");
-    WriteBytes(file, "0101EA1A\n0101EA2K\r0101EA3M\r\n0101EA0X");
-    EXPECT_EQ(CountLines(file), 4);
-    const std::string expected[] = {"A", "K", "M", "X"};
-    for (int n = 1; n <= 4; ++n) {
-        const Loaded loaded = LoadFrom(file, n);
-        ASSERT_TRUE(loaded.loaded);
-        EXPECT_EQ(loaded.grid.SolutionCode, expected[n - 1]);
-        EXPECT_EQ(loaded.grid.Clue[1], n == 4 ? 0 : n);
-    }
 }
 
 }  // namespace

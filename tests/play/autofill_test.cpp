@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
+#include "support/grid_builder.h"
 #include "support/play_board.h"
 #include "support/test_host.h"
 
@@ -11,15 +10,13 @@ namespace ringlace {
 namespace {
 
 using test::PlayBoard;
+using test::SetSides;
 
 TEST(AutofillTest, ASatisfiedClueCrossesOutItsFreeSides) {
     PlayBoard board(3, 3, "    3   0");
-    Grid& grid = board.grid;
-    grid.SetEdge(2, 2, Side::Left, Bar);
-    grid.SetEdge(2, 2, Side::Top, Bar);
-    grid.SetEdge(2, 2, Side::Right, Bar);
-    grid.SetEdge(1, 1, Side::Left, Bar);  // a blank cell is never satisfied
-    AutofillPass(grid, board.painter);
+    SetSides(board.grid, 2, 2, "LTR", Bar);
+    SetSides(board.grid, 1, 1, "L", Bar);  // a blank cell is never satisfied
+    AutofillPass(board.grid, board.painter);
     EXPECT_EQ(board.Sides(2, 2), "1112");
     EXPECT_EQ(board.Sides(3, 3), "0000");  // a "0" is left to the player
     EXPECT_EQ(board.Sides(1, 1), "1000");
@@ -31,9 +28,8 @@ TEST(AutofillTest, ColouredNeighboursDecideTheEdgeBetweenThem) {
     grid.CellColour[2][2] = Yellow;
     grid.CellColour[2][3] = Pink;
     grid.CellColour[1][2] = Yellow;
-    grid.SetEdge(2, 2, Side::Right,
-                 XMark);                 // wrong: Yellow beside Pink is a bar whatever was there
-    grid.SetEdge(2, 2, Side::Top, Bar);  // wrong the other way
+    SetSides(grid, 2, 2, "R", XMark);  // wrong: Yellow beside Pink is a bar whatever was there
+    SetSides(grid, 2, 2, "T", Bar);    // wrong the other way
     AutofillPass(grid, board.painter);
     EXPECT_EQ(board.Sides(2, 2)[2], '1');
     EXPECT_EQ(board.Sides(2, 2)[1], '2');
@@ -44,12 +40,11 @@ TEST(AutofillTest, ColouredNeighboursDecideTheEdgeBetweenThem) {
 TEST(AutofillTest, AnUncolouredCellTakesItsColourAcrossDecidedEdges) {
     PlayBoard board(3, 4);
     Grid& grid = board.grid;
-    grid.SetEdge(1, 1, Side::Left, Bar);  // across a bar from the Pink frame: inside
-    grid.SetEdge(1, 1, Side::Right,
-                 XMark);  // and what is across an X is the same: (1, 2) follows in the sweep
-    grid.SetEdge(3, 4, Side::Bottom, XMark);  // across an X from the frame: outside
-    grid.SetEdge(2, 2, Side::Left, Bar);      // an X seen later overrules the bar
-    grid.SetEdge(2, 2, Side::Bottom, XMark);
+    SetSides(grid, 1, 1, "L", Bar);    // across a bar from the Pink frame: inside
+    SetSides(grid, 1, 1, "R", XMark);  // and the same across an X: (1, 2) follows in the sweep
+    SetSides(grid, 3, 4, "B", XMark);  // across an X from the frame: outside
+    SetSides(grid, 2, 2, "L", Bar);    // an X seen later overrules the bar
+    SetSides(grid, 2, 2, "B", XMark);
     grid.CellColour[2][1] = Pink;
     grid.CellColour[3][2] = Yellow;
     AutofillPass(grid, board.painter);
@@ -66,7 +61,7 @@ TEST(AutofillTest, TheBoxSwitchesTheModeAndATickChecksTheEntries) {
     ToggleAutofill(board.settings, board.state);
     EXPECT_EQ(board.settings.AutofillOn, 1);
     EXPECT_TRUE(board.state.autofillDue);
-    board.grid.SetEdge(1, 1, Side::Left, Bar);
+    SetSides(board.grid, 1, 1, "L", Bar);
     AutofillTick(board.play, host);
     EXPECT_FALSE(board.state.autofillDue);
     EXPECT_EQ(board.Sides(1, 1), "1222");
@@ -82,18 +77,15 @@ TEST(AutofillTest, TheBoxSwitchesTheModeAndATickChecksTheEntries) {
     EXPECT_FALSE(board.state.autofillDue);
 }
 
-TEST(AutofillTest, AFinishedLoopIsDone) {
+TEST(AutofillTest, AFinishedLoopIsDoneAnOpenOneShowsNothing) {
     PlayBoard board(2, 2, "2  2");
     test::TestHost host;
-    for (const auto& [r, c, side] : {std::tuple{1, 1, Side::Left},
-                                     {1, 1, Side::Top},
-                                     {1, 2, Side::Top},
-                                     {1, 2, Side::Right},
-                                     {2, 1, Side::Left},
-                                     {2, 1, Side::Bottom},
-                                     {2, 2, Side::Bottom},
-                                     {2, 2, Side::Right}})
-        board.grid.SetEdge(r, c, side, Bar);
+    SetSides(board.grid, 1, 1, "LT", Bar);
+    AutofillTick(board.play, host);
+    EXPECT_EQ(host.statuses, std::vector<std::string>{""});
+    EXPECT_EQ(board.state.checkLight, CheckLight::Neutral);
+
+    test::LoopAround(board.grid, 1, 1, 2, 2);
     board.grid.CellColour[1][1] = Yellow;
     board.state.markers.errorMarker.visible = true;
     AutofillTick(board.play, host);
@@ -101,21 +93,12 @@ TEST(AutofillTest, AFinishedLoopIsDone) {
     EXPECT_EQ(host.statuses.back(), "Done !");
     EXPECT_EQ(board.state.checkLight, CheckLight::Done);
     EXPECT_FALSE(board.state.markers.errorMarker.visible);
-
-    // Still open: nothing is shown.
-    PlayBoard open(2, 2, "2  2");
-    open.grid.SetEdge(1, 1, Side::Left, Bar);
-    open.grid.SetEdge(1, 1, Side::Top, Bar);
-    test::TestHost quiet;
-    AutofillTick(open.play, quiet);
-    EXPECT_EQ(quiet.statuses, std::vector<std::string>{""});
-    EXPECT_EQ(open.state.checkLight, CheckLight::Neutral);
 }
 
 TEST(AutofillTest, ATickNeverTouchesTheGridOfASolveOrASolutionView) {
     PlayBoard board(1, 2, "1 ");
     test::TestHost host;
-    board.grid.SetEdge(1, 1, Side::Left, Bar);
+    SetSides(board.grid, 1, 1, "L", Bar);
     board.state.autofillDue = true;
     board.state.view.showing = SolutionView::Kind::Bars;
     AutofillTick(board.play, host);

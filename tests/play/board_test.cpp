@@ -1,161 +1,216 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "play/board_drawing.h"
-#include "play/board_geometry.h"
-#include "support/recording_canvas.h"
+#include "play/board_layout.h"
+#include "support/play_board.h"
 
 namespace ringlace {
 namespace {
 
 using test::CanvasCall;
+using test::PlayBoard;
 using test::RecordingCanvas;
 
-Grid SizedGrid(int rows, int cols) {
-    Grid grid;
-    grid.Rows = rows;
-    grid.Cols = cols;
-    grid.BuildCellIndex();
-    grid.ResetGrid();
-    grid.ResetColours();
-    return grid;
-}
-
-BoardGeometry FittedIn(int frameWidth, const Grid& grid, RecordingCanvas& canvas) {
-    BoardGeometry geometry;
-    geometry.FrameWidth = frameWidth;
-    geometry.FrameHeight = frameWidth;
-    FitBoard(geometry, grid, canvas, "Arial");
-    return geometry;
-}
-
-TEST(BoardGeometryTest, CellsFitTheFrameUpToTheLargestSize) {
-    RecordingCanvas canvas;
-    const BoardGeometry ten = FittedIn(6032, SizedGrid(10, 10), canvas);
-    EXPECT_EQ(ten.CellSize, 570);
-    EXPECT_EQ(ten.BaseCellSize, 570);
-    EXPECT_EQ(ten.BoardWidth, 6538);  // 570 x 1.1 x 10 + 268
-    EXPECT_EQ(ten.Quarter, 142);      // 142.5 rounds to the even neighbour
-    EXPECT_EQ(ten.LineFactor, 1);
-    const BoardGeometry five = FittedIn(6032, SizedGrid(5, 5), canvas);
-    EXPECT_EQ(five.CellSize, 600);
-    // The grid is centred on the board; the previous quarter nudges it right and down.
-    EXPECT_EQ(five.GridLeft, (3568 - 200 - 3000) / 2 + 75);
-    EXPECT_EQ(five.GridTop, (3568 - 200 - 3000) / 2 + 150);
-    EXPECT_EQ(five.NodeX(3), five.GridLeft + 1200);
-    EXPECT_EQ(five.BoardLeft, (6032 - 3568) / 2);
-    const BoardGeometry wide = FittedIn(6032, SizedGrid(3, 20), canvas);
-    EXPECT_EQ(wide.CellSize, 285);  // the larger side decides
-}
-
-TEST(BoardGeometryTest, TheClueFontLeavesAQuarterOfTheCellFree) {
-    RecordingCanvas canvas;
-    BoardGeometry geometry;
-    geometry.CellSize = 600;
-    FitNumberFont(geometry, canvas, "Arial");
-    // 0.6 x 20 x size must stay within half the cell: 25 points is 300 twips wide.
-    EXPECT_EQ(geometry.NumberFontSize, 25);
-    geometry.CellSize = 40;
-    geometry.NumberFontSize = 9;
-    FitNumberFont(geometry, canvas, "Arial");
-    EXPECT_EQ(geometry.NumberFontSize, 9);  // nothing fits: unchanged
-    geometry.CellSize = 1300;
-    LayOutBoard(geometry, SizedGrid(2, 2), canvas, "Arial");
-    EXPECT_EQ(geometry.LineFactor, 2);
-    EXPECT_EQ(geometry.NumberFontSize, 36);
-}
-
-struct Painted {
-    Painted() : grid(SizedGrid(3, 3)), painter(canvas, geometry, settings, scheme) {
+// A grid of rows x cols cells (square without cols) in a 7000-twip frame, at the largest cells.
+struct Zoomed {
+    explicit Zoomed(int rows, int cols = 0) {
+        grid.Rows = rows;
+        grid.Cols = cols == 0 ? rows : cols;
+        grid.BuildCellIndex();
+        geometry.FrameWidth = 7000;
+        geometry.FrameHeight = 7000;
         geometry.CellSize = 600;
-        geometry.GridLeft = 100;
-        geometry.GridTop = 200;
-        geometry.NumberFontSize = 20;
-        scheme[2] = Rgb(240, 240, 240);
-        settings.BarColour = Rgb(0, 0, 200);
-        settings.GridColour = Rgb(9, 9, 9);
-        settings.BarThickness = 3;
+        geometry.BaseCellSize = 600;
+        geometry.BaseFontSize = 12;
     }
+    bool Step(ZoomStep step) { return ZoomBoard(geometry, state, grid, canvas, "Arial", step); }
+    void Fit(int frameWidth) {
+        geometry.FrameWidth = frameWidth;
+        FitBoardToFrame(geometry, state, grid, canvas, "Arial");
+    }
+
     Grid grid;
-    RecordingCanvas canvas;
+    PlayState state;
     BoardGeometry geometry;
-    Settings settings;
-    SchemeColours scheme{};
-    BoardPainter painter;
+    RecordingCanvas canvas;
 };
 
+TEST(BoardLayoutTest, FittingSizesTheCellsAndClearsWhatTheOldLayoutShowed) {
+    Zoomed ten(10);
+    ten.state.markers.firstEnd.visible = true;
+    ten.state.markers.errorMarker.visible = true;
+    ten.state.checkLight = CheckLight::Error;
+    ten.Fit(6032);  // a board 6000 wide
+    EXPECT_EQ(ten.geometry.CellSize, 570);
+    EXPECT_EQ(ten.geometry.BaseCellSize, 570);
+    EXPECT_EQ(ten.geometry.BoardWidth, 6538);  // 570 x 1.1 x 10 + 268
+    EXPECT_EQ(ten.geometry.Quarter, 142);      // 142.5 rounds to the even neighbour
+    EXPECT_FALSE(ten.state.markers.firstEnd.visible);
+    EXPECT_FALSE(ten.state.markers.errorMarker.visible);
+    EXPECT_EQ(ten.state.checkLight, CheckLight::Neutral);
+    ten.Fit(20);  // a frame squeezed to nothing
+    EXPECT_EQ(ten.geometry.CellSize, 1);
+
+    // Cells never grow beyond the largest size. The grid is centred on the board, nudged right
+    // and down by the quarter.
+    Zoomed five(5);
+    five.Fit(6032);
+    const BoardGeometry& geometry = five.geometry;
+    EXPECT_EQ(geometry.CellSize, 600);
+    EXPECT_EQ(geometry.GridLeft, (3568 - 200 - 3000) / 2 + 75);
+    EXPECT_EQ(geometry.GridTop, (3568 - 200 - 3000) / 2 + 150);
+    EXPECT_EQ(geometry.BoardLeft, (6032 - 3568) / 2);
+}
+
+// The long side sets the cell size, lying or standing; board and grid are centred on each axis.
+TEST(BoardLayoutTest, ALongGridFitsByItsLongSideAndIsCentred) {
+    for (const auto& [rows, cols] : {std::pair{3, 20}, std::pair{20, 3}}) {
+        Zoomed board(rows, cols);
+        board.geometry.FrameHeight = 9000;
+        board.Fit(6032);  // a board 6000 wide
+        const BoardGeometry& geometry = board.geometry;
+        EXPECT_EQ(geometry.CellSize, 285) << rows;  // 6000 x 0.95 / 20
+        EXPECT_NEAR(2 * geometry.BoardLeft + geometry.BoardWidth, geometry.FrameWidth, 1) << rows;
+        EXPECT_NEAR(2 * geometry.BoardTop + geometry.BoardHeight, geometry.FrameHeight, 1) << rows;
+        // The grid's margins on the board differ by at most the 200 twips of the layout's nudge.
+        const int right = geometry.BoardWidth - geometry.NodeX(cols + 1);
+        const int bottom = geometry.BoardHeight - geometry.NodeY(rows + 1);
+        EXPECT_GE(geometry.GridLeft, 0) << rows;
+        EXPECT_GE(geometry.GridTop, 0) << rows;
+        EXPECT_LE(std::abs(right - geometry.GridLeft), 200) << rows;
+        EXPECT_LE(std::abs(bottom - geometry.GridTop), 200) << rows;
+    }
+}
+
+TEST(ZoomTest, EachStepIsTenPercentAndResetReturnsToTheFit) {
+    Zoomed board(10);
+    std::vector<int> sizes;
+    for (int step = 0; step < 3; ++step) {
+        ASSERT_TRUE(board.Step(ZoomStep::In));
+        sizes.push_back(board.geometry.CellSize);
+    }
+    EXPECT_EQ(sizes, (std::vector<int>{660, 726, 799}));
+    EXPECT_EQ(board.geometry.BoardWidth, 9057);  // 799 x 1.1 x 10 + 268
+    EXPECT_EQ(board.geometry.NodeX(2) - board.geometry.NodeX(1), 799);
+    board.Step(ZoomStep::Out);
+    EXPECT_EQ(board.geometry.CellSize, 719);
+    board.Step(ZoomStep::Reset);
+    EXPECT_EQ(board.geometry.CellSize, 600);
+    EXPECT_EQ(board.geometry.NumberFontSize, 25);  // fitted again: a "W" leaves a quarter free
+}
+
+// From 1201 twips lines are drawn twice as thick; the clue font is at most 36 points.
+TEST(ZoomTest, LargeCellsDrawThickerLines) {
+    Zoomed board(2);
+    board.geometry.CellSize = 1092;
+    board.Step(ZoomStep::In);
+    EXPECT_EQ(board.geometry.CellSize, 1201);
+    EXPECT_EQ(board.geometry.LineFactor, 2);
+    EXPECT_EQ(board.geometry.NumberFontSize, 36);
+    board.Step(ZoomStep::Out);
+    EXPECT_EQ(board.geometry.LineFactor, 1);
+}
+
+TEST(ZoomTest, TheFontKeepsItsLimitsWhereNoSizeFitsTheCell) {
+    Zoomed board(5);
+    // Cells so small that no font fits: the stepped size stays, never below 6 or above 36.
+    board.geometry.CellSize = 40;
+    board.geometry.NumberFontSize = 6;
+    board.Step(ZoomStep::Out);
+    EXPECT_EQ(board.geometry.CellSize, 36);
+    EXPECT_EQ(board.geometry.NumberFontSize, 6);
+    board.geometry.NumberFontSize = 36;
+    board.Step(ZoomStep::In);
+    EXPECT_EQ(board.geometry.NumberFontSize, 36);
+}
+
+TEST(ZoomTest, ZoomingInStopsBeforeTheLargestBoard) {
+    Zoomed board(10);
+    board.state.markers.firstEnd.visible = true;
+    board.state.markers.errorMarker.visible = true;
+    int steps = 0;
+    while (board.Step(ZoomStep::In)) ++steps;
+    EXPECT_GT(steps, 5);
+    EXPECT_LE(board.geometry.BoardWidth, kLargestBoardTwips);
+    EXPECT_FALSE(board.state.markers.firstEnd.visible);
+    EXPECT_FALSE(board.state.markers.errorMarker.visible);
+}
+
+// The corners of a call's shape as "x1,y1 x2,y2"; a text's position twice.
+std::string Corners(const CanvasCall& call) {
+    return std::to_string(call.x1) + "," + std::to_string(call.y1) + " " + std::to_string(call.x2) +
+           "," + std::to_string(call.y2);
+}
+
+// The play board's cells are 600 twips, dot (1, 1) at (300, 400), the board light grey.
 TEST(BoardDrawingTest, AnEdgeIsErasedMarkedAndDrawnInItsState) {
-    Painted p;
-    p.painter.DrawEdge(2, 2, Side::Right, Bar);  // drawn as the left side of (2, 3)
-    ASSERT_EQ(p.canvas.calls.size(), 3u);
-    const CanvasCall& erase = p.canvas.calls[0];
-    EXPECT_EQ(erase.kind, "fill");
-    EXPECT_EQ(erase.colour, Rgb(240, 240, 240));
-    EXPECT_EQ(erase.x1, 1300 - 90);
-    EXPECT_EQ(erase.y1, 800 + 90);
-    EXPECT_EQ(erase.y2, 800 + 510);
-    const CanvasCall& grid = p.canvas.calls[1];
-    EXPECT_EQ(grid.kind, "line");
-    EXPECT_EQ(grid.colour, Rgb(9, 9, 9));
-    EXPECT_EQ(grid.y2 - grid.y1, 600);
-    const CanvasCall& bar = p.canvas.calls[2];
-    EXPECT_EQ(bar.colour, Rgb(0, 0, 200));
-    EXPECT_EQ(bar.width, 3);
-    EXPECT_EQ(bar.x1, 1300);
-    EXPECT_EQ(bar.y1, 890);
-    EXPECT_EQ(bar.y2, 1310);
+    PlayBoard board;
+    board.settings.BarColour = Rgb(0, 0, 200);
+    board.settings.GridColour = Rgb(9, 9, 9);
+    board.settings.BarThickness = 3;
+    const std::vector<CanvasCall>& calls = board.canvas.calls;
+    board.painter.DrawEdge(2, 2, Side::Right, Bar);  // drawn as the left side of (2, 3)
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[0].kind, "fill");
+    EXPECT_EQ(calls[0].colour, Rgb(240, 240, 240));
+    EXPECT_EQ(Corners(calls[0]), "1410,1090 1590,1510");
+    EXPECT_EQ(calls[1].kind, "line");
+    EXPECT_EQ(calls[1].colour, Rgb(9, 9, 9));
+    EXPECT_EQ(Corners(calls[1]), "1500,1000 1500,1600");
+    EXPECT_EQ(calls[2].colour, Rgb(0, 0, 200));
+    EXPECT_EQ(calls[2].width, 3);
+    EXPECT_EQ(Corners(calls[2]), "1500,1090 1500,1510");
 
-    p.canvas.calls.clear();
-    p.settings.GridLine = kGridNone;
-    p.painter.DrawEdge(1, 1, Side::Top, XMark);
-    ASSERT_EQ(p.canvas.calls.size(), 4u);  // erase, two dots, the X
-    EXPECT_EQ(p.canvas.calls[1].x2 - p.canvas.calls[1].x1, 60);
-    const CanvasCall& x = p.canvas.calls[3];
-    EXPECT_EQ(x.text, "X");
-    EXPECT_EQ(x.font.points, 10);
-    EXPECT_EQ(x.x1, 100 + (600 - 120) / 2);
+    board.canvas.calls.clear();
+    board.settings.GridLine = kGridNone;
+    board.painter.DrawEdge(1, 1, Side::Top, XMark);
+    ASSERT_EQ(calls.size(), 4u);  // erase, two dots, the X
+    EXPECT_EQ(Corners(calls[1]), "270,370 330,430");
+    EXPECT_EQ(Corners(calls[2]), "870,370 930,430");
+    EXPECT_EQ(calls[3].text, "X");
+    EXPECT_EQ(calls[3].font.points, 10);
+    EXPECT_EQ(Corners(calls[3]), "540,286 540,286");
 
-    p.canvas.calls.clear();
-    p.settings.GridLine = kGridDotted;
-    p.painter.DrawEdge(3, 1, Side::Bottom, Free);
-    ASSERT_EQ(p.canvas.calls.size(), 2u);  // a free edge is a gap and its grid mark
-    EXPECT_EQ(p.canvas.calls[1].style, LineStyle::Dotted);
-    EXPECT_EQ(p.canvas.calls[1].y1, 200 + 3 * 600);
+    board.canvas.calls.clear();
+    board.settings.GridLine = kGridDotted;
+    board.painter.DrawEdge(3, 1, Side::Bottom, Free);
+    ASSERT_EQ(calls.size(), 2u);  // a free edge is a gap and its grid mark
+    EXPECT_EQ(calls[1].style, LineStyle::Dotted);
+    EXPECT_EQ(Corners(calls[1]), "300,2200 900,2200");
 
-    p.canvas.calls.clear();
-    p.painter.DrawEdge(4, 1, Side::Left, Outside);  // a frame side: nothing of it is on the board
-    EXPECT_TRUE(p.canvas.calls.empty());
+    board.canvas.calls.clear();
+    board.painter.DrawEdge(4, 1, Side::Left, Outside);  // a frame side: nothing on the board
+    EXPECT_TRUE(calls.empty());
 }
 
 TEST(BoardDrawingTest, CellsShowTheirColourAndClue) {
-    Painted p;
-    p.grid.Clue[5] = 2;
-    p.painter.PaintCell(p.grid, 2, 2, 0);
-    ASSERT_EQ(p.canvas.calls.size(), 2u);
-    const CanvasCall& square = p.canvas.calls[0];
-    EXPECT_EQ(square.colour, Rgb(240, 240, 240));  // uncoloured is the board's colour, not clear
-    EXPECT_EQ(square.x1, 700 + 120);
-    EXPECT_EQ(square.x2, 700 + 480);
-    const CanvasCall& clue = p.canvas.calls[1];
-    EXPECT_EQ(clue.text, "2");
-    EXPECT_EQ(clue.x1, 700 + 180);
-    EXPECT_EQ(clue.y1, 800 + 70);
-    p.canvas.calls.clear();
-    p.painter.PaintCell(p.grid, 1, 1, Yellow);
-    ASSERT_EQ(p.canvas.calls.size(), 1u);
-    EXPECT_EQ(p.canvas.calls[0].colour, Yellow);
+    PlayBoard board(3, 3, "    2");
+    const std::vector<CanvasCall>& calls = board.canvas.calls;
+    board.painter.PaintCell(board.grid, 2, 2, 0);
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].colour, Rgb(240, 240, 240));  // uncoloured is the board's colour
+    EXPECT_EQ(Corners(calls[0]), "1020,1120 1380,1480");
+    EXPECT_EQ(calls[1].text, "2");
+    EXPECT_EQ(Corners(calls[1]), "1080,1070 1080,1070");
+    board.canvas.calls.clear();
+    board.painter.PaintCell(board.grid, 1, 1, Yellow);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].colour, Yellow);
 }
 
 TEST(BoardDrawingTest, RedrawingClearsThenDrawsEveryEdgeAndCell) {
-    Painted p;
-    p.grid.SetEdge(1, 1, Side::Left, Bar);
-    const Grid before = p.grid;
-    p.painter.RedrawBoard(p.grid);
-    EXPECT_EQ(p.canvas.calls.front().kind, "clear");
+    PlayBoard board;
+    board.grid.SetEdge(1, 1, Side::Left, Bar);
+    const Grid before = board.grid;
+    board.painter.RedrawBoard(board.grid);
+    EXPECT_EQ(board.canvas.calls.front().kind, "clear");
     // Drawing only reads: a redraw while a solve works on the grid must not count as a change.
-    EXPECT_EQ(p.grid.EdgeSetCount, before.EdgeSetCount);
-    EXPECT_EQ(p.grid.CellEdge, before.CellEdge);
+    EXPECT_EQ(board.grid.EdgeSetCount, before.EdgeSetCount);
+    EXPECT_EQ(board.grid.CellEdge, before.CellEdge);
     int squares = 0;
-    for (const CanvasCall& call : p.canvas.calls)
+    for (const CanvasCall& call : board.canvas.calls)
         squares += call.kind == "fill" && call.x2 - call.x1 == 360;
     EXPECT_EQ(squares, 9);
 }

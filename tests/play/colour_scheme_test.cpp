@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/app.h"
+#include "commands/options_command.h"
 #include "support/temp_folder.h"
 #include "support/test_host.h"
 
@@ -32,25 +34,21 @@ void Load(const std::string& file, const std::string& name, Loaded& loaded) {
     loaded.found = LoadColourScheme(file, name, loaded.settings, loaded.colours, loaded.host);
 }
 
+// Colour 3 is colour 2 lighter by 32 and colour 5 colour 4 darker by 32; a channel pushed above
+// 256 becomes 254, one pushed below 1 becomes 8.
 TEST(ColourSchemeTest, DerivedColoursAreClamped) {
     TempFolder folder;
     const std::string file = folder.File("all.col");
     WriteBytes(file, Scheme("bright.col", "250;250;250", "20;40;60") +
-                         Scheme("mid.col", "200;200;200", "100;100;100") +
                          Scheme("edge.col", "224;0;255", "33;32;31"));
     Loaded bright;
     Load(file, "bright.col", bright);
     ASSERT_TRUE(bright.found);
     EXPECT_EQ(bright.colours[2], Rgb(250, 250, 250));
-    EXPECT_EQ(bright.colours[3], Rgb(254, 254, 254));  // 282 is above 256
+    EXPECT_EQ(bright.colours[3], Rgb(254, 254, 254));
     EXPECT_EQ(bright.colours[5], Rgb(8, 8, 28));
     EXPECT_EQ(bright.colours[6], Rgb(6, 6, 0));
     EXPECT_EQ(bright.colours[12], Rgb(12, 12, 0));
-
-    Loaded mid;
-    Load(file, "mid.col", mid);
-    EXPECT_EQ(mid.colours[3], Rgb(232, 232, 232));
-    EXPECT_EQ(mid.colours[5], Rgb(68, 68, 68));
 
     Loaded edge;
     Load(file, "edge.col", edge);
@@ -94,19 +92,6 @@ TEST(ColourSchemeTest, AnUnreadableSchemeCountsAsNotFound) {
     EXPECT_FALSE(missing.found);
 }
 
-TEST(ColourSchemeTest, TheAdjustedColourOverridesColourFour) {
-    SchemeColours colours{};
-    colours[4] = 500;
-    Settings settings;
-    ApplyAdjustedColour(settings, colours);
-    EXPECT_EQ(colours[4], 500);
-    EXPECT_EQ(colours[13], 500);
-    settings.ButtonColour = 42;
-    ApplyAdjustedColour(settings, colours);
-    EXPECT_EQ(colours[4], 42);
-    EXPECT_EQ(colours[13], 42);
-}
-
 TEST(ColourSchemeTest, TheShippedListHoldsUsableSchemes) {
     const std::string file = std::string(RINGLACE_DATA_DIR) + "/all.col";
     const std::vector<std::string> names = ReadSchemeList(file);
@@ -117,6 +102,70 @@ TEST(ColourSchemeTest, TheShippedListHoldsUsableSchemes) {
         Load(file, name + ".col", loaded);
         EXPECT_TRUE(loaded.found) << name;
     }
+}
+
+TEST(OptionsTest, TheDefaultsResetTheLookButNotTheWayOfWorking) {
+    Settings settings;
+    settings.SchemeName = "dark.col";
+    settings.AutofillOn = 1;
+    settings.MenuBarSide = 1;
+    settings.SolutionRegister = 1;
+    settings.ButtonColour = Rgb(90, 90, 90);
+    AcceptOptions(DefaultOptions(OptionsFrom(settings)), settings);
+    EXPECT_EQ(settings.SchemeName, "xp.col");
+    EXPECT_EQ(settings.ButtonColour, 0);  // the scheme's own button colour again
+    EXPECT_EQ(settings.AutofillOn, 0);
+    EXPECT_EQ(settings.MenuBarSide, 1);
+    EXPECT_EQ(settings.SolutionRegister, 1);
+}
+
+TEST(OptionsTest, TheAdjustButtonStepsTenWithinLimits) {
+    EXPECT_EQ(AdjustColour(Rgb(100, 15, 250), false), Rgb(90, 10, 240));
+    EXPECT_EQ(AdjustColour(Rgb(100, 15, 250), true), Rgb(110, 25, 255));
+    EXPECT_EQ(AdjustColour(Rgb(5, 0, 255), true), Rgb(15, 10, 255));
+    EXPECT_EQ(AdjustColour(0, false), Rgb(10, 10, 10));
+    std::string cycle;
+    for (std::int32_t thickness = 4, k = 0; k < 4; ++k) {
+        thickness = NextBarThickness(thickness);
+        cycle += static_cast<char>('0' + thickness);
+    }
+    EXPECT_EQ(cycle, "5612");
+}
+
+TEST(OptionsTest, ThePreviewReadsAListedSchemeOrFallsBackToTheStandardColours) {
+    TempFolder folder;
+    const std::string file = folder.File("all.col");
+    WriteBytes(file,
+               Scheme("xp.col", "0;0;0", "1;2;3") + Scheme("odd.col extra", "0;0;0", "4;5;6"));
+    SchemeColours standard{};
+    standard[4] = 777;
+    TestHost host;
+    EXPECT_EQ(PreviewScheme(file, "xp.col", standard, host)[4], Rgb(1, 2, 3));
+    EXPECT_EQ(PreviewScheme(file, "DEFAULT.col", standard, host)[4], 777);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(PreviewScheme(file, "odd.col", standard, host)[4], 777);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Color Scheme: odd.col not found");
+}
+
+TEST(OptionsTest, AppliedOptionsBringTheirSchemeAndTheAdjustedColour) {
+    TempFolder folder;
+    WriteBytes(folder.File("all.col"),
+               Scheme("xp.col", "0;0;0", "1;2;3") + Scheme("dark.col", "0;0;0", "4;5;6"));
+    TestHost host;
+    App app(host);
+    app.paths = AppPaths{folder.Path(), folder.Path()};
+    app.geometry.NumberFontSize = 17;
+    OptionsChoice choice = OptionsFrom(app.settings);
+    choice.schemeName = "dark.col";
+    ApplyOptionsChoice(app, choice);
+    EXPECT_EQ(app.scheme[4], Rgb(4, 5, 6));
+    EXPECT_EQ(app.scheme[13], Rgb(4, 5, 6));
+    EXPECT_EQ(app.geometry.BaseFontSize, 17);
+    choice.buttonColour = Rgb(50, 60, 70);
+    ApplyOptionsChoice(app, choice);
+    EXPECT_EQ(app.scheme[4], Rgb(50, 60, 70));
+    EXPECT_EQ(app.settings.ButtonColour, Rgb(50, 60, 70));
 }
 
 }  // namespace

@@ -7,26 +7,25 @@
 #include <set>
 
 #include "model/config_file.h"
-#include "support/temp_folder.h"
 #include "ui/board_view.h"
 #include "window_helpers.h"
 
 using namespace ringlace;
 using test::Installation;
-using test::WriteBytes;
 
 namespace {
-
-template <typename Widget>
-Widget* Find(QWidget& window, const char* name) {
-    return window.findChild<Widget*>(name);
-}
 
 int DistinctColours(const QImage& image) {
     std::set<QRgb> colours;
     for (int y = 0; y < image.height(); y += 3)
         for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
     return int(colours.size());
+}
+
+// The texts of the labels and fields beside the board, by name.
+void ExpectTexts(MainWindow& window, const std::vector<std::pair<const char*, QString>>& texts) {
+    for (const auto& [name, text] : texts)
+        QCOMPARE(window.findChild<QWidget*>(name)->property("text").toString(), text);
 }
 
 }  // namespace
@@ -36,55 +35,39 @@ class MainWindowTest : public QObject {
 
 private slots:
     void startsWithTheLastPuzzleShown() {
-        Installation installation;
-        Settings settings;
-        PuzzlePlace last;
-        last.file = installation.folder.File("puzzles.txt");
-        last.number = 3;
-        WriteBytes(installation.folder.File("ringlace.cfg"), ConfigText(settings, last));
-
-        MainWindow window(installation.Paths());
-        QCOMPARE(window.StartUp(), StartOutcome::Run);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QString("Ringlace 3.0"));
-        QCOMPARE(Find<QLabel>(window, "fileLabel")->text(), QString("puzzles.txt"));
-        QCOMPARE(Find<QLabel>(window, "fileLabel")->toolTip(),
-                 QString::fromStdString(installation.folder.File("puzzles.txt")));
-        QCOMPARE(Find<QLineEdit>(window, "puzzleNumberBox")->text(), QString("3"));
-        QCOMPARE(Find<QLabel>(window, "puzzleCountLabel")->text(), QString(" of 12"));
-        QCOMPARE(Find<QLineEdit>(window, "sizeField")->text(), QString("7x7"));
-        QCOMPARE(Find<QLabel>(window, "levelLabel")->text(), QString("Easy"));
-        QCOMPARE(Find<QLabel>(window, "openShareLabel")->text(), QString("53%"));
-        QCOMPARE(Find<QLabel>(window, "statusText")->text(), QString());
+        test::StartedWindow started([](Installation& installation) {
+            PuzzlePlace last;
+            last.file = installation.folder.File("puzzles.txt");
+            last.number = 3;
+            test::WriteBytes(installation.folder.File("ringlace.cfg"),
+                             ConfigText(Settings{}, last));
+        });
+        QCOMPARE(started.window.windowTitle(), QString("Ringlace 3.0"));
+        ExpectTexts(started.window, {{"fileLabel", "puzzles.txt"},
+                                     {"puzzleNumberBox", "3"},
+                                     {"puzzleCountLabel", " of 12"},
+                                     {"sizeField", "7x7"},
+                                     {"levelLabel", "Easy"},
+                                     {"openShareLabel", "53%"},
+                                     {"statusText", ""}});
+        QCOMPARE(started.Find<QLabel>("fileLabel")->toolTip(),
+                 QString::fromStdString(started.installation.folder.File("puzzles.txt")));
 
         // The board shows the puzzle: it lies inside its frame and holds more than a blank fill.
-        BoardView* frame = window.boardView();
-        QWidget* board = frame->surface();
-        QVERIFY(frame->rect().contains(board->geometry()));
-        QVERIFY(board->width() > 100);
+        BoardView* frame = started.window.boardView();
+        QVERIFY(frame->rect().contains(frame->surface()->geometry()));
+        QVERIFY(frame->surface()->width() > 100);
         QVERIFY(DistinctColours(frame->surface()->Image()) >= 3);
-        QCOMPARE(window.app().grid.Rows, 7);
-    }
-
-    void aFirstStartWritesTheDefaults() {
-        Installation installation;
-        MainWindow window(installation.Paths());
-        QCOMPARE(window.StartUp(), StartOutcome::Run);
-        QCOMPARE(QString::fromStdString(installation.Config()),
-                 QString("xp.col\r\nArial\r\npuzzles.txt\r\n+\r\n"
-                         " 1  0  0  0  1  0  12  128  2  2  0  0  0  0  0  0 \r\n"));
-        QCOMPARE(Find<QLineEdit>(window, "sizeField")->text(), QString("5x5"));
     }
 
     void withoutPuzzlesTheBoardIsEmpty() {
         Installation installation(true, false);
         MainWindow window(installation.Paths());
         QCOMPARE(window.StartUp(), StartOutcome::Run);
-        QCOMPARE(Find<QLineEdit>(window, "sizeField")->text(), QString("9x9"));
-        QCOMPARE(Find<QLabel>(window, "statusText")->text(), QString("Click create puzzle button"));
-        QCOMPARE(Find<QLineEdit>(window, "puzzleNumberBox")->text(), QString());
-        QCOMPARE(Find<QLabel>(window, "levelLabel")->text(), QString());
+        ExpectTexts(window, {{"sizeField", "9x9"},
+                             {"statusText", "Click create puzzle button"},
+                             {"puzzleNumberBox", ""},
+                             {"levelLabel", ""}});
         QCOMPARE(window.app().grid.NumCells, 81);
     }
 
@@ -99,13 +82,13 @@ private slots:
         QVERIFY(!std::filesystem::exists(installation.folder.File("ringlace.cfg")));
     }
 
-    void exitAsksAndSavesOnlyOnYes() {
+    void aFirstStartWritesTheDefaultsAndExitSavesOnlyOnYes() {
         Installation installation;
         MainWindow window(installation.Paths());
         QCOMPARE(window.StartUp(), StartOutcome::Run);
+        QVERIFY(installation.Config().starts_with("xp.col\r\nArial\r\npuzzles.txt\r\n"));
         QSignalSpy ended(&window, &MainWindow::programEnded);
         QAction* exit = window.findChild<QAction*>("exitAction");
-        QVERIFY(exit);
         QCOMPARE(exit->text(), QString("Exit"));
         window.app().place.number = 7;
         const std::string before = installation.Config();
@@ -126,16 +109,13 @@ private slots:
     }
 
     void closingTheWindowFrameEndsWithoutSaving() {
-        Installation installation;
-        MainWindow window(installation.Paths());
-        QCOMPARE(window.StartUp(), StartOutcome::Run);
-        window.show();
-        QSignalSpy ended(&window, &MainWindow::programEnded);
-        window.app().place.number = 5;
-        const std::string before = installation.Config();
-        window.close();
+        test::StartedWindow started;
+        QSignalSpy ended(&started.window, &MainWindow::programEnded);
+        started.app().place.number = 5;
+        const std::string before = started.installation.Config();
+        started.window.close();
         QCOMPARE(ended.count(), 1);
-        QCOMPARE(installation.Config(), before);
+        QCOMPARE(started.installation.Config(), before);
     }
 };
 

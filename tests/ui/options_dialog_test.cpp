@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -14,20 +13,13 @@
 
 #include "ui/board_view.h"
 #include "ui/colour_picker.h"
-#include "ui/main_window.h"
 #include "window_helpers.h"
 
 using namespace ringlace;
-using test::Installation;
 
 namespace {
 
-struct Started {
-    Started() : window(installation.Paths()) {
-        window.StartUp();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
+struct Started : test::StartedWindow {
     // Opens the dialog from the menu and lets act work in it.
     void Options(std::function<void(OptionsDialog&)> act) {
         bool seen = false;
@@ -36,13 +28,10 @@ struct Started {
             act(form);
             if (form.isVisible()) form.reject();
         });
-        window.findChild<QAction*>("setOptionsAction")->trigger();
+        Find<QAction>("setOptionsAction")->trigger();
         QVERIFY(seen);
     }
-    Settings& settings() { return window.app().settings; }
-
-    Installation installation;
-    MainWindow window;
+    Settings& settings() { return app().settings; }
 };
 
 template <typename Widget>
@@ -85,6 +74,8 @@ private slots:
 
     void acceptingAppliesEveryChoiceAtOnce() {
         Started started;
+        QWidget* bar = started.Find<QWidget>("commandBar");
+        QVERIFY(bar->geometry().left() < started.window.boardView()->geometry().left());
         started.Options([](OptionsDialog& form) {
             In<QRadioButton>(form, "gridLine_1")->click();
             In<QRadioButton>(form, "markerStyle_0")->click();
@@ -108,10 +99,9 @@ private slots:
         QCOMPARE(settings.BarThickness, 3);
         QCOMPARE(settings.SchemeName, std::string("dark.col"));
         QVERIFY(settings.ButtonColour > 0);
-        QCOMPARE(started.window.app().scheme[4], settings.ButtonColour);
-        QCOMPARE(started.window.findChild<QLabel*>("autofillLight")->text(), QString("A"));
+        QCOMPARE(started.app().scheme[4], settings.ButtonColour);
+        QCOMPARE(started.Find<QLabel>("autofillLight")->text(), QString("A"));
         // The command bar moved to the right of the board.
-        QWidget* bar = started.window.findChild<QWidget*>("commandBar");
         QTRY_VERIFY(bar->geometry().left() > started.window.boardView()->geometry().left());
     }
 
@@ -138,7 +128,7 @@ private slots:
         QVERIFY(started.settings() == before);
 
         started.settings().BarThickness = 4;
-        started.window.findChild<QAction*>("saveOptionsAction")->trigger();
+        started.Find<QAction>("saveOptionsAction")->trigger();
         QVERIFY(started.installation.Config().find(" 128  2  4  0 ") != std::string::npos);
     }
 };

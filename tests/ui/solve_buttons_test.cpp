@@ -1,17 +1,12 @@
 // The verify, Autosolve and cancel buttons and the Autosolve menu entry on the real window.
 #include <QAction>
-#include <QLabel>
 #include <QTest>
-#include <QToolButton>
 
 #include "model/config_file.h"
 #include "model/puzzle_record.h"
-#include "ui/board_view.h"
-#include "ui/main_window.h"
 #include "window_helpers.h"
 
 using namespace ringlace;
-using test::Installation;
 
 namespace {
 
@@ -22,27 +17,14 @@ constexpr const char* kNeedsSearch =
     "33CAKDJJJHECEANJJGHEMEEEDJHALAJKEFJIEEDKCMAGJGKFIEFJFLCFXJGNJIJJNIECEDJGDJJGLEFGHFJJ"
     "IEDXIANHDJJNIEDLCM\r\n";
 
-struct Solving {
-    explicit Solving(const char* puzzles = nullptr) : window(installation.Paths()) {
-        if (puzzles) {
-            test::WriteBytes(installation.folder.File("puzzles.txt"), puzzles);
-            Settings settings;
-            PuzzlePlace last;
-            last.file = installation.folder.File("puzzles.txt");
-            last.number = 1;
-            test::WriteBytes(installation.folder.File("ringlace.cfg"), ConfigText(settings, last));
-        }
-        window.StartUp();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-    App& app() { return window.app(); }
-    QToolButton* Button(const char* name) { return window.findChild<QToolButton*>(name); }
-    QString Status() { return window.findChild<QLabel*>("statusText")->text(); }
-
-    Installation installation;
-    MainWindow window;
-};
+// An installation whose only puzzle is that one, shown at the start.
+void WithTheLongPuzzle(test::Installation& installation) {
+    test::WriteBytes(installation.folder.File("puzzles.txt"), kNeedsSearch);
+    PuzzlePlace last;
+    last.file = installation.folder.File("puzzles.txt");
+    last.number = 1;
+    test::WriteBytes(installation.folder.File("ringlace.cfg"), ConfigText(Settings{}, last));
+}
 
 }  // namespace
 
@@ -51,8 +33,8 @@ class SolveButtonsTest : public QObject {
 
 private slots:
     void verifyShowsTheResultWhileHeld() {
-        Solving solving;
-        QToolButton* verify = solving.Button("verifyButton");
+        test::StartedWindow solving;
+        QToolButton* verify = solving.Find("verifyButton");
         QTest::mousePress(verify, Qt::LeftButton);
         QCOMPARE(solving.Status(), QString("Done !"));
         QTest::mouseRelease(verify, Qt::LeftButton);
@@ -68,67 +50,46 @@ private slots:
     }
 
     void autosolveReportsTheTimeAndShowsTheLoop() {
-        Solving solving;
+        test::StartedWindow solving;
         const std::string stored = solving.app().grid.SolutionCode;
         solving.app().grid.SetEdge(1, 1, Side::Left, XMark);
-        QTest::mouseClick(solving.Button("autosolveButton"), Qt::LeftButton);
+        QTest::mouseClick(solving.Find("autosolveButton"), Qt::LeftButton);
         QVERIFY(solving.Status().startsWith("Solved in "));
-        QVERIFY(!solving.app().runState.busy);
         QVERIFY(solving.app().play.undo.empty());
         QCOMPARE(solving.app().grid.SolutionCode, stored);
         QCOMPARE(UserRecordText(solving.app().grid).find('x'), std::string::npos);
     }
 
     void theMenuEntrySolvesWithoutTheTime() {
-        Solving solving;
-        solving.window.findChild<QAction*>("autoSolveAction")->trigger();
+        test::StartedWindow solving;
+        solving.Find<QAction>("autoSolveAction")->trigger();
         QCOMPARE(solving.Status(), QString());
         QCOMPARE(solving.app().grid.CountBars(1, 2), 3);
     }
 
-    void cancelEndsALongSolveAndTheWindowStaysResponsive() {
-        Solving solving(kNeedsSearch);
-        QToolButton* cancel = solving.Button("cancelButton");
-        // Once the complete search runs, the cancel button is pressed like any other.
-        bool pressed = false;
-        auto* watch = new QTimer(&solving.window);
-        connect(watch, &QTimer::timeout, [&] {
-            if (pressed || solving.Status() != "Solving by chain inspection ...") return;
+    // Once the complete search runs, the window stays responsive: another command is refused, and
+    // the cancel button, pressed like any other, ends the solve.
+    void cancelEndsALongSolveAndOtherCommandsWaitMeanwhile() {
+        test::StartedWindow solving(WithTheLongPuzzle);
+        QToolButton* cancel = solving.Find("cancelButton");
+        std::shared_ptr<test::SeenMessage> refused;
+        std::shared_ptr<test::SeenMessage> unable;
+        solving.WhileBusy([&] {
+            if (refused || solving.Status() != "Solving by chain inspection ...") return;
             QVERIFY(cancel->property("active").toBool());
-            QVERIFY(solving.app().runState.busy);
+            refused = test::AnswerNextMessage("Ok");
+            QTest::mouseClick(solving.Find("eraseBarsButton"), Qt::LeftButton);
+            unable = test::AnswerNextMessage("Ok");
             QTest::mouseClick(cancel, Qt::LeftButton);
-            pressed = true;
         });
-        watch->start(0);
-        auto unable = test::AnswerNextMessage("Ok");
-        QTest::mouseClick(solving.Button("autosolveButton"), Qt::LeftButton);
-        watch->stop();
-        QVERIFY(pressed);
-        QVERIFY(unable->answered);
+        QTest::mouseClick(solving.Find("autosolveButton"), Qt::LeftButton);
+        QVERIFY(refused && refused->answered);
+        QCOMPARE(refused->text, QString("Cancel Autosolve/Create first"));
+        QVERIFY(unable && unable->answered);
         QCOMPARE(unable->text, QString("Unable to solve"));
         QCOMPARE(solving.Status(), QString("Unable to solve ..."));
         QVERIFY(!solving.app().runState.busy);
         QVERIFY(!cancel->property("active").toBool());
-    }
-
-    void whileSolvingOtherCommandsWait() {
-        Solving solving(kNeedsSearch);
-        auto* watch = new QTimer(&solving.window);
-        std::shared_ptr<test::SeenMessage> refused;
-        std::shared_ptr<test::SeenMessage> unable;
-        connect(watch, &QTimer::timeout, [&] {
-            if (refused || solving.Status() != "Solving by chain inspection ...") return;
-            refused = test::AnswerNextMessage("Ok");
-            QTest::mouseClick(solving.Button("eraseBarsButton"), Qt::LeftButton);
-            unable = test::AnswerNextMessage("Ok");
-            solving.app().runState.cancelRequested = true;
-        });
-        watch->start(0);
-        QTest::mouseClick(solving.Button("autosolveButton"), Qt::LeftButton);
-        watch->stop();
-        QVERIFY(refused && refused->answered);
-        QCOMPARE(refused->text, QString("Cancel Autosolve/Create first"));
-        QVERIFY(unable && unable->answered);
     }
 };
 

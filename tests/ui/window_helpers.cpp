@@ -1,8 +1,8 @@
 #include "window_helpers.h"
 
-#include <QApplication>
+#include <QLabel>
 #include <QPushButton>
-#include <QTimer>
+#include <QTest>
 
 #include "ui/message_box.h"
 
@@ -18,18 +18,32 @@ Installation::Installation(bool withSchemes, bool withPuzzles) {
                    ReadBytes(std::string(RINGLACE_TEST_DATA_DIR) + "/corpus_sample.txt"));
 }
 
+StartedWindow::StartedWindow(const std::function<void(Installation&)>& prepare)
+    : window(installation.Paths()) {
+    if (prepare) prepare(installation);
+    window.StartUp();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+}
+
+QString StartedWindow::Status() {
+    return Find<QLabel>("statusText")->text();
+}
+
+void StartedWindow::WhileBusy(const std::function<void()>& check) {
+    auto* watch = new QTimer(&window);
+    QObject::connect(watch, &QTimer::timeout, [this, check] {
+        if (app().runState.busy) check();
+    });
+    watch->start(0);
+}
+
 std::shared_ptr<SeenMessage> AnswerNextMessage(const QString& caption) {
     auto seen = std::make_shared<SeenMessage>();
-    auto* poll = new QTimer(qApp);
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, seen, caption] {
-        auto* box = qobject_cast<MessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
-        poll->stop();
-        poll->deleteLater();
-        seen->text = box->Text()->text();
-        for (QPushButton* button : box->Buttons()) seen->buttons << button->text();
-        for (QPushButton* button : box->Buttons()) {
+    WhenModalShows<MessageBox>([seen, caption](MessageBox& box) {
+        seen->text = box.Text()->text();
+        for (QPushButton* button : box.Buttons()) seen->buttons << button->text();
+        for (QPushButton* button : box.Buttons()) {
             if (button->text() == caption) {
                 seen->answered = true;
                 button->click();
@@ -37,7 +51,6 @@ std::shared_ptr<SeenMessage> AnswerNextMessage(const QString& caption) {
             }
         }
     });
-    poll->start();
     return seen;
 }
 

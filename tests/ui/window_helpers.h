@@ -1,16 +1,18 @@
-// Helpers for window tests: an application folder to start the program in, and answering the
-// program's modal dialogs from inside their event loops.
+// Helpers for window tests: an application folder to start the program in, the main window started
+// and shown in one, and answering the program's modal dialogs from inside their event loops.
 #pragma once
 
 #include <QApplication>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <memory>
 
 #include "model/app_paths.h"
 #include "support/temp_folder.h"
+#include "ui/main_window.h"
 
 namespace ringlace::test {
 
@@ -21,6 +23,23 @@ struct Installation {
     std::string Config() const { return ReadBytes(folder.File("ringlace.cfg")); }
 
     TempFolder folder;
+};
+
+// The main window started in a fresh installation and shown; prepare may change the installation
+// first.
+struct StartedWindow {
+    explicit StartedWindow(const std::function<void(Installation&)>& prepare = {});
+    App& app() { return window.app(); }
+    template <typename Widget = QToolButton>
+    Widget* Find(const char* name) {
+        return window.findChild<Widget*>(name);
+    }
+    QString Status();
+    // Runs check on every turn of the event loop while a solve or a creation works.
+    void WhileBusy(const std::function<void()>& check);
+
+    Installation installation;
+    MainWindow window;
 };
 
 // Waits for the next modal dialog of type Dialog to show, then runs act on it.
