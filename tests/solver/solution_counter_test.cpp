@@ -9,7 +9,6 @@
 
 #include <climits>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <random>
 #include <set>
@@ -43,92 +42,57 @@ CountResult Count(const Grid& grid, int limit) {
     return CountSolutions(grid, limit, run);
 }
 
-// An edge set of a grid of at most 64 edges, one bit per edge: the horizontal edges (i, j)-(i, j+1)
-// row by row, then the vertical ones (i, j)-(i+1, j).
-using EdgeSet = std::uint64_t;
+// A loop by the cells it encloses, one bit a cell in reading order: on a grid a loop and the cells
+// inside it determine each other.
+using Inside = std::uint32_t;
 
-struct Geometry {
-    int rows;
-    int cols;
-    int Dot(int i, int j) const { return i * (cols + 1) + j; }
-    int Horizontal(int i, int j) const { return i * cols + j; }
-    int Vertical(int i, int j) const { return (rows + 1) * cols + i * (cols + 1) + j; }
-    // The edges on sides L, T, R, B of the 0-based cell (r, c).
-    std::array<int, 4> Sides(int r, int c) const {
-        return {Vertical(r, c), Horizontal(r, c), Vertical(r, c + 1), Horizontal(r + 1, c)};
-    }
-};
-
-// Every edge set of the grid that is one simple closed loop, found by walking every cycle from its
-// lowest dot. The grid needs (rows + 1) * cols + rows * (cols + 1) <= 64.
-std::set<EdgeSet> AllLoops(int rows, int cols) {
-    const Geometry geometry{rows, cols};
-    struct Step {
-        int dot;
-        int edge;
-    };
-    std::vector<std::vector<Step>> next(static_cast<std::size_t>((rows + 1) * (cols + 1)));
-    const auto link = [&](int a, int b, int edge) {
-        next[static_cast<std::size_t>(a)].push_back({b, edge});
-        next[static_cast<std::size_t>(b)].push_back({a, edge});
-    };
-    for (int i = 0; i <= rows; ++i)
-        for (int j = 0; j < cols; ++j)
-            link(geometry.Dot(i, j), geometry.Dot(i, j + 1), geometry.Horizontal(i, j));
-    for (int i = 0; i < rows; ++i)
-        for (int j = 0; j <= cols; ++j)
-            link(geometry.Dot(i, j), geometry.Dot(i + 1, j), geometry.Vertical(i, j));
-
-    std::set<EdgeSet> loops;
-    std::vector<bool> visited(next.size(), false);
-    // Each cycle is walked from its lowest dot, once in each direction; the set keeps one.
-    std::function<void(int, int, EdgeSet, int)> walk = [&](int start, int dot, EdgeSet edges,
-                                                           int length) {
-        for (const Step& step : next[static_cast<std::size_t>(dot)]) {
-            if ((edges >> step.edge) & 1u) continue;
-            if (step.dot == start && length >= 3) loops.insert(edges | (EdgeSet{1} << step.edge));
-            if (step.dot <= start || visited[static_cast<std::size_t>(step.dot)]) continue;
-            visited[static_cast<std::size_t>(step.dot)] = true;
-            walk(start, step.dot, edges | (EdgeSet{1} << step.edge), length + 1);
-            visited[static_cast<std::size_t>(step.dot)] = false;
-        }
-    };
-    for (int start = 0; start < static_cast<int>(next.size()); ++start) walk(start, start, 0, 0);
-    return loops;
+// The cells inside the loop that the grid's Bars draw.
+Inside InsideOf(Grid& grid) {
+    test::ColourByLoop(grid);
+    Inside inside = 0;
+    for (int k = 1; k <= grid.NumCells; ++k)
+        if (grid.CellColour[grid.CellRow[k]][grid.CellCol[k]] == Yellow)
+            inside |= Inside{1} << (k - 1);
+    return inside;
 }
 
-// The clue of every cell for the loop, row by row: its number of loop edges, ' ' for a cell boxed
-// in on all four sides.
-std::string CluesOf(int rows, int cols, EdgeSet loop) {
-    const Geometry geometry{rows, cols};
-    std::string clues;
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < cols; ++c) {
-            int bars = 0;
-            for (int edge : geometry.Sides(r, c)) bars += static_cast<int>((loop >> edge) & 1u);
+// Every loop of a grid of the size, found by brute force: each set of cells whose border is one
+// loop, with the clues the loop gives its cells (" " for a cell boxed in on all four sides).
+std::map<Inside, std::string> AllLoops(int rows, int cols) {
+    const Grid blank =
+        GridWithClues(rows, cols, std::string(static_cast<std::size_t>(rows * cols), ' '));
+    std::map<Inside, std::string> loops;
+    for (Inside inside = 1; inside >> blank.NumCells == 0; ++inside) {
+        const auto in = [&](int r, int c) {
+            return blank.IsRealCell(r, c) && (inside >> (blank.CellNum[r][c] - 1) & 1) != 0;
+        };
+        Grid grid = blank;
+        for (int k = 1; k <= grid.NumCells; ++k)
+            for (const Side side : kSides)
+                if (in(grid.CellRow[k], grid.CellCol[k]) &&
+                    !in(grid.CellRow[k] + RowStep(side), grid.CellCol[k] + ColStep(side)))
+                    grid.SetEdge(grid.CellRow[k], grid.CellCol[k], side, Bar);
+        if (!test::IsSingleLoop(grid)) continue;
+        std::string clues;
+        for (int k = 1; k <= grid.NumCells; ++k) {
+            const int bars = grid.CountBars(grid.CellRow[k], grid.CellCol[k]);
             clues += bars < 4 ? static_cast<char>('0' + bars) : ' ';
         }
+        loops.emplace(inside, clues);
     }
-    return clues;
-}
-
-EdgeSet EdgesOf(const FoundLoop& loop) {
-    const Geometry geometry{loop.rows, loop.cols};
-    EdgeSet edges = 0;
-    for (int r = 0; r < loop.rows; ++r) {
-        for (int c = 0; c < loop.cols; ++c) {
-            const auto sides = geometry.Sides(r, c);
-            for (const Side side : kSides)
-                if (loop.IsBar(r + 1, c + 1, side)) edges |= EdgeSet{1} << sides[SideIndex(side)];
-        }
-    }
-    return edges;
-}
-
-std::set<EdgeSet> EdgeSets(const CountResult& result) {
-    std::set<EdgeSet> loops;
-    for (const FoundLoop& loop : result.loops) loops.insert(EdgesOf(loop));
     return loops;
+}
+
+// The loops the counter found, each checked to be one loop that matches the clues.
+std::set<Inside> Found(const Grid& clued, const CountResult& result) {
+    std::set<Inside> found;
+    Grid grid = clued;
+    for (const FoundLoop& loop : result.loops) {
+        ApplyFoundLoop(loop, grid);
+        EXPECT_TRUE(test::IsSingleLoop(grid) && test::CluesMatchLoop(grid));
+        found.insert(InsideOf(grid));
+    }
+    return found;
 }
 
 // Clue patterns on every shape up to 3 x 4: the blank grid, then mostly the clues of a real loop
@@ -139,11 +103,10 @@ TEST(SolutionCounterTest, AgreesWithBruteForceOnTinyGrids) {
     for (int rows = 1; rows <= 4; ++rows) {
         for (int cols = 1; cols <= 4; ++cols) {
             if (rows * cols > 12) continue;
-            const std::set<EdgeSet> loops = AllLoops(rows, cols);
-            const std::vector<EdgeSet> loopList(loops.begin(), loops.end());
+            const std::map<Inside, std::string> loops = AllLoops(rows, cols);
             for (int pattern = 0; pattern < 40; ++pattern) {
-                const EdgeSet model = loopList[random() % loopList.size()];
-                std::string clues = CluesOf(rows, cols, model);
+                std::string clues =
+                    std::next(loops.begin(), static_cast<long>(random() % loops.size()))->second;
                 const double keep =
                     pattern == 0 ? 0 : std::uniform_real_distribution<>(0.2, 1.0)(random);
                 for (char& clue : clues)
@@ -153,23 +116,22 @@ TEST(SolutionCounterTest, AgreesWithBruteForceOnTinyGrids) {
                 if (pattern % 10 == 9)
                     for (char& clue : clues) clue = " 0123"[random() % 5];
 
-                std::set<EdgeSet> expected;
-                for (EdgeSet loop : loops) {
-                    const std::string shown = CluesOf(rows, cols, loop);
+                std::set<Inside> expected;
+                for (const auto& [inside, shown] : loops) {
                     bool fits = true;
                     for (std::size_t k = 0; k < clues.size(); ++k)
                         fits = fits && (clues[k] == ' ' || clues[k] == shown[k]);
-                    if (fits) expected.insert(loop);
+                    if (fits) expected.insert(inside);
                 }
                 const Grid grid = GridWithClues(rows, cols, clues);
                 const CountResult all = Count(grid, kEveryLoop);
-                EXPECT_EQ(EdgeSets(all), expected)
+                EXPECT_EQ(Found(grid, all), expected)
                     << rows << " x " << cols << " \"" << clues << "\"";
                 EXPECT_EQ(all.count, static_cast<int>(expected.size()));
 
                 const CountResult two = Count(grid, 2);
                 EXPECT_EQ(two.count, std::min<int>(2, static_cast<int>(expected.size())));
-                for (EdgeSet loop : EdgeSets(two)) EXPECT_TRUE(expected.count(loop));
+                for (Inside loop : Found(grid, two)) EXPECT_TRUE(expected.count(loop));
             }
         }
     }
