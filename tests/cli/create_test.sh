@@ -3,8 +3,7 @@
 # JSON line per puzzle on standard error, repeatable seeds, exit statuses.
 set -u
 cli=$1
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/expect.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -58,8 +57,7 @@ for args in "create" "create --size 6x6" "create --level easy" "create --size 4x
             "create --size 6x26 --level easy" "create --size 6 --level easy" "create --size 6x6 --level extreme" \
             "create --size 6x6 --level easy --count 0" "create --size 6x6 --level easy --seed x" \
             "create --size 6x6 --level easy --out" "create --size 6x6 --level easy --bogus 1"; do
-  "$cli" $args >/dev/null 2>&1
-  [ $? -eq 2 ] || fail "usage error expected: $args"
+  expect 2 "" $args
 done
 "$cli" --help | grep -q "create --size RxC|random --level easy|medium|hard|03only" || fail "--help does not list create"
 

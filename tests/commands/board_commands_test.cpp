@@ -11,6 +11,7 @@
 #include "play/check_display.h"
 #include "play/solution_view.h"
 #include "play/undo_list.h"
+#include "support/loop_picture.h"
 #include "support/recording_canvas.h"
 #include "support/temp_folder.h"
 #include "support/test_host.h"
@@ -105,7 +106,9 @@ TEST(BoardCommandsTest, WhileBusyTheCommandsOnlySayWhatToDoFirst) {
     EXPECT_FALSE(ShowSolutionBarsCommand(played.app, played.painter));
     EXPECT_FALSE(ShowSolutionLoopCommand(played.app, played.painter, true));
     EXPECT_FALSE(VerifyPressed(played.app));
-    ASSERT_EQ(played.host.messages.size(), 6u);
+    EXPECT_EQ(TimedAutoSolve(played.app).end, AutoSolveEnd::Refused);
+    EXPECT_EQ(CreateNew(played.app, {CreateKind::Normal, "7", "Easy"}), CreateEnd::Refused);
+    ASSERT_EQ(played.host.messages.size(), 8u);
     for (const Message& message : played.host.messages) {
         EXPECT_EQ(message.text, "Cancel Autosolve/Create first");
         EXPECT_EQ(message.icon, Icon::Information);
@@ -217,14 +220,7 @@ TEST(SolutionViewTest, TheLoopViewColoursByParityOnADotsOnlyGrid) {
 }
 
 TEST(SolutionViewTest, ParityFollowsTheBarsCrossedAlongARow) {
-    Grid grid;
-    grid.Rows = 1;
-    grid.Cols = 5;
-    grid.BuildCellIndex();
-    grid.ResetGrid();
-    grid.SetEdge(1, 2, Side::Left, Bar);
-    grid.SetEdge(1, 3, Side::Right, Bar);
-    grid.SetEdge(1, 5, Side::Left, Bar);
+    Grid grid = test::GridFromPicture({"+ + + + + +", "  |   | |  ", "+ + + + + +"});
     ColourBySideOfLoop(grid);
     const std::int32_t expected[] = {Pink, Yellow, Yellow, Pink, Yellow};
     for (int c = 1; c <= 5; ++c) EXPECT_EQ(grid.CellColour[1][c], expected[c - 1]) << c;

@@ -52,7 +52,6 @@ TEST(CreateNewTest, TheSizeFieldNamesOneSideOrBoth) {
     };
     EXPECT_EQ(read("7"), (std::pair{7, 7}));
     EXPECT_EQ(read(" 12X8 "), (std::pair{12, 8}));
-    EXPECT_EQ(read("12x10"), (std::pair{12, 10}));
     EXPECT_EQ(read("12 x 8"), (std::pair{12, 8}));
     EXPECT_EQ(read("7.6"), (std::pair{8, 8}));
     EXPECT_EQ(read("0"), (std::pair{0, 0}));
@@ -71,18 +70,9 @@ TEST(CreateNewTest, TheLevelLabelNamesTheLevel) {
     EXPECT_EQ(LevelFromCaption("03Only"), 0);
 }
 
-TEST(CreateNewTest, NothingStartsWhileAnotherCommandRuns) {
-    Program p;
-    p.app.runState.busy = true;
-    EXPECT_EQ(p.Create("7", "Easy"), CreateEnd::Refused);
-    ASSERT_EQ(p.host.messages.size(), 1u);
-    EXPECT_EQ(p.host.messages[0].text, "Cancel Autosolve/Create first");
-    EXPECT_EQ(p.host.messages[0].icon, Icon::Information);
-}
-
 // The message names only the row limit, with the blank of a plain number before it.
 TEST(CreateNewTest, ASizeOutsideTheLimitsIsRefused) {
-    for (const std::string size : {"26x10", "10x26", "4", "0", "abc", "x", "12x"}) {
+    for (const std::string size : {"26x10", "10x26", "4", "abc"}) {
         Program p;
         ASSERT_TRUE(p.Load(1));
         const std::string clues = test::ClueRows(p.app.grid)[0];
@@ -119,33 +109,30 @@ TEST(CreateNewTest, ACreatedPuzzleIsWrittenToTheScratchFileAndLoaded) {
     EXPECT_TRUE(p.host.messages.empty());
 
     const Grid& grid = p.app.grid;
-    const PuzzlePlace& place = p.app.place;
-    const PuzzleLabels labels = DescribePuzzle(grid, place);
-    EXPECT_EQ(grid.Rows, 7);
-    EXPECT_EQ(grid.Cols, 7);
-    EXPECT_EQ(grid.DiffCode, "EA");
-    EXPECT_EQ(place.file, p.Scratch());
-    EXPECT_EQ(place.number, 1);
-    EXPECT_EQ(place.count, 1);
+    const PuzzleLabels labels = DescribePuzzle(grid, p.app.place);
+    EXPECT_EQ(labels.size, "7x7");
+    EXPECT_EQ(labels.difficulty, "Easy");
+    EXPECT_EQ(p.app.place.file, p.Scratch());
+    EXPECT_EQ(p.app.place.number, 1);
+    EXPECT_EQ(p.app.place.count, 1);
     EXPECT_EQ(CountLines(p.Scratch()), 1);
     EXPECT_EQ(ReadLineAt(p.Scratch(), 1).value_or("").substr(0, 6 + 49),
               PuzzleRecordText(grid).substr(0, 6 + 49));
-    for (int r = 1; r <= 7; ++r)
-        for (int c = 1; c <= 7; ++c) EXPECT_EQ(grid.CountBars(r, c), 0);
-    EXPECT_EQ(labels.size, "7x7");
-    EXPECT_EQ(labels.difficulty, "Easy");
+    EXPECT_EQ(UserRecordText(grid).substr(6 + 49), std::string(4 * 49, '.'));  // no loop shown
     EXPECT_TRUE(HasStatus(p.host, "Creating grid ..."));
+    EXPECT_TRUE(HasStatus(p.host, "58%"));  // the share of blank cells aimed at
     EXPECT_EQ(p.host.statuses.back(), "Puzzle created");
     EXPECT_FALSE(p.app.runState.busy);
-    EXPECT_FALSE(p.app.runState.cancelRequested);
     EXPECT_FALSE(p.host.busyPointer.back());
     EXPECT_EQ(p.host.progress.back(), 0);
 }
 
+// The status line shows the share of cells the clues aim at, 52 % below 81 cells.
 TEST(CreateNewTest, ARightClickMakesAZeroThreePuzzleAtMedium) {
     Program p;
     EXPECT_EQ(p.Create("6x9", "Hard", CreateKind::Only03), CreateEnd::Created);
     EXPECT_EQ(p.app.grid.DiffCode, "ME");
+    EXPECT_TRUE(HasStatus(p.host, "52%"));
     EXPECT_EQ(p.host.statuses.back(), "03Only Puzzle created");
     for (int k = 1; k <= p.app.grid.NumCells; ++k) {
         const ClueValue clue = p.app.grid.Clue[k];

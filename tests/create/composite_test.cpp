@@ -4,7 +4,6 @@
 
 #include "create/clue_rules.h"
 #include "create/loop_growth.h"
-#include "support/creation.h"
 #include "support/grid_builder.h"
 #include "support/loop_picture.h"
 
@@ -36,35 +35,23 @@ std::string Sides(const Grid& grid, int r, int c) {
     return CellCode(grid, r, c).substr(1);
 }
 
+// An odd side splits into two halves around the seam; an even one leaves the first half a cell
+// shorter.
 TEST(CompositeTest, QuadrantsAndSeamsByParityOfTheSides) {
-    const CompositeLayout ten = LayoutFor(10, 10);
-    EXPECT_EQ(ten.quadRows, (std::array<int, 4>{4, 4, 5, 5}));
-    EXPECT_EQ(ten.quadCols, (std::array<int, 4>{4, 5, 4, 5}));
-    EXPECT_EQ(ten.seamRow, 5);
-    EXPECT_EQ(ten.seamCol, 5);
-    const CompositeLayout eleven = LayoutFor(11, 11);
-    EXPECT_EQ(eleven.quadRows, (std::array<int, 4>{5, 5, 5, 5}));
-    EXPECT_EQ(eleven.quadCols, (std::array<int, 4>{5, 5, 5, 5}));
-    EXPECT_EQ(eleven.seamRow, 6);
-    EXPECT_EQ(eleven.seamCol, 6);
-    const CompositeLayout mixed = LayoutFor(25, 12);
-    EXPECT_EQ(mixed.quadRows, (std::array<int, 4>{12, 12, 12, 12}));
-    EXPECT_EQ(mixed.quadCols, (std::array<int, 4>{5, 6, 5, 6}));
-    EXPECT_EQ(mixed.seamRow, 13);
-    EXPECT_EQ(mixed.seamCol, 6);
-}
-
-TEST(CompositeTest, CellCodesCarryTheClueAndTheBarSides) {
-    Grid grid = test::GridFromPicture({"+-+ +", "|2   ", "+-+ +"});
-    EXPECT_EQ(CellCode(grid, 1, 1), "2LT.B");
-    EXPECT_EQ(CellCode(grid, 1, 2), " ....");
-    ApplyCellCode(grid, 1, 2, "3.TRB");
-    EXPECT_EQ(grid.Clue[2], 3);
-    EXPECT_EQ(CellCode(grid, 1, 2), "3.TRB");
-    EXPECT_EQ(CellCode(grid, 1, 1), "2LT.B");
-    ApplyCellCode(grid, 1, 2, " L...");
-    EXPECT_EQ(CellCode(grid, 1, 2), " L...");
-    EXPECT_EQ(CellCode(grid, 1, 1), "2LTRB");
+    const struct {
+        int rows, cols;
+        std::array<int, 4> quadRows, quadCols;
+        int seamRow, seamCol;
+    } layouts[] = {{10, 10, {4, 4, 5, 5}, {4, 5, 4, 5}, 5, 5},
+                   {11, 11, {5, 5, 5, 5}, {5, 5, 5, 5}, 6, 6},
+                   {25, 12, {12, 12, 12, 12}, {5, 6, 5, 6}, 13, 6}};
+    for (const auto& expected : layouts) {
+        const CompositeLayout layout = LayoutFor(expected.rows, expected.cols);
+        EXPECT_EQ(layout.quadRows, expected.quadRows) << expected.rows;
+        EXPECT_EQ(layout.quadCols, expected.quadCols) << expected.cols;
+        EXPECT_EQ(layout.seamRow, expected.seamRow) << expected.rows;
+        EXPECT_EQ(layout.seamCol, expected.seamCol) << expected.cols;
+    }
 }
 
 // Four quadrant loops along their borders: every seam cell between them is a candidate. With n
@@ -125,18 +112,6 @@ TEST(CompositeTest, SeamCellsBetweenBlankCellsShowTheirCount) {
     EXPECT_EQ(rows[0][4], '.');  // beside the "2"
     EXPECT_EQ(rows[3][4], '2');  // between two blank cells: its two Bars
     EXPECT_EQ(rows[4][0], '3');  // and its right side, taken by the junction in (5, 2)
-    EXPECT_TRUE(test::CluesMatchLoop(grid));
-}
-
-TEST(CompositeTest, ACompositePuzzleHasOneLoopItsLevelAndItsTarget) {
-    test::Creation creation(8);
-    const Grid& grid = creation.grid;
-    CreateResult result = CreateResult::Failed;
-    while (result == CreateResult::Failed) result = CreateComposite(creation.ctx, 10, 10, kMedium);
-    ASSERT_EQ(result, CreateResult::Created);
-    EXPECT_EQ(grid.Rows, 10);
-    EXPECT_EQ(grid.DiffCode, "ME");
-    EXPECT_TRUE(IsSingleLoop(grid));
     EXPECT_TRUE(test::CluesMatchLoop(grid));
 }
 

@@ -11,7 +11,6 @@
 #include "support/creation.h"
 #include "support/loop_picture.h"
 #include "support/temp_folder.h"
-#include "support/test_host.h"
 
 namespace ringlace {
 namespace {
@@ -19,9 +18,9 @@ namespace {
 struct Case {
     int rows;
     int cols;
-    CreateKind kind;
     int level;
     std::uint64_t seed;
+    CreateKind kind = CreateKind::Normal;
 };
 
 std::string Name(const Case& c) {
@@ -42,7 +41,7 @@ void CheckCreated(const std::vector<Case>& cases) {
     const test::TempFolder folder;
     for (const Case& c : cases) {
         Grid grid;
-        const std::string record = Create(c, grid);
+        Create(c, grid);
         ASSERT_EQ(grid.Rows, c.rows) << Name(c);
         ASSERT_EQ(grid.Cols, c.cols) << Name(c);
         EXPECT_EQ(grid.DiffCode, LevelCode(c.kind == CreateKind::Only03 ? kMedium : c.level))
@@ -55,69 +54,57 @@ void CheckCreated(const std::vector<Case>& cases) {
         // The saved record, loaded and solved as the Autosolve command does.
         const std::string file = folder.File("created.txt");
         ASSERT_TRUE(WritePuzzleRecord(grid, file, WriteMode::Replace));
-        Grid loaded;
-        test::TestHost host;
+        test::Creation solving(1);
         PuzzlePlace place;
         place.count = 1;
-        ASSERT_TRUE(LoadPuzzle(loaded, place, file, 1)) << Name(c);
-        EXPECT_EQ(loaded.SolutionCode, SolutionLetters(grid));
-        const bool cancelRequested = false;
-        RunContext run(host, cancelRequested, true);
-        loaded.ResetColours();
-        ASSERT_EQ(SolvePuzzle(loaded, run, true), SolveResult::Solved) << Name(c);
-        EXPECT_EQ(SolutionLetters(loaded), loaded.SolutionCode) << Name(c);
+        ASSERT_TRUE(LoadPuzzle(solving.grid, place, file, 1)) << Name(c);
+        EXPECT_EQ(solving.grid.SolutionCode, SolutionLetters(grid));
+        solving.grid.ResetColours();
+        ASSERT_EQ(SolvePuzzle(solving.grid, solving.run, true), SolveResult::Solved) << Name(c);
+        EXPECT_EQ(SolutionLetters(solving.grid), solving.grid.SolutionCode) << Name(c);
     }
 }
 
-constexpr CreateKind kNormal = CreateKind::Normal;
 constexpr CreateKind k03 = CreateKind::Only03;
 
 TEST(CreatedPuzzlesTest, ByRemovalBelowEightyOneCells) {
-    CheckCreated({{5, 5, kNormal, kEasy, 1},
-                  {5, 5, kNormal, kEasy, 2},
-                  {5, 5, kNormal, kMedium, 1},
-                  {5, 5, kNormal, kHard, 2},
-                  {5, 5, kNormal, kHard, 3},
-                  {7, 7, kNormal, kHard, 5},
-                  {6, 11, kNormal, kEasy, 4},
-                  {8, 10, kNormal, kMedium, 5}});
+    CheckCreated({{5, 5, kEasy, 1},
+                  {5, 5, kMedium, 1},
+                  {5, 5, kHard, 3},
+                  {7, 7, kHard, 5},
+                  {6, 11, kEasy, 4},
+                  {8, 10, kMedium, 5}});
 }
 
 TEST(CreatedPuzzlesTest, ByRulesFromEightyOneCells) {
-    CheckCreated({{9, 9, kNormal, kEasy, 1},
-                  {9, 9, kNormal, kMedium, 2},
-                  {9, 9, kNormal, kHard, 1},
-                  {9, 9, kNormal, kHard, 3},
-                  {12, 8, kNormal, kHard, 1},
-                  {25, 9, kNormal, kEasy, 2},
-                  {5, 25, kNormal, kMedium, 1}});
+    CheckCreated({{9, 9, kEasy, 1},
+                  {9, 9, kMedium, 2},
+                  {9, 9, kHard, 3},
+                  {12, 8, kHard, 1},
+                  {25, 9, kEasy, 2},
+                  {5, 25, kMedium, 1}});
 }
 
 TEST(CreatedPuzzlesTest, ComposedFromTenByTen) {
-    CheckCreated({{10, 10, kNormal, kEasy, 1},
-                  {10, 10, kNormal, kMedium, 2},
-                  {10, 10, kNormal, kHard, 1},
-                  {10, 10, kNormal, kHard, 3},
-                  {11, 13, kNormal, kMedium, 1},
-                  {15, 15, kNormal, kHard, 2}});
-}
-
-TEST(CreatedPuzzlesTest, ComposedAtTheLargestSizes) {
-    CheckCreated({{20, 20, kNormal, kEasy, 1}, {25, 25, kNormal, kHard, 2}});
+    CheckCreated({{10, 10, kEasy, 1},
+                  {10, 10, kHard, 3},
+                  {11, 13, kMedium, 1},
+                  {15, 15, kHard, 2},
+                  {20, 20, kEasy, 1},
+                  {25, 25, kHard, 2}});
 }
 
 TEST(CreatedPuzzlesTest, ZeroThreePuzzles) {
-    CheckCreated({{5, 5, k03, kMedium, 1},
-                  {5, 5, k03, kMedium, 2},
-                  {7, 6, k03, kMedium, 3},
-                  {9, 9, k03, kMedium, 1},
-                  {12, 12, k03, kMedium, 1},
-                  {16, 16, k03, kMedium, 2}});
+    CheckCreated({{5, 5, kMedium, 1, k03},
+                  {7, 6, kMedium, 3, k03},
+                  {9, 9, kMedium, 1, k03},
+                  {12, 12, kMedium, 1, k03},
+                  {16, 16, kMedium, 2, k03}});
 }
 
 TEST(CreatedPuzzlesTest, ASeedMakesTheSamePuzzleAgain) {
-    for (const Case& c : {Case{7, 7, kNormal, kMedium, 11}, Case{12, 10, kNormal, kHard, 12},
-                          Case{8, 8, k03, kMedium, 13}}) {
+    for (const Case& c :
+         {Case{7, 7, kMedium, 11}, Case{12, 10, kHard, 12}, Case{8, 8, kMedium, 13, k03}}) {
         Grid first;
         Grid second;
         EXPECT_EQ(Create(c, first), Create(c, second)) << Name(c);

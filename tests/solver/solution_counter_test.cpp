@@ -1,135 +1,151 @@
+// The loop counter against what it is compared with, written without any of its code: every loop
+// of a tiny grid found by brute force, a loop around the largest grid, and corpus puzzles altered
+// to have several solutions or none, whose counts an independent SAT counter made (see
+// tests/data/make_altered_puzzles.py). The corpus puzzles themselves are counted by the command
+// line's corpus tests.
 #include "solver/solution_counter.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <fstream>
+#include <map>
 #include <random>
+#include <set>
+#include <sstream>
 #include <vector>
 
-#include "solver/loop_checks.h"
+#include "support/grid_builder.h"
+#include "support/loop_picture.h"
 #include "support/test_host.h"
 
 namespace ringlace {
 namespace {
 
-using test::AllLoops;
-using test::EdgeSet;
-using test::GridWithClues;
-
 constexpr int kEveryLoop = INT_MAX;
 
-struct Counting {
+// A grid of the size with the clues, given row by row with ' ' for no clue (anything after the
+// last row is ignored).
+Grid GridWithClues(int rows, int cols, const std::string& clues) {
+    std::vector<std::string> lines;
+    for (int r = 0; r < rows; ++r)
+        lines.push_back(
+            clues.substr(static_cast<std::size_t>(r * cols), static_cast<std::size_t>(cols)));
+    return test::GridFromRows(lines);
+}
+
+// The loops the clues admit, up to the limit; never cancelled.
+CountResult Count(const Grid& grid, int limit) {
     test::TestHost host;
     const bool cancelRequested = false;
-    RunContext run{host, cancelRequested};
+    RunContext run(host, cancelRequested);
+    return CountSolutions(grid, limit, run);
+}
 
-    CountResult Count(const Grid& grid, int limit) { return CountSolutions(grid, limit, run); }
-};
+// A loop by the cells it encloses, one bit a cell in reading order: on a grid a loop and the cells
+// inside it determine each other.
+using Inside = std::uint32_t;
 
-std::set<EdgeSet> EdgeSets(const CountResult& result) {
-    std::set<EdgeSet> loops;
-    for (const FoundLoop& loop : result.loops) loops.insert(test::EdgesOf(loop));
+// The cells inside the loop that the grid's Bars draw.
+Inside InsideOf(Grid& grid) {
+    test::ColourByLoop(grid);
+    Inside inside = 0;
+    for (int k = 1; k <= grid.NumCells; ++k)
+        if (grid.CellColour[grid.CellRow[k]][grid.CellCol[k]] == Yellow)
+            inside |= Inside{1} << (k - 1);
+    return inside;
+}
+
+// Every loop of a grid of the size, found by brute force: each set of cells whose border is one
+// loop, with the clues the loop gives its cells (" " for a cell boxed in on all four sides).
+std::map<Inside, std::string> AllLoops(int rows, int cols) {
+    const Grid blank =
+        GridWithClues(rows, cols, std::string(static_cast<std::size_t>(rows * cols), ' '));
+    std::map<Inside, std::string> loops;
+    for (Inside inside = 1; inside >> blank.NumCells == 0; ++inside) {
+        const auto in = [&](int r, int c) {
+            return blank.IsRealCell(r, c) && (inside >> (blank.CellNum[r][c] - 1) & 1) != 0;
+        };
+        Grid grid = blank;
+        for (int k = 1; k <= grid.NumCells; ++k)
+            for (const Side side : kSides)
+                if (in(grid.CellRow[k], grid.CellCol[k]) &&
+                    !in(grid.CellRow[k] + RowStep(side), grid.CellCol[k] + ColStep(side)))
+                    grid.SetEdge(grid.CellRow[k], grid.CellCol[k], side, Bar);
+        if (!test::IsSingleLoop(grid)) continue;
+        std::string clues;
+        for (int k = 1; k <= grid.NumCells; ++k) {
+            const int bars = grid.CountBars(grid.CellRow[k], grid.CellCol[k]);
+            clues += bars < 4 ? static_cast<char>('0' + bars) : ' ';
+        }
+        loops.emplace(inside, clues);
+    }
     return loops;
 }
 
-TEST(SolutionCounterTest, CountsEveryLoopOfBlankGrids) {
-    // A 1 x N strip has one loop per run of neighbouring cells.
-    Counting counting;
-    for (int n = 1; n <= 6; ++n) {
-        const Grid strip = GridWithClues(1, n, std::string(static_cast<std::size_t>(n), ' '));
-        EXPECT_EQ(counting.Count(strip, kEveryLoop).count, n * (n + 1) / 2) << "1 x " << n;
+// The loops the counter found, each checked to be one loop that matches the clues.
+std::set<Inside> Found(const Grid& clued, const CountResult& result) {
+    std::set<Inside> found;
+    Grid grid = clued;
+    for (const FoundLoop& loop : result.loops) {
+        ApplyFoundLoop(loop, grid);
+        EXPECT_TRUE(test::IsSingleLoop(grid) && test::CluesMatchLoop(grid));
+        found.insert(InsideOf(grid));
     }
-    const struct {
-        int rows;
-        int cols;
-        int loops;
-    } known[] = {{2, 2, 13}, {2, 3, 40}, {3, 3, 213}, {3, 4, 1049}};
-    for (const auto& grid : known) {
-        const Grid blank =
-            GridWithClues(grid.rows, grid.cols,
-                          std::string(static_cast<std::size_t>(grid.rows * grid.cols), ' '));
-        const CountResult result = counting.Count(blank, kEveryLoop);
-        EXPECT_EQ(result.count, grid.loops) << grid.rows << " x " << grid.cols;
-        EXPECT_EQ(EdgeSets(result), AllLoops(grid.rows, grid.cols));
-    }
+    return found;
 }
 
-// Clue patterns on every shape up to 3 x 4: mostly the clues of a real loop with some removed,
-// sometimes one of them changed, sometimes clues at random. The counter must find exactly the loops
-// that brute force finds, and stop at the limit.
+// Clue patterns on every shape up to 3 x 4: the blank grid, then mostly the clues of a real loop
+// with some removed, sometimes one of them changed, sometimes clues at random. The counter must
+// find exactly the loops that brute force finds, and stop at the limit.
 TEST(SolutionCounterTest, AgreesWithBruteForceOnTinyGrids) {
-    Counting counting;
     std::mt19937 random(2024);
     for (int rows = 1; rows <= 4; ++rows) {
         for (int cols = 1; cols <= 4; ++cols) {
             if (rows * cols > 12) continue;
-            const std::set<EdgeSet> loops = AllLoops(rows, cols);
-            const std::vector<EdgeSet> loopList(loops.begin(), loops.end());
+            const std::map<Inside, std::string> loops = AllLoops(rows, cols);
             for (int pattern = 0; pattern < 40; ++pattern) {
-                const EdgeSet model = loopList[random() % loopList.size()];
-                std::string clues = test::CluesOf(rows, cols, model);
-                const double keep = std::uniform_real_distribution<>(0.2, 1.0)(random);
+                std::string clues =
+                    std::next(loops.begin(), static_cast<long>(random() % loops.size()))->second;
+                const double keep =
+                    pattern == 0 ? 0 : std::uniform_real_distribution<>(0.2, 1.0)(random);
                 for (char& clue : clues)
                     if (std::uniform_real_distribution<>()(random) >= keep) clue = ' ';
-                if (pattern % 5 == 0)
+                if (pattern % 5 == 1)
                     clues[random() % clues.size()] = static_cast<char>('0' + random() % 4);
                 if (pattern % 10 == 9)
                     for (char& clue : clues) clue = " 0123"[random() % 5];
 
+                std::set<Inside> expected;
+                for (const auto& [inside, shown] : loops) {
+                    bool fits = true;
+                    for (std::size_t k = 0; k < clues.size(); ++k)
+                        fits = fits && (clues[k] == ' ' || clues[k] == shown[k]);
+                    if (fits) expected.insert(inside);
+                }
                 const Grid grid = GridWithClues(rows, cols, clues);
-                std::set<EdgeSet> expected;
-                for (EdgeSet loop : loops)
-                    if (test::MatchesClues(grid, loop)) expected.insert(loop);
-                const CountResult all = counting.Count(grid, kEveryLoop);
-                EXPECT_EQ(EdgeSets(all), expected)
+                const CountResult all = Count(grid, kEveryLoop);
+                EXPECT_EQ(Found(grid, all), expected)
                     << rows << " x " << cols << " \"" << clues << "\"";
                 EXPECT_EQ(all.count, static_cast<int>(expected.size()));
 
-                const CountResult two = counting.Count(grid, 2);
+                const CountResult two = Count(grid, 2);
                 EXPECT_EQ(two.count, std::min<int>(2, static_cast<int>(expected.size())));
-                for (EdgeSet loop : EdgeSets(two)) EXPECT_TRUE(expected.count(loop));
+                for (Inside loop : Found(grid, two)) EXPECT_TRUE(expected.count(loop));
             }
         }
     }
 }
 
-TEST(SolutionCounterTest, HandMadePuzzles) {
-    Counting counting;
-    const struct {
-        int rows;
-        int cols;
-        const char* clues;
-        int solutions;
-    } puzzles[] = {
-        {1, 1, " ", 1},
-        {1, 1, "0", 0},
-        {1, 1, "3", 0},          // a lone cell can only be boxed in
-        {1, 2, "33", 1},         // both cells boxed together
-        {2, 2, "2  2", 3},       // around the grid, or around three cells either way
-        {2, 2, "3003", 0},       // two boxes would be two loops
-        {3, 3, "   000   ", 0},  // a wall of 0s splits the grid
-        {3, 3, "3 3   3 3", 2},  // the loop weaves past the four corners one way or the other
-        {5, 5, " 3  0  1 2   2 121  3 01 ", 1},
-    };
-    for (const auto& puzzle : puzzles) {
-        const CountResult result =
-            counting.Count(GridWithClues(puzzle.rows, puzzle.cols, puzzle.clues), 3);
-        EXPECT_EQ(result.count, puzzle.solutions) << "\"" << puzzle.clues << "\"";
-        EXPECT_EQ(static_cast<int>(result.loops.size()), result.count);
-        EXPECT_FALSE(result.cancelled);
-    }
-}
-
 // The count is the clues' alone; the player's entries neither help nor hinder it.
 TEST(SolutionCounterTest, CountsFromTheCluesAndShowsTheLoopAsBars) {
-    Counting counting;
     Grid grid = GridWithClues(5, 5, " 3  0  1 2   2 121  3 01 ");
     grid.SetEdge(1, 1, Side::Left, XMark);  // the loop's side
     grid.SetEdge(1, 1, Side::Bottom, Bar);  // not the loop's side
-    const CountResult result = counting.Count(grid, 2);
+    const CountResult result = Count(grid, 3);
     ASSERT_EQ(result.count, 1);
     ApplyFoundLoop(result.loops.front(), grid);
-    EXPECT_EQ(test::LoopFault(grid), "");
+    EXPECT_TRUE(test::IsSingleLoop(grid) && test::CluesMatchLoop(grid));
     EXPECT_EQ(grid.CellEdge[1][1][Side::Left], Bar);
     EXPECT_EQ(grid.CellEdge[1][1][Side::Bottom], Free);
 }
@@ -149,38 +165,92 @@ TEST(SolutionCounterTest, CountsOnTheLargestGrid) {
             clues += static_cast<char>('0' + sides);
         }
     }
-    Counting counting;
     Grid grid = GridWithClues(kStorageDim, kStorageDim, clues);
-    const CountResult result = counting.Count(grid, 2);
+    const CountResult result = Count(grid, 2);
     ASSERT_EQ(result.count, 1);
     ApplyFoundLoop(result.loops.front(), grid);
-    EXPECT_EQ(test::LoopFault(grid), "");
-    EXPECT_EQ(grid.CellEdge[kStorageDim][kStorageDim - 1][Side::Bottom],
-              Bar);  // the last tooth's tip
-    EXPECT_EQ(grid.CellEdge[kStorageDim][kStorageDim][Side::Right], Free);
+    EXPECT_TRUE(test::IsSingleLoop(grid) && test::CluesMatchLoop(grid));
 }
 
 // A search that never ends by itself: every loop of a large blank grid.
 TEST(SolutionCounterTest, YieldsDuringLongWorkAndStopsWhenCancelled) {
-    class CancelOnThirdYield : public test::TestHost {
-    public:
-        explicit CancelOnThirdYield(RunState& state) : state_(state) {}
-        void Yield() override {
-            TestHost::Yield();
-            if (yields == 3) state_.cancelRequested = true;
-        }
-
-    private:
-        RunState& state_;
-    };
+    test::TestHost host;
     RunState state;
-    CancelOnThirdYield host(state);
+    host.onYield = [&] { state.cancelRequested = host.yields >= 3; };
     RunContext run{host, state.cancelRequested};
-    const Grid blank = GridWithClues(50, 50, std::string(2500, ' '));
-    const CountResult result = CountSolutions(blank, kEveryLoop, run);
+    const CountResult result =
+        CountSolutions(GridWithClues(50, 50, std::string(2500, ' ')), kEveryLoop, run);
     EXPECT_TRUE(result.cancelled);
     EXPECT_EQ(host.yields, 3);
     EXPECT_EQ(static_cast<int>(result.loops.size()), result.count);
+}
+
+struct AlteredPuzzle {
+    int count;
+    std::string source;
+    Grid grid;
+};
+
+std::vector<AlteredPuzzle> ReadAlteredPuzzles() {
+    std::ifstream in(std::string(RINGLACE_TEST_DATA_DIR) + "/altered_puzzles.txt");
+    std::vector<AlteredPuzzle> puzzles;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        std::string count;
+        std::string source;
+        std::string record;  // size, level code and clues; the rest is ignored
+        std::getline(fields, count, '\t');
+        std::getline(fields, source, '\t');
+        std::getline(fields, record);
+        puzzles.push_back({std::stoi(count), source,
+                           GridWithClues(std::stoi(record.substr(0, 2)),
+                                         std::stoi(record.substr(2, 2)), record.substr(6))});
+    }
+    return puzzles;
+}
+
+TEST(SolutionCounterCorpusTest, AlteredPuzzlesHaveTheSatCountersCount) {
+    const std::vector<AlteredPuzzle> puzzles = ReadAlteredPuzzles();
+    ASSERT_GE(puzzles.size(), 300u);
+    int byCount[3] = {0, 0, 0};
+    for (AlteredPuzzle puzzle : puzzles) {
+        const CountResult result = Count(puzzle.grid, 2);
+        EXPECT_EQ(result.count, puzzle.count) << puzzle.source;
+        for (const FoundLoop& loop : result.loops) {
+            ApplyFoundLoop(loop, puzzle.grid);
+            EXPECT_TRUE(test::IsSingleLoop(puzzle.grid) && test::CluesMatchLoop(puzzle.grid))
+                << puzzle.source;
+        }
+        if (result.loops.size() == 2) {
+            EXPECT_NE(result.loops[0].barSides, result.loops[1].barSides) << puzzle.source;
+        }
+        ++byCount[puzzle.count];
+    }
+    // The data covers every outcome.
+    EXPECT_GT(byCount[0], 0);
+    EXPECT_GT(byCount[1], 0);
+    EXPECT_GT(byCount[2], 0);
+}
+
+// A count beyond two needs the search to go on after the first solutions, across restarts; a
+// solution found again after a restart must not count twice. Exact counts of two altered puzzles
+// whose search restarts, from the SAT counter run with a limit of 20.
+TEST(SolutionCounterCorpusTest, CountsBeyondTwoExactly) {
+    const std::map<std::string, int> exact = {{"10x25-hard.txt:4", 2}, {"25x25-tricky.txt:8", 8}};
+    int checked = 0;
+    for (const AlteredPuzzle& puzzle : ReadAlteredPuzzles()) {
+        const auto known = exact.find(puzzle.source);
+        if (known == exact.end()) continue;
+        const CountResult result = Count(puzzle.grid, 20);
+        EXPECT_EQ(result.count, known->second) << puzzle.source;
+        std::set<std::vector<std::uint8_t>> distinct;
+        for (const FoundLoop& loop : result.loops) distinct.insert(loop.barSides);
+        EXPECT_EQ(static_cast<int>(distinct.size()), known->second) << puzzle.source;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 2);
 }
 
 }  // namespace

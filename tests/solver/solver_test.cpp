@@ -7,22 +7,19 @@
 #include "model/solution_letters.h"
 #include "model/text_file.h"
 #include "solver/colour_engine.h"
-#include "solver/colouring.h"
 #include "solver/direct_lines.h"
 #include "solver/solution_counter.h"
 #include "solver/solver_driver.h"
 #include "solver/trial_stages.h"
-#include "solver/verification.h"
 #include "support/grid_builder.h"
+#include "support/loop_picture.h"
 #include "support/test_host.h"
 
 namespace ringlace {
 namespace {
 
 using test::GridFromRows;
-using test::TestHost;
 
-const std::string kData = RINGLACE_DATA_DIR;
 // Twelve puzzles of the independent corpus; record 7 needs the complete search.
 const std::string kSample = std::string(RINGLACE_TEST_DATA_DIR) + "/corpus_sample.txt";
 
@@ -39,19 +36,12 @@ struct Solver {
         grid.ResetColours();
         return SolvePuzzle(grid, run, allowChains);
     }
-    TestHost host;
+    test::TestHost host;
     RunState state;
     RunContext run;
 };
 
-// The colour of every cell in the stored solution: Yellow inside the loop.
-std::int32_t SolutionColour(const Grid& solved, int r, int c) {
-    int crossings = 0;
-    for (int k = 1; k <= c; ++k) crossings += solved.CellEdge[r][k][Side::Left] == Bar;
-    return crossings % 2 ? Yellow : Pink;
-}
-
-// Nothing the solver decided contradicts the stored solution.
+// Nothing the solver decided contradicts the stored solution, coloured Yellow inside its loop.
 void ExpectAgreesWithSolution(const Grid& grid, const Grid& solved, const char* stage) {
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
@@ -62,35 +52,34 @@ void ExpectAgreesWithSolution(const Grid& grid, const Grid& solved, const char* 
                 ASSERT_FALSE(edge == XMark && onLoop) << stage << " put an X at " << r << "," << c;
             }
             const std::int32_t colour = grid.CellColour[r][c];
-            ASSERT_TRUE(colour == 0 || colour == SolutionColour(solved, r, c))
+            ASSERT_TRUE(colour == 0 || colour == solved.CellColour[r][c])
                 << stage << " coloured " << r << "," << c;
         }
     }
 }
 
-TEST(SolverTest, TheShippedPuzzlesSolveToTheirStoredLoops) {
-    const std::string file = kData + "/puzzles.txt";
+// The player's entries are no help to a solve: a box drawn around the first cell is ignored.
+TEST(SolverTest, TheShippedPuzzlesSolveFromTheirCluesToTheirStoredLoops) {
+    const std::string file = std::string(RINGLACE_DATA_DIR) + "/puzzles.txt";
     for (int n = 1; n <= CountLines(file); ++n) {
         Grid grid;
         ASSERT_TRUE(Load(file, n, grid)) << n;
-        const std::string stored = grid.SolutionCode;
         Solver solver;
         EXPECT_EQ(CountSolutions(grid, 2, solver.run).count, 1) << n;
+        test::SetSides(grid, 1, 1, "LTRB", Bar);
         ASSERT_EQ(solver.Solve(grid), SolveResult::Solved) << n;
-        EXPECT_EQ(SolutionLetters(grid), stored) << n;
-        for (int r = 1; r <= grid.Rows; ++r)
-            for (int c = 1; c <= grid.Cols; ++c)
-                for (const Side side : kSides) EXPECT_NE(grid.CellEdge[r][c][side], XMark);
+        EXPECT_EQ(SolutionLetters(grid), grid.SolutionCode) << n;
+        EXPECT_TRUE(test::IsSingleLoop(grid)) << n;  // no X is left either
     }
 }
 
 TEST(SolverTest, EveryStageOnlyDecidesWhatTheSolutionHolds) {
-    const std::string file = kSample;
-    for (int n = 1; n <= CountLines(file); ++n) {
+    for (int n = 1; n <= CountLines(kSample); ++n) {
         Grid grid;
-        ASSERT_TRUE(Load(file, n, grid)) << n;
+        ASSERT_TRUE(Load(kSample, n, grid)) << n;
         Grid solved = grid;
         ApplySolution(solved);
+        test::ColourByLoop(solved);
         Solver solver;
         grid.ResetColours();
         SolveDirectLines(grid);
@@ -109,36 +98,38 @@ TEST(SolverTest, EveryStageOnlyDecidesWhatTheSolutionHolds) {
     }
 }
 
+// Without chains the solve stops before the complete search, and the puzzle is unable.
 TEST(SolverTest, StagesAreAnnouncedInOrderAndEachRunsOnce) {
     Grid grid;
     ASSERT_TRUE(Load(kSample, 7, grid));  // needs the complete search
     Solver solver;
     ASSERT_EQ(solver.Solve(grid), SolveResult::Solved);
-    const std::vector<std::string> expected{
+    std::vector<std::string> expected{
         "Solving direct lines ...",       "Solving colour parities ...", "Solving single Y ...",
         "Solving single P ...",           "Solving 2 bar cells ...",     "Solving common YP ...",
         "Solving by chain inspection ..."};
     EXPECT_EQ(solver.host.statuses, expected);
     EXPECT_EQ(solver.run.stage, expected.back());
     EXPECT_FALSE(solver.host.progress.empty());
+
+    Solver withoutChains;
+    EXPECT_EQ(withoutChains.Solve(grid, false), SolveResult::Unable);
+    expected.pop_back();
+    EXPECT_EQ(withoutChains.host.statuses, expected);
 }
 
-TEST(SolverTest, WithoutChainsAPuzzleNeedingSearchIsUnable) {
-    Grid grid;
-    ASSERT_TRUE(Load(kSample, 7, grid));
+TEST(SolverTest, NoCluesLeavesTheGridAloneAndNoLoopIsUnable) {
+    Grid blank = GridFromRows({"   ", "   "});
+    blank.SetEdge(1, 1, Side::Left, Bar);
+    const Grid before = blank;
     Solver solver;
-    EXPECT_EQ(solver.Solve(grid, false), SolveResult::Unable);
-    EXPECT_EQ(solver.host.statuses.back(), "Solving common YP ...");
-}
-
-TEST(SolverTest, NoCluesLeavesTheGridAlone) {
-    Grid grid = GridFromRows({"   ", "   "});
-    grid.SetEdge(1, 1, Side::Left, Bar);
-    const Grid before = grid;
-    Solver solver;
-    EXPECT_EQ(solver.Solve(grid), SolveResult::NoClues);
-    EXPECT_EQ(grid.CellEdge, before.CellEdge);
+    EXPECT_EQ(solver.Solve(blank), SolveResult::NoClues);
+    EXPECT_EQ(blank.CellEdge, before.CellEdge);
     EXPECT_TRUE(solver.host.statuses.empty());
+
+    // Four "3"s in a square cannot all be met by one loop.
+    Grid threes = GridFromRows({"    ", " 33 ", " 33 ", "    "});
+    EXPECT_EQ(solver.Solve(threes), SolveResult::Unable);
 }
 
 TEST(SolverTest, ACancelStopsTheSolve) {
@@ -148,69 +139,6 @@ TEST(SolverTest, ACancelStopsTheSolve) {
     solver.state.cancelRequested = true;
     EXPECT_EQ(solver.Solve(grid), SolveResult::Cancelled);
     EXPECT_EQ(solver.host.statuses.back(), "Solving single Y ...");
-}
-
-TEST(SolverTest, ASolveStartsFromTheCluesNotFromTheEntries) {
-    Grid grid;
-    ASSERT_TRUE(Load(kSample, 1, grid));
-    grid.SetEdge(1, 1, Side::Left, XMark);
-    grid.SetEdge(1, 1, Side::Top, XMark);
-    Solver solver;
-    ASSERT_EQ(solver.Solve(grid), SolveResult::Solved);
-    EXPECT_EQ(SolutionLetters(grid), grid.SolutionCode);
-}
-
-TEST(SolverTest, AnUnsolvablePuzzleIsUnable) {
-    // Four "3"s in a square cannot all be met by one loop.
-    Grid grid = GridFromRows({"    ", " 33 ", " 33 ", "    "});
-    Solver solver;
-    EXPECT_EQ(solver.Solve(grid), SolveResult::Unable);
-}
-
-// The bars form one closed loop that every clue agrees with.
-bool IsOneLoopMatchingTheClues(const Grid& grid) {
-    const int width = grid.Cols + 1;
-    std::vector<std::vector<int>> links(static_cast<std::size_t>((grid.Rows + 1) * width));
-    int bars = 0;
-    const auto link = [&](int a, int b) {
-        links[static_cast<std::size_t>(a)].push_back(b);
-        links[static_cast<std::size_t>(b)].push_back(a);
-        ++bars;
-    };
-    for (int r = 1; r <= grid.Rows + 1; ++r) {
-        for (int c = 1; c <= grid.Cols + 1; ++c) {
-            const int dot = (r - 1) * width + (c - 1);
-            const bool top =
-                c <= grid.Cols && (r <= grid.Rows ? grid.CellEdge[r][c][Side::Top]
-                                                  : grid.CellEdge[r - 1][c][Side::Bottom]) == Bar;
-            const bool left =
-                r <= grid.Rows && (c <= grid.Cols ? grid.CellEdge[r][c][Side::Left]
-                                                  : grid.CellEdge[r][c - 1][Side::Right]) == Bar;
-            if (top) link(dot, dot + 1);
-            if (left) link(dot, dot + width);
-        }
-    }
-    for (int k = 1; k <= grid.NumCells; ++k)
-        if (grid.Clue[k] != kNoClue &&
-            grid.Clue[k] != grid.CountBars(grid.CellRow[k], grid.CellCol[k]))
-            return false;
-    int start = -1;
-    for (std::size_t dot = 0; dot < links.size(); ++dot) {
-        if (links[dot].size() != 0 && links[dot].size() != 2) return false;
-        if (!links[dot].empty()) start = static_cast<int>(dot);
-    }
-    if (start < 0) return false;
-    int previous = -1;
-    int current = start;
-    int length = 0;
-    do {
-        const auto& next = links[static_cast<std::size_t>(current)];
-        const int step = next[0] != previous ? next[0] : next[1];
-        previous = current;
-        current = step;
-        ++length;
-    } while (current != start && length <= bars);
-    return length == bars;
 }
 
 TEST(SolverTest, WhateverItCallsSolvedIsOneLoopMatchingTheClues) {
@@ -232,7 +160,7 @@ TEST(SolverTest, WhateverItCallsSolvedIsOneLoopMatchingTheClues) {
         ++solved;
         std::string picture;
         for (const std::string& row : clues) picture += "[" + row + "]";
-        EXPECT_TRUE(IsOneLoopMatchingTheClues(grid))
+        EXPECT_TRUE(test::IsSingleLoop(grid) && test::CluesMatchLoop(grid))
             << round << " " << picture << " " << SolutionLetters(grid);
     }
     EXPECT_GT(solved, 20);

@@ -14,14 +14,6 @@ using test::LoopAround;
 using test::SetSides;
 using test::SolvedGrid;
 
-// A loop around the whole grid and a second one around its middle three by three block.
-Grid TwoNestedLoops() {
-    Grid grid = GridFromRows({"     ", "     ", "     ", "     ", "     "});
-    LoopAround(grid, 1, 1, 5, 5);
-    LoopAround(grid, 2, 2, 4, 4);
-    return grid;
-}
-
 TEST(VerificationTest, AFinishedColouredLoopIsDone) {
     Grid grid =
         SolvedGrid({" 3  0", "  1 2", "   2 ", "121  ", "3 01 "}, "CMCFXAGNHFAKCFHALAHEMBXKM");
@@ -50,13 +42,6 @@ TEST(VerificationTest, AOneCellYellowRegionIsAlwaysTooSmall) {
     grid.CellColour[2][2] = Yellow;
     EXPECT_TRUE(ClosedRegion(grid, Yellow));
     EXPECT_EQ(VerifyPuzzle(grid).problem, (CheckResult{2, 2, "boxed"}));  // the rule checks first
-}
-
-TEST(VerificationTest, APinkRegionShutInsideTheLoopIsIsolated) {
-    Grid grid = TwoNestedLoops();
-    ColourByLoop(grid);
-    EXPECT_EQ(VerifyPuzzle(grid).problem, (CheckResult{0, 0, "An isolated pink"}));
-    EXPECT_TRUE(ShutInPinkRegion(grid));
 }
 
 TEST(VerificationTest, PinkReachingTheFrameOrTheBorderIsNotIsolated) {
@@ -101,8 +86,13 @@ TEST(VerificationTest, TheVerifyButtonsOwnSequence) {
     EXPECT_EQ(shown.result, VerifyResult::Broken);
     EXPECT_EQ(shown.problem, (CheckResult{1, 2, "one isolated bar"}));
 
-    Grid nested = TwoNestedLoops();
+    // A Pink region shut in between two nested loops.
+    Grid nested = GridFromRows({"     ", "     ", "     ", "     ", "     "});
+    LoopAround(nested, 1, 1, 5, 5);
+    LoopAround(nested, 2, 2, 4, 4);
     ColourByLoop(nested);
+    EXPECT_TRUE(ShutInPinkRegion(nested));
+    EXPECT_EQ(VerifyPuzzle(nested).problem, (CheckResult{0, 0, "An isolated pink"}));
     EXPECT_EQ(VerifyButtonCheck(nested).problem, (CheckResult{0, 0, "An isolated pink"}));
 }
 
