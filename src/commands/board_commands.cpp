@@ -21,18 +21,13 @@ void UndoCommand(App& app, BoardPainter& painter) {
 
 bool VerifyPressed(App& app) {
     if (RefuseWhileBusy(app)) return false;
-    ClearCheckDisplay(app.play, app.host);
-    const Verification shown = VerifyButtonCheck(app.grid);
-    if (shown.result == VerifyResult::Done)
-        ShowCheckDone(app.play, app.host);
-    else
-        ShowCheckError(app.play, app.geometry, app.host, shown.problem);
+    app.host.Status(ShowCheckResult(app.play, app.geometry, VerifyButtonCheck(app.grid)));
     return true;
 }
 
 void VerifyReleased(App& app) {
-    ClearCheckDisplay(app.play, app.host);
-    app.play.markers.errorMarker.visible = false;
+    ClearCheckDisplay(app.play);
+    app.host.Status("");
 }
 
 bool ClearAllBarsCommand(App& app) {

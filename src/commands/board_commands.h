@@ -40,7 +40,7 @@ bool ShowSolutionLoopCommand(App& app, BoardPainter& painter, bool withColours);
 // The view button released.
 void HideSolutionCommand(App& app, BoardPainter& painter);
 
-// The next level name shown by Label7: Easy -> Medium -> Hard -> Easy.
+// The next level name the level label shows: Easy -> Medium -> Hard -> Easy.
 std::string NextLevelName(const std::string& caption);
 
 }  // namespace ringlace

@@ -1,5 +1,6 @@
 #include "commands/startup.h"
 
+#include "commands/options_command.h"
 #include "model/config_file.h"
 #include "model/puzzle_record.h"
 #include "model/text.h"
@@ -44,9 +45,7 @@ StartOutcome StartUp(App& app, const std::vector<std::string>& screenFonts) {
     LoadSettings(app.paths.InData(kConfigFileName), app.settings, app.place);
     app.geometry.NumberFontSize = app.settings.NumberFontSize;
 
-    LoadColourScheme(schemeFile, app.settings.SchemeName, app.settings, app.scheme, app.host);
-    ApplyAdjustedColour(app.settings, app.scheme);
-    app.geometry.BaseFontSize = app.geometry.NumberFontSize;
+    UseSchemeOfSettings(app);
 
     app.place.file = app.paths.InApp(app.place.file);
     app.place.count = CountLines(app.place.file);
@@ -80,9 +79,18 @@ void SetUpEmptyBoard(App& app) {
     app.host.Status("Click create puzzle button");
 }
 
+bool SaveSettingsCommand(App& app) {
+    const std::string file = app.paths.InData(kConfigFileName);
+    if (SaveSettings(file, app.settings, app.place)) return true;
+    app.host.Ask({"Configuration file:" + kCrLfText + file + kCrLfText +
+                      "could not be accessed, options not saved",
+                  Icon::Critical, Buttons::Ok});
+    return false;
+}
+
 bool ExitCommand(App& app) {
     if (app.host.Ask({"Exit?", Icon::Exit, Buttons::YesNo}) != Answer::Yes) return false;
-    SaveSettings(app.paths.InData(kConfigFileName), app.settings, app.place, app.host);
+    SaveSettingsCommand(app);
     return true;
 }
 

@@ -18,6 +18,10 @@ StartOutcome StartUp(App& app, const std::vector<std::string>& screenFonts);
 // The empty 9 x 9 board shown when no puzzle could be loaded.
 void SetUpEmptyBoard(App& app);
 
+// Writes ringlace.cfg; when it cannot be written the person is told (the options stay in effect
+// for the running program). False then.
+bool SaveSettingsCommand(App& app);
+
 // The exit command: asks "Exit?"; on Yes writes the configuration and returns true (the program
 // then ends), on No returns false.
 bool ExitCommand(App& app);

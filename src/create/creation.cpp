@@ -29,7 +29,7 @@ void BeginCreation(CreateContext& ctx, int rows, int cols) {
 bool GrowCoveringLoop(CreateContext& ctx) {
     ResetGridForCreate(ctx.grid);
     SeedSquare(ctx.grid);
-    GrowLoop(ctx.grid, ctx.random, ctx.run.host);
+    GrowLoop(ctx.grid, ctx.random, ctx.run);
     ++ctx.attempts;
     return CoverageTest(ctx.grid);
 }

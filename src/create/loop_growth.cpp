@@ -134,7 +134,7 @@ int GrowBottom(Grid& grid, const std::vector<int>& order) {
     return GrowPass<kBottom>(grid, Positions(grid, order));
 }
 
-void GrowLoop(Grid& grid, RandomSource& random, Host& host) {
+void GrowLoop(Grid& grid, RandomSource& random, RunContext& run) {
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c)
             for (const Side side : kSides)
@@ -160,7 +160,7 @@ void GrowLoop(Grid& grid, RandomSource& random, Host& host) {
     // fruitless cycles is never reset: growth slows down and then stops.
     int fruitless = 0;
     while (fruitless <= 5) {
-        host.Yield();
+        run.host.Yield();
         const auto& passes = kPassOrders[static_cast<std::size_t>(random.Below(5))];
         int absorbed = 0;
         for (Pass pass : passes) absorbed = pass(grid, order);

@@ -7,7 +7,7 @@
 
 #include "model/grid.h"
 #include "model/random_source.h"
-#include "seams/host.h"
+#include "seams/run_context.h"
 
 namespace ringlace {
 
@@ -27,7 +27,7 @@ void SeedSquare(Grid& grid);
 
 // Grows the loop in place until six cycles of four passes have ended without their last pass
 // absorbing a cell. Yields to the host once per cycle.
-void GrowLoop(Grid& grid, RandomSource& random, Host& host);
+void GrowLoop(Grid& grid, RandomSource& random, RunContext& run);
 
 // One growth pass: the first cell in the order whose side in the pass's direction is a Bar and
 // whose neighbour across it can be absorbed reroutes that Bar around the neighbour. 1 when a cell

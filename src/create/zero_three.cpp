@@ -159,7 +159,7 @@ CreateResult Create03Only(CreateContext& ctx, int rows, int cols) {
         if (ctx.run.Yield()) return CreateResult::Cancelled;
         ResetGridForCreate(grid);
         SeedSquare(grid);
-        GrowLoop(grid, ctx.random, ctx.run.host);
+        GrowLoop(grid, ctx.random, ctx.run);
         ++ctx.attempts;
         Make03Clues(grid);
         const int shown = ShownShare(grid);

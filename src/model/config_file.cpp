@@ -8,7 +8,6 @@
 
 #include "model/text.h"
 #include "model/text_file.h"
-#include "seams/host.h"
 
 namespace ringlace {
 
@@ -112,13 +111,8 @@ bool LoadSettings(const std::string& fileName, Settings& settings, PuzzlePlace& 
     return false;
 }
 
-bool SaveSettings(const std::string& fileName, const Settings& settings, const PuzzlePlace& place,
-                  Host& host) {
-    if (WriteFileAtomically(fileName, ConfigText(settings, place))) return true;
-    host.Ask({"Configuration file:" + std::string(kCrLf) + fileName + std::string(kCrLf) +
-                  "could not be accessed, options not saved",
-              Icon::Critical, Buttons::Ok});
-    return false;
+bool SaveSettings(const std::string& fileName, const Settings& settings, const PuzzlePlace& place) {
+    return WriteFileAtomically(fileName, ConfigText(settings, place));
 }
 
 }  // namespace ringlace

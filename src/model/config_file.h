@@ -12,8 +12,6 @@
 
 namespace ringlace {
 
-class Host;
-
 inline constexpr const char* kConfigFileName = "ringlace.cfg";
 inline constexpr const char* kDefaultPuzzleFile = "puzzles.txt";
 
@@ -27,8 +25,7 @@ std::string ConfigText(const Settings& settings, const PuzzlePlace& place);
 bool LoadSettings(const std::string& fileName, Settings& settings, PuzzlePlace& place);
 
 // Writes the configuration through a temporary file, so a failure never leaves it half-written.
-// On failure the person is told and the options stay in effect for the running program.
-bool SaveSettings(const std::string& fileName, const Settings& settings, const PuzzlePlace& place,
-                  Host& host);
+// False on failure; the options stay in effect for the running program.
+bool SaveSettings(const std::string& fileName, const Settings& settings, const PuzzlePlace& place);
 
 }  // namespace ringlace

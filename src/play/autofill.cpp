@@ -3,7 +3,6 @@
 #include <array>
 
 #include "play/check_display.h"
-#include "seams/host.h"
 #include "solver/colouring.h"
 #include "solver/verification.h"
 
@@ -85,19 +84,13 @@ void ToggleAutofill(Settings& settings, PlayState& state) {
     }
 }
 
-void AutofillTick(PlayContext& play, Host& host) {
+std::optional<std::string> AutofillTick(PlayContext& play) {
     PlayState& state = play.state;
-    if (state.view.Held()) return;
+    if (state.view.Held()) return std::nullopt;
     state.autofillDue = false;
-    if (play.busy) return;
-    state.markers.errorMarker.visible = false;
+    if (play.busy) return std::nullopt;
     AutofillPass(play.grid, play.painter);
-    ClearCheckDisplay(state, host);
-    const Verification verified = VerifyPuzzle(play.grid);
-    if (verified.result == VerifyResult::Done)
-        ShowCheckDone(state, host);
-    else if (verified.result == VerifyResult::Broken)
-        ShowCheckError(state, play.geometry, host, verified.problem);
+    return ShowCheckResult(state, play.geometry, VerifyPuzzle(play.grid));
 }
 
 }  // namespace ringlace

@@ -1,7 +1,6 @@
 #include "play/check_display.h"
 
 #include "play/play_state.h"
-#include "seams/host.h"
 
 namespace ringlace {
 
@@ -17,26 +16,31 @@ std::int32_t CheckLightColour(CheckLight light, const SchemeColours& scheme) {
     return scheme[kBoardColour];
 }
 
-void ClearCheckDisplay(PlayState& state, Host& host) {
+void ClearCheckDisplay(PlayState& state) {
     state.checkLight = CheckLight::Neutral;
-    host.Status("");
+    state.markers.errorMarker.visible = false;
 }
 
-void ShowCheckDone(PlayState& state, Host& host) {
-    state.checkLight = CheckLight::Done;
-    host.Status("Done !");
-}
-
-void ShowCheckError(PlayState& state, const BoardGeometry& geometry, Host& host,
-                    const CheckResult& problem) {
-    host.Status(problem.message);
-    state.checkLight = CheckLight::Error;
-    if (problem.row >= 1 && problem.col >= 1) {
-        ShowErrorMarker(state.markers, geometry, problem.row, problem.col);
-        state.errorMarkerTimed = true;
-    } else {
-        state.markers.errorMarker.visible = false;
+std::string ShowCheckResult(PlayState& state, const BoardGeometry& geometry,
+                            const Verification& verified) {
+    ClearCheckDisplay(state);
+    switch (verified.result) {
+        case VerifyResult::Done:
+            state.checkLight = CheckLight::Done;
+            return "Done !";
+        case VerifyResult::Broken: {
+            const CheckResult& problem = verified.problem;
+            state.checkLight = CheckLight::Error;
+            if (problem.row >= 1 && problem.col >= 1) {
+                ShowErrorMarker(state.markers, geometry, problem.row, problem.col);
+                state.errorMarkerTimed = true;
+            }
+            return problem.message;
+        }
+        case VerifyResult::Open:
+            break;
     }
+    return "";
 }
 
 void HideErrorMarker(PlayState& state) {

@@ -5,7 +5,6 @@
 
 #include "model/text.h"
 #include "model/text_file.h"
-#include "seams/host.h"
 
 namespace ringlace {
 
@@ -98,9 +97,8 @@ std::vector<std::string> ReadSchemeList(const std::string& allColFile) {
 }
 
 bool LoadColourScheme(const std::string& allColFile, const std::string& name, Settings& settings,
-                      SchemeColours& colours, Host& host) {
+                      SchemeColours& colours) {
     if (ReadSchemeColours(allColFile, name, colours)) return true;
-    host.Ask({"Colour Scheme: " + name + " not found", Icon::Critical, Buttons::Ok});
     settings.SchemeName = "xp.col";
     // The name alone would leave the board drawn in whatever the colours held, black at start-up.
     ReadSchemeColours(allColFile, settings.SchemeName, colours);

@@ -11,8 +11,6 @@
 
 namespace ringlace {
 
-class Host;
-
 inline constexpr const char* kSchemeListFile = "all.col";
 
 // The colours of a scheme, by what they colour (indexes 1 to 13 of SchemeColours). A scheme file
@@ -47,10 +45,10 @@ bool ReadSchemeColours(const std::string& allColFile, const std::string& name,
                        SchemeColours& colours);
 
 // Fills colours 1..12 from the scheme whose header line is exactly name. When it is missing (or
-// one of its colour lines is unreadable) the person is told, the current scheme falls back to
-// "xp.col", name and colours, and false is returned.
+// one of its colour lines is unreadable) the current scheme falls back to "xp.col", name and
+// colours, and false is returned for the caller to tell the person.
 bool LoadColourScheme(const std::string& allColFile, const std::string& name, Settings& settings,
-                      SchemeColours& colours, Host& host);
+                      SchemeColours& colours);
 
 // Colour 13 is the person's override of colour 4: when set it replaces 4, else it follows 4.
 void ApplyAdjustedColour(const Settings& settings, SchemeColours& colours);

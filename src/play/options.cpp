@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "model/text.h"
-#include "seams/host.h"
 
 namespace ringlace {
 
@@ -61,13 +60,12 @@ std::int32_t NextBarThickness(std::int32_t thickness) {
     return thickness >= 6 || thickness < 1 ? 1 : thickness + 1;
 }
 
-SchemeColours PreviewScheme(const std::string& allColFile, const std::string& name,
-                            const SchemeColours& standard, Host& host) {
+std::optional<SchemeColours> PreviewScheme(const std::string& allColFile, const std::string& name,
+                                           const SchemeColours& standard) {
     if (ToLower(name) == "default.col") return standard;
     SchemeColours colours = standard;
     if (ReadSchemeColours(allColFile, name, colours)) return colours;
-    host.Ask({"Color Scheme: " + name + " not found", Icon::None, Buttons::Ok});
-    return standard;
+    return std::nullopt;
 }
 
 }  // namespace ringlace

@@ -3,14 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/settings.h"
 #include "play/colour_scheme.h"
 
 namespace ringlace {
-
-class Host;
 
 struct OptionsChoice {
     std::string schemeName;  // "xp.col"; empty when no scheme is picked (the current one stays)
@@ -50,9 +49,9 @@ std::int32_t AdjustColour(std::int32_t colour, bool lighter);
 std::int32_t NextBarThickness(std::int32_t thickness);
 
 // The colours the dialog previews for a scheme of the list: read as the window would read them.
-// "default.col" (in any case) is the built-in scheme of the platform's standard colours; a scheme
-// that is not in the list is reported and the built-in one shown instead.
-SchemeColours PreviewScheme(const std::string& allColFile, const std::string& name,
-                            const SchemeColours& standard, Host& host);
+// "default.col" (in any case) is the built-in scheme of the platform's standard colours; none for
+// a scheme that is not in the list.
+std::optional<SchemeColours> PreviewScheme(const std::string& allColFile, const std::string& name,
+                                           const SchemeColours& standard);
 
 }  // namespace ringlace

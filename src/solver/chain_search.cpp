@@ -70,7 +70,7 @@ StageResult ChainSearch(Grid& grid, RunContext& run) {
         stack.push_back({open.front().row, open.front().col, false, SaveGridState(grid)});
         std::int32_t colour = Yellow;
         for (;;) {
-            ShowProgress(grid, run.host);
+            ShowProgress(grid, run);
             SetCellColour(grid, stack.back().row, stack.back().col, colour);
             ColourEngine(grid);
             const VerifyResult result = VerifyPuzzle(grid).result;

@@ -73,14 +73,14 @@ constexpr SolverStage kStages[] = {
 
 }  // namespace
 
-void ShowProgress(const Grid& grid, Host& host) {
+void ShowProgress(const Grid& grid, RunContext& run) {
     if (grid.ClueSum < 1) return;
     int bars = 0;
     for (int r = 0; r <= grid.Rows + 1; ++r)
         for (int c = 0; c <= grid.Cols + 1; ++c)
             bars +=
                 (grid.CellEdge[r][c][Side::Left] == Bar) + (grid.CellEdge[r][c][Side::Top] == Bar);
-    host.Progress(bars * 85 / grid.ClueSum);
+    run.host.Progress(bars * 85 / grid.ClueSum);
 }
 
 SolveResult SolvePuzzle(Grid& grid, RunContext& run, bool allowChains) {
@@ -97,7 +97,7 @@ SolveResult SolvePuzzle(Grid& grid, RunContext& run, bool allowChains) {
 
     for (const SolverStage& stage : kStages) {
         if (stage.complete && !allowChains) break;
-        if (stage.showsProgress) ShowProgress(grid, run.host);
+        if (stage.showsProgress) ShowProgress(grid, run);
         run.Stage(stage.text);
         switch (stage.run(grid, run)) {
             case StageResult::Finished:

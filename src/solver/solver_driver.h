@@ -21,6 +21,6 @@ SolveResult SolvePuzzle(Grid& grid, RunContext& run, bool allowChains);
 StageResult ChainSearch(Grid& grid, RunContext& run);
 
 // The progress bar from the share of the clue sum the bars have reached.
-void ShowProgress(const Grid& grid, Host& host);
+void ShowProgress(const Grid& grid, RunContext& run);
 
 }  // namespace ringlace

@@ -235,7 +235,9 @@ void BoardView::RightReleased(const QPointF& position, const QPoint& globalPosit
 }
 
 void BoardView::RunAutofillTick() {
-    Enter([&](PlayContext& play) { AutofillTick(play, app_.host); });
+    std::optional<std::string> status;
+    Enter([&](PlayContext& play) { status = AutofillTick(play); });
+    if (status) app_.host.Status(*status);
     emit boardChanged();
 }
 

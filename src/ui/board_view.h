@@ -64,7 +64,7 @@ public:
         surface_->update();
     }
     void Zoom(ZoomStep step);
-    // Timer2: the autofill pass and the check of the entries.
+    // The autofill timer: the autofill pass and the check of the entries.
     void RunAutofillTick();
 
     BoardSurface* surface() const { return surface_; }

@@ -44,7 +44,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The window (form1.cpp).
+    // The window (main_window.cpp).
     void BuildMenus();
     void BuildWindow();
     QFrame* BuildCommandBar(QWidget* parent);
@@ -57,7 +57,7 @@ private:
     // Runs the board's timers as the play state asks and shows the check light.
     void SyncBoardState();
 
-    // The commands (form1_commands.cpp).
+    // The commands (main_window_commands.cpp).
     void onExit();
     void onOptions();
     void onSaveOptions();

@@ -27,8 +27,8 @@ void MainWindow::onExit() {
 
 void MainWindow::onOptions() {
     if (RefuseWhileBusy(app_)) return;
-    OptionsDialog form2(app_, this);
-    const std::optional<OptionsChoice> choice = form2.Ask();
+    OptionsDialog dialog(app_, this);
+    const std::optional<OptionsChoice> choice = dialog.Ask();
     if (choice) {
         ApplyOptionsChoice(app_, *choice);
         ApplyColourScheme();
@@ -38,7 +38,7 @@ void MainWindow::onOptions() {
 }
 
 void MainWindow::onSaveOptions() {
-    SaveSettings(app_.paths.InData(kConfigFileName), app_.settings, app_.place, host_);
+    SaveSettingsCommand(app_);
 }
 
 void MainWindow::onClearAllBars() {

@@ -215,7 +215,7 @@ QWidget* OptionsDialog::BuildChoicesColumn() {
                                   {{"Two Rectangles", kMarkerTwoRectangles}, {"Bar", kMarkerBar}},
                                   markerStyle_, column));
     layout->addWidget(
-        OptionFrame("Menu bar", "barSide", {{"Left", 0}, {"Right", 1}}, menuBar_, column));
+        OptionFrame("Menu bar", "barSide", {{"Left", 0}, {"Right", 1}}, barSide_, column));
     connect(gridLine_, &QButtonGroup::idClicked, this, [this](int code) {
         choice_.gridLine = code;
         ShowPreview();
@@ -224,25 +224,25 @@ QWidget* OptionsDialog::BuildChoicesColumn() {
         choice_.marker = code;
         ShowPreview();
     });
-    connect(menuBar_, &QButtonGroup::idClicked, this,
+    connect(barSide_, &QButtonGroup::idClicked, this,
             [this](int code) { choice_.menuBarSide = code; });
 
     QGroupBox* autoFill = Frame("Auto Fill", column);
-    autofill_ = new QCheckBox(
+    autofillCheck_ = new QCheckBox(
         ToolTipText("Automatically update|bars and colours|during user solution"), autoFill);
-    autofill_->setObjectName("autofillCheck");
-    connect(autofill_, &QCheckBox::toggled, this,
+    autofillCheck_->setObjectName("autofillCheck");
+    connect(autofillCheck_, &QCheckBox::toggled, this,
             [this](bool on) { choice_.autofill = on ? 1 : 0; });
-    (new QVBoxLayout(autoFill))->addWidget(autofill_);
+    (new QVBoxLayout(autoFill))->addWidget(autofillCheck_);
     layout->addWidget(autoFill);
 
     QGroupBox* registerFrame = Frame("Register", column);
-    register_ = new QCheckBox(ToolTipText("Save computer solutions in a|solution register file "),
-                              registerFrame);
-    register_->setObjectName("registerCheck");
-    connect(register_, &QCheckBox::toggled, this,
+    registerCheck_ = new QCheckBox(
+        ToolTipText("Save computer solutions in a|solution register file "), registerFrame);
+    registerCheck_->setObjectName("registerCheck");
+    connect(registerCheck_, &QCheckBox::toggled, this,
             [this](bool on) { choice_.solutionRegister = on ? 1 : 0; });
-    (new QVBoxLayout(registerFrame))->addWidget(register_);
+    (new QVBoxLayout(registerFrame))->addWidget(registerCheck_);
     layout->addWidget(registerFrame);
 
     QGroupBox* printer = Frame("Printer", column);
@@ -263,8 +263,12 @@ void OptionsDialog::PickScheme(const QString& name) {
         schemeColours_ = app_.scheme;
     } else {
         choice_.schemeName = name.toStdString() + ".col";
-        schemeColours_ = PreviewScheme(app_.paths.InApp(kSchemeListFile), choice_.schemeName,
-                                       StandardColours(), app_.host);
+        const std::optional<SchemeColours> preview =
+            PreviewScheme(app_.paths.InApp(kSchemeListFile), choice_.schemeName, StandardColours());
+        if (!preview)
+            app_.host.Ask(
+                {"Color Scheme: " + choice_.schemeName + " not found", Icon::None, Buttons::Ok});
+        schemeColours_ = preview.value_or(StandardColours());
     }
     ShowPreview();
 }
@@ -287,13 +291,13 @@ void OptionsDialog::ShowChoice() {
     // A hand-edited configuration may hold a code no button stands for: then none is checked.
     for (const auto& [group, code] : {std::pair{gridLine_, choice_.gridLine},
                                       {markerStyle_, choice_.marker},
-                                      {menuBar_, choice_.menuBarSide}})
+                                      {barSide_, choice_.menuBarSide}})
         if (QAbstractButton* button = group->button(code)) button->setChecked(true);
     {
-        QSignalBlocker quietAutofill(autofill_);
-        QSignalBlocker quietRegister(register_);
-        autofill_->setChecked(choice_.autofill == 1);
-        register_->setChecked(choice_.solutionRegister == 1);
+        QSignalBlocker quietAutofill(autofillCheck_);
+        QSignalBlocker quietRegister(registerCheck_);
+        autofillCheck_->setChecked(choice_.autofill == 1);
+        registerCheck_->setChecked(choice_.solutionRegister == 1);
     }
     colourPicker_->SetColour(choice_.barColour);
     ShowPreview();

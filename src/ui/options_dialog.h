@@ -54,9 +54,9 @@ private:
     QListWidget* fontList_ = nullptr;
     QButtonGroup* gridLine_ = nullptr;
     QButtonGroup* markerStyle_ = nullptr;
-    QButtonGroup* menuBar_ = nullptr;
-    QCheckBox* autofill_ = nullptr;
-    QCheckBox* register_ = nullptr;
+    QButtonGroup* barSide_ = nullptr;
+    QCheckBox* autofillCheck_ = nullptr;
+    QCheckBox* registerCheck_ = nullptr;
 };
 
 }  // namespace ringlace
