@@ -141,11 +141,13 @@ TEST(BoardCommandsTest, VerifyShowsDoneOrTheFirstErrorWhileHeld) {
               played.app.scheme[2]);
 
     // A problem without a dot (row 0) shows no marker; the marker's time out hides one shown.
-    ShowCheckError(played.app.play, played.app.geometry, played.host, {1, 2, "too many bars"});
+    const Verification overfull{VerifyResult::Broken, {1, 2, "too many bars"}};
+    EXPECT_EQ(ShowCheckResult(played.app.play, played.app.geometry, overfull), "too many bars");
     HideErrorMarker(played.app.play);
     EXPECT_FALSE(marker.visible);
     EXPECT_FALSE(played.app.play.errorMarkerTimed);
-    ShowCheckError(played.app.play, played.app.geometry, played.host, {0, 0, "Closed Loop Yellow"});
+    const Verification closed{VerifyResult::Broken, {0, 0, "Closed Loop Yellow"}};
+    ShowCheckResult(played.app.play, played.app.geometry, closed);
     EXPECT_FALSE(marker.visible);
     EXPECT_FALSE(played.app.play.errorMarkerTimed);
 }

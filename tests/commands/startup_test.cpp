@@ -35,6 +35,19 @@ struct Installed {
     App app;
 };
 
+TEST(StartupTest, SettingsThatCannotBeWrittenAreReported) {
+    Installed installed;
+    // A file where the data folder should be: nothing can be written below it.
+    WriteBytes(installed.folder.File("blocked"), "");
+    installed.app.paths.DataFolder = installed.folder.File("blocked") + "/";
+    EXPECT_FALSE(SaveSettingsCommand(installed.app));
+    ASSERT_EQ(installed.host.messages.size(), 1u);
+    EXPECT_EQ(installed.host.messages[0].text, "Configuration file:\r\n" +
+                                                   installed.app.paths.InData("ringlace.cfg") +
+                                                   "\r\ncould not be accessed, options not saved");
+    EXPECT_EQ(installed.host.messages[0].icon, Icon::Critical);
+}
+
 TEST(StartupTest, WithoutTheSchemeListTheProgramCannotRun) {
     Installed installed(false);
     EXPECT_EQ(installed.Start(), StartOutcome::End);

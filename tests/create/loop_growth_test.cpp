@@ -23,7 +23,9 @@ Grid GrownGrid(int rows, int cols, std::uint64_t seed, TestHost& host) {
         test::SetSides(grid, grid.CellRow[k], grid.CellCol[k], "LTRB", XMark);
     SeedSquare(grid);
     RandomSource random(seed);
-    GrowLoop(grid, random, host);
+    const bool cancelRequested = false;
+    RunContext run(host, cancelRequested);
+    GrowLoop(grid, random, run);
     return grid;
 }
 

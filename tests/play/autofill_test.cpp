@@ -4,7 +4,6 @@
 
 #include "support/grid_builder.h"
 #include "support/play_board.h"
-#include "support/test_host.h"
 
 namespace ringlace {
 namespace {
@@ -57,16 +56,14 @@ TEST(AutofillTest, AnUncolouredCellTakesItsColourAcrossDecidedEdges) {
 
 TEST(AutofillTest, TheBoxSwitchesTheModeAndATickChecksTheEntries) {
     PlayBoard board(1, 2, "1 ");
-    test::TestHost host;
     ToggleAutofill(board.settings, board.state);
     EXPECT_EQ(board.settings.AutofillOn, 1);
     EXPECT_TRUE(board.state.autofillDue);
     SetSides(board.grid, 1, 1, "L", Bar);
-    AutofillTick(board.play, host);
+    // The bar alone has two loose ends: the first is reported and marked for three seconds.
+    EXPECT_EQ(AutofillTick(board.play), "one isolated bar");
     EXPECT_FALSE(board.state.autofillDue);
     EXPECT_EQ(board.Sides(1, 1), "1222");
-    // The bar alone has two loose ends: the first is reported and marked for three seconds.
-    EXPECT_EQ(host.statuses.back(), "one isolated bar");
     EXPECT_EQ(board.state.checkLight, CheckLight::Error);
     EXPECT_TRUE(board.state.markers.errorMarker.visible);
     EXPECT_EQ(board.state.markers.errorMarker.left, board.geometry.NodeX(1));
@@ -79,33 +76,29 @@ TEST(AutofillTest, TheBoxSwitchesTheModeAndATickChecksTheEntries) {
 
 TEST(AutofillTest, AFinishedLoopIsDoneAnOpenOneShowsNothing) {
     PlayBoard board(2, 2, "2  2");
-    test::TestHost host;
     SetSides(board.grid, 1, 1, "LT", Bar);
-    AutofillTick(board.play, host);
-    EXPECT_EQ(host.statuses, std::vector<std::string>{""});
+    EXPECT_EQ(AutofillTick(board.play), "");
     EXPECT_EQ(board.state.checkLight, CheckLight::Neutral);
 
     test::LoopAround(board.grid, 1, 1, 2, 2);
     board.grid.CellColour[1][1] = Yellow;
     board.state.markers.errorMarker.visible = true;
-    AutofillTick(board.play, host);
+    EXPECT_EQ(AutofillTick(board.play), "Done !");
     EXPECT_EQ(board.grid.CellColour[2][2], Yellow);  // coloured across the Xs the pass put inside
-    EXPECT_EQ(host.statuses.back(), "Done !");
     EXPECT_EQ(board.state.checkLight, CheckLight::Done);
     EXPECT_FALSE(board.state.markers.errorMarker.visible);
 }
 
 TEST(AutofillTest, ATickNeverTouchesTheGridOfASolveOrASolutionView) {
     PlayBoard board(1, 2, "1 ");
-    test::TestHost host;
     SetSides(board.grid, 1, 1, "L", Bar);
     board.state.autofillDue = true;
     board.state.view.showing = SolutionView::Kind::Bars;
-    AutofillTick(board.play, host);
+    EXPECT_EQ(AutofillTick(board.play), std::nullopt);
     EXPECT_TRUE(board.state.autofillDue);  // it waits for the view to end
     board.state.view.showing = SolutionView::Kind::None;
     board.play.busy = true;
-    AutofillTick(board.play, host);
+    EXPECT_EQ(AutofillTick(board.play), std::nullopt);
     EXPECT_FALSE(board.state.autofillDue);  // dropped: the solve owns the grid
     EXPECT_EQ(board.Sides(1, 1), "1000");
 }

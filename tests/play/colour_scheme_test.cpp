@@ -26,12 +26,11 @@ struct Loaded {
     bool found = false;
     SchemeColours colours{};
     Settings settings;
-    TestHost host;
 };
 
 void Load(const std::string& file, const std::string& name, Loaded& loaded) {
     loaded.settings.SchemeName = name;
-    loaded.found = LoadColourScheme(file, name, loaded.settings, loaded.colours, loaded.host);
+    loaded.found = LoadColourScheme(file, name, loaded.settings, loaded.colours);
 }
 
 // Colour 3 is colour 2 lighter by 32 and colour 5 colour 4 darker by 32; a channel pushed above
@@ -54,7 +53,7 @@ TEST(ColourSchemeTest, DerivedColoursAreClamped) {
     Load(file, "edge.col", edge);
     EXPECT_EQ(edge.colours[3], Rgb(255, 32, 254));  // 256 stays 256, then limited to 255
     EXPECT_EQ(edge.colours[5], Rgb(1, 8, 8));
-    EXPECT_TRUE(edge.host.messages.empty());
+    EXPECT_TRUE(edge.found);
 }
 
 TEST(ColourSchemeTest, OnlyAWholeLineNamesAScheme) {
@@ -71,9 +70,6 @@ TEST(ColourSchemeTest, OnlyAWholeLineNamesAScheme) {
     Loaded partial;
     Load(file, "my dark.col", partial);
     EXPECT_FALSE(partial.found);
-    ASSERT_EQ(partial.host.messages.size(), 1u);
-    EXPECT_EQ(partial.host.messages[0].text, "Colour Scheme: my dark.col not found");
-    EXPECT_EQ(partial.host.messages[0].icon, Icon::Critical);
     EXPECT_EQ(partial.settings.SchemeName, "xp.col");
     EXPECT_EQ(partial.colours[2], Rgb(1, 2, 3));  // and xp's colours with it
 }
@@ -139,13 +135,9 @@ TEST(OptionsTest, ThePreviewReadsAListedSchemeOrFallsBackToTheStandardColours) {
                Scheme("xp.col", "0;0;0", "1;2;3") + Scheme("odd.col extra", "0;0;0", "4;5;6"));
     SchemeColours standard{};
     standard[4] = 777;
-    TestHost host;
-    EXPECT_EQ(PreviewScheme(file, "xp.col", standard, host)[4], Rgb(1, 2, 3));
-    EXPECT_EQ(PreviewScheme(file, "DEFAULT.col", standard, host)[4], 777);
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(PreviewScheme(file, "odd.col", standard, host)[4], 777);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Color Scheme: odd.col not found");
+    EXPECT_EQ(PreviewScheme(file, "xp.col", standard)->at(4), Rgb(1, 2, 3));
+    EXPECT_EQ(PreviewScheme(file, "DEFAULT.col", standard)->at(4), 777);
+    EXPECT_EQ(PreviewScheme(file, "odd.col", standard), std::nullopt);  // the dialog says so
 }
 
 TEST(OptionsTest, AppliedOptionsBringTheirSchemeAndTheAdjustedColour) {
