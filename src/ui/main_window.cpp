@@ -12,9 +12,9 @@
 #include "model/puzzle_labels.h"
 #include "play/check_display.h"
 #include "ui/board_view.h"
-#include "ui/box_control.h"
 #include "ui/button_pictures.h"
 #include "ui/click_label.h"
+#include "ui/command_button.h"
 #include "ui/qt_canvas.h"
 
 namespace ringlace {
@@ -216,7 +216,7 @@ QFrame* MainWindow::BuildCommandBar(QWidget* parent) {
 void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     const auto make = [&](const char* name, const char* toolTip, ButtonPicture picture, int row,
                           int column) {
-        auto* button = new BoxControl(name, toolTip, parent);
+        auto* button = new CommandButton(name, toolTip, parent);
         button->setIcon(ButtonIcon(picture));
         button->setIconSize(QSize(26, 26));
         button->setFixedSize(kButtonSide, kButtonSide);
@@ -241,22 +241,22 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     cancelButton_ = make("cancelButton", "Cancel current operation", ButtonPicture::Cancel, 2, 2);
     newPuzzleButton_ = make("newPuzzleButton", "Create a new puzzle|Rightclick for 03Only puzzle",
                             ButtonPicture::NewPuzzle, 1, 3);
-    connect(undoButton_, &BoxControl::clickedWith, this, &MainWindow::onUndo);
-    connect(eraseBarsButton_, &BoxControl::clickedWith, this, [this] { onClearAllBars(); });
+    connect(undoButton_, &CommandButton::clickedWith, this, &MainWindow::onUndo);
+    connect(eraseBarsButton_, &CommandButton::clickedWith, this, [this] { onClearAllBars(); });
     const ZoomStep steps[] = {ZoomStep::Out, ZoomStep::In, ZoomStep::Reset};
     for (int k = 0; k < 3; ++k)
-        connect(zoomButtons_[static_cast<std::size_t>(k)], &BoxControl::clickedWith, this,
+        connect(zoomButtons_[static_cast<std::size_t>(k)], &CommandButton::clickedWith, this,
                 [this, step = steps[k]] { onZoom(step); });
-    connect(verifyButton_, &BoxControl::pressedWith, this, [this] { onVerifyPressed(); });
-    connect(verifyButton_, &BoxControl::releasedWith, this, [this] { onVerifyReleased(); });
-    connect(autosolveButton_, &BoxControl::clickedWith, this, [this] { onAutoSolveButton(); });
-    connect(cancelButton_, &BoxControl::clickedWith, this, [this] { onCancel(); });
-    connect(newPuzzleButton_, &BoxControl::clickedWith, this, &MainWindow::onNewPuzzle);
-    connect(showSolutionButton_, &BoxControl::pressedWith, this,
+    connect(verifyButton_, &CommandButton::pressedWith, this, [this] { onVerifyPressed(); });
+    connect(verifyButton_, &CommandButton::releasedWith, this, [this] { onVerifyReleased(); });
+    connect(autosolveButton_, &CommandButton::clickedWith, this, [this] { onAutoSolveButton(); });
+    connect(cancelButton_, &CommandButton::clickedWith, this, [this] { onCancel(); });
+    connect(newPuzzleButton_, &CommandButton::clickedWith, this, &MainWindow::onNewPuzzle);
+    connect(showSolutionButton_, &CommandButton::pressedWith, this,
             [this] { onShowSolutionPressed(); });
-    connect(showSolutionButton_, &BoxControl::releasedWith, this, &MainWindow::onViewReleased);
-    connect(showLoopButton_, &BoxControl::pressedWith, this, &MainWindow::onShowLoopPressed);
-    connect(showLoopButton_, &BoxControl::releasedWith, this, &MainWindow::onViewReleased);
+    connect(showSolutionButton_, &CommandButton::releasedWith, this, &MainWindow::onViewReleased);
+    connect(showLoopButton_, &CommandButton::pressedWith, this, &MainWindow::onShowLoopPressed);
+    connect(showLoopButton_, &CommandButton::releasedWith, this, &MainWindow::onViewReleased);
 }
 
 StartOutcome MainWindow::StartUp() {

@@ -22,7 +22,7 @@ class QTimer;
 namespace ringlace {
 
 class BoardView;
-class BoxControl;
+class CommandButton;
 class ClickLabel;
 
 class MainWindow : public QMainWindow {
@@ -104,15 +104,15 @@ private:
     QLabel* statusText_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
 
-    BoxControl* undoButton_ = nullptr;
-    BoxControl* eraseBarsButton_ = nullptr;
-    BoxControl* verifyButton_ = nullptr;
-    BoxControl* autosolveButton_ = nullptr;
-    BoxControl* cancelButton_ = nullptr;
-    BoxControl* newPuzzleButton_ = nullptr;
-    std::array<BoxControl*, 3> zoomButtons_{};
-    BoxControl* showSolutionButton_ = nullptr;
-    BoxControl* showLoopButton_ = nullptr;
+    CommandButton* undoButton_ = nullptr;
+    CommandButton* eraseBarsButton_ = nullptr;
+    CommandButton* verifyButton_ = nullptr;
+    CommandButton* autosolveButton_ = nullptr;
+    CommandButton* cancelButton_ = nullptr;
+    CommandButton* newPuzzleButton_ = nullptr;
+    std::array<CommandButton*, 3> zoomButtons_{};
+    CommandButton* showSolutionButton_ = nullptr;
+    CommandButton* showLoopButton_ = nullptr;
 
     // The level the next creation is made at, as the level label shows it: the shown puzzle's,
     // until a click steps it.

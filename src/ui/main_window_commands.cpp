@@ -10,8 +10,8 @@
 #include "play/autofill.h"
 #include "play/check_display.h"
 #include "ui/board_view.h"
-#include "ui/box_control.h"
 #include "ui/click_label.h"
+#include "ui/command_button.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
 

@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 
 #include "commands/app.h"
-#include "ui/box_control.h"
 #include "ui/colour_picker.h"
+#include "ui/command_button.h"
 #include "ui/options_preview.h"
 
 namespace ringlace {
@@ -121,11 +121,11 @@ QWidget* OptionsDialog::BuildSchemeFrame() {
     for (const std::string& name : app_.schemeList)
         schemeCombo_->addItem(QString::fromStdString(name));
     connect(schemeCombo_, &QComboBox::textActivated, this, &OptionsDialog::PickScheme);
-    auto* adjust = new BoxControl("adjustColourButton",
-                                  "Button colour: leftclick = darker, rightclick = lighter", frame);
+    auto* adjust = new CommandButton(
+        "adjustColourButton", "Button colour: leftclick = darker, rightclick = lighter", frame);
     adjust->setText("Adjust");
     adjust->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    connect(adjust, &BoxControl::clickedWith, this, [this](Qt::MouseButton button) {
+    connect(adjust, &CommandButton::clickedWith, this, [this](Qt::MouseButton button) {
         choice_.buttonColour =
             AdjustColour(ShownColours()[kButtonColour], button == Qt::RightButton);
         ShowPreview();
@@ -147,11 +147,11 @@ QWidget* OptionsDialog::BuildColoursFrame() {
     const auto colourButton = [this, frame](const char* name, const char* caption,
                                             const char* toolTip,
                                             std::int32_t OptionsChoice::*member) {
-        auto* button = new BoxControl(name, toolTip, frame);
+        auto* button = new CommandButton(name, toolTip, frame);
         button->setText(caption);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        connect(button, &BoxControl::clickedWith, this, [this, member](Qt::MouseButton mouse) {
+        connect(button, &CommandButton::clickedWith, this, [this, member](Qt::MouseButton mouse) {
             if (member == &OptionsChoice::barColour && mouse == Qt::RightButton)
                 choice_.barThickness = NextBarThickness(choice_.barThickness);
             else

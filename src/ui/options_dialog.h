@@ -18,7 +18,7 @@ namespace ringlace {
 
 struct App;
 class BoardPreview;
-class BoxControl;
+class CommandButton;
 class ColourPicker;
 class SchemePreview;
 

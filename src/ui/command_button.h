@@ -10,10 +10,10 @@ namespace ringlace {
 // A tool tip as the program writes them, with "|" for a line break.
 QString ToolTipText(const char* text);
 
-class BoxControl : public QToolButton {
+class CommandButton : public QToolButton {
     Q_OBJECT
 public:
-    BoxControl(const char* objectName, const char* toolTip, QWidget* parent);
+    CommandButton(const char* objectName, const char* toolTip, QWidget* parent);
 
     // Lets go of a press whose release will never come (a message box took the mouse meanwhile).
     void Forget();

@@ -1,4 +1,4 @@
-#include "ui/box_control.h"
+#include "ui/command_button.h"
 
 #include <QMouseEvent>
 
@@ -8,7 +8,7 @@ QString ToolTipText(const char* text) {
     return QString(text).replace('|', '\n');
 }
 
-BoxControl::BoxControl(const char* objectName, const char* toolTip, QWidget* parent)
+CommandButton::CommandButton(const char* objectName, const char* toolTip, QWidget* parent)
     : QToolButton(parent) {
     setObjectName(objectName);
     setToolTip(ToolTipText(toolTip));
@@ -17,7 +17,7 @@ BoxControl::BoxControl(const char* objectName, const char* toolTip, QWidget* par
     setFocusPolicy(Qt::NoFocus);
 }
 
-void BoxControl::mousePressEvent(QMouseEvent* event) {
+void CommandButton::mousePressEvent(QMouseEvent* event) {
     const Qt::MouseButton button = event->button();
     if (button != Qt::LeftButton && button != Qt::RightButton) return;
     // The latest press is the one whose release counts.
@@ -27,12 +27,12 @@ void BoxControl::mousePressEvent(QMouseEvent* event) {
     emit pressedWith(button);
 }
 
-void BoxControl::Forget() {
+void CommandButton::Forget() {
     held_ = Qt::NoButton;
     setDown(false);
 }
 
-void BoxControl::mouseReleaseEvent(QMouseEvent* event) {
+void CommandButton::mouseReleaseEvent(QMouseEvent* event) {
     const Qt::MouseButton button = event->button();
     if (button != held_) return;
     held_ = Qt::NoButton;
