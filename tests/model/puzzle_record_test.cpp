@@ -65,6 +65,7 @@ TEST(PuzzleRecordTest, SolutionAndUserRecordsOfTheSameTwoByTwoPuzzle) {
     const Loaded user = LoadRecord(folder, "0202**2  2bb...bbxb..b.xbb");
     ASSERT_TRUE(user.loaded);
     EXPECT_EQ(user.grid.SolutionCode, "");
+    EXPECT_EQ(DifficultyName(user.grid.DiffCode), "Easy");  // the level a saved game shows
     EXPECT_EQ(user.grid.CellEdge[1][2][Side::Right], Bar);
     EXPECT_EQ(user.grid.CellEdge[2][2][Side::Top], XMark);
     EXPECT_EQ(UserRecordText(user.grid), "0202**2  2bb...bbxb..b.xbb");

@@ -11,38 +11,22 @@ namespace {
 
 using test::CanvasCall;
 using test::PlayBoard;
-using test::RecordingCanvas;
 
-// A grid of rows x cols cells (square without cols) in a 7000-twip frame, at the largest cells.
-struct Zoomed {
-    explicit Zoomed(int rows, int cols = 0) {
-        grid.Rows = rows;
-        grid.Cols = cols == 0 ? rows : cols;
-        grid.BuildCellIndex();
-        geometry.FrameWidth = 7000;
-        geometry.FrameHeight = 7000;
-        geometry.CellSize = 600;
-        geometry.BaseCellSize = 600;
-        geometry.BaseFontSize = 12;
-    }
-    bool Step(ZoomStep step) { return ZoomBoard(geometry, state, grid, canvas, "Arial", step); }
-    void Fit(int frameWidth) {
-        geometry.FrameWidth = frameWidth;
-        FitBoardToFrame(geometry, state, grid, canvas, "Arial");
-    }
-
-    Grid grid;
-    PlayState state;
-    BoardGeometry geometry;
-    RecordingCanvas canvas;
-};
+// The layout and the zoom of the play board, measured on its recording canvas.
+void Fit(PlayBoard& board, int frameWidth) {
+    board.geometry.FrameWidth = frameWidth;
+    FitBoardToFrame(board.geometry, board.state, board.grid, board.canvas, "Arial");
+}
+bool Zoom(PlayBoard& board, ZoomStep step) {
+    return ZoomBoard(board.geometry, board.state, board.grid, board.canvas, "Arial", step);
+}
 
 TEST(BoardLayoutTest, FittingSizesTheCellsAndClearsWhatTheOldLayoutShowed) {
-    Zoomed ten(10);
+    PlayBoard ten(10, 10);
     ten.state.markers.firstEnd.visible = true;
     ten.state.markers.errorMarker.visible = true;
     ten.state.checkLight = CheckLight::Error;
-    ten.Fit(6032);  // a board 6000 wide
+    Fit(ten, 6032);  // a board 6000 wide
     EXPECT_EQ(ten.geometry.CellSize, 570);
     EXPECT_EQ(ten.geometry.BaseCellSize, 570);
     EXPECT_EQ(ten.geometry.BoardWidth, 6538);  // 570 x 1.1 x 10 + 268
@@ -50,13 +34,13 @@ TEST(BoardLayoutTest, FittingSizesTheCellsAndClearsWhatTheOldLayoutShowed) {
     EXPECT_FALSE(ten.state.markers.firstEnd.visible);
     EXPECT_FALSE(ten.state.markers.errorMarker.visible);
     EXPECT_EQ(ten.state.checkLight, CheckLight::Neutral);
-    ten.Fit(20);  // a frame squeezed to nothing
+    Fit(ten, 20);  // a frame squeezed to nothing
     EXPECT_EQ(ten.geometry.CellSize, 1);
 
     // Cells never grow beyond the largest size. The grid is centred on the board, nudged right
     // and down by the quarter.
-    Zoomed five(5);
-    five.Fit(6032);
+    PlayBoard five(5, 5);
+    Fit(five, 6032);
     const BoardGeometry& geometry = five.geometry;
     EXPECT_EQ(geometry.CellSize, 600);
     EXPECT_EQ(geometry.GridLeft, (3568 - 200 - 3000) / 2 + 75);
@@ -67,9 +51,9 @@ TEST(BoardLayoutTest, FittingSizesTheCellsAndClearsWhatTheOldLayoutShowed) {
 // The long side sets the cell size, lying or standing; board and grid are centred on each axis.
 TEST(BoardLayoutTest, ALongGridFitsByItsLongSideAndIsCentred) {
     for (const auto& [rows, cols] : {std::pair{3, 20}, std::pair{20, 3}}) {
-        Zoomed board(rows, cols);
+        PlayBoard board(rows, cols);
         board.geometry.FrameHeight = 9000;
-        board.Fit(6032);  // a board 6000 wide
+        Fit(board, 6032);  // a board 6000 wide
         const BoardGeometry& geometry = board.geometry;
         EXPECT_EQ(geometry.CellSize, 285) << rows;  // 6000 x 0.95 / 20
         EXPECT_NEAR(2 * geometry.BoardLeft + geometry.BoardWidth, geometry.FrameWidth, 1) << rows;
@@ -85,53 +69,53 @@ TEST(BoardLayoutTest, ALongGridFitsByItsLongSideAndIsCentred) {
 }
 
 TEST(ZoomTest, EachStepIsTenPercentAndResetReturnsToTheFit) {
-    Zoomed board(10);
+    PlayBoard board(10, 10);
     std::vector<int> sizes;
     for (int step = 0; step < 3; ++step) {
-        ASSERT_TRUE(board.Step(ZoomStep::In));
+        ASSERT_TRUE(Zoom(board, ZoomStep::In));
         sizes.push_back(board.geometry.CellSize);
     }
     EXPECT_EQ(sizes, (std::vector<int>{660, 726, 799}));
     EXPECT_EQ(board.geometry.BoardWidth, 9057);  // 799 x 1.1 x 10 + 268
     EXPECT_EQ(board.geometry.NodeX(2) - board.geometry.NodeX(1), 799);
-    board.Step(ZoomStep::Out);
+    Zoom(board, ZoomStep::Out);
     EXPECT_EQ(board.geometry.CellSize, 719);
-    board.Step(ZoomStep::Reset);
+    Zoom(board, ZoomStep::Reset);
     EXPECT_EQ(board.geometry.CellSize, 600);
     EXPECT_EQ(board.geometry.NumberFontSize, 25);  // fitted again: a "W" leaves a quarter free
 }
 
 // From 1201 twips lines are drawn twice as thick; the clue font is at most 36 points.
 TEST(ZoomTest, LargeCellsDrawThickerLines) {
-    Zoomed board(2);
+    PlayBoard board(2, 2);
     board.geometry.CellSize = 1092;
-    board.Step(ZoomStep::In);
+    Zoom(board, ZoomStep::In);
     EXPECT_EQ(board.geometry.CellSize, 1201);
     EXPECT_EQ(board.geometry.LineFactor, 2);
     EXPECT_EQ(board.geometry.NumberFontSize, 36);
-    board.Step(ZoomStep::Out);
+    Zoom(board, ZoomStep::Out);
     EXPECT_EQ(board.geometry.LineFactor, 1);
 }
 
 TEST(ZoomTest, TheFontKeepsItsLimitsWhereNoSizeFitsTheCell) {
-    Zoomed board(5);
+    PlayBoard board(5, 5);
     // Cells so small that no font fits: the stepped size stays, never below 6 or above 36.
     board.geometry.CellSize = 40;
     board.geometry.NumberFontSize = 6;
-    board.Step(ZoomStep::Out);
+    Zoom(board, ZoomStep::Out);
     EXPECT_EQ(board.geometry.CellSize, 36);
     EXPECT_EQ(board.geometry.NumberFontSize, 6);
     board.geometry.NumberFontSize = 36;
-    board.Step(ZoomStep::In);
+    Zoom(board, ZoomStep::In);
     EXPECT_EQ(board.geometry.NumberFontSize, 36);
 }
 
 TEST(ZoomTest, ZoomingInStopsBeforeTheLargestBoard) {
-    Zoomed board(10);
+    PlayBoard board(10, 10);
     board.state.markers.firstEnd.visible = true;
     board.state.markers.errorMarker.visible = true;
     int steps = 0;
-    while (board.Step(ZoomStep::In)) ++steps;
+    while (Zoom(board, ZoomStep::In)) ++steps;
     EXPECT_GT(steps, 5);
     EXPECT_LE(board.geometry.BoardWidth, kLargestBoardTwips);
     EXPECT_FALSE(board.state.markers.firstEnd.visible);

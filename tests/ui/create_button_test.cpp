@@ -1,5 +1,5 @@
 // Creating one puzzle from the window: the create button with either mouse button, the menu
-// entry, the size field and the level label, cancel, and the other commands kept out meanwhile.
+// entry, the size field and the level label, and cancel.
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
