@@ -54,6 +54,15 @@ TEST(CompositeTest, QuadrantsAndSeamsByParityOfTheSides) {
     }
 }
 
+// A quadrant is kept as the codes of its cells: the clue, then the Bar sides.
+TEST(CompositeTest, ACellCodeHoldsTheClueAndTheBarSides) {
+    Grid grid = test::GridFromPicture({"+-+ +", "|2   ", "+-+ +"});
+    EXPECT_EQ(CellCode(grid, 1, 1), "2LT.B");
+    ApplyCellCode(grid, 1, 2, "3L...");  // the side it shares with (1, 1)
+    EXPECT_EQ(CellCode(grid, 1, 1), "2LTRB");
+    EXPECT_EQ(CellCode(grid, 1, 2), "3L...");
+}
+
 // Four quadrant loops along their borders: every seam cell between them is a candidate. With n
 // candidates the junction takes number Int(n/2): the second of 4 and of 5.
 TEST(CompositeTest, ThreeJunctionsJoinFourLoopsIntoOne) {

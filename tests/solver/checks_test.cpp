@@ -48,6 +48,7 @@ TEST(ChecksTest, TheFirstBrokenRuleNamesItsPlace) {
         // A corner dot with one X and one Bar has no free edge left either, but only the border
         // checks would name it, and they look at straight border runs.
         {{"+x+ +", "|    ", "+ + +", "     ", "+ + +"}, {}},
+        // A grid of one cell: the checks between rows and between columns have nothing to see.
         {{"+-+", "|3|", "+ +"}, {}},
     };
     for (const auto& c : cases)

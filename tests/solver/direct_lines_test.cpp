@@ -17,17 +17,6 @@ Grid AfterStartRules(const std::vector<std::string>& rows) {
     return grid;
 }
 
-TEST(DirectLinesTest, NoCluesMeansNothingToDo) {
-    for (const auto& rows :
-         {std::vector<std::string>{"   ", "   "}, std::vector<std::string>{"00", "00"}}) {
-        Grid grid = GridFromRows(rows);
-        const Grid before = grid;
-        EXPECT_EQ(SolveDirectLines(grid), -1);
-        EXPECT_EQ(grid.CellEdge, before.CellEdge);
-        EXPECT_EQ(grid.EdgeSetCount, before.EdgeSetCount);
-    }
-}
-
 TEST(DirectLinesTest, StartRulesOnCluePatterns) {
     const Grid zero = AfterStartRules({"0"});
     for (Side side : {Side::Left, Side::Top, Side::Right, Side::Bottom})
