@@ -17,6 +17,8 @@ int InfoCommand(const Arguments& args);
 int SolveCommand(const Arguments& args);
 int CountCommand(const Arguments& args);
 int CreateCommand(const Arguments& args);
+int ListCommand(const Arguments& args);
+int DeleteCommand(const Arguments& args);
 
 // Prints a usage error and returns kExitUsage.
 int UsageError(const std::string& message);

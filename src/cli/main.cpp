@@ -31,6 +31,12 @@ constexpr const char* kUsage =
     "                  line of JSON per puzzle goes to standard error. Puzzle n is made from seed\n"
     "                  S+n-1 (S from the clock by default), so --seed S+n-1 alone makes it again.\n"
     "                  Ctrl+C cancels; exit status 0 only when every puzzle was made\n"
+    "  list FILE       print one line of JSON per record of a puzzle file: its number, size,\n"
+    "                  code, share of open cells, whether it holds a solution, and whether it\n"
+    "                  loads (\"valid\"); exit status 0 only when every record loads\n"
+    "  delete FILE N   take record N out of a puzzle file (written beside it, then renamed over\n"
+    "                  it, so a failure leaves the file as it was) and print the record's number\n"
+    "                  and the count left as one line of JSON\n"
     "  --help          show this text\n"
     "  --version       show the program's version\n"
     "\n"
@@ -65,5 +71,7 @@ int main(int argc, char** argv) {
     if (command == "solve") return SolveCommand(args);
     if (command == "count") return CountCommand(args);
     if (command == "create") return CreateCommand(args);
+    if (command == "list") return ListCommand(args);
+    if (command == "delete") return DeleteCommand(args);
     return UsageError("unknown command \"" + command + "\"");
 }

@@ -100,7 +100,7 @@ AutoSolveOutcome AutoSolveCommand(App& app, const AutoSolveOptions& options) {
         return outcome;
     }
     // The board now shows the solver's loop, not the player's entries: nothing is left to undo.
-    app.play.undo.clear();
+    app.play.ForgetEntries();
     app.host.Status(outcome.notUnique ? ": Link is not unique" : "");
     outcome.end = AutoSolveEnd::Solved;
     return outcome;

@@ -16,7 +16,13 @@ void UndoCommand(App& app, BoardPainter& painter) {
     // Taking back an entry while a solve works on the grid would corrupt its work.
     if (RefuseGridCommand(app)) return;
     app.host.Status("");
-    UndoLastEntry(app.grid, app.play.undo, painter);
+    RestoreNewestEntry(app.grid, app.play.undo, app.play.redo, painter);
+}
+
+void RedoCommand(App& app, BoardPainter& painter) {
+    if (RefuseGridCommand(app)) return;
+    app.host.Status("");
+    RestoreNewestEntry(app.grid, app.play.redo, app.play.undo, painter);
 }
 
 bool VerifyPressed(App& app) {

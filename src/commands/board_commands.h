@@ -1,5 +1,5 @@
-// The commands on the whole board: undo, verify, "Clear ALL Bars", "Reset", zoom, the solution
-// views, and stepping the difficulty level for the next creation.
+// The commands on the whole board: undo and redo, verify, "Clear ALL Bars", "Reset", zoom, the
+// solution views, and stepping the difficulty level for the next creation.
 #pragma once
 
 #include <string>
@@ -14,6 +14,8 @@ class Canvas;
 
 // The undo button's left click: clears the status line and takes back the newest recorded entry.
 void UndoCommand(App& app, BoardPainter& painter);
+// Ctrl+Shift+Z or Ctrl+Y: puts back the newest entry that undo took back.
+void RedoCommand(App& app, BoardPainter& painter);
 
 // The verify button pressed: checks the entries and shows "Done !" or the first error beside the
 // board, with its dot marked. While busy the person is told to cancel first (false).

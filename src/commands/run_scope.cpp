@@ -14,6 +14,13 @@ bool RefuseGridCommand(App& app) {
     return app.play.view.Held() || RefuseWhileBusy(app);
 }
 
+bool RefuseRecentFileCommand(App& app) {
+    if (app.play.view.Held()) return true;
+    if (!app.runState.busy) return false;
+    app.host.Ask({"Cancel Puzzle Creation first", Icon::Critical, Buttons::Ok});
+    return true;
+}
+
 RunScope::RunScope(App& app, bool silent)
     : state_(app.runState),
       host_(app.host),

@@ -16,6 +16,10 @@ bool RefuseWhileBusy(App& app);
 // it, so nothing happens; while busy RefuseWhileBusy answers. True when the command is refused.
 bool RefuseGridCommand(App& app);
 
+// The recent-file entries' guard: while busy they say "Cancel Puzzle Creation first" instead, and
+// like every command that loads a puzzle they do nothing while a solution view is held.
+bool RefuseRecentFileCommand(App& app);
+
 // One long command's run: busy, with the busy pointer, from construction to the end of the scope
 // on every way out, and a cancel request that belongs to this run alone (cleared at both ends).
 // The solver and the creators get its context and never touch the run state themselves.

@@ -78,14 +78,12 @@ std::string DifficultyName(const std::string& code) {
     return "Easy";
 }
 
-bool LoadPuzzle(Grid& grid, PuzzlePlace& place, const std::string& fileName, int puzNum) {
-    if (puzNum < 1 || puzNum > place.count) return false;
-    // The longest record the grid can hold; anything after it in the line is never read.
-    const std::size_t longest =
-        kHeaderLength + 5 * static_cast<std::size_t>(grid.MaxRows * grid.MaxCols);
-    const std::optional<std::string> line = ReadLineAt(fileName, puzNum, longest);
-    if (!line) return false;
-    const std::optional<ParsedRecord> record = ParseRecord(*line, grid.MaxRows, grid.MaxCols);
+std::size_t LongestRecord(const Grid& grid) {
+    return kHeaderLength + 5 * static_cast<std::size_t>(grid.MaxRows * grid.MaxCols);
+}
+
+bool LoadRecord(Grid& grid, const std::string& line) {
+    const std::optional<ParsedRecord> record = ParseRecord(line, grid.MaxRows, grid.MaxCols);
     if (!record) return false;
 
     grid.Rows = record->rows;
@@ -111,7 +109,13 @@ bool LoadPuzzle(Grid& grid, PuzzlePlace& place, const std::string& fileName, int
     }
     grid.ClueSum = 0;
     for (int k = 1; k <= grid.NumCells; ++k) grid.ClueSum += grid.ClueNumber(k);
+    return true;
+}
 
+bool LoadPuzzle(Grid& grid, PuzzlePlace& place, const std::string& fileName, int puzNum) {
+    if (puzNum < 1 || puzNum > place.count) return false;
+    const std::optional<std::string> line = ReadLineAt(fileName, puzNum, LongestRecord(grid));
+    if (!line || !LoadRecord(grid, *line)) return false;
     place.number = puzNum;
     place.file = fileName;
     return true;

@@ -3,6 +3,7 @@
 // solution letters or, for the code "**", the player's entries (four characters per cell).
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "model/grid.h"
@@ -14,6 +15,13 @@ inline constexpr const char* kUserRecordCode = "**";
 
 // "Easy", "Medium" or "Hard" for the codes "EA", "ME", "HA"; any other code is shown as "Easy".
 std::string DifficultyName(const std::string& code);
+
+// The longest record line the grid can hold; anything after it in a line is never read.
+std::size_t LongestRecord(const Grid& grid);
+
+// Loads one record's text into the grid. False, with the grid as it was, when the text is not a
+// record the grid can hold.
+[[nodiscard]] bool LoadRecord(Grid& grid, const std::string& line);
 
 // Loads record puzNum of the file into the grid and makes it the place's puzzle. The caller sets
 // place.count (CountLines) first. False on failure; a failed load leaves the grid and the place as

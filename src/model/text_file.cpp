@@ -1,6 +1,7 @@
 #include "model/text_file.h"
 
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 #include "model/text.h"
@@ -26,6 +27,23 @@ bool EndsWithLineEnd(const std::string& fileName, std::uintmax_t size) {
     in.seekg(static_cast<std::streamoff>(size - 1));
     const int last = in.get();
     return last == '\n' || last == '\r';
+}
+
+std::optional<std::string> ReadAllBytes(const std::string& fileName) {
+    if (!FileExists(fileName)) return std::nullopt;
+    std::ifstream in(fileName, std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+// Where the line that starts at `from` ends, its line end included: CR LF, LF or a lone CR, as
+// LineReader reads them.
+std::size_t PastLineEnd(const std::string& bytes, std::size_t from) {
+    const std::size_t end = bytes.find_first_of("\r\n", from);
+    if (end == std::string::npos) return bytes.size();
+    if (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') return end + 2;
+    return end + 1;
 }
 
 }  // namespace
@@ -92,6 +110,10 @@ std::string FileNamePart(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string FolderPart(const std::string& path) {
+    return path.substr(0, path.size() - FileNamePart(path).size());
+}
+
 std::string AddExtension(const std::string& fileName, const std::string& ext) {
     if (FileNamePart(fileName).find('.') != std::string::npos) return fileName;
     return fileName + "." + ext;
@@ -117,6 +139,22 @@ bool WriteFileAtomically(const std::string& fileName, const std::string& content
     std::error_code ignored;
     fs::remove(temporary, ignored);
     return false;
+}
+
+RemoveLineResult RemoveLine(const std::string& fileName, int n) {
+    const std::optional<std::string> bytes = ReadAllBytes(fileName);
+    if (!bytes || n < 1) return RemoveLineResult::NotRead;
+    std::size_t start = 0;
+    for (int k = 1; k < n && start < bytes->size(); ++k) start = PastLineEnd(*bytes, start);
+    if (start >= bytes->size()) return RemoveLineResult::NotRead;
+    const std::string rest = bytes->substr(0, start) + bytes->substr(PastLineEnd(*bytes, start));
+    return WriteFileAtomically(fileName, rest) ? RemoveLineResult::Removed
+                                               : RemoveLineResult::NotWritten;
+}
+
+bool SameFile(const std::string& first, const std::string& second) {
+    std::error_code error;
+    return fs::equivalent(first, second, error) && !error;
 }
 
 bool AppendLine(const std::string& fileName, const std::string& line) {

@@ -45,8 +45,21 @@ std::string AddExtension(const std::string& fileName, const std::string& ext);
 // The file's own name: the part after the last folder separator.
 std::string FileNamePart(const std::string& path);
 
+// The file's folder, with its trailing separator; "" for a name without a folder.
+std::string FolderPart(const std::string& path);
+
 // Replaces the file's content: written to a temporary file beside it, then renamed over it.
 bool WriteFileAtomically(const std::string& fileName, const std::string& content);
+
+enum class RemoveLineResult { Removed, NotRead, NotWritten };
+
+// Takes line n (1-based) out of the file, keeping every other byte as it was. The rest is written
+// to a temporary file beside it and renamed over it, so a failure leaves the file untouched.
+// NotRead when the file cannot be read or has no line n.
+RemoveLineResult RemoveLine(const std::string& fileName, int n);
+
+// True when both names lead to the same existing file (through links and "..").
+bool SameFile(const std::string& first, const std::string& second);
 
 // Appends one line and its CR LF. When the file does not end in a line end, one is written first
 // so the new line never joins the last one. On failure the file is cut back to its old length.

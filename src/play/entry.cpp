@@ -98,7 +98,7 @@ void CycleSelectedSide(PlayContext& play) {
     const int r = play.state.selection.row;
     const int c = play.state.selection.col;
     const Side side = *play.state.selection.side;
-    SaveUndoCell(play.grid, play.state.undo, r, c);
+    play.state.RecordEntry(play.grid, r, c);
     const EdgeState state = play.grid.CellEdge[r][c][side];
     const EdgeState next = NextInCycle(state);
     if (next != state) SetSide(play, r, c, side, next);
@@ -172,7 +172,7 @@ void PopupCommand(PlayContext& play, PopupEntry entry, std::optional<Side> side)
     const int r = play.state.selection.row;
     const int c = play.state.selection.col;
     if (entry == PopupEntry::SetClearBar && !side) return;
-    SaveUndoCell(grid, play.state.undo, r, c);
+    play.state.RecordEntry(grid, r, c);
     switch (entry) {
         case PopupEntry::ClearAll:
             for (const Side s : kSides) SetSide(play, r, c, s, Free);

@@ -37,15 +37,28 @@ struct SolutionView {
 struct PlayState {
     Selection selection;
     UndoList undo;
+    UndoList redo;  // what undo took back, until the next entry
     BoardMarkers markers;
     CheckLight checkLight = CheckLight::Neutral;
     bool autofillDue = false;       // an autofill tick is to run a moment after the last entry
     bool errorMarkerTimed = false;  // the error marker shows until its three seconds are over
     SolutionView view;
 
+    // Records cell (r, c) before an entry changes it; what was undone can no longer be redone.
+    void RecordEntry(const Grid& grid, int r, int c) {
+        SaveUndoCell(grid, undo, r, c);
+        redo.clear();
+    }
+
+    // The board holds a new puzzle, or a solve's: nothing to undo or redo.
+    void ForgetEntries() {
+        undo.clear();
+        redo.clear();
+    }
+
     // A puzzle was loaded: nothing to undo, the selection on the first cell's left side.
     void StartPuzzle() {
-        undo.clear();
+        ForgetEntries();
         selection = {1, 1, Side::Left};
     }
 };

@@ -17,11 +17,12 @@ std::string UndoEntryText(const UndoEntry& entry) {
     return text + "," + NumText(entry.colour);
 }
 
-bool UndoLastEntry(Grid& grid, UndoList& undo, BoardPainter& painter) {
-    if (undo.empty()) return false;
-    const UndoEntry entry = undo.back();
-    undo.pop_back();
+bool RestoreNewestEntry(Grid& grid, UndoList& from, UndoList& to, BoardPainter& painter) {
+    if (from.empty()) return false;
+    const UndoEntry entry = from.back();
+    from.pop_back();
     if (entry.row == 0 || entry.col == 0) return true;
+    SaveUndoCell(grid, to, entry.row, entry.col);
     for (const Side side : kSides) {
         const EdgeState value = entry.sides[SideIndex(side)];
         grid.SetEdge(entry.row, entry.col, side, value);

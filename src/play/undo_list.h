@@ -1,5 +1,6 @@
 // The undo list: the complete state of a cell (four sides and colour) saved before an entry
-// changes it, newest last. Undo restores the newest saved state and drops it.
+// changes it, newest last. Undo restores the newest saved state and drops it; the redo list holds
+// what undo took back, the same way round.
 #pragma once
 
 #include <array>
@@ -30,9 +31,10 @@ void SaveUndoCell(const Grid& grid, UndoList& undo, int r, int c);
 // Bar on top, an X on the right and no colour is "3,5,0,1,2,0,0".
 std::string UndoEntryText(const UndoEntry& entry);
 
-// Puts the newest entry's sides and colour back, draws them, and drops the entry. Restoring a side
-// also restores the neighbour that shares it. An entry naming row or column 0 is dropped without
-// restoring anything. False when the list was empty.
-bool UndoLastEntry(Grid& grid, UndoList& undo, BoardPainter& painter);
+// Puts the newest entry of `from` back (sides and colour), draws it, and drops it; the cell's
+// state before that becomes the newest entry of `to`, so undo fills the redo list and redo the
+// undo list. Restoring a side also restores the neighbour that shares it. An entry naming row or
+// column 0 is dropped without restoring anything. False when `from` was empty.
+bool RestoreNewestEntry(Grid& grid, UndoList& from, UndoList& to, BoardPainter& painter);
 
 }  // namespace ringlace

@@ -14,7 +14,8 @@ struct FileRequest {
     std::string filter;      // "*.rlc;*.txt"
     std::string filterName;  // "Ringlace Files"
     std::string prompt;
-    std::string mode;  // "OPEN", "SAVE" or "LOAD"
+    std::string mode;    // "OPEN", "SAVE" or "LOAD"
+    std::string folder;  // where the dialog starts; "" for the platform's choice
 };
 
 class Host {

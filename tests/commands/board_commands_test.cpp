@@ -66,7 +66,7 @@ TEST(BoardCommandsTest, ClearingAllBarsAsksAndKeepsTheUndoList) {
     EXPECT_EQ(grid.CellColour[0][1], Pink);  // the outside stays outside
     EXPECT_EQ(grid.CellEdge[0][1][Side::Top], Outside);
     ASSERT_EQ(played.app.play.undo.size(), 1u);
-    UndoLastEntry(grid, played.app.play.undo, played.painter);
+    RestoreNewestEntry(grid, played.app.play.undo, played.app.play.redo, played.painter);
     EXPECT_EQ(played.Edges(), "b...............");
 }
 

@@ -241,9 +241,9 @@ TEST(UndoTest, OneUndoRestoresAWholeCellAndDrawsIt) {
     board.HoverSide(2, 2, Side::Left);
     PopupCommand(board.play, PopupEntry::SetAllX);
     PopupCommand(board.play, PopupEntry::SetYellow);
-    EXPECT_TRUE(UndoLastEntry(board.grid, board.state.undo, board.painter));
-    EXPECT_TRUE(UndoLastEntry(board.grid, board.state.undo, board.painter));
-    EXPECT_FALSE(UndoLastEntry(board.grid, board.state.undo, board.painter));
+    EXPECT_TRUE(RestoreNewestEntry(board.grid, board.state.undo, board.state.redo, board.painter));
+    EXPECT_TRUE(RestoreNewestEntry(board.grid, board.state.undo, board.state.redo, board.painter));
+    EXPECT_FALSE(RestoreNewestEntry(board.grid, board.state.undo, board.state.redo, board.painter));
     EXPECT_EQ(board.Sides(2, 2), "0000");
     EXPECT_EQ(board.grid.CellColour[2][2], Pink);
     // The cell is drawn as it came back: its colour square last.
@@ -254,7 +254,7 @@ TEST(UndoTest, OneUndoRestoresAWholeCellAndDrawsIt) {
 TEST(UndoTest, AnEntryWithoutAPositionIsDropped) {
     PlayBoard board;
     board.state.undo.push_back(UndoEntry{0, 2, {Bar, Bar, Bar, Bar}, Yellow});
-    EXPECT_TRUE(UndoLastEntry(board.grid, board.state.undo, board.painter));
+    EXPECT_TRUE(RestoreNewestEntry(board.grid, board.state.undo, board.state.redo, board.painter));
     EXPECT_TRUE(board.state.undo.empty());
     EXPECT_EQ(board.Sides(1, 2), "0000");
 }

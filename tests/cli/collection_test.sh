@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# ringlace-cli list and delete: output lines, exit statuses, and the file delete leaves behind.
+set -u
+cli=$1
+data=$2
+source "$(dirname "$0")/expect.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+expect 1 '{"puzzle": 1, "rows": 5, "cols": 5, "code": "EA", "open": 56, "has_solution": true, "valid": true}
+{"puzzle": 2, "rows": 2, "cols": 2, "code": "**", "open": 50, "has_solution": false, "valid": true}
+{"puzzle": 3, "rows": null, "cols": null, "code": null, "open": null, "has_solution": null, "valid": false}' \
+  list "$data/three.txt"
+head -n 2 "$data/three.txt" >"$work/two.txt"
+expect 0 "" list "$work/two.txt"
+expect 1 "" list "$work/missing.txt"
+expect 2 "" list
+expect 2 "" delete "$work/two.txt"
+expect 2 "" delete "$work/two.txt" 0
+
+# The middle record goes; the others keep every byte, the last one's missing line end included.
+printf 'first\r\nsecond\nthird' >"$work/three.txt"
+expect 0 '{"deleted": 2, "count": 2}' delete "$work/three.txt" 2
+[ "$(od -c "$work/three.txt")" = "$(printf 'first\r\nthird' | od -c)" ] || fail "delete 2 left $(od -c "$work/three.txt")"
+expect 1 "" delete "$work/three.txt" 3
+
+# A write that cannot happen (a folder where the temporary file would go) leaves the file as it was.
+mkdir "$work/three.txt.tmp"
+expect 1 "" delete "$work/three.txt" 1
+[ "$(od -c "$work/three.txt")" = "$(printf 'first\r\nthird' | od -c)" ] || fail "a failed delete changed the file"
+
+"$cli" --help | grep -q "delete FILE N" || fail "--help does not list delete"
+
+[ "$failures" -eq 0 ] && echo "all list and delete checks passed"
+exit $((failures > 0))

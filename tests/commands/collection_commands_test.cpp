@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "commands/app.h"
+#include "commands/collection_edits.h"
+#include "commands/collection_navigation.h"
+#include "model/puzzle_record.h"
+#include "model/text_file.h"
+#include "support/temp_folder.h"
+#include "support/test_host.h"
+
+namespace ringlace {
+namespace {
+
+using test::ReadBytes;
+using test::WriteBytes;
+
+// Record k of a collection is a 1 x k grid, so the board's width tells which record it shows.
+std::string Collection(int count) {
+    std::string text;
+    for (int k = 1; k <= count; ++k)
+        text +=
+            "010" + std::to_string(k) + "EA" + std::string(k, ' ') + std::string(k, 'A') + "\r\n";
+    return text;
+}
+
+// The 2 x 2 puzzle whose loop runs round the whole grid, with its stored solution.
+constexpr const char* kRound = "0202EA2  2BHFL";
+
+struct Collecting {
+    explicit Collecting(int count, int number = 1) : app(host) {
+        file = folder.File("puzzles.txt");
+        WriteBytes(file, Collection(count));
+        app.place.count = count;
+        EXPECT_TRUE(LoadPuzzleOntoBoard(app, file, number));
+    }
+    // The record the board shows, as its number and by the board's width.
+    void ExpectShown(int number) const {
+        EXPECT_EQ(app.place.number, number);
+        EXPECT_EQ(app.grid.Cols, number);
+    }
+    const Message& LastMessage() const { return host.messages.back(); }
+
+    test::TempFolder folder;
+    std::string file;
+    test::TestHost host;
+    App app;
+};
+
+TEST(CollectionNavigationTest, MovesWrapAroundTheFileAndSkipAOnePuzzleFile) {
+    struct Case {
+        int from;
+        PuzzleMove move;
+        int to;
+    };
+    for (const Case& c : {Case{1, PuzzleMove::Previous, 4}, Case{4, PuzzleMove::Next, 1},
+                          Case{2, PuzzleMove::Next, 3}, Case{3, PuzzleMove::Previous, 2},
+                          Case{3, PuzzleMove::First, 1}, Case{2, PuzzleMove::Last, 4}}) {
+        Collecting collecting(4, c.from);
+        EXPECT_TRUE(GoToPuzzle(collecting.app, c.move));
+        collecting.ExpectShown(c.to);
+    }
+    Collecting single(1);
+    for (const PuzzleMove move : {PuzzleMove::Previous, PuzzleMove::Next, PuzzleMove::Random})
+        EXPECT_FALSE(GoToPuzzle(single.app, move));
+
+    Collecting random(4);
+    for (int k = 0; k < 20; ++k) {
+        ASSERT_TRUE(GoToPuzzle(random.app, PuzzleMove::Random));
+        random.ExpectShown(random.app.place.number);
+    }
+}
+
+TEST(CollectionNavigationTest, ATypedNumberOutsideTheFileOrNotANumberChangesNothing) {
+    Collecting collecting(4, 2);
+    for (const char* text : {"0", "5", "ab", ""})
+        EXPECT_FALSE(GoToTypedNumber(collecting.app, text));
+    collecting.ExpectShown(2);
+    EXPECT_TRUE(GoToTypedNumber(collecting.app, "4"));
+    collecting.ExpectShown(4);
+}
+
+TEST(CollectionNavigationTest, AFileCutShortOnDiskIsCountedAgain) {
+    Collecting collecting(5, 3);
+    WriteBytes(collecting.file, Collection(3));
+    EXPECT_TRUE(GoToPuzzle(collecting.app, PuzzleMove::Next));
+    EXPECT_EQ(collecting.app.place.count, 3);
+    collecting.ExpectShown(1);
+
+    // A record that cannot be read is named and the board stays.
+    WriteBytes(collecting.file, Collection(1) + "junk\r\n" + Collection(3));
+    collecting.app.place.count = 5;
+    EXPECT_FALSE(GoToPuzzle(collecting.app, PuzzleMove::Next));
+    collecting.ExpectShown(1);
+    EXPECT_EQ(collecting.host.statuses.back(), "Puzzle 2 could not be read");
+}
+
+TEST(CollectionNavigationTest, OpeningAFileAddsTxtAndPutsItFirstAmongTheRecentFiles) {
+    Collecting collecting(2);
+    const std::string other = collecting.folder.File("other");
+    WriteBytes(other + ".txt", Collection(3));
+    collecting.app.settings.RecentFiles = {"a", "b", "c", "d", "e"};
+    collecting.host.fileNames = {"", other};
+    EXPECT_FALSE(OpenPuzzleFileCommand(collecting.app));
+    EXPECT_TRUE(OpenPuzzleFileCommand(collecting.app));
+    EXPECT_EQ(collecting.host.fileRequests[1].title, "Select a Puzzle file to open");
+    EXPECT_EQ(collecting.host.fileRequests[1].folder, collecting.folder.Path());
+    EXPECT_EQ(collecting.app.place.file, other + ".txt");
+    EXPECT_EQ(collecting.app.place.count, 3);
+    collecting.ExpectShown(1);
+    const std::array<std::string, 5> recent{other + ".txt", "a", "b", "c", "d"};
+    EXPECT_EQ(collecting.app.settings.RecentFiles, recent);
+
+    // Reopened, from the dialog or the recent files, the order stays.
+    ASSERT_TRUE(GoToPuzzle(collecting.app, PuzzleMove::Last));
+    EXPECT_TRUE(OpenFileAt(collecting.app, other + ".txt", 1));
+    collecting.app.settings.RecentFiles = {"a", other + ".txt", "", "", ""};
+    EXPECT_TRUE(OpenRecentFile(collecting.app, 1));
+    EXPECT_EQ(collecting.app.settings.RecentFiles[0], "a");
+    EXPECT_TRUE(collecting.host.messages.empty());
+}
+
+TEST(CollectionNavigationTest, AFileThatCannotBeLoadedIsReportedAndThePuzzleStays) {
+    Collecting collecting(2, 2);
+    const std::string junk = collecting.folder.File("junk.txt");
+    WriteBytes(junk, "not a puzzle\r\n");
+    collecting.host.fileNames = {junk};
+    EXPECT_FALSE(OpenPuzzleFileCommand(collecting.app));
+    EXPECT_EQ(collecting.LastMessage(),
+              (Message{"Error reading file:\r\n" + junk, Icon::Critical, Buttons::Ok}));
+    EXPECT_EQ(collecting.app.place.file, collecting.file);
+    EXPECT_EQ(collecting.app.place.count, 2);
+    collecting.ExpectShown(2);
+
+    collecting.app.settings.RecentFiles[0] = collecting.folder.File("gone.txt");
+    EXPECT_FALSE(OpenRecentFile(collecting.app, 0));
+    EXPECT_EQ(collecting.LastMessage().text,
+              "File not found:\r\n" + collecting.folder.File("gone.txt"));
+
+    // The command line's number is held to the file.
+    EXPECT_TRUE(OpenFileAt(collecting.app, collecting.file, 9));
+    collecting.ExpectShown(2);
+}
+
+TEST(CollectionCommandsTest, EveryCommandWaitsForTheRunningWork) {
+    const std::vector<std::function<bool(App&)>> commands{
+        [](App& app) { return GoToPuzzle(app, PuzzleMove::Next); },
+        [](App& app) { return GoToTypedNumber(app, "2"); },
+        OpenPuzzleFileCommand,
+        [](App& app) { return OpenFileAt(app, app.place.file, 2); },
+        AppendPuzzleCommand,
+        AppendUserEntriesCommand,
+        DeletePuzzleCommand};
+    for (const auto& command : commands) {
+        Collecting collecting(3);
+        collecting.app.runState.busy = true;
+        EXPECT_FALSE(command(collecting.app));
+        ASSERT_EQ(collecting.host.messages.size(), 1u);
+        EXPECT_EQ(collecting.LastMessage(),
+                  (Message{"Cancel Autosolve/Create first", Icon::Information, Buttons::Ok}));
+        EXPECT_TRUE(collecting.host.fileRequests.empty());
+        EXPECT_EQ(ReadBytes(collecting.file), Collection(3));
+        collecting.ExpectShown(1);
+    }
+    Collecting collecting(3);
+    collecting.app.settings.RecentFiles[0] = collecting.file;
+    collecting.app.runState.busy = true;
+    EXPECT_FALSE(OpenRecentFile(collecting.app, 0));
+    EXPECT_EQ(collecting.LastMessage(),
+              (Message{"Cancel Puzzle Creation first", Icon::Critical, Buttons::Ok}));
+}
+
+TEST(CollectionEditsTest, AppendingWritesTheStoredSolutionAndKeepsTheEntries) {
+    Collecting collecting(1);
+    WriteBytes(collecting.file, std::string(kRound) + "\r\n");
+    ASSERT_TRUE(LoadPuzzleOntoBoard(collecting.app, collecting.file, 1));
+    collecting.app.grid.SetEdge(1, 1, Side::Left, XMark);
+    const std::string other = collecting.folder.File("kept");
+    collecting.host.fileNames = {other, collecting.file};
+
+    EXPECT_FALSE(AppendPuzzleCommand(collecting.app));
+    EXPECT_EQ(ReadBytes(other + ".txt"), std::string(kRound) + "\r\n");
+    EXPECT_EQ(collecting.LastMessage(), (Message{"Current Puzzle saved in file:\r\n" + other +
+                                                     ".txt\r\nThis file has 1 puzzles",
+                                                 Icon::Save, Buttons::Ok}));
+    EXPECT_EQ(collecting.app.grid.CellEdge[1][1][Side::Left], XMark);
+    EXPECT_EQ(collecting.app.place.file, collecting.file);
+
+    // Appended to its own file, the board shows the new record, the entries still on it.
+    EXPECT_TRUE(AppendUserEntriesCommand(collecting.app));
+    EXPECT_EQ(collecting.app.place.number, 2);
+    EXPECT_EQ(collecting.app.place.count, 2);
+    EXPECT_EQ(*ReadLineAt(collecting.file, 2), UserRecordText(collecting.app.grid));
+    EXPECT_EQ(collecting.app.grid.CellEdge[1][1][Side::Left], XMark);
+    EXPECT_EQ(collecting.LastMessage().text.substr(0, 28), "User solution saved in file:");
+}
+
+TEST(CollectionEditsTest, NothingIsAppendedWithoutAPuzzleOrWhenTheFileCannotBeWritten) {
+    Collecting collecting(2);
+    collecting.app.place.number = 0;
+    EXPECT_FALSE(AppendPuzzleCommand(collecting.app));
+    EXPECT_EQ(collecting.LastMessage(),
+              (Message{"This puzzle is not complete", Icon::Critical, Buttons::Ok}));
+    EXPECT_TRUE(collecting.host.fileRequests.empty());
+
+    collecting.app.place.number = 1;
+    const std::string folderInTheWay = collecting.folder.File("in-the-way.txt");
+    std::filesystem::create_directory(folderInTheWay);
+    collecting.host.fileNames = {folderInTheWay};
+    EXPECT_FALSE(AppendPuzzleCommand(collecting.app));
+    EXPECT_EQ(collecting.LastMessage(),
+              (Message{"Error writing file:\r\n" + folderInTheWay, Icon::Critical, Buttons::Ok}));
+}
+
+TEST(CollectionEditsTest, DeletingShowsTheNeighbourAndLeavesNoScratchFile) {
+    struct Case {
+        int count;
+        int deleted;
+        int shown;  // by the width of its record, which is the old number
+        int number;
+    };
+    for (const Case& c : {Case{3, 1, 2, 1}, Case{3, 3, 2, 2}, Case{5, 3, 2, 2}}) {
+        Collecting collecting(c.count, c.deleted);
+        collecting.host.answers = {Answer::Yes};
+        EXPECT_TRUE(DeletePuzzleCommand(collecting.app));
+        EXPECT_EQ(collecting.app.place.count, c.count - 1);
+        EXPECT_EQ(collecting.app.place.number, c.number);
+        EXPECT_EQ(collecting.app.grid.Cols, c.shown);
+        EXPECT_EQ(collecting.host.messages[0],
+                  (Message{"Delete current puzzle from file:\r\n" + collecting.file, Icon::Trash,
+                           Buttons::YesNo}));
+        EXPECT_EQ(collecting.LastMessage(), (Message{"Deleted", Icon::Trash, Buttons::Ok}));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(collecting.folder.Path()),
+                                std::filesystem::directory_iterator()),
+                  1);
+    }
+}
+
+TEST(CollectionEditsTest, AFailedDeleteLeavesTheFileAsItWas) {
+    Collecting collecting(3, 2);
+    collecting.host.answers = {Answer::No};
+    EXPECT_FALSE(DeletePuzzleCommand(collecting.app));
+    // A folder where the temporary file would go: the write fails even for an all-powerful user.
+    std::filesystem::create_directory(collecting.file + ".tmp");
+    EXPECT_FALSE(DeletePuzzleCommand(collecting.app));
+    EXPECT_EQ(collecting.LastMessage(),
+              (Message{"Error writing file:\r\n" + collecting.file, Icon::Critical, Buttons::Ok}));
+    EXPECT_EQ(ReadBytes(collecting.file), Collection(3));
+    collecting.ExpectShown(2);
+
+    Collecting single(1);
+    EXPECT_FALSE(DeletePuzzleCommand(single.app));
+    EXPECT_EQ(single.LastMessage().text, "There is only one puzzle in this file");
+    // Counted as two, but the file holds one by now.
+    single.app.place.count = 2;
+    EXPECT_FALSE(DeletePuzzleCommand(single.app));
+    EXPECT_EQ(single.LastMessage().text, "There is only one puzzle in this file");
+    EXPECT_EQ(ReadBytes(single.file), Collection(1));
+}
+
+TEST(CollectionEditsTest, AFileWithContentIsOverwrittenOnlyOnYes) {
+    test::TempFolder folder;
+    test::TestHost host;
+    EXPECT_TRUE(ConfirmOverwrite(host, folder.File("new.txt")));
+    WriteBytes(folder.File("empty.txt"), "");
+    EXPECT_TRUE(ConfirmOverwrite(host, folder.File("empty.txt")));
+    EXPECT_TRUE(host.messages.empty());
+    WriteBytes(folder.File("full.txt"), "x");
+    host.answers = {Answer::No, Answer::Yes};
+    EXPECT_FALSE(ConfirmOverwrite(host, folder.File("full.txt")));
+    EXPECT_TRUE(ConfirmOverwrite(host, folder.File("full.txt")));
+    EXPECT_EQ(host.messages[0], (Message{"OverWrite file:\r\n" + folder.File("full.txt") + " ?",
+                                         Icon::Question, Buttons::YesNo}));
+}
+
+}  // namespace
+}  // namespace ringlace
