@@ -1,5 +1,6 @@
-// ringlace: the window program.
+// ringlace: the window program. "ringlace FILE [N]" starts with puzzle N (1 by default) of FILE.
 #include <QApplication>
+#include <QStringList>
 
 #include "model/app_paths.h"
 #include "ui/main_window.h"
@@ -14,5 +15,11 @@ int main(int argc, char** argv) {
                      &QApplication::quit, Qt::QueuedConnection);
     if (window.StartUp() == ringlace::StartOutcome::End) return 1;
     window.show();
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        bool isNumber = false;
+        const int number = arguments.size() > 2 ? arguments[2].toInt(&isNumber) : 1;
+        window.OpenFile(arguments[1], isNumber ? number : 1);
+    }
     return application.exec();
 }

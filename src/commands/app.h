@@ -24,6 +24,7 @@ inline constexpr const char* kProgramTitle = "Ringlace 3.0";
 inline constexpr const char* kProgramVersion = "3.0";
 inline constexpr const char* kScratchPuzzleFile = "temporarypuzfile.txt";
 inline constexpr const char* kSolutionRegisterFile = "solutionregister.txt";
+inline constexpr const char* kHelpPageFile = "ringlace.htm";
 
 struct App {
     explicit App(Host& talkTo) : host(talkTo) {}

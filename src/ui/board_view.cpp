@@ -39,7 +39,7 @@ bool IsArrowOrEnd(int qtKey) {
 
 BoardSurface::BoardSurface(BoardView& view, const App& app)
     : QWidget(&view), view_(view), app_(app) {
-    setObjectName("surface()");
+    setObjectName("boardSurface");
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
 }
@@ -95,12 +95,14 @@ void BoardSurface::keyPressEvent(QKeyEvent* event) {
 }
 
 void BoardSurface::keyReleaseEvent(QKeyEvent* event) {
-    view_.KeyReleased(event->key());
+    // The release of a window shortcut's key (Ctrl+End) is not the board's.
+    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        view_.KeyReleased(event->key());
     event->accept();
 }
 
 BoardView::BoardView(App& app, QWidget* parent) : QWidget(parent), app_(app) {
-    setObjectName("boardView()");
+    setObjectName("boardView");
     setAttribute(Qt::WA_StyledBackground);
     surface_ = new BoardSurface(*this, app_);
     BuildPopupMenu();

@@ -147,6 +147,65 @@ void NewPuzzle(QPainter& p) {
                              QPointF(24, 15), QPointF(22, 10), QPointF(17, 8), QPointF(22, 6)}));
 }
 
+// An open folder.
+void Load(QPainter& p) {
+    p.setPen(InkPen(1.8, QColor(150, 95, 0)));
+    p.setBrush(QColor(240, 190, 70));
+    p.drawPolygon(QPolygonF({QPointF(3, 7), QPointF(12, 7), QPointF(15, 10), QPointF(27, 10),
+                             QPointF(27, 27), QPointF(3, 27)}));
+    p.setBrush(QColor(255, 220, 110));
+    p.drawPolygon(QPolygonF({QPointF(3, 27), QPointF(8, 15), QPointF(31, 15), QPointF(27, 27)}));
+}
+
+// A disk with its label and shutter.
+void Save(QPainter& p) {
+    p.setPen(InkPen(1.8));
+    p.setBrush(QColor(40, 95, 170));
+    p.drawPolygon(QPolygonF(
+        {QPointF(4, 4), QPointF(24, 4), QPointF(28, 8), QPointF(28, 28), QPointF(4, 28)}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(8, 17, 16, 11));
+    p.setBrush(QColor(200, 210, 225));
+    p.drawRect(QRectF(10, 4, 11, 8));
+    p.setBrush(kInk);
+    p.drawRect(QRectF(17, 5.5, 2.5, 5));
+}
+
+void Help(QPainter& p) {
+    p.setPen(InkPen(2.2, QColor(40, 95, 170)));
+    p.setBrush(QColor(225, 236, 252));
+    p.drawEllipse(QRectF(3, 3, 26, 26));
+    QFont font("Sans Serif");
+    font.setPixelSize(19);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, "?");
+}
+
+// A filled arrow, to the left or to the right.
+void Arrow(QPainter& p, bool right) {
+    p.setPen(InkPen(1.6, QColor(30, 90, 45)));
+    p.setBrush(QColor(70, 165, 90));
+    QPolygonF arrow({QPointF(4, 16), QPointF(16, 4), QPointF(16, 11), QPointF(28, 11),
+                     QPointF(28, 21), QPointF(16, 21), QPointF(16, 28)});
+    if (right)
+        for (QPointF& point : arrow) point.setX(kDesign - point.x());
+    p.drawPolygon(arrow);
+}
+
+// A die showing five.
+void Random(QPainter& p) {
+    p.setPen(InkPen(1.8));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(4, 4, 24, 24), 5, 5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    for (const auto& [x, y] :
+         {std::pair{10.5, 10.5}, {21.5, 10.5}, {16.0, 16.0}, {10.5, 21.5}, {21.5, 21.5}})
+        p.drawEllipse(QPointF(x, y), 2.4, 2.4);
+}
+
 void Draw(QPainter& p, ButtonPicture picture) {
     switch (picture) {
         case ButtonPicture::Undo:
@@ -177,6 +236,22 @@ void Draw(QPainter& p, ButtonPicture picture) {
             break;
         case ButtonPicture::NewPuzzle:
             NewPuzzle(p);
+            break;
+        case ButtonPicture::Load:
+            Load(p);
+            break;
+        case ButtonPicture::Save:
+            Save(p);
+            break;
+        case ButtonPicture::Help:
+            Help(p);
+            break;
+        case ButtonPicture::Previous:
+        case ButtonPicture::Next:
+            Arrow(p, picture == ButtonPicture::Next);
+            break;
+        case ButtonPicture::Random:
+            Random(p);
             break;
     }
 }

@@ -18,6 +18,12 @@ enum class ButtonPicture {
     ViewBars,
     ViewLoop,
     NewPuzzle,
+    Load,
+    Save,
+    Help,
+    Previous,
+    Next,
+    Random,
 };
 
 QIcon ButtonIcon(ButtonPicture picture);

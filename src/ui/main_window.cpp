@@ -1,11 +1,13 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QMenuBar>
+#include <QMimeData>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -57,66 +59,9 @@ MainWindow::MainWindow(const AppPaths& paths, QWidget* parent)
     connect(errorMarkerTimer_, &QTimer::timeout, this, &MainWindow::onErrorMarkerTimer);
     connect(boardView_, &BoardView::boardChanged, this, &MainWindow::SyncBoardState);
 
+    setAcceptDrops(true);
     resize(1000, 760);
     setMinimumSize(640, 480);
-}
-
-void MainWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu("File");
-    file->setObjectName("fileMenu");
-    QMenu* options = file->addMenu("Options");
-    options->setObjectName("optionsMenu");
-    QAction* set = options->addAction("Set");
-    set->setObjectName("setOptionsAction");
-    connect(set, &QAction::triggered, this, &MainWindow::onOptions);
-    QAction* save = options->addAction("Save");
-    save->setObjectName("saveOptionsAction");
-    connect(save, &QAction::triggered, this, &MainWindow::onSaveOptions);
-    options->addAction("Cancel");
-    file->addSeparator();
-    QAction* exit = file->addAction("Exit");
-    exit->setObjectName("exitAction");
-    exit->setShortcut(QKeySequence::Quit);
-    connect(exit, &QAction::triggered, this, &MainWindow::onExit);
-
-    QMenu* create = menuBar()->addMenu("Create");
-    create->setObjectName("createMenu");
-    QAction* single = create->addAction("Single Puzzle");
-    single->setObjectName("singlePuzzleAction");
-    single->setShortcut(QKeySequence::New);
-    connect(single, &QAction::triggered, this, &MainWindow::onSinglePuzzle);
-    create->addSeparator();
-    create->addAction("Cancel")->setObjectName("cancelCreateAction");
-
-    QMenu* solve = menuBar()->addMenu("Solve");
-    solve->setObjectName("solveMenu");
-    QAction* clearBars = solve->addAction("Clear ALL Bars");
-    clearBars->setObjectName("clearAllBarsAction");
-    connect(clearBars, &QAction::triggered, this, &MainWindow::onClearAllBars);
-    QAction* reset = solve->addAction("Reset");
-    reset->setObjectName("resetAction");
-    connect(reset, &QAction::triggered, this, &MainWindow::onReset);
-    QAction* autoSolve = solve->addAction("Auto Solve");
-    autoSolve->setObjectName("autoSolveAction");
-    connect(autoSolve, &QAction::triggered, this, &MainWindow::onAutoSolveEntry);
-    solve->addSeparator();
-    solve->addAction("Cancel");
-}
-
-// The usual desktop keys for the commands; none of them is a key the board itself uses.
-void MainWindow::BuildShortcuts() {
-    const auto shortcut = [this](const char* name, const QList<QKeySequence>& keys, auto act) {
-        auto* action = new QAction(this);
-        action->setObjectName(name);
-        action->setShortcuts(keys);
-        connect(action, &QAction::triggered, this, act);
-        addAction(action);
-    };
-    shortcut("undoShortcut", {QKeySequence::Undo}, [this] { onUndo(Qt::LeftButton); });
-    shortcut("zoomInShortcut", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")},
-             [this] { onZoom(ZoomStep::In); });
-    shortcut("zoomOutShortcut", {QKeySequence::ZoomOut}, [this] { onZoom(ZoomStep::Out); });
-    shortcut("zoomResetShortcut", {QKeySequence("Ctrl+0")}, [this] { onZoom(ZoomStep::Reset); });
 }
 
 void MainWindow::BuildWindow() {
@@ -171,7 +116,8 @@ QFrame* MainWindow::BuildCommandBar(QWidget* parent) {
     puzzleNumberBox_->setObjectName("puzzleNumberBox");
     puzzleNumberBox_->setFixedWidth(56);
     puzzleNumberBox_->setAlignment(Qt::AlignRight);
-    puzzleNumberBox_->setReadOnly(true);
+    puzzleNumberBox_->setToolTip("Type a puzzle number and press Enter");
+    connect(puzzleNumberBox_, &QLineEdit::returnPressed, this, &MainWindow::onTypedNumber);
     puzzleCountLabel_ = new QLabel(commandBar);
     puzzleCountLabel_->setObjectName("puzzleCountLabel");
     numberRow->addWidget(puzzleNumberBox_);
@@ -223,24 +169,43 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
         grid->addWidget(button, row, column);
         return button;
     };
+    previousButton_ = make("previousButton", "Previous puzzle|Rightclick for first puzzle",
+                           ButtonPicture::Previous, 0, 0);
+    nextButton_ =
+        make("nextButton", "Next puzzle|Right click for last puzzle", ButtonPicture::Next, 0, 1);
+    randomButton_ = make("randomButton", "Random puzzle", ButtonPicture::Random, 0, 2);
+    loadButton_ = make("loadButton", "Load a puzzle file", ButtonPicture::Load, 1, 0);
+    saveButton_ = make("saveButton", "Save current puzzle", ButtonPicture::Save, 1, 1);
+    helpButton_ = make("helpButton", "Display help file", ButtonPicture::Help, 1, 2);
     undoButton_ = make("undoButton", "Undo last user entry|Rightclick to reset puzzle",
-                       ButtonPicture::Undo, 0, 0);
-    eraseBarsButton_ = make("eraseBarsButton", "Erase all bars", ButtonPicture::EraseBars, 0, 1);
+                       ButtonPicture::Undo, 2, 0);
+    eraseBarsButton_ = make("eraseBarsButton", "Erase all bars", ButtonPicture::EraseBars, 2, 1);
     showSolutionButton_ =
-        make("showSolutionButton", "View solution bars", ButtonPicture::ViewBars, 0, 2);
+        make("showSolutionButton", "View solution bars", ButtonPicture::ViewBars, 2, 2);
     showLoopButton_ = make("showLoopButton",
                            "Leftclick = view solution loop|Rightclick = show parity colours also",
-                           ButtonPicture::ViewLoop, 0, 3);
-    zoomButtons_[0] = make("zoomOutButton", "Zoom out", ButtonPicture::ZoomOut, 1, 0);
-    zoomButtons_[1] = make("zoomInButton", "Zoom in", ButtonPicture::ZoomIn, 1, 1);
-    zoomButtons_[2] = make("zoomResetButton", "Reset zoom", ButtonPicture::ZoomReset, 1, 2);
-    verifyButton_ =
-        make("verifyButton", "Check if your solution is correct", ButtonPicture::Verify, 2, 0);
-    autosolveButton_ =
-        make("autosolveButton", "Let computer solve this puzzle", ButtonPicture::Autosolve, 2, 1);
-    cancelButton_ = make("cancelButton", "Cancel current operation", ButtonPicture::Cancel, 2, 2);
+                           ButtonPicture::ViewLoop, 2, 3);
+    zoomButtons_[0] = make("zoomOutButton", "Zoom out", ButtonPicture::ZoomOut, 3, 0);
+    zoomButtons_[1] = make("zoomInButton", "Zoom in", ButtonPicture::ZoomIn, 3, 1);
+    zoomButtons_[2] = make("zoomResetButton", "Reset zoom", ButtonPicture::ZoomReset, 3, 2);
     newPuzzleButton_ = make("newPuzzleButton", "Create a new puzzle|Rightclick for 03Only puzzle",
-                            ButtonPicture::NewPuzzle, 1, 3);
+                            ButtonPicture::NewPuzzle, 3, 3);
+    verifyButton_ =
+        make("verifyButton", "Check if your solution is correct", ButtonPicture::Verify, 4, 0);
+    autosolveButton_ =
+        make("autosolveButton", "Let computer solve this puzzle", ButtonPicture::Autosolve, 4, 1);
+    cancelButton_ = make("cancelButton", "Cancel current operation", ButtonPicture::Cancel, 4, 2);
+    connect(previousButton_, &CommandButton::clickedWith, this, [this](Qt::MouseButton button) {
+        onMoveButton(PuzzleMove::Previous, PuzzleMove::First, button);
+    });
+    connect(nextButton_, &CommandButton::clickedWith, this, [this](Qt::MouseButton button) {
+        onMoveButton(PuzzleMove::Next, PuzzleMove::Last, button);
+    });
+    connect(randomButton_, &CommandButton::clickedWith, this,
+            [this] { onMove(PuzzleMove::Random); });
+    connect(loadButton_, &CommandButton::clickedWith, this, [this] { onOpen(); });
+    connect(saveButton_, &CommandButton::clickedWith, this, [this] { onAppendPuzzle(); });
+    connect(helpButton_, &CommandButton::clickedWith, this, [this] { onHelp(); });
     connect(undoButton_, &CommandButton::clickedWith, this, &MainWindow::onUndo);
     connect(eraseBarsButton_, &CommandButton::clickedWith, this, [this] { onClearAllBars(); });
     const ZoomStep steps[] = {ZoomStep::Out, ZoomStep::In, ZoomStep::Reset};
@@ -277,7 +242,7 @@ void MainWindow::ApplyColourScheme() {
     const SchemeColours& c = app_.scheme;
     setStyleSheet(
         QString("#centralWidget { background: %1; }"
-                "#boardView() { background: %2; }"
+                "#boardView { background: %2; }"
                 "#commandBar { background: %3; border: 1px solid %4; border-radius: 4px; }"
                 "#commandBar QLabel { color: %5; }"
                 "#statusText { color: %6; }"
@@ -324,6 +289,11 @@ void MainWindow::ShowLabels() {
     levelCaption_ = labels.difficulty;
     levelLabel_->setText(QString::fromStdString(levelCaption_));
     openShareLabel_->setText(QString::fromStdString(labels.openShare));
+    const QString place = labels.fileName.empty()
+                              ? QString()
+                              : QString::fromStdString(labels.fileName + " - " +
+                                                       labels.puzzleNumber + labels.puzzleCount);
+    setWindowTitle(place.isEmpty() ? kProgramTitle : place + " - " + kProgramTitle);
 }
 
 void MainWindow::ShowStatus(const std::string& text) {
@@ -342,6 +312,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     app_.runState.cancelRequested = app_.runState.cancelRequested || app_.runState.busy;
     event->accept();
     emit programEnded();
+}
+
+// A puzzle file dropped on the window opens at its first puzzle.
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) return;
+    event->acceptProposedAction();
+    // Opened once the drop is over: a message about the file must not hold up the dragging program.
+    QTimer::singleShot(0, this, [this, file = urls.front().toLocalFile()] { OpenFile(file, 1); });
 }
 
 }  // namespace ringlace

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "commands/app.h"
+#include "commands/collection_navigation.h"
 #include "commands/startup.h"
 #include "create/make_puzzle.h"
 #include "play/board_layout.h"
@@ -23,6 +24,7 @@ namespace ringlace {
 
 class BoardView;
 class CommandButton;
+class HelpWindow;
 class ClickLabel;
 
 class MainWindow : public QMainWindow {
@@ -33,6 +35,9 @@ public:
     // The start-up sequence; End means the program cannot run (the person has been told why).
     StartOutcome StartUp();
 
+    // Shows puzzle `number` of the file, as the command line or a dropped file asks.
+    void OpenFile(const QString& fileName, int number);
+
     App& app() { return app_; }
     BoardView* boardView() const { return boardView_; }
 
@@ -42,14 +47,21 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
-    // The window (main_window.cpp).
+    // The menus and the window's keys (main_window_menus.cpp).
     void BuildMenus();
+    void BuildFileMenu();
+    void BuildShortcuts();
+    // The recent-file entries as the settings hold them; the separator shows when one does.
+    void ShowRecentFiles();
+
+    // The window (main_window.cpp).
     void BuildWindow();
     QFrame* BuildCommandBar(QWidget* parent);
     void BuildButtons(QGridLayout* grid, QWidget* parent);
-    void BuildShortcuts();
     void ApplyColourScheme();
     void ShowLabels();
     void ShowStatus(const std::string& text);
@@ -83,11 +95,26 @@ private:
     void onShowSolutionPressed();
     void onShowLoopPressed(Qt::MouseButton button);
     void onViewReleased();
+    void onRedo();
     void onAutofillClicked();
     void onLevelClicked();
     void onAutofillTimer();
     void onErrorMarkerTimer();
     void BoardTakesFocus();
+
+    // The collection commands (main_window_collection.cpp).
+    void onMove(PuzzleMove move);
+    void onMoveButton(PuzzleMove move, PuzzleMove rightButtonMove, Qt::MouseButton button);
+    void onTypedNumber();
+    void onOpen();
+    void onOpenRecent(int index);
+    void onAppendPuzzle();
+    void onAppendUserEntries();
+    void onDelete();
+    void onHelp();
+    void onAbout();
+    // A puzzle was loaded, or the shown record moved: labels, board and recent files anew.
+    void ShowNewPuzzle();
 
     QtHost host_;
     App app_;
@@ -113,6 +140,16 @@ private:
     std::array<CommandButton*, 3> zoomButtons_{};
     CommandButton* showSolutionButton_ = nullptr;
     CommandButton* showLoopButton_ = nullptr;
+    CommandButton* previousButton_ = nullptr;
+    CommandButton* nextButton_ = nullptr;
+    CommandButton* randomButton_ = nullptr;
+    CommandButton* loadButton_ = nullptr;
+    CommandButton* saveButton_ = nullptr;
+    CommandButton* helpButton_ = nullptr;
+
+    std::array<QAction*, kRecentFileCount> recentActions_{};
+    QAction* recentSeparator_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
 
     // The level the next creation is made at, as the level label shows it: the shown puzzle's,
     // until a click steps it.

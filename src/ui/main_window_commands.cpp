@@ -140,6 +140,11 @@ void MainWindow::onUndo(Qt::MouseButton button) {
     BoardTakesFocus();
 }
 
+void MainWindow::onRedo() {
+    boardView_->Paint([this](BoardPainter& painter) { RedoCommand(app_, painter); });
+    BoardTakesFocus();
+}
+
 void MainWindow::onZoom(ZoomStep step) {
     boardView_->Zoom(step);
 }

@@ -42,7 +42,7 @@ private slots:
             test::WriteBytes(installation.folder.File("ringlace.cfg"),
                              ConfigText(Settings{}, last));
         });
-        QCOMPARE(started.window.windowTitle(), QString("Ringlace 3.0"));
+        QCOMPARE(started.window.windowTitle(), QString("puzzles.txt - 3 of 12 - Ringlace 3.0"));
         ExpectTexts(started.window, {{"fileLabel", "puzzles.txt"},
                                      {"puzzleNumberBox", "3"},
                                      {"puzzleCountLabel", " of 12"},

@@ -1,0 +1,89 @@
+// The main window's collection commands: moving through the puzzle file, opening, saving and
+// deleting puzzles, the recent files, help and about.
+#include <QFileInfo>
+
+#include "commands/collection_edits.h"
+#include "commands/collection_navigation.h"
+#include "model/text.h"
+#include "model/text_file.h"
+#include "ui/about_box.h"
+#include "ui/board_view.h"
+#include "ui/help_window.h"
+#include "ui/main_window.h"
+
+namespace ringlace {
+
+void MainWindow::ShowNewPuzzle() {
+    ShowLabels();
+    ShowRecentFiles();
+    boardView_->FitAndRedraw();
+    SyncBoardState();
+}
+
+void MainWindow::OpenFile(const QString& fileName, int number) {
+    // A path as the person typed it, made whole so that the recent files name it exactly.
+    const std::string path = QFileInfo(fileName).absoluteFilePath().toStdString();
+    if (OpenFileAt(app_, path, number)) ShowNewPuzzle();
+    ShowRecentFiles();
+}
+
+void MainWindow::onMove(PuzzleMove move) {
+    if (GoToPuzzle(app_, move)) ShowNewPuzzle();
+}
+
+// The right button jumps to the file's end the arrow points to.
+void MainWindow::onMoveButton(PuzzleMove move, PuzzleMove rightButtonMove, Qt::MouseButton button) {
+    onMove(button == Qt::RightButton ? rightButtonMove : move);
+    BoardTakesFocus();
+}
+
+void MainWindow::onTypedNumber() {
+    if (GoToTypedNumber(app_, puzzleNumberBox_->text().toStdString())) {
+        ShowNewPuzzle();
+        BoardTakesFocus();
+    }
+}
+
+void MainWindow::onOpen() {
+    if (OpenPuzzleFileCommand(app_)) ShowNewPuzzle();
+    ShowRecentFiles();
+    BoardTakesFocus();
+}
+
+void MainWindow::onOpenRecent(int index) {
+    if (OpenRecentFile(app_, index)) ShowNewPuzzle();
+    BoardTakesFocus();
+}
+
+void MainWindow::onAppendPuzzle() {
+    if (AppendPuzzleCommand(app_)) ShowLabels();
+    BoardTakesFocus();
+}
+
+void MainWindow::onAppendUserEntries() {
+    if (AppendUserEntriesCommand(app_)) ShowLabels();
+    BoardTakesFocus();
+}
+
+void MainWindow::onDelete() {
+    if (DeletePuzzleCommand(app_)) ShowNewPuzzle();
+    BoardTakesFocus();
+}
+
+void MainWindow::onHelp() {
+    const std::string page = app_.paths.InApp(kHelpPageFile);
+    if (!FileExists(page)) {
+        app_.host.Ask({"File not found:" + std::string(kCrLf) + page, Icon::Critical, Buttons::Ok});
+        return;
+    }
+    if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+    helpWindow_->ShowPage(QString::fromStdString(page));
+}
+
+void MainWindow::onAbout() {
+    AboutBox about(this);
+    about.exec();
+    BoardTakesFocus();
+}
+
+}  // namespace ringlace
