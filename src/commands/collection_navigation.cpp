@@ -38,17 +38,18 @@ bool LoadFromCurrentFile(App& app, int number) {
     return false;
 }
 
-void ReportUnreadable(App& app, const std::string& path) {
-    app.host.Ask({"Error reading file:" + kCrLfText + path, Icon::Critical, Buttons::Ok});
-}
-
-// Loads puzzle `number` of another file, counting it first; the place is as it was on failure.
+// Loads puzzle `number` (held to the file's range) of another file, counting it first. On failure
+// the person is told and the place is as it was.
 bool LoadFromFile(App& app, const std::string& path, int number) {
     const PuzzlePlace before = app.place;
+    app.host.BusyPointer(true);
     app.place.count = CountLines(path);
-    if (LoadPuzzleOntoBoard(app, path, std::clamp(number, 1, std::max(app.place.count, 1))))
-        return true;
+    const bool loaded =
+        LoadPuzzleOntoBoard(app, path, std::clamp(number, 1, std::max(app.place.count, 1)));
+    app.host.BusyPointer(false);
+    if (loaded) return true;
     app.place = before;
+    app.host.Ask({"Error reading file:" + kCrLfText + path, Icon::Critical, Buttons::Ok});
     return false;
 }
 
@@ -81,14 +82,7 @@ bool OpenPuzzleFileCommand(App& app) {
 }
 
 bool OpenFileAt(App& app, const std::string& path, int number) {
-    if (RefuseGridCommand(app)) return false;
-    app.host.BusyPointer(true);
-    const bool loaded = LoadFromFile(app, path, number);
-    app.host.BusyPointer(false);
-    if (!loaded) {
-        ReportUnreadable(app, path);
-        return false;
-    }
+    if (RefuseGridCommand(app) || !LoadFromFile(app, path, number)) return false;
     AddRecentFile(app.settings, path);
     return true;
 }
@@ -101,11 +95,7 @@ bool OpenRecentFile(App& app, int index) {
         app.host.Ask({"File not found:" + kCrLfText + path, Icon::Critical, Buttons::Ok});
         return false;
     }
-    app.host.BusyPointer(true);
-    const bool loaded = LoadFromFile(app, path, 1);
-    app.host.BusyPointer(false);
-    if (!loaded) ReportUnreadable(app, path);
-    return loaded;
+    return LoadFromFile(app, path, 1);
 }
 
 void AddRecentFile(Settings& settings, const std::string& path) {
