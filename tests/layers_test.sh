@@ -7,13 +7,14 @@ src=${1:?usage: layers_test.sh SRC_FOLDER}
 declare -A allowed=(
   [seams]="seams"
   [model]="seams model"
+  [exchange]="seams model exchange"
   [solver]="seams model solver"
   [create]="seams model solver create"
   [play]="seams model solver play"
-  [commands]="seams model solver create play commands"
-  [ui]="seams model solver create play commands ui"
-  [cli]="seams model solver create play commands cli"
-  [app]="seams model solver create play commands ui app"
+  [commands]="seams model exchange solver create play commands"
+  [ui]="seams model exchange solver create play commands ui"
+  [cli]="seams model exchange solver create play commands cli"
+  [app]="seams model exchange solver create play commands ui app"
 )
 
 wrong=0

@@ -1,6 +1,7 @@
 #include "commands/startup.h"
 
 #include "commands/options_command.h"
+#include "model/clue_grid.h"
 #include "model/config_file.h"
 #include "model/puzzle_record.h"
 #include "model/text.h"
@@ -62,20 +63,9 @@ void SetUpEmptyBoard(App& app) {
     app.place.count = 0;
     app.play.selection = {};
 
-    Grid& grid = app.grid;
-    grid.Rows = 9;
-    grid.Cols = 9;
-    grid.BuildCellIndex();
-    grid.BuildNodeEdgeRef();
-    for (int k = 0; k <= grid.NumCells; ++k) {
-        grid.Clue[k] = kNoClue;
-        grid.OrigClue[k] = kNoClue;
-    }
-    grid.DiffCode.clear();
-    grid.SolutionCode.clear();
-    grid.ClueSum = 0;
-    grid.ResetGrid();
-    grid.ResetColours();
+    PlaceClues(app.grid, {9, 9, std::vector<ClueValue>(81, kNoClue)});
+    app.grid.DiffCode.clear();
+    app.grid.SolutionCode.clear();
     app.host.Status("Click create puzzle button");
 }
 

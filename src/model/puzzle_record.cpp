@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "model/clue_grid.h"
 #include "model/solution_letters.h"
 #include "model/text.h"
 #include "model/text_file.h"
@@ -15,30 +16,29 @@ constexpr std::size_t kHeaderLength = 6;
 
 // A record taken apart and checked, before anything of the current puzzle is touched.
 struct ParsedRecord {
-    int rows = 0;
-    int cols = 0;
+    ClueGrid clues;
     std::string code;
-    std::vector<ClueValue> clues;  // by cell number - 1
     std::string tail;
 };
 
 std::optional<ParsedRecord> ParseRecord(const std::string& line, int maxRows, int maxCols) {
     ParsedRecord record;
-    record.rows = static_cast<int>(NumericValue(line.substr(0, 2)));
-    record.cols =
+    ClueGrid& clues = record.clues;
+    clues.rows = static_cast<int>(NumericValue(line.substr(0, 2)));
+    clues.cols =
         static_cast<int>(NumericValue(line.substr(std::min<std::size_t>(2, line.size()), 2)));
-    if (record.rows < 1 || record.rows > maxRows || record.cols < 1 || record.cols > maxCols)
+    if (clues.rows < 1 || clues.rows > maxRows || clues.cols < 1 || clues.cols > maxCols)
         return std::nullopt;
     record.code = line.substr(std::min<std::size_t>(4, line.size()), 2);
-    const std::size_t cells = static_cast<std::size_t>(record.rows * record.cols);
+    const std::size_t cells = static_cast<std::size_t>(clues.rows * clues.cols);
     if (line.size() < kHeaderLength + cells) return std::nullopt;
-    record.clues.reserve(cells);
+    clues.clues.reserve(cells);
     for (std::size_t k = 0; k < cells; ++k) {
         const char ch = line[kHeaderLength + k];
         if (ch == ' ')
-            record.clues.push_back(kNoClue);
+            clues.clues.push_back(kNoClue);
         else if (ch >= '0' && ch <= '3')
-            record.clues.push_back(static_cast<ClueValue>(ch - '0'));
+            clues.clues.push_back(static_cast<ClueValue>(ch - '0'));
         else
             return std::nullopt;
     }
@@ -85,30 +85,14 @@ std::size_t LongestRecord(const Grid& grid) {
 bool LoadRecord(Grid& grid, const std::string& line) {
     const std::optional<ParsedRecord> record = ParseRecord(line, grid.MaxRows, grid.MaxCols);
     if (!record) return false;
-
-    grid.Rows = record->rows;
-    grid.Cols = record->cols;
+    PlaceClues(grid, record->clues);
     grid.DiffCode = record->code;
-    grid.BuildCellIndex();
-    grid.BuildNodeEdgeRef();
-    for (int k = 0; k <= grid.NumCells; ++k) {
-        grid.Clue[k] = kNoClue;
-        grid.OrigClue[k] = kNoClue;
-    }
-    grid.ResetGrid();
-    grid.ResetColours();
-    for (int k = 1; k <= grid.NumCells; ++k) {
-        grid.Clue[k] = record->clues[static_cast<std::size_t>(k - 1)];
-        grid.OrigClue[k] = grid.Clue[k];
-    }
     if (grid.DiffCode != kUserRecordCode) {
         grid.SolutionCode = record->tail.substr(0, static_cast<std::size_t>(grid.NumCells));
     } else {
         grid.SolutionCode.clear();
         ApplyUserEntries(grid, record->tail);
     }
-    grid.ClueSum = 0;
-    for (int k = 1; k <= grid.NumCells; ++k) grid.ClueSum += grid.ClueNumber(k);
     return true;
 }
 
