@@ -1,0 +1,70 @@
+#include "exchange/puzzle_picture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "model/clue_grid.h"
+#include "support/recording_canvas.h"
+
+namespace ringlace {
+namespace {
+
+using test::CanvasCall;
+using test::RecordingCanvas;
+
+int Count(const RecordingCanvas& canvas, const std::string& kind) {
+    return static_cast<int>(
+        std::count_if(canvas.calls.begin(), canvas.calls.end(),
+                      [&](const CanvasCall& call) { return call.kind == kind; }));
+}
+
+// The 1 x 2 puzzle "3 ." whose stored loop runs round both cells.
+Grid Pair() {
+    Grid grid;
+    PlaceClues(grid, {1, 2, {3, kNoClue}});
+    grid.SolutionCode = "DI";
+    return grid;
+}
+
+TEST(PuzzlePictureTest, TheHeaderTheCentredCluesAndTheDots) {
+    RecordingCanvas canvas;
+    DrawPuzzlePicture(canvas, Pair(), "Puz# 1 of 1", PaperStyle{}, PictureOf::Puzzle);
+    const auto& calls = canvas.calls;
+    ASSERT_GE(calls.size(), 3u);
+    EXPECT_EQ(calls[1].text, "Puz# 1 of 1");
+    EXPECT_EQ(calls[1].font.points, 7);
+    // The 3 in the middle of the first 500-twip cell, 13 points (7.8 x 14.95 points measured).
+    EXPECT_EQ(calls[2].text, "3");
+    EXPECT_EQ(calls[2].font.points, 13);
+    EXPECT_EQ(calls[2].x1, 200 + (500 - 156) / 2);
+    EXPECT_EQ(calls[2].y1, 500 + (500 - 299) / 2);
+    EXPECT_EQ(Count(canvas, "text"), 2 + 6);  // header, clue, a "+" at each of the six dots
+    EXPECT_EQ(Count(canvas, "line"), 0);
+
+    RecordingCanvas squares;
+    DrawPuzzlePicture(squares, Pair(), "", {"Arial", "", true, true, 2}, PictureOf::Puzzle);
+    EXPECT_EQ(Count(squares, "fill"), 6);
+    EXPECT_EQ(Count(squares, "rect"), 2);
+    EXPECT_EQ(squares.calls.back().colour, 0);
+}
+
+TEST(PuzzlePictureTest, TheSolutionDrawsTheStoredLoopAndLargeGridsGetSmallerCells) {
+    RecordingCanvas canvas;
+    DrawPuzzlePicture(canvas, Pair(), "", PaperStyle{}, PictureOf::Solution);
+    EXPECT_EQ(Count(canvas, "line"), 6);  // three sides of each cell
+
+    Grid large;
+    PlaceClues(large, {17, 17, std::vector<ClueValue>(289, kNoClue)});
+    EXPECT_EQ(PaperCellSize(large), 400);
+    RecordingCanvas measuring;
+    const PictureSize size = PuzzlePictureSize(large, "", measuring, PaperStyle{});
+    EXPECT_EQ(size.width, 400 + 17 * 400);
+    EXPECT_EQ(size.height, 400 + 300 + 17 * 400);
+    // A header wider than the grid widens the picture.
+    EXPECT_GT(PuzzlePictureSize(Pair(), std::string(80, 'x'), measuring, PaperStyle{}).width,
+              400 + 2 * 500);
+}
+
+}  // namespace
+}  // namespace ringlace
