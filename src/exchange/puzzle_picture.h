@@ -24,11 +24,6 @@ inline constexpr std::int32_t kPaperGrey = Rgb(192, 192, 192);  // sixteen-colou
 // The cell size on paper: 500 twips, 400 for grids of more than 16 rows or columns.
 int PaperCellSize(const Grid& grid);
 
-struct PictureSize {
-    int width = 0;   // twips
-    int height = 0;  // twips
-};
-
 // The size of the picture DrawPuzzlePicture draws: the grid (or the header, when wider) inside a
 // margin.
 PictureSize PuzzlePictureSize(const Grid& grid, const std::string& header, Canvas& measuring,

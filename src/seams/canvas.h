@@ -26,6 +26,12 @@ struct TextSize {
     int height = 0;  // twips: the font's line height
 };
 
+// The size of a picture drawn on a Canvas.
+struct PictureSize {
+    int width = 0;   // twips
+    int height = 0;  // twips
+};
+
 class Canvas {
 public:
     virtual ~Canvas() = default;

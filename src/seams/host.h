@@ -3,8 +3,11 @@
 // each provide one.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
+#include "seams/canvas.h"
 #include "seams/message.h"
 
 namespace ringlace {
@@ -16,6 +19,18 @@ struct FileRequest {
     std::string prompt;
     std::string mode;    // "OPEN", "SAVE" or "LOAD"
     std::string folder;  // where the dialog starts; "" for the platform's choice
+};
+
+// A picture for the clipboard: its size, measured with the host's canvas, and its drawing.
+struct ClipboardPicture {
+    std::function<PictureSize(Canvas& measuring)> measure;
+    std::function<void(Canvas&)> draw;
+};
+
+// One clipboard entry: text, and a picture of the same thing for programs that take pictures.
+struct ClipboardEntry {
+    std::string text;
+    std::optional<ClipboardPicture> picture;
 };
 
 class Host {
@@ -31,6 +46,10 @@ public:
     virtual void Progress(int percent) = 0;
     // Lets the window repaint and take a press of the cancel button during long work.
     virtual void Yield() = 0;
+    // The clipboard's text; "" when it holds none. A host without a clipboard has none.
+    virtual std::string ClipboardText() { return ""; }
+    // Replaces the clipboard's content; a host without a clipboard ignores it.
+    virtual void SetClipboard(const ClipboardEntry& /*entry*/) {}
     // The busy mouse pointer during long work; a host without a pointer ignores it.
     virtual void BusyPointer(bool /*busy*/) {}
     // A command that goes on working has set up a new grid and new labels: the window lays out

@@ -22,6 +22,8 @@ public:
     }
     void BusyPointer(bool busy) override { busyPointer.push_back(busy); }
     void ShowNewBoard() override { ++newBoards; }
+    std::string ClipboardText() override { return clipboardText; }
+    void SetClipboard(const ClipboardEntry& entry) override { clipboard.push_back(entry); }
 
     // Answers for the next questions, in order; when none is left the first button is pressed.
     std::deque<Answer> answers;
@@ -36,6 +38,8 @@ public:
     int yields = 0;
     std::vector<bool> busyPointer;
     int newBoards = 0;
+    std::string clipboardText;              // what a paste finds
+    std::vector<ClipboardEntry> clipboard;  // what the commands put there
 };
 
 }  // namespace ringlace::test

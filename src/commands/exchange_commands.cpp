@@ -1,0 +1,197 @@
+#include "commands/exchange_commands.h"
+
+#include <memory>
+#include <optional>
+
+#include "commands/app.h"
+#include "commands/collection_edits.h"
+#include "commands/run_scope.h"
+#include "exchange/game_id.h"
+#include "exchange/plain_text.h"
+#include "exchange/puzzle_picture.h"
+#include "model/clue_grid.h"
+#include "model/puzzle_record.h"
+#include "model/text.h"
+#include "model/text_file.h"
+
+namespace ringlace {
+
+namespace {
+
+const std::string kCrLfText(kCrLf);
+
+void Tell(App& app, const std::string& text, Icon icon) {
+    app.host.Ask({text, icon, Buttons::Ok});
+}
+
+// The common start of the exports: a puzzle to export, and no long work on it.
+bool RefuseExport(App& app) {
+    if (RefuseWhileBusy(app)) return true;
+    if (app.place.number >= 1) return false;
+    Tell(app, "This puzzle is not complete", Icon::Critical);
+    return true;
+}
+
+// "Puz# 3 of 25 (Easy) : File: /p/set.rlc", with the caller's word in front.
+std::string Header(const App& app, const std::string& word) {
+    return word + StrNumber(app.place.number) + " of" + StrNumber(app.place.count) + " (" +
+           DifficultyName(app.grid.DiffCode) + ") : File: " + app.place.file;
+}
+
+// Asks for a text file to write; "" when the person cancelled or would not overwrite.
+std::string AskTextFile(App& app, const std::string& title) {
+    const std::string name = app.host.GetFileName(
+        {title, "*.txt", "Text Files", "Select a text file", "SAVE", FolderPart(app.place.file)});
+    if (name.empty()) return "";
+    const std::string file = AddExtension(name, "txt");
+    return ConfirmOverwrite(app.host, file) ? file : "";
+}
+
+bool WriteLines(const std::string& file, const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + kCrLfText;
+    return WriteFileAtomically(file, text);
+}
+
+void SaveLines(App& app, const std::string& file, const std::vector<std::string>& lines,
+               const std::string& saidAs) {
+    if (WriteLines(file, lines))
+        Tell(app, saidAs + kCrLfText + file, Icon::Save);
+    else
+        Tell(app, "Error writing file:" + kCrLfText + file, Icon::Critical);
+}
+
+// A puzzle read from elsewhere, as its record: code "ME", no stored solution, no bars.
+Grid ImportedPuzzle(const ClueGrid& clues) {
+    Grid grid;
+    PlaceClues(grid, clues);
+    grid.DiffCode = "ME";
+    return grid;
+}
+
+// The ".rlc" companion of an imported text file: its own name up to its first "." (never a
+// folder's), then "rlc".
+std::string CompanionFile(const std::string& file) {
+    const std::string name = FileNamePart(file);
+    return FolderPart(file) + name.substr(0, name.find('.')) + ".rlc";
+}
+
+std::optional<ClueGrid> ReadTextFile(const std::string& file, const Grid& limits) {
+    LineReader reader(file);
+    if (!reader.IsOpen()) return std::nullopt;
+    std::vector<std::string> lines;
+    std::string line;
+    // One character past the widest grid is enough to refuse a longer line.
+    while (reader.Next(line, static_cast<std::size_t>(limits.MaxCols) + 1)) {
+        lines.push_back(line);
+        if (lines.size() > static_cast<std::size_t>(limits.MaxRows)) return std::nullopt;
+    }
+    return ReadPlainText(lines, TextOrigin::File, limits.MaxRows, limits.MaxCols);
+}
+
+}  // namespace
+
+void SaveTextPictureCommand(App& app, PictureOf what) {
+    if (RefuseExport(app)) return;
+    const std::string file = AskTextFile(app, "Select an output file");
+    if (file.empty()) return;
+    const std::string header = Header(app, what == PictureOf::Puzzle ? "Puz#" : "Soln#");
+    SaveLines(app, file, TextPictureFile(app.grid, header, what), "Output file created:");
+}
+
+void SavePlainTextCommand(App& app) {
+    if (RefuseExport(app)) return;
+    const std::string file = AskTextFile(app, "Select an output text file");
+    if (file.empty()) return;
+    SaveLines(app, file, PlainTextLines(CluesOf(app.grid)), "Current Puzzle saved in file:");
+}
+
+bool ImportPuzzleFileCommand(App& app) {
+    if (RefuseGridCommand(app)) return false;
+    const std::string name =
+        app.host.GetFileName({"Select a Puzzle file to import", "*.txt", "Text Files",
+                              "Select a text file", "OPEN", FolderPart(app.place.file)});
+    if (name.empty()) return false;
+    const std::string file = AddExtension(name, "txt");
+    const std::optional<ClueGrid> clues = ReadTextFile(file, app.grid);
+    if (!clues) {
+        Tell(app, "Error importing file:" + kCrLfText + file, Icon::Critical);
+        return false;
+    }
+    const std::string companion = CompanionFile(file);
+    if (!WritePuzzleRecord(ImportedPuzzle(*clues), companion, WriteMode::Append)) {
+        Tell(app, "Error writing file:" + kCrLfText + companion, Icon::Critical);
+        return false;
+    }
+    const PuzzlePlace before = app.place;
+    app.place.count = CountLines(companion);
+    if (!LoadPuzzleOntoBoard(app, companion, app.place.count)) {
+        app.place = before;
+        Tell(app, "Error reading file:" + kCrLfText + companion, Icon::Critical);
+        return false;
+    }
+    Tell(app,
+         "Imported puzzle file:" + kCrLfText + file + kCrLfText + "saved as:" + kCrLfText +
+             companion,
+         Icon::Save);
+    return true;
+}
+
+bool PastePuzzleCommand(App& app) {
+    if (RefuseGridCommand(app)) return false;
+    const std::string text = app.host.ClipboardText();
+    std::optional<ClueGrid> clues;
+    if (text.find_first_not_of(" \t\r\n") != std::string::npos) {
+        clues = ReadGameId(text, app.grid.MaxRows, app.grid.MaxCols);
+        if (!clues)
+            clues = ReadPlainText(SplitLines(text), TextOrigin::Clipboard, app.grid.MaxRows,
+                                  app.grid.MaxCols);
+    }
+    if (!clues) {
+        Tell(app, "Error importing from clipboard", Icon::Critical);
+        return false;
+    }
+    const std::string scratch = app.paths.InData(kScratchPuzzleFile);
+    const PuzzlePlace before = app.place;
+    app.place.count = 1;
+    if (!WritePuzzleRecord(ImportedPuzzle(*clues), scratch, WriteMode::Replace) ||
+        !LoadPuzzleOntoBoard(app, scratch, 1)) {
+        app.place = before;
+        Tell(app, "Error writing file:" + kCrLfText + scratch, Icon::Critical);
+        return false;
+    }
+    app.host.Status("Imported puzzle from clipboard");
+    return true;
+}
+
+void CopyToClipboardCommand(App& app, ClipboardCopy what) {
+    if (RefuseExport(app)) return;
+    const ClueGrid clues = CluesOf(app.grid);
+    if (what == ClipboardCopy::GameId) {
+        app.host.SetClipboard({GameId(clues), std::nullopt});
+        app.host.Status("Game ID copied to clipboard");
+        return;
+    }
+    std::string text;
+    for (const std::string& line : PlainTextLines(clues)) text += line + kCrLfText;
+    const PictureOf picture =
+        what == ClipboardCopy::Puzzle ? PictureOf::Puzzle : PictureOf::Solution;
+    const std::string header = Header(app, what == ClipboardCopy::Puzzle ? "Puz#" : "Sol#");
+    const Settings& settings = app.settings;
+    const PaperStyle style{settings.FontName, settings.CornerChar, settings.RectangleCorner != 0,
+                           settings.PrintGrid != 0, settings.PrintLineWidth};
+    // The host measures and draws on a canvas of its own: from a copy of the puzzle, which stays
+    // as it is now whenever that happens.
+    const auto grid = std::make_shared<const Grid>(app.grid);
+    ClipboardPicture drawing{[grid, header, style](Canvas& measuring) {
+                                 return PuzzlePictureSize(*grid, header, measuring, style);
+                             },
+                             [grid, header, style, picture](Canvas& canvas) {
+                                 DrawPuzzlePicture(canvas, *grid, header, style, picture);
+                             }};
+    app.host.SetClipboard({text, drawing});
+    app.host.Status(what == ClipboardCopy::Puzzle ? "Puzzle copied to clipboard"
+                                                  : "Solution copied to clipboard");
+}
+
+}  // namespace ringlace
