@@ -206,6 +206,20 @@ void Random(QPainter& p) {
         p.drawEllipse(QPointF(x, y), 2.4, 2.4);
 }
 
+// A sheet of text with an arrow into it.
+void Import(QPainter& p) {
+    p.setPen(InkPen(1.6));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF(
+        {QPointF(11, 3), QPointF(23, 3), QPointF(29, 9), QPointF(29, 29), QPointF(11, 29)}));
+    p.setPen(InkPen(1.4, QColor(150, 150, 160)));
+    for (const qreal y : {12.0, 17.0, 22.0}) p.drawLine(QPointF(16, y), QPointF(25, y));
+    p.setPen(InkPen(1.4, QColor(30, 90, 45)));
+    p.setBrush(QColor(70, 165, 90));
+    p.drawPolygon(QPolygonF({QPointF(2, 14), QPointF(9, 14), QPointF(9, 10), QPointF(16, 17),
+                             QPointF(9, 24), QPointF(9, 20), QPointF(2, 20)}));
+}
+
 void Draw(QPainter& p, ButtonPicture picture) {
     switch (picture) {
         case ButtonPicture::Undo:
@@ -252,6 +266,9 @@ void Draw(QPainter& p, ButtonPicture picture) {
             break;
         case ButtonPicture::Random:
             Random(p);
+            break;
+        case ButtonPicture::Import:
+            Import(p);
             break;
     }
 }

@@ -177,6 +177,7 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     loadButton_ = make("loadButton", "Load a puzzle file", ButtonPicture::Load, 1, 0);
     saveButton_ = make("saveButton", "Save current puzzle", ButtonPicture::Save, 1, 1);
     helpButton_ = make("helpButton", "Display help file", ButtonPicture::Help, 1, 2);
+    importButton_ = make("importButton", "Import a puzzle file", ButtonPicture::Import, 1, 3);
     undoButton_ = make("undoButton", "Undo last user entry|Rightclick to reset puzzle",
                        ButtonPicture::Undo, 2, 0);
     eraseBarsButton_ = make("eraseBarsButton", "Erase all bars", ButtonPicture::EraseBars, 2, 1);
@@ -206,6 +207,7 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     connect(loadButton_, &CommandButton::clickedWith, this, [this] { onOpen(); });
     connect(saveButton_, &CommandButton::clickedWith, this, [this] { onAppendPuzzle(); });
     connect(helpButton_, &CommandButton::clickedWith, this, [this] { onHelp(); });
+    connect(importButton_, &CommandButton::clickedWith, this, [this] { onImport(); });
     connect(undoButton_, &CommandButton::clickedWith, this, &MainWindow::onUndo);
     connect(eraseBarsButton_, &CommandButton::clickedWith, this, [this] { onClearAllBars(); });
     const ZoomStep steps[] = {ZoomStep::Out, ZoomStep::In, ZoomStep::Reset};

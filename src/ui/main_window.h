@@ -10,6 +10,7 @@
 
 #include "commands/app.h"
 #include "commands/collection_navigation.h"
+#include "commands/exchange_commands.h"
 #include "commands/startup.h"
 #include "create/make_puzzle.h"
 #include "play/board_layout.h"
@@ -113,6 +114,9 @@ private:
     void onDelete();
     void onHelp();
     void onAbout();
+    void onImport();
+    void onPaste();
+    void onCopy(ClipboardCopy what);
     // A puzzle was loaded, or the shown record moved: labels, board and recent files anew.
     void ShowNewPuzzle();
 
@@ -146,6 +150,7 @@ private:
     CommandButton* loadButton_ = nullptr;
     CommandButton* saveButton_ = nullptr;
     CommandButton* helpButton_ = nullptr;
+    CommandButton* importButton_ = nullptr;
 
     std::array<QAction*, kRecentFileCount> recentActions_{};
     QAction* recentSeparator_ = nullptr;

@@ -1,9 +1,10 @@
 // The main window's collection commands: moving through the puzzle file, opening, saving and
-// deleting puzzles, the recent files, help and about.
+// deleting puzzles, the recent files, importing, pasting and copying puzzles, help and about.
 #include <QFileInfo>
 
 #include "commands/collection_edits.h"
 #include "commands/collection_navigation.h"
+#include "commands/exchange_commands.h"
 #include "model/text.h"
 #include "model/text_file.h"
 #include "ui/about_box.h"
@@ -78,6 +79,21 @@ void MainWindow::onHelp() {
     }
     if (!helpWindow_) helpWindow_ = new HelpWindow(this);
     helpWindow_->ShowPage(QString::fromStdString(page));
+}
+
+void MainWindow::onImport() {
+    if (ImportPuzzleFileCommand(app_)) ShowNewPuzzle();
+    BoardTakesFocus();
+}
+
+void MainWindow::onPaste() {
+    if (PastePuzzleCommand(app_)) ShowNewPuzzle();
+    BoardTakesFocus();
+}
+
+void MainWindow::onCopy(ClipboardCopy what) {
+    CopyToClipboardCommand(app_, what);
+    BoardTakesFocus();
 }
 
 void MainWindow::onAbout() {

@@ -1,6 +1,7 @@
 // The main window's menu bar and the keys of its commands.
 #include <QMenuBar>
 
+#include "commands/exchange_commands.h"
 #include "ui/main_window.h"
 
 namespace ringlace {
@@ -33,6 +34,9 @@ void MainWindow::BuildMenus() {
     create->setObjectName("createMenu");
     Entry(create, "Single Puzzle", "singlePuzzleAction", this, [this] { onSinglePuzzle(); },
           {QKeySequence::New});
+    Entry(create, "Import Puzzle File", "importPuzzleFileAction", this, [this] { onImport(); });
+    Entry(create, "Paste Puzzle", "pastePuzzleAction", this, [this] { onPaste(); },
+          {QKeySequence::Paste});
     CancelEntry(create, "cancelCreateAction");
 
     QMenu* solve = menuBar()->addMenu("Solve");
@@ -46,9 +50,29 @@ void MainWindow::BuildMenus() {
     save->setObjectName("saveMenu");
     Entry(save, "Ringlace File", "saveRinglaceFileAction", this, [this] { onAppendPuzzle(); },
           {QKeySequence::Save});
+    Entry(save, "Text File", "savePlainTextAction", this, [this] { SavePlainTextCommand(app_); });
     Entry(save, "User Solution", "saveUserSolutionAction", this, [this] { onAppendUserEntries(); });
+    QMenu* copy = save->addMenu("Copy to Clipboard");
+    copy->setObjectName("copyMenu");
+    Entry(copy, "Puzzle", "copyPuzzleAction", this, [this] { onCopy(ClipboardCopy::Puzzle); },
+          {QKeySequence::Copy});
+    Entry(copy, "Solution", "copySolutionAction", this,
+          [this] { onCopy(ClipboardCopy::Solution); });
+    Entry(copy, "Game ID", "copyGameIdAction", this, [this] { onCopy(ClipboardCopy::GameId); });
+    CancelEntry(copy, "cancelCopyAction");
     Entry(save, "Delete", "deletePuzzleAction", this, [this] { onDelete(); });
     CancelEntry(save, "cancelSaveAction");
+
+    QMenu* print = menuBar()->addMenu("Print");
+    print->setObjectName("printMenu");
+    QMenu* text = print->addMenu("Text File");
+    text->setObjectName("printTextMenu");
+    Entry(text, "Puzzle", "printTextPuzzleAction", this,
+          [this] { SaveTextPictureCommand(app_, PictureOf::Puzzle); });
+    Entry(text, "Solution", "printTextSolutionAction", this,
+          [this] { SaveTextPictureCommand(app_, PictureOf::Solution); });
+    CancelEntry(text, "cancelPrintTextAction");
+    CancelEntry(print, "cancelPrintAction");
 }
 
 void MainWindow::BuildFileMenu() {

@@ -1,8 +1,11 @@
 #include "ui/qt_host.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QMimeData>
 
 #include "ui/message_box.h"
 #include "ui/qt_canvas.h"
@@ -44,6 +47,30 @@ void QtHost::Status(const std::string& text) {
 
 void QtHost::Progress(int percent) {
     if (statusLine_.progress) statusLine_.progress(percent);
+}
+
+std::string QtHost::ClipboardText() {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void QtHost::SetClipboard(const ClipboardEntry& entry) {
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(entry.text));
+    if (entry.picture) {
+        // Sharp enough to print from the program it is pasted into.
+        constexpr double kPictureDotsPerInch = 150;
+        QImage probe(1, 1, QImage::Format_RGB32);
+        QtCanvas measuring(probe, kPictureDotsPerInch);
+        const PictureSize size = entry.picture->measure(measuring);
+        QImage image(qMax(1, qRound(measuring.Pixels(size.width))),
+                     qMax(1, qRound(measuring.Pixels(size.height))), QImage::Format_RGB32);
+        {
+            QtCanvas canvas(image, kPictureDotsPerInch);
+            entry.picture->draw(canvas);
+        }
+        data->setImageData(image);
+    }
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void QtHost::Yield() {

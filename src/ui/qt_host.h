@@ -34,6 +34,8 @@ public:
     void Status(const std::string& text) override;
     void Progress(int percent) override;
     void Yield() override;
+    std::string ClipboardText() override;
+    void SetClipboard(const ClipboardEntry& entry) override;
     void BusyPointer(bool busy) override;
     void ShowNewBoard() override;
 

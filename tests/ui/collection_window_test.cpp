@@ -2,7 +2,6 @@
 // help window and the about box.
 #include <QAction>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -42,18 +41,25 @@ private slots:
         test::StartedWindow started;
         QStringList bar;
         for (QAction* action : started.window.menuBar()->actions()) bar << action->text();
-        QCOMPARE(bar, QStringList({"File", "Create", "Solve", "Save"}));
+        QCOMPARE(bar, QStringList({"File", "Create", "Solve", "Save", "Print"}));
         QCOMPARE(Captions(Menu(started.window, "File")),
                  QStringList({"Load", "Options", "Help", "About", "-", "Exit"}));
+        QCOMPARE(
+            Captions(Menu(started.window, "Create")),
+            QStringList({"Single Puzzle", "Import Puzzle File", "Paste Puzzle", "-", "Cancel"}));
         QCOMPARE(Captions(Menu(started.window, "Save")),
-                 QStringList({"Ringlace File", "User Solution", "Delete", "-", "Cancel"}));
+                 QStringList({"Ringlace File", "Text File", "User Solution", "Copy to Clipboard",
+                              "Delete", "-", "Cancel"}));
+        QCOMPARE(Captions(Menu(started.window, "Print")),
+                 QStringList({"Text File", "-", "Cancel"}));
         for (const auto& [name, tip] :
              {std::pair{"previousButton", "Previous puzzle\nRightclick for first puzzle"},
               {"nextButton", "Next puzzle\nRight click for last puzzle"},
               {"randomButton", "Random puzzle"},
               {"loadButton", "Load a puzzle file"},
               {"saveButton", "Save current puzzle"},
-              {"helpButton", "Display help file"}})
+              {"helpButton", "Display help file"},
+              {"importButton", "Import a puzzle file"}})
             QCOMPARE(started.Find(name)->toolTip(), QString(tip));
     }
 
@@ -92,15 +98,11 @@ private slots:
         started.app().runState.busy = false;
     }
 
-    void aFileOpenedThroughTheDialogJoinsTheRecentFiles() {
+    void anOpenedFileJoinsTheRecentFiles() {
         test::StartedWindow started;
         const std::string other = started.installation.folder.File("other.txt");
         test::WriteBytes(other, "0202EA2  2BHFL\r\n0202EA2  2BHFL\r\n");
-        test::WhenModalShows<QFileDialog>([&](QFileDialog& dialog) {
-            dialog.selectFile(QString::fromStdString(other));
-            QMetaObject::invokeMethod(&dialog, "accept");
-        });
-        QTest::mouseClick(started.Find("loadButton"), Qt::LeftButton);
+        started.window.OpenFile(QString::fromStdString(other), 1);
         QCOMPARE(started.Find<QLineEdit>("puzzleNumberBox")->text(), QString("1"));
         QCOMPARE(started.app().place.count, 2);
         QMenu* file = Menu(started.window, "File");
