@@ -5,7 +5,6 @@
 #include <QTest>
 #include <set>
 
-#include "model/config_file.h"
 #include "ui/board_view.h"
 #include "window_helpers.h"
 
@@ -34,14 +33,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void startsWithTheLastPuzzleShown() {
-        test::StartedWindow started([](Installation& installation) {
-            PuzzlePlace last;
-            last.file = installation.folder.File("puzzles.txt");
-            last.number = 3;
-            test::WriteBytes(installation.folder.File("ringlace.cfg"),
-                             ConfigText(Settings{}, last));
-        });
-        QCOMPARE(started.window.windowTitle(), QString("Ringlace 3.0"));
+        test::StartedWindow started([](Installation& installation) { installation.StartAt(3); });
         ExpectTexts(started.window, {{"fileLabel", "puzzles.txt"},
                                      {"puzzleNumberBox", "3"},
                                      {"puzzleCountLabel", " of 12"},

@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QTest>
 
-#include "model/config_file.h"
 #include "model/puzzle_record.h"
 #include "window_helpers.h"
 
@@ -20,10 +19,7 @@ constexpr const char* kNeedsSearch =
 // An installation whose only puzzle is that one, shown at the start.
 void WithTheLongPuzzle(test::Installation& installation) {
     test::WriteBytes(installation.folder.File("puzzles.txt"), kNeedsSearch);
-    PuzzlePlace last;
-    last.file = installation.folder.File("puzzles.txt");
-    last.number = 1;
-    test::WriteBytes(installation.folder.File("ringlace.cfg"), ConfigText(Settings{}, last));
+    installation.StartAt(1);
 }
 
 }  // namespace
