@@ -11,7 +11,6 @@ namespace ringlace {
 namespace {
 
 using test::TempFolder;
-using test::TestHost;
 using test::WriteBytes;
 
 std::string Scheme(const std::string& header, const std::string& colour2,
@@ -28,79 +27,49 @@ struct Loaded {
     Settings settings;
 };
 
-void Load(const std::string& file, const std::string& name, Loaded& loaded) {
+Loaded Load(const std::string& file, const std::string& name) {
+    Loaded loaded;
     loaded.settings.SchemeName = name;
     loaded.found = LoadColourScheme(file, name, loaded.settings, loaded.colours);
+    return loaded;
 }
 
 // Colour 3 is colour 2 lighter by 32 and colour 5 colour 4 darker by 32; a channel pushed above
-// 256 becomes 254, one pushed below 1 becomes 8.
-TEST(ColourSchemeTest, DerivedColoursAreClamped) {
+// 256 becomes 254, one pushed below 1 becomes 8. Only a whole line names a scheme; one not found
+// falls back to xp, name and colours.
+TEST(ColourSchemeTest, DerivedColoursAreClampedAndAMissingSchemeFallsBackToXp) {
     TempFolder folder;
     const std::string file = folder.File("all.col");
-    WriteBytes(file, Scheme("bright.col", "250;250;250", "20;40;60") +
-                         Scheme("edge.col", "224;0;255", "33;32;31"));
-    Loaded bright;
-    Load(file, "bright.col", bright);
-    ASSERT_TRUE(bright.found);
-    EXPECT_EQ(bright.colours[2], Rgb(250, 250, 250));
-    EXPECT_EQ(bright.colours[3], Rgb(254, 254, 254));
-    EXPECT_EQ(bright.colours[5], Rgb(8, 8, 28));
-    EXPECT_EQ(bright.colours[6], Rgb(6, 6, 0));
-    EXPECT_EQ(bright.colours[12], Rgb(12, 12, 0));
+    WriteBytes(file, Scheme("xp.col", "250;250;250", "20;40;60") +
+                         Scheme("edge.col", "224;0;255", "33;32;31") +
+                         Scheme("my edge.col extra", "1;1;1", "1;1;1"));
+    EXPECT_EQ(ReadSchemeList(file), (std::vector<std::string>{"xp", "edge", "my edge"}));
+    const Loaded xp = Load(file, "xp.col");
+    ASSERT_TRUE(xp.found);
+    EXPECT_EQ(xp.colours[2], Rgb(250, 250, 250));
+    EXPECT_EQ(xp.colours[3], Rgb(254, 254, 254));
+    EXPECT_EQ(xp.colours[5], Rgb(8, 8, 28));
+    EXPECT_EQ(xp.colours[12], Rgb(12, 12, 0));
 
-    Loaded edge;
-    Load(file, "edge.col", edge);
+    const Loaded edge = Load(file, "edge.col");
+    EXPECT_TRUE(edge.found);
     EXPECT_EQ(edge.colours[3], Rgb(255, 32, 254));  // 256 stays 256, then limited to 255
     EXPECT_EQ(edge.colours[5], Rgb(1, 8, 8));
-    EXPECT_TRUE(edge.found);
-}
 
-TEST(ColourSchemeTest, OnlyAWholeLineNamesAScheme) {
-    TempFolder folder;
-    const std::string file = folder.File("all.col");
-    WriteBytes(file, Scheme("xp.col", "1;2;3", "4;5;6") + Scheme("dark.col", "7;8;9", "50;50;50") +
-                         Scheme("my dark.col extra", "1;1;1", "1;1;1"));
-    EXPECT_EQ(ReadSchemeList(file), (std::vector<std::string>{"xp", "dark", "my dark"}));
-    Loaded dark;
-    Load(file, "dark.col", dark);
-    ASSERT_TRUE(dark.found);
-    EXPECT_EQ(dark.colours[2], Rgb(7, 8, 9));
-
-    Loaded partial;
-    Load(file, "my dark.col", partial);
+    const Loaded partial = Load(file, "my edge.col");
     EXPECT_FALSE(partial.found);
     EXPECT_EQ(partial.settings.SchemeName, "xp.col");
-    EXPECT_EQ(partial.colours[2], Rgb(1, 2, 3));  // and xp's colours with it
-}
+    EXPECT_EQ(partial.colours, xp.colours);
 
-TEST(ColourSchemeTest, AnUnreadableSchemeCountsAsNotFound) {
-    TempFolder folder;
-    const std::string file = folder.File("all.col");
+    // An unreadable scheme counts as not found, with nothing half-read.
     WriteBytes(file, "short.col\r\n1;2;3\r\n4;5\r\n");
-    Loaded loaded;
-    loaded.colours[2] = 99;
-    Load(file, "short.col", loaded);
-    EXPECT_FALSE(loaded.found);
-    EXPECT_EQ(loaded.colours[2], 99);  // nothing half-read
-    Loaded missing;
-    Load(folder.File("none.col"), "xp.col", missing);
-    EXPECT_FALSE(missing.found);
+    SchemeColours colours = xp.colours;
+    EXPECT_FALSE(ReadSchemeColours(file, "short.col", colours));
+    EXPECT_EQ(colours, xp.colours);
+    EXPECT_FALSE(Load(folder.File("none.col"), "xp.col").found);
 }
 
-TEST(ColourSchemeTest, TheShippedListHoldsUsableSchemes) {
-    const std::string file = std::string(RINGLACE_DATA_DIR) + "/all.col";
-    const std::vector<std::string> names = ReadSchemeList(file);
-    ASSERT_GE(names.size(), 4u);
-    EXPECT_EQ(names.front(), "xp");
-    for (const std::string& name : names) {
-        Loaded loaded;
-        Load(file, name + ".col", loaded);
-        EXPECT_TRUE(loaded.found) << name;
-    }
-}
-
-TEST(OptionsTest, TheDefaultsResetTheLookButNotTheWayOfWorking) {
+TEST(OptionsTest, TheDefaultsResetTheLookButNotTheWayOfWorkingAndTheButtonsStep) {
     Settings settings;
     settings.SchemeName = "dark.col";
     settings.AutofillOn = 1;
@@ -113,12 +82,9 @@ TEST(OptionsTest, TheDefaultsResetTheLookButNotTheWayOfWorking) {
     EXPECT_EQ(settings.AutofillOn, 0);
     EXPECT_EQ(settings.MenuBarSide, 1);
     EXPECT_EQ(settings.SolutionRegister, 1);
-}
-
-TEST(OptionsTest, TheAdjustButtonStepsTenWithinLimits) {
+    // The adjust button steps ten within limits; the thickness button cycles.
     EXPECT_EQ(AdjustColour(Rgb(100, 15, 250), false), Rgb(90, 10, 240));
     EXPECT_EQ(AdjustColour(Rgb(100, 15, 250), true), Rgb(110, 25, 255));
-    EXPECT_EQ(AdjustColour(Rgb(5, 0, 255), true), Rgb(15, 10, 255));
     EXPECT_EQ(AdjustColour(0, false), Rgb(10, 10, 10));
     std::string cycle;
     for (std::int32_t thickness = 4, k = 0; k < 4; ++k) {
@@ -128,23 +94,20 @@ TEST(OptionsTest, TheAdjustButtonStepsTenWithinLimits) {
     EXPECT_EQ(cycle, "5612");
 }
 
-TEST(OptionsTest, ThePreviewReadsAListedSchemeOrFallsBackToTheStandardColours) {
+// The preview reads a listed scheme or falls back to the standard colours; applying brings the
+// scheme and then the adjusted button colour.
+TEST(OptionsTest, PreviewAndAppliedOptionsReadTheScheme) {
     TempFolder folder;
     const std::string file = folder.File("all.col");
-    WriteBytes(file,
-               Scheme("xp.col", "0;0;0", "1;2;3") + Scheme("odd.col extra", "0;0;0", "4;5;6"));
+    WriteBytes(file, Scheme("xp.col", "0;0;0", "1;2;3") + Scheme("dark.col", "0;0;0", "4;5;6") +
+                         Scheme("odd.col extra", "0;0;0", "4;5;6"));
     SchemeColours standard{};
     standard[4] = 777;
     EXPECT_EQ(PreviewScheme(file, "xp.col", standard)->at(4), Rgb(1, 2, 3));
     EXPECT_EQ(PreviewScheme(file, "DEFAULT.col", standard)->at(4), 777);
     EXPECT_EQ(PreviewScheme(file, "odd.col", standard), std::nullopt);  // the dialog says so
-}
 
-TEST(OptionsTest, AppliedOptionsBringTheirSchemeAndTheAdjustedColour) {
-    TempFolder folder;
-    WriteBytes(folder.File("all.col"),
-               Scheme("xp.col", "0;0;0", "1;2;3") + Scheme("dark.col", "0;0;0", "4;5;6"));
-    TestHost host;
+    test::TestHost host;
     App app(host);
     app.paths = AppPaths{folder.Path(), folder.Path()};
     app.geometry.NumberFontSize = 17;

@@ -3,6 +3,8 @@
 #include <set>
 #include <utility>
 
+#include "support/grid_builder.h"
+
 namespace ringlace::test {
 
 namespace {
@@ -22,23 +24,19 @@ EdgeState Downwards(const Grid& grid, int i, int j) {
 }  // namespace
 
 Grid GridFromPicture(const std::vector<std::string>& lines) {
-    Grid grid;
-    grid.Rows = static_cast<int>(lines.size() / 2);
-    grid.Cols = static_cast<int>(lines.front().size() / 2);
-    grid.BuildCellIndex();
-    grid.BuildNodeEdgeRef();
-    grid.ResetGrid();
-    grid.ResetColours();
+    std::vector<std::string> clues;
+    for (std::size_t line = 1; line < lines.size(); line += 2) {
+        std::string row;
+        for (std::size_t column = 1; column < lines[line].size(); column += 2)
+            row += lines[line][column];
+        clues.push_back(row);
+    }
+    Grid grid = GridFromRows(clues);
     const auto at = [&](int line, int column) {
         return lines[static_cast<std::size_t>(line)][static_cast<std::size_t>(column)];
     };
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            const char clue = at(2 * r - 1, 2 * c - 1);
-            const int k = grid.CellNum[r][c];
-            grid.Clue[k] =
-                clue >= '0' && clue <= '3' ? static_cast<ClueValue>(clue - '0') : kNoClue;
-            grid.OrigClue[k] = grid.Clue[k];
             grid.SetEdge(r, c, Side::Top, EdgeOf(at(2 * r - 2, 2 * c - 1), '-'));
             grid.SetEdge(r, c, Side::Bottom, EdgeOf(at(2 * r, 2 * c - 1), '-'));
             grid.SetEdge(r, c, Side::Left, EdgeOf(at(2 * r - 1, 2 * c - 2), '|'));

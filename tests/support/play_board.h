@@ -10,25 +10,21 @@
 #include "play/board_drawing.h"
 #include "play/entry.h"
 #include "play/play_state.h"
+#include "support/grid_builder.h"
 #include "support/recording_canvas.h"
 
 namespace ringlace::test {
 
 struct PlayBoard {
-    explicit PlayBoard(int rows = 3, int cols = 3, const std::string& clues = "")
+    explicit PlayBoard(int rows = 3, int cols = 3, std::string clues = "")
         : painter(canvas, geometry, settings, scheme),
           play{grid, state, settings, geometry, painter} {
-        grid.Rows = rows;
-        grid.Cols = cols;
-        grid.BuildCellIndex();
-        grid.BuildNodeEdgeRef();
-        grid.ResetGrid();
-        grid.ResetColours();
-        for (int k = 1; k <= grid.NumCells; ++k) {
-            const char ch =
-                k <= static_cast<int>(clues.size()) ? clues[static_cast<std::size_t>(k - 1)] : ' ';
-            grid.Clue[k] = ch == ' ' ? kNoClue : static_cast<ClueValue>(ch - '0');
-        }
+        clues.resize(static_cast<std::size_t>(rows * cols), ' ');
+        std::vector<std::string> lines;
+        for (int r = 0; r < rows; ++r)
+            lines.push_back(
+                clues.substr(static_cast<std::size_t>(r * cols), static_cast<std::size_t>(cols)));
+        grid = GridFromRows(lines);
         geometry.CellSize = 600;
         geometry.Quarter = 150;
         geometry.Half = 300;

@@ -15,30 +15,26 @@ struct CanvasCall {
     std::int32_t colour = 0;
     int width = 0;
     LineStyle style = LineStyle::Solid;
-    std::string text;
-    CanvasFont font;
+    std::string text{};
+    CanvasFont font{};
 };
 
 class RecordingCanvas : public Canvas {
 public:
-    void Clear(std::int32_t colour) override { Record("clear", 0, 0, 0, 0, colour); }
+    void Clear(std::int32_t colour) override { calls.push_back({"clear", 0, 0, 0, 0, colour}); }
     void FillRect(int x1, int y1, int x2, int y2, std::int32_t colour) override {
-        Record("fill", x1, y1, x2, y2, colour);
+        calls.push_back({"fill", x1, y1, x2, y2, colour});
     }
     void Line(int x1, int y1, int x2, int y2, std::int32_t colour, int width,
               LineStyle style) override {
-        CanvasCall& call = Record("line", x1, y1, x2, y2, colour);
-        call.width = width;
-        call.style = style;
+        calls.push_back({"line", x1, y1, x2, y2, colour, width, style});
     }
     void Rect(int x1, int y1, int x2, int y2, std::int32_t colour, int width) override {
-        Record("rect", x1, y1, x2, y2, colour).width = width;
+        calls.push_back({"rect", x1, y1, x2, y2, colour, width});
     }
     void Text(int x, int y, const std::string& text, const CanvasFont& font,
               std::int32_t colour) override {
-        CanvasCall& call = Record("text", x, y, x, y, colour);
-        call.text = text;
-        call.font = font;
+        calls.push_back({"text", x, y, x, y, colour, 0, LineStyle::Solid, text, font});
     }
     TextSize MeasureText(const std::string& text, const CanvasFont& font) override {
         const double twips = font.points * kTwipsPerPoint;
@@ -47,18 +43,6 @@ public:
     }
 
     std::vector<CanvasCall> calls;
-
-private:
-    CanvasCall& Record(const char* kind, int x1, int y1, int x2, int y2, std::int32_t colour) {
-        CanvasCall& call = calls.emplace_back();
-        call.kind = kind;
-        call.x1 = x1;
-        call.y1 = y1;
-        call.x2 = x2;
-        call.y2 = y2;
-        call.colour = colour;
-        return call;
-    }
 };
 
 }  // namespace ringlace::test

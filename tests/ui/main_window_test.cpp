@@ -3,10 +3,8 @@
 
 #include <QSignalSpy>
 #include <QTest>
-#include <filesystem>
 #include <set>
 
-#include "model/config_file.h"
 #include "ui/board_view.h"
 #include "window_helpers.h"
 
@@ -35,13 +33,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void startsWithTheLastPuzzleShown() {
-        test::StartedWindow started([](Installation& installation) {
-            PuzzlePlace last;
-            last.file = installation.folder.File("puzzles.txt");
-            last.number = 3;
-            test::WriteBytes(installation.folder.File("ringlace.cfg"),
-                             ConfigText(Settings{}, last));
-        });
+        test::StartedWindow started([](Installation& installation) { installation.StartAt(3); });
         QCOMPARE(started.window.windowTitle(), QString("puzzles.txt - 3 of 12 - Ringlace 3.0"));
         ExpectTexts(started.window, {{"fileLabel", "puzzles.txt"},
                                      {"puzzleNumberBox", "3"},
@@ -71,51 +63,32 @@ private slots:
         QCOMPARE(window.app().grid.NumCells, 81);
     }
 
-    void withoutTheSchemeListTheProgramSaysSoAndEnds() {
-        Installation installation(false);
-        MainWindow window(installation.Paths());
-        auto seen = test::AnswerNextMessage("Ok");
-        QCOMPARE(window.StartUp(), StartOutcome::End);
-        QVERIFY(seen->answered);
-        QCOMPARE(seen->text,
-                 QString("File: all.col is missing\nProgram cannot run without this file"));
-        QVERIFY(!std::filesystem::exists(installation.folder.File("ringlace.cfg")));
-    }
-
-    void aFirstStartWritesTheDefaultsAndExitSavesOnlyOnYes() {
-        Installation installation;
-        MainWindow window(installation.Paths());
-        QCOMPARE(window.StartUp(), StartOutcome::Run);
+    // Exit asks and saves only on Yes; closing the frame ends without saving.
+    void aFirstStartWritesTheDefaultsAndOnlyExitSaves() {
+        test::StartedWindow started;
+        const Installation& installation = started.installation;
         QVERIFY(installation.Config().starts_with("xp.col\r\nArial\r\npuzzles.txt\r\n"));
-        QSignalSpy ended(&window, &MainWindow::programEnded);
-        QAction* exit = window.findChild<QAction*>("exitAction");
-        QCOMPARE(exit->text(), QString("Exit"));
-        window.app().place.number = 7;
+        QSignalSpy ended(&started.window, &MainWindow::programEnded);
+        QAction* exit = started.Find<QAction>("exitAction");
+        started.app().place.number = 7;
         const std::string before = installation.Config();
-
         auto no = test::AnswerNextMessage("No");
         exit->trigger();
-        QVERIFY(no->answered);
         QCOMPARE(no->text, QString("Exit?"));
         QCOMPARE(no->buttons, QStringList({"Yes", "No"}));
         QCOMPARE(ended.count(), 0);
         QCOMPARE(installation.Config(), before);
 
-        auto yes = test::AnswerNextMessage("Yes");
+        test::AnswerNextMessage("Yes");
         exit->trigger();
-        QVERIFY(yes->answered);
         QCOMPARE(ended.count(), 1);
-        QVERIFY(installation.Config().find("\r\n 7  0  0") != std::string::npos);
-    }
-
-    void closingTheWindowFrameEndsWithoutSaving() {
-        test::StartedWindow started;
-        QSignalSpy ended(&started.window, &MainWindow::programEnded);
+        const std::string saved = installation.Config();
+        QVERIFY(saved.find("\r\n 7  0  0") != std::string::npos);
         started.app().place.number = 5;
-        const std::string before = started.installation.Config();
         started.window.close();
-        QCOMPARE(ended.count(), 1);
-        QCOMPARE(started.installation.Config(), before);
+        QVERIFY(!started.window.isVisible());
+        QCOMPARE(ended.count(), 2);
+        QCOMPARE(installation.Config(), saved);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "model/config_file.h"
 #include "ui/message_box.h"
 
 namespace ringlace::test {
@@ -16,6 +17,11 @@ Installation::Installation(bool withSchemes, bool withPuzzles) {
     if (withPuzzles)
         WriteBytes(folder.File("puzzles.txt"),
                    ReadBytes(std::string(RINGLACE_TEST_DATA_DIR) + "/corpus_sample.txt"));
+}
+
+void Installation::StartAt(int number) const {
+    WriteBytes(folder.File("ringlace.cfg"),
+               ConfigText(Settings{}, PuzzlePlace{folder.File("puzzles.txt"), number}));
 }
 
 StartedWindow::StartedWindow(const std::function<void(Installation&)>& prepare)

@@ -21,6 +21,8 @@ struct Installation {
     explicit Installation(bool withSchemes = true, bool withPuzzles = true);
     AppPaths Paths() const { return AppPaths{folder.Path(), folder.Path()}; }
     std::string Config() const { return ReadBytes(folder.File("ringlace.cfg")); }
+    // A configuration that shows puzzle `number` of the folder's puzzles.txt at the start.
+    void StartAt(int number) const;
 
     TempFolder folder;
 };
