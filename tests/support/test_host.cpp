@@ -10,4 +10,12 @@ Answer TestHost::Ask(const Message& message) {
     return answer;
 }
 
+std::string TestHost::GetFileName(const FileRequest& request) {
+    fileRequests.push_back(request);
+    if (fileNames.empty()) return "";
+    std::string name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
 }  // namespace ringlace::test

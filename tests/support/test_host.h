@@ -13,7 +13,7 @@ namespace ringlace::test {
 class TestHost : public Host {
 public:
     Answer Ask(const Message& message) override;
-    std::string GetFileName(const FileRequest&) override { return ""; }
+    std::string GetFileName(const FileRequest& request) override;
     void Status(const std::string& text) override { statuses.push_back(text); }
     void Progress(int percent) override { progress.push_back(percent); }
     void Yield() override {
@@ -27,10 +27,13 @@ public:
 
     // Answers for the next questions, in order; when none is left the first button is pressed.
     std::deque<Answer> answers;
+    // Names for the next file dialogs, in order; "" (cancelled) when none is left.
+    std::deque<std::string> fileNames;
     // Runs at every yield, as a press of the cancel button would.
     std::function<void()> onYield;
 
     std::vector<Message> messages;
+    std::vector<FileRequest> fileRequests;
     std::vector<std::string> statuses;
     std::vector<int> progress;
     int yields = 0;
