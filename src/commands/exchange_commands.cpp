@@ -9,6 +9,7 @@
 #include "exchange/game_id.h"
 #include "exchange/plain_text.h"
 #include "exchange/puzzle_picture.h"
+#include "exchange/puzzle_sheet.h"
 #include "model/clue_grid.h"
 #include "model/puzzle_record.h"
 #include "model/text.h"
@@ -38,27 +39,31 @@ std::string Header(const App& app, const std::string& word) {
            DifficultyName(app.grid.DiffCode) + ") : File: " + app.place.file;
 }
 
-// Asks for a text file to write; "" when the person cancelled or would not overwrite.
-std::string AskTextFile(App& app, const std::string& title) {
-    const std::string name = app.host.GetFileName(
-        {title, "*.txt", "Text Files", "Select a text file", "SAVE", FolderPart(app.place.file)});
+// Asks for a file to write; "" when the person cancelled or would not overwrite.
+std::string AskOutputFile(App& app, FileRequest request, const std::string& extension) {
+    request.folder = FolderPart(app.place.file);
+    const std::string name = app.host.GetFileName(request);
     if (name.empty()) return "";
-    const std::string file = AddExtension(name, "txt");
+    const std::string file = AddExtension(name, extension);
     return ConfirmOverwrite(app.host, file) ? file : "";
+}
+
+std::string AskTextFile(App& app, const std::string& title) {
+    return AskOutputFile(app, {title, "*.txt", "Text Files", "Select a text file", "SAVE", ""},
+                         "txt");
+}
+
+void TellWritten(App& app, bool written, const std::string& file, const std::string& saidAs) {
+    if (written)
+        Tell(app, saidAs + kCrLfText + file, Icon::Save);
+    else
+        Tell(app, "Error writing file:" + kCrLfText + file, Icon::Critical);
 }
 
 bool WriteLines(const std::string& file, const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += line + kCrLfText;
     return WriteFileAtomically(file, text);
-}
-
-void SaveLines(App& app, const std::string& file, const std::vector<std::string>& lines,
-               const std::string& saidAs) {
-    if (WriteLines(file, lines))
-        Tell(app, saidAs + kCrLfText + file, Icon::Save);
-    else
-        Tell(app, "Error writing file:" + kCrLfText + file, Icon::Critical);
 }
 
 // A puzzle read from elsewhere, as its record: code "ME", no stored solution, no bars.
@@ -96,14 +101,29 @@ void SaveTextPictureCommand(App& app, PictureOf what) {
     const std::string file = AskTextFile(app, "Select an output file");
     if (file.empty()) return;
     const std::string header = Header(app, what == PictureOf::Puzzle ? "Puz#" : "Soln#");
-    SaveLines(app, file, TextPictureFile(app.grid, header, what), "Output file created:");
+    TellWritten(app, WriteLines(file, TextPictureFile(app.grid, header, what)), file,
+                "Output file created:");
 }
 
 void SavePlainTextCommand(App& app) {
     if (RefuseExport(app)) return;
     const std::string file = AskTextFile(app, "Select an output text file");
     if (file.empty()) return;
-    SaveLines(app, file, PlainTextLines(CluesOf(app.grid)), "Current Puzzle saved in file:");
+    TellWritten(app, WriteLines(file, PlainTextLines(CluesOf(app.grid))), file,
+                "Current Puzzle saved in file:");
+}
+
+void SaveSpreadsheetCommand(App& app) {
+    if (RefuseExport(app)) return;
+    const std::string file = AskOutputFile(app,
+                                           {"Select an output Puzzle file", "*.xls", "Excel Files",
+                                            "Select an Excel file", "SAVE", ""},
+                                           "xls");
+    if (file.empty()) return;
+    app.host.BusyPointer(true);
+    const bool written = WritePuzzleSheet(app.grid, file);
+    app.host.BusyPointer(false);
+    TellWritten(app, written, file, "Current Puzzle saved in file:");
 }
 
 bool ImportPuzzleFileCommand(App& app) {

@@ -15,6 +15,9 @@ void SaveTextPictureCommand(App& app, PictureOf what);
 // Save > Text File: the plain text grid.
 void SavePlainTextCommand(App& app);
 
+// Save > Excel File: the puzzle and its solution side by side on a spreadsheet.
+void SaveSpreadsheetCommand(App& app);
+
 // Create > Import Puzzle File: a text grid from a file, appended to the ".rlc" file of the same
 // name and shown. True when the board is to be shown anew.
 bool ImportPuzzleFileCommand(App& app);

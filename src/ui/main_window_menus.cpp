@@ -50,6 +50,8 @@ void MainWindow::BuildMenus() {
     save->setObjectName("saveMenu");
     Entry(save, "Ringlace File", "saveRinglaceFileAction", this, [this] { onAppendPuzzle(); },
           {QKeySequence::Save});
+    Entry(save, "Excel File", "saveExcelFileAction", this,
+          [this] { SaveSpreadsheetCommand(app_); });
     Entry(save, "Text File", "savePlainTextAction", this, [this] { SavePlainTextCommand(app_); });
     Entry(save, "User Solution", "saveUserSolutionAction", this, [this] { onAppendUserEntries(); });
     QMenu* copy = save->addMenu("Copy to Clipboard");

@@ -57,6 +57,15 @@ TEST(ExchangeCommandsTest, TextFilesAreWrittenWhereAskedAndNeverChangeTheBoard) 
     EXPECT_EQ(ReadBytes(out + ".txt"), "3.\r\n");
     EXPECT_EQ(exchanging.LastMessage().text, "Current Puzzle saved in file:\r\n" + out + ".txt");
 
+    // The spreadsheet gets its own extension; a file that cannot be written is reported.
+    const std::string inTheWay = exchanging.folder.File("sheet.xls");
+    std::filesystem::create_directory(inTheWay + ".tmp");
+    exchanging.host.fileNames = {exchanging.folder.File("sheet")};
+    SaveSpreadsheetCommand(exchanging.app);
+    EXPECT_EQ(exchanging.host.fileRequests.back().filter, "*.xls");
+    EXPECT_EQ(exchanging.LastMessage(),
+              (Message{"Error writing file:\r\n" + inTheWay, Icon::Critical, Buttons::Ok}));
+
     exchanging.app.place.number = 0;
     SavePlainTextCommand(exchanging.app);
     EXPECT_EQ(exchanging.LastMessage().text, "This puzzle is not complete");

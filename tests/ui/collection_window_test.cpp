@@ -48,8 +48,8 @@ private slots:
             Captions(Menu(started.window, "Create")),
             QStringList({"Single Puzzle", "Import Puzzle File", "Paste Puzzle", "-", "Cancel"}));
         QCOMPARE(Captions(Menu(started.window, "Save")),
-                 QStringList({"Ringlace File", "Text File", "User Solution", "Copy to Clipboard",
-                              "Delete", "-", "Cancel"}));
+                 QStringList({"Ringlace File", "Excel File", "Text File", "User Solution",
+                              "Copy to Clipboard", "Delete", "-", "Cancel"}));
         QCOMPARE(Captions(Menu(started.window, "Print")),
                  QStringList({"Text File", "-", "Cancel"}));
         for (const auto& [name, tip] :
