@@ -19,6 +19,8 @@ int CountCommand(const Arguments& args);
 int CreateCommand(const Arguments& args);
 int ListCommand(const Arguments& args);
 int DeleteCommand(const Arguments& args);
+int ExportCommand(const Arguments& args);
+int ImportCommand(const Arguments& args);
 
 // Prints a usage error and returns kExitUsage.
 int UsageError(const std::string& message);

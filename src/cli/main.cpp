@@ -37,6 +37,14 @@ constexpr const char* kUsage =
     "  delete FILE N   take record N out of a puzzle file (written beside it, then renamed over\n"
     "                  it, so a failure leaves the file as it was) and print the record's number\n"
     "                  and the count left as one line of JSON\n"
+    "  export --format art|art-solution|plain|xls|id FILE N --out PATH\n"
+    "                  write record N as the boxed text picture of the puzzle or of its stored\n"
+    "                  solution, the plain text grid, the spreadsheet file or the game ID;\n"
+    "                  --out - writes a text format to standard output (the JSON line then goes\n"
+    "                  to standard error)\n"
+    "  import FILE|- [--out PATH]\n"
+    "                  read a text grid or a game ID (as Paste Puzzle does) from FILE or\n"
+    "                  standard input and append it as a record to PATH, or print the record\n"
     "  --help          show this text\n"
     "  --version       show the program's version\n"
     "\n"
@@ -73,5 +81,7 @@ int main(int argc, char** argv) {
     if (command == "create") return CreateCommand(args);
     if (command == "list") return ListCommand(args);
     if (command == "delete") return DeleteCommand(args);
+    if (command == "export") return ExportCommand(args);
+    if (command == "import") return ImportCommand(args);
     return UsageError("unknown command \"" + command + "\"");
 }

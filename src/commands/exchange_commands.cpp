@@ -7,6 +7,7 @@
 #include "commands/collection_edits.h"
 #include "commands/run_scope.h"
 #include "exchange/game_id.h"
+#include "exchange/imported_puzzle.h"
 #include "exchange/plain_text.h"
 #include "exchange/puzzle_picture.h"
 #include "exchange/puzzle_sheet.h"
@@ -31,12 +32,6 @@ bool RefuseExport(App& app) {
     if (app.place.number >= 1) return false;
     Tell(app, "This puzzle is not complete", Icon::Critical);
     return true;
-}
-
-// "Puz# 3 of 25 (Easy) : File: /p/set.rlc", with the caller's word in front.
-std::string Header(const App& app, const std::string& word) {
-    return word + StrNumber(app.place.number) + " of" + StrNumber(app.place.count) + " (" +
-           DifficultyName(app.grid.DiffCode) + ") : File: " + app.place.file;
 }
 
 // Asks for a file to write; "" when the person cancelled or would not overwrite.
@@ -66,14 +61,6 @@ bool WriteLines(const std::string& file, const std::vector<std::string>& lines) 
     return WriteFileAtomically(file, text);
 }
 
-// A puzzle read from elsewhere, as its record: code "ME", no stored solution, no bars.
-Grid ImportedPuzzle(const ClueGrid& clues) {
-    Grid grid;
-    PlaceClues(grid, clues);
-    grid.DiffCode = "ME";
-    return grid;
-}
-
 // The ".rlc" companion of an imported text file: its own name up to its first "." (never a
 // folder's), then "rlc".
 std::string CompanionFile(const std::string& file) {
@@ -100,7 +87,8 @@ void SaveTextPictureCommand(App& app, PictureOf what) {
     if (RefuseExport(app)) return;
     const std::string file = AskTextFile(app, "Select an output file");
     if (file.empty()) return;
-    const std::string header = Header(app, what == PictureOf::Puzzle ? "Puz#" : "Soln#");
+    const std::string header =
+        PuzzleHeader(what == PictureOf::Puzzle ? "Puz#" : "Soln#", app.grid, app.place);
     TellWritten(app, WriteLines(file, TextPictureFile(app.grid, header, what)), file,
                 "Output file created:");
 }
@@ -160,13 +148,8 @@ bool ImportPuzzleFileCommand(App& app) {
 bool PastePuzzleCommand(App& app) {
     if (RefuseGridCommand(app)) return false;
     const std::string text = app.host.ClipboardText();
-    std::optional<ClueGrid> clues;
-    if (text.find_first_not_of(" \t\r\n") != std::string::npos) {
-        clues = ReadGameId(text, app.grid.MaxRows, app.grid.MaxCols);
-        if (!clues)
-            clues = ReadPlainText(SplitLines(text), TextOrigin::Clipboard, app.grid.MaxRows,
-                                  app.grid.MaxCols);
-    }
+    const std::optional<ClueGrid> clues =
+        ReadPastedPuzzle(text, app.grid.MaxRows, app.grid.MaxCols);
     if (!clues) {
         Tell(app, "Error importing from clipboard", Icon::Critical);
         return false;
@@ -196,7 +179,8 @@ void CopyToClipboardCommand(App& app, ClipboardCopy what) {
     for (const std::string& line : PlainTextLines(clues)) text += line + kCrLfText;
     const PictureOf picture =
         what == ClipboardCopy::Puzzle ? PictureOf::Puzzle : PictureOf::Solution;
-    const std::string header = Header(app, what == ClipboardCopy::Puzzle ? "Puz#" : "Sol#");
+    const std::string header =
+        PuzzleHeader(what == ClipboardCopy::Puzzle ? "Puz#" : "Sol#", app.grid, app.place);
     const Settings& settings = app.settings;
     const PaperStyle style{settings.FontName, settings.CornerChar, settings.RectangleCorner != 0,
                            settings.PrintGrid != 0, settings.PrintLineWidth};

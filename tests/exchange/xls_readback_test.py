@@ -1,7 +1,7 @@
 """The spreadsheet file as an independent reader sees it: xlrd opens a sheet that the program
 wrote for a real puzzle and finds the titles, fonts, clues and the loop drawn as cell borders.
 
-Usage: xls_readback_test.py WRITE_PUZZLE_SHEET PUZZLES (the first record of PUZZLES is written).
+Usage: xls_readback_test.py RINGLACE_CLI PUZZLES (the first record of PUZZLES is written).
 """
 
 import os
@@ -42,7 +42,8 @@ class ReadBack(unittest.TestCase):
     def setUpClass(cls):
         cls.folder = tempfile.TemporaryDirectory()
         path = os.path.join(cls.folder.name, "puzzle.xls")
-        subprocess.run([cls.writer, cls.puzzles, "1", path], check=True)
+        subprocess.run([cls.writer, "export", "--format", "xls", cls.puzzles, "1", "--out", path],
+                       check=True, stdout=subprocess.DEVNULL)
         cls.book = xlrd.open_workbook(path, formatting_info=True)
         cls.sheet = cls.book.sheet_by_index(0)
         cls.rows, cls.cols, cls.clues, cls.letters = read_record(cls.puzzles)
