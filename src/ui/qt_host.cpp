@@ -33,11 +33,11 @@ std::string QtHost::GetFileName(const FileRequest& request) {
     const QString filter =
         QString::fromStdString(request.filterName) + " (" + patterns + ");;All files (*)";
     const QString title = QString::fromStdString(request.title);
-    const QString name =
-        request.mode == "SAVE"
-            ? QFileDialog::getSaveFileName(parent_, title, QString(), filter, nullptr,
-                                           QFileDialog::DontConfirmOverwrite)
-            : QFileDialog::getOpenFileName(parent_, title, QString(), filter);
+    const QString folder = QString::fromStdString(request.folder);
+    const QString name = request.mode == "SAVE"
+                             ? QFileDialog::getSaveFileName(parent_, title, folder, filter, nullptr,
+                                                            QFileDialog::DontConfirmOverwrite)
+                             : QFileDialog::getOpenFileName(parent_, title, folder, filter);
     return name.toStdString();
 }
 
