@@ -187,12 +187,12 @@ void CopyToClipboardCommand(App& app, ClipboardCopy what) {
     // The host measures and draws on a canvas of its own: from a copy of the puzzle, which stays
     // as it is now whenever that happens.
     const auto grid = std::make_shared<const Grid>(app.grid);
-    ClipboardPicture drawing{[grid, header, style](Canvas& measuring) {
-                                 return PuzzlePictureSize(*grid, header, measuring, style);
-                             },
-                             [grid, header, style, picture](Canvas& canvas) {
-                                 DrawPuzzlePicture(canvas, *grid, header, style, picture);
-                             }};
+    Drawing drawing{[grid, header, style](Canvas& measuring) {
+                        return PuzzlePictureSize(*grid, header, measuring, style);
+                    },
+                    [grid, header, style, picture](Canvas& canvas) {
+                        DrawPuzzlePicture(canvas, *grid, header, style, picture);
+                    }};
     app.host.SetClipboard({text, drawing});
     app.host.Status(what == ClipboardCopy::Puzzle ? "Puzzle copied to clipboard"
                                                   : "Solution copied to clipboard");

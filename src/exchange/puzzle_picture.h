@@ -1,5 +1,6 @@
 // The puzzle as it stands on paper: a header line above the clue grid, at the printed page's
-// sizes (twips). The clipboard's picture is drawn with it, and so can a printed page be.
+// sizes (twips). The printed page adds the small copy of the stored solution; the clipboard's
+// picture is the header and the puzzle (or its solution) alone.
 #pragma once
 
 #include <string>
@@ -33,5 +34,16 @@ PictureSize PuzzlePictureSize(const Grid& grid, const std::string& header, Canva
 // adds the stored loop as black lines.
 void DrawPuzzlePicture(Canvas& canvas, const Grid& grid, const std::string& header,
                        const PaperStyle& style, PictureOf what);
+
+// How far right and down a printed page of this puzzle reaches, in twips from the page's
+// printable corner, so that a page that would run off the paper can be drawn smaller.
+PictureSize PrintedPageExtent(const Grid& grid, const std::string& header, Canvas& measuring,
+                              const PaperStyle& style);
+
+// One printed page: the header and the puzzle from (1200 + cell, 1200), "Solution:" at
+// (1325, 12000) and the stored solution in 125-twip cells from (1325, 12200), each cell outlined
+// in grey with its clue at 7 points.
+void DrawPrintedPage(Canvas& canvas, const Grid& grid, const std::string& header,
+                     const PaperStyle& style);
 
 }  // namespace ringlace

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace ringlace {
@@ -30,6 +31,15 @@ struct TextSize {
 struct PictureSize {
     int width = 0;   // twips
     int height = 0;  // twips
+};
+
+class Canvas;
+
+// Something to draw on a Canvas the host provides: its size, measured with the host's canvas,
+// and its drawing.
+struct Drawing {
+    std::function<PictureSize(Canvas& measuring)> measure;
+    std::function<void(Canvas&)> draw;
 };
 
 class Canvas {

@@ -3,9 +3,9 @@
 // each provide one.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "seams/canvas.h"
 #include "seams/message.h"
@@ -21,16 +21,10 @@ struct FileRequest {
     std::string folder;  // where the dialog starts; "" for the platform's choice
 };
 
-// A picture for the clipboard: its size, measured with the host's canvas, and its drawing.
-struct ClipboardPicture {
-    std::function<PictureSize(Canvas& measuring)> measure;
-    std::function<void(Canvas&)> draw;
-};
-
 // One clipboard entry: text, and a picture of the same thing for programs that take pictures.
 struct ClipboardEntry {
     std::string text;
-    std::optional<ClipboardPicture> picture;
+    std::optional<Drawing> picture;
 };
 
 class Host {
@@ -50,6 +44,10 @@ public:
     virtual std::string ClipboardText() { return ""; }
     // Replaces the clipboard's content; a host without a clipboard ignores it.
     virtual void SetClipboard(const ClipboardEntry& /*entry*/) {}
+    // Prints the pages, one a sheet, on the printer the person picks (or a PDF file); each page
+    // is drawn smaller when it would not fit the paper. False when they cancelled or there is
+    // no printer; a host without one has none.
+    virtual bool Print(const std::vector<Drawing>& /*pages*/) { return false; }
     // The busy mouse pointer during long work; a host without a pointer ignores it.
     virtual void BusyPointer(bool /*busy*/) {}
     // A command that goes on working has set up a new grid and new labels: the window lays out

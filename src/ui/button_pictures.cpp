@@ -220,6 +220,20 @@ void Import(QPainter& p) {
                              QPointF(9, 24), QPointF(9, 20), QPointF(2, 20)}));
 }
 
+// A printer with a sheet coming out.
+void Print(QPainter& p) {
+    p.setPen(InkPen(1.6));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 3, 14, 9));
+    p.setBrush(QColor(200, 210, 225));
+    p.drawRoundedRect(QRectF(3, 11, 26, 12), 2, 2);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 19, 14, 10));
+    p.setPen(InkPen(1.2, QColor(150, 150, 160)));
+    p.drawLine(QPointF(12, 23), QPointF(20, 23));
+    p.drawLine(QPointF(12, 26), QPointF(18, 26));
+}
+
 void Draw(QPainter& p, ButtonPicture picture) {
     switch (picture) {
         case ButtonPicture::Undo:
@@ -269,6 +283,9 @@ void Draw(QPainter& p, ButtonPicture picture) {
             break;
         case ButtonPicture::Import:
             Import(p);
+            break;
+        case ButtonPicture::Print:
+            Print(p);
             break;
     }
 }

@@ -25,6 +25,7 @@ enum class ButtonPicture {
     Next,
     Random,
     Import,
+    Print,
 };
 
 QIcon ButtonIcon(ButtonPicture picture);

@@ -178,6 +178,8 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     saveButton_ = make("saveButton", "Save current puzzle", ButtonPicture::Save, 1, 1);
     helpButton_ = make("helpButton", "Display help file", ButtonPicture::Help, 1, 2);
     importButton_ = make("importButton", "Import a puzzle file", ButtonPicture::Import, 1, 3);
+    printButton_ =
+        make("printButton", "Print current puzzle and its solution", ButtonPicture::Print, 4, 3);
     undoButton_ = make("undoButton", "Undo last user entry|Rightclick to reset puzzle",
                        ButtonPicture::Undo, 2, 0);
     eraseBarsButton_ = make("eraseBarsButton", "Erase all bars", ButtonPicture::EraseBars, 2, 1);
@@ -208,6 +210,7 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     connect(saveButton_, &CommandButton::clickedWith, this, [this] { onAppendPuzzle(); });
     connect(helpButton_, &CommandButton::clickedWith, this, [this] { onHelp(); });
     connect(importButton_, &CommandButton::clickedWith, this, [this] { onImport(); });
+    connect(printButton_, &CommandButton::clickedWith, this, [this] { onPrintCurrent(); });
     connect(undoButton_, &CommandButton::clickedWith, this, &MainWindow::onUndo);
     connect(eraseBarsButton_, &CommandButton::clickedWith, this, [this] { onClearAllBars(); });
     const ZoomStep steps[] = {ZoomStep::Out, ZoomStep::In, ZoomStep::Reset};

@@ -117,6 +117,8 @@ private:
     void onImport();
     void onPaste();
     void onCopy(ClipboardCopy what);
+    void onPrintCurrent();
+    void onPrintRange();
     // A puzzle was loaded, or the shown record moved: labels, board and recent files anew.
     void ShowNewPuzzle();
 
@@ -151,6 +153,7 @@ private:
     CommandButton* saveButton_ = nullptr;
     CommandButton* helpButton_ = nullptr;
     CommandButton* importButton_ = nullptr;
+    CommandButton* printButton_ = nullptr;
 
     std::array<QAction*, kRecentFileCount> recentActions_{};
     QAction* recentSeparator_ = nullptr;

@@ -1,16 +1,20 @@
 // The main window's collection commands: moving through the puzzle file, opening, saving and
-// deleting puzzles, the recent files, importing, pasting and copying puzzles, help and about.
+// deleting puzzles, the recent files, importing, pasting, copying and printing puzzles, help and
+// about.
 #include <QFileInfo>
 
 #include "commands/collection_edits.h"
 #include "commands/collection_navigation.h"
 #include "commands/exchange_commands.h"
+#include "commands/print_commands.h"
+#include "commands/run_scope.h"
 #include "model/text.h"
 #include "model/text_file.h"
 #include "ui/about_box.h"
 #include "ui/board_view.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/print_range_dialog.h"
 
 namespace ringlace {
 
@@ -93,6 +97,19 @@ void MainWindow::onPaste() {
 
 void MainWindow::onCopy(ClipboardCopy what) {
     CopyToClipboardCommand(app_, what);
+    BoardTakesFocus();
+}
+
+void MainWindow::onPrintCurrent() {
+    PrintCurrentPuzzleCommand(app_);
+    BoardTakesFocus();
+}
+
+void MainWindow::onPrintRange() {
+    if (RefuseWhileBusy(app_)) return;
+    const int last = std::max(app_.place.count, 1);
+    PrintRangeDialog dialog(host_, {app_.place.file, 1, last, PrintStyle(app_)}, this);
+    if (const std::optional<PrintRange> range = dialog.Ask()) PrintRangeCommand(app_, *range);
     BoardTakesFocus();
 }
 

@@ -67,6 +67,12 @@ void MainWindow::BuildMenus() {
 
     QMenu* print = menuBar()->addMenu("Print");
     print->setObjectName("printMenu");
+    QMenu* printer = print->addMenu("Printer");
+    printer->setObjectName("printerMenu");
+    Entry(printer, "Current Puzzle", "printCurrentAction", this, [this] { onPrintCurrent(); },
+          {QKeySequence::Print});
+    Entry(printer, "Multiple Puzzles", "printMultipleAction", this, [this] { onPrintRange(); });
+    CancelEntry(printer, "cancelPrinterAction");
     QMenu* text = print->addMenu("Text File");
     text->setObjectName("printTextMenu");
     Entry(text, "Puzzle", "printTextPuzzleAction", this,

@@ -19,22 +19,28 @@ void SetImageResolution(QImage& image, double dotsPerInch) {
 }
 
 QtCanvas::QtCanvas(QImage& image, double dotsPerInch)
-    : image_(image), scale_(dotsPerInch / kTwipsPerInch) {
-    SetImageResolution(image_, dotsPerInch);
+    : device_(image), scale_(dotsPerInch / kTwipsPerInch), fontScale_(1), painter_(&ownPainter_) {
+    SetImageResolution(image, dotsPerInch);
 }
 
+QtCanvas::QtCanvas(QPainter& painter, double scale)
+    : device_(*painter.device()),
+      scale_(scale * device_.logicalDpiY() / kTwipsPerInch),
+      fontScale_(scale),
+      painter_(&painter) {}
+
 QPainter& QtCanvas::Painter() {
-    if (!painter_.isActive()) {
-        painter_.begin(&image_);
-        painter_.setRenderHint(QPainter::Antialiasing, false);
-        painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    if (!painter_->isActive()) {
+        painter_->begin(&device_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setRenderHint(QPainter::TextAntialiasing, true);
     }
-    return painter_;
+    return *painter_;
 }
 
 QFont QtCanvas::ToQFont(const CanvasFont& font) const {
     QFont qfont(QString::fromStdString(font.name));
-    qfont.setPointSizeF(std::max(1.0, font.points));
+    qfont.setPointSizeF(std::max(0.5, font.points * fontScale_));
     qfont.setBold(font.bold);
     return qfont;
 }
@@ -45,7 +51,7 @@ QRectF QtCanvas::Corners(int x1, int y1, int x2, int y2) const {
 }
 
 void QtCanvas::Clear(std::int32_t colour) {
-    Painter().fillRect(image_.rect(), ToQColor(colour));
+    Painter().fillRect(QRect(0, 0, device_.width(), device_.height()), ToQColor(colour));
 }
 
 void QtCanvas::FillRect(int x1, int y1, int x2, int y2, std::int32_t colour) {
@@ -78,13 +84,13 @@ void QtCanvas::Text(int x, int y, const std::string& text, const CanvasFont& fon
     QPainter& painter = Painter();
     painter.setFont(ToQFont(font));
     painter.setPen(ToQColor(colour));
-    const QRectF box(Pixels(x), Pixels(y), image_.width(), image_.height());
+    const QRectF box(Pixels(x), Pixels(y), device_.width(), device_.height());
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
                      QString::fromStdString(text));
 }
 
 TextSize QtCanvas::MeasureText(const std::string& text, const CanvasFont& font) {
-    const QFontMetricsF metrics(ToQFont(font), &image_);
+    const QFontMetricsF metrics(ToQFont(font), &device_);
     return {qRound(metrics.horizontalAdvance(QString::fromStdString(text)) / scale_),
             qRound(metrics.height() / scale_)};
 }

@@ -17,6 +17,9 @@ class QtCanvas : public Canvas {
 public:
     // dotsPerInch: the device pixels per inch the image stands for.
     QtCanvas(QImage& image, double dotsPerInch);
+    // Draws with a painter that is open on its device already (a printer's, kept open from page
+    // to page), at `scale` of the drawing's true size.
+    QtCanvas(QPainter& painter, double scale);
 
     void Clear(std::int32_t colour) override;
     void FillRect(int x1, int y1, int x2, int y2, std::int32_t colour) override;
@@ -27,7 +30,7 @@ public:
               std::int32_t colour) override;
     TextSize MeasureText(const std::string& text, const CanvasFont& font) override;
 
-    // Image pixels for a length in twips.
+    // Device pixels for a length in twips.
     double Pixels(double twips) const { return twips * scale_; }
 
 private:
@@ -37,9 +40,11 @@ private:
     QFont ToQFont(const CanvasFont& font) const;
     QRectF Corners(int x1, int y1, int x2, int y2) const;
 
-    QImage& image_;
-    double scale_;
-    QPainter painter_;
+    QPaintDevice& device_;
+    double scale_;      // device pixels per twip
+    double fontScale_;  // point sizes as drawn on the device, to points as asked
+    QPainter ownPainter_;
+    QPainter* painter_;
 };
 
 // Sets the image's resolution so that fonts given in points come out at the right pixel size.

@@ -6,6 +6,10 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <algorithm>
 
 #include "ui/message_box.h"
 #include "ui/qt_canvas.h"
@@ -71,6 +75,28 @@ void QtHost::SetClipboard(const ClipboardEntry& entry) {
         data->setImageData(image);
     }
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+bool QtHost::Print(const std::vector<Drawing>& pages) {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer_.get(), parent_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    QPainter painter;
+    if (!painter.begin(printer_.get())) return false;
+    const double twipsPerPixel = double(kTwipsPerInch) / printer_->logicalDpiY();
+    const QRect paper = printer_->pageLayout().paintRectPixels(printer_->resolution());
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+        if (k > 0) printer_->newPage();
+        QtCanvas measuring(painter, 1.0);
+        const PictureSize extent = pages[k].measure(measuring);
+        // A page that would run off the paper is drawn smaller, its proportions kept.
+        const double scale = std::min({1.0, paper.width() * twipsPerPixel / extent.width,
+                                       paper.height() * twipsPerPixel / extent.height});
+        QtCanvas canvas(painter, scale);
+        pages[k].draw(canvas);
+        Yield();
+    }
+    return painter.end();
 }
 
 void QtHost::Yield() {

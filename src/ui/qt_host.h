@@ -4,9 +4,11 @@
 
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 #include "seams/host.h"
 
+class QPrinter;
 class QWidget;
 
 namespace ringlace {
@@ -36,6 +38,7 @@ public:
     void Yield() override;
     std::string ClipboardText() override;
     void SetClipboard(const ClipboardEntry& entry) override;
+    bool Print(const std::vector<Drawing>& pages) override;
     void BusyPointer(bool busy) override;
     void ShowNewBoard() override;
 
@@ -46,6 +49,8 @@ private:
     StatusLine statusLine_;
     std::function<void()> showNewBoard_;
     bool busyPointer_ = false;
+    // The printer the person chose, kept until the program ends.
+    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace ringlace

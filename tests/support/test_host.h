@@ -24,6 +24,10 @@ public:
     void ShowNewBoard() override { ++newBoards; }
     std::string ClipboardText() override { return clipboardText; }
     void SetClipboard(const ClipboardEntry& entry) override { clipboard.push_back(entry); }
+    bool Print(const std::vector<Drawing>& pages) override {
+        printJobs.push_back(pages);
+        return printerChosen;
+    }
 
     // Answers for the next questions, in order; when none is left the first button is pressed.
     std::deque<Answer> answers;
@@ -41,6 +45,8 @@ public:
     int newBoards = 0;
     std::string clipboardText;              // what a paste finds
     std::vector<ClipboardEntry> clipboard;  // what the commands put there
+    std::vector<std::vector<Drawing>> printJobs;
+    bool printerChosen = true;  // false: the print dialog is cancelled
 };
 
 }  // namespace ringlace::test

@@ -51,7 +51,7 @@ private slots:
                  QStringList({"Ringlace File", "Excel File", "Text File", "User Solution",
                               "Copy to Clipboard", "Delete", "-", "Cancel"}));
         QCOMPARE(Captions(Menu(started.window, "Print")),
-                 QStringList({"Text File", "-", "Cancel"}));
+                 QStringList({"Printer", "Text File", "-", "Cancel"}));
         for (const auto& [name, tip] :
              {std::pair{"previousButton", "Previous puzzle\nRightclick for first puzzle"},
               {"nextButton", "Next puzzle\nRight click for last puzzle"},
@@ -59,7 +59,8 @@ private slots:
               {"loadButton", "Load a puzzle file"},
               {"saveButton", "Save current puzzle"},
               {"helpButton", "Display help file"},
-              {"importButton", "Import a puzzle file"}})
+              {"importButton", "Import a puzzle file"},
+              {"printButton", "Print current puzzle and its solution"}})
             QCOMPARE(started.Find(name)->toolTip(), QString(tip));
     }
 
