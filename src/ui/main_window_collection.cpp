@@ -1,6 +1,7 @@
 // The main window's collection commands: moving through the puzzle file, opening, saving and
 // deleting puzzles, the recent files, importing, pasting and copying puzzles, help and about.
 #include <QFileInfo>
+#include <QStackedWidget>
 
 #include "commands/collection_edits.h"
 #include "commands/collection_navigation.h"
@@ -17,6 +18,9 @@ namespace ringlace {
 void MainWindow::ShowNewPuzzle() {
     ShowLabels();
     ShowRecentFiles();
+    // A new puzzle is for playing: whatever loaded it, the board comes back in place of the
+    // browser.
+    boardStack_->setCurrentWidget(boardView_);
     boardView_->FitAndRedraw();
     SyncBoardState();
 }
