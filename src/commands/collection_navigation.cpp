@@ -1,6 +1,7 @@
 #include "commands/collection_navigation.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "commands/app.h"
 #include "commands/run_scope.h"
@@ -65,11 +66,16 @@ bool GoToPuzzle(App& app, PuzzleMove move) {
     return LoadFromCurrentFile(app, MoveTarget(app, move));
 }
 
-bool GoToTypedNumber(App& app, const std::string& text) {
+bool GoToNumber(App& app, int number) {
     if (RefuseGridCommand(app)) return false;
-    const long long number = NumericValue(text);
     if (app.place.number < 1 || number < 1 || number > app.place.count) return false;
-    return LoadFromCurrentFile(app, static_cast<int>(number));
+    return LoadFromCurrentFile(app, number);
+}
+
+bool GoToTypedNumber(App& app, const std::string& text) {
+    // Held to the int range before it narrows: any number beyond the count is ignored anyway.
+    const long long typed = std::clamp<long long>(NumericValue(text), 0, INT_MAX);
+    return GoToNumber(app, static_cast<int>(typed));
 }
 
 bool OpenPuzzleFileCommand(App& app) {

@@ -19,6 +19,10 @@ enum class PuzzleMove { Previous, Next, First, Last, Random };
 // count; a record that still fails is named in the status line and the board stays as it was.
 bool GoToPuzzle(App& app, PuzzleMove move);
 
+// Loads puzzle `number` of the current file, as a click in the puzzle browser asks; a number
+// outside 1 to the count, or no puzzle file shown, does nothing.
+bool GoToNumber(App& app, int number);
+
 // The puzzle-number box's text on Enter: a number from 1 to the count loads that puzzle; anything
 // else is ignored.
 bool GoToTypedNumber(App& app, const std::string& text);

@@ -1,9 +1,8 @@
 #include "model/puzzle_record.h"
 
-#include <optional>
+#include <utility>
 #include <vector>
 
-#include "model/clue_grid.h"
 #include "model/solution_letters.h"
 #include "model/text.h"
 #include "model/text_file.h"
@@ -76,6 +75,16 @@ std::string DifficultyName(const std::string& code) {
     if (code == "ME") return "Medium";
     if (code == "HA") return "Hard";
     return "Easy";
+}
+
+std::optional<ClueGrid> RecordClues(const std::string& line, int maxRows, int maxCols) {
+    std::optional<ParsedRecord> record = ParseRecord(line, maxRows, maxCols);
+    if (!record) return std::nullopt;
+    return std::move(record->clues);
+}
+
+std::size_t RecordCluesLength(int maxRows, int maxCols) {
+    return kHeaderLength + static_cast<std::size_t>(maxRows * maxCols);
 }
 
 std::size_t LongestRecord(const Grid& grid) {

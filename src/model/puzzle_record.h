@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
+#include "model/clue_grid.h"
 #include "model/grid.h"
 #include "model/puzzle_place.h"
 
@@ -18,6 +20,11 @@ std::string DifficultyName(const std::string& code);
 
 // The longest record line the grid can hold; anything after it in a line is never read.
 std::size_t LongestRecord(const Grid& grid);
+
+// The clues of one record's text, checked as LoadRecord checks them; nothing when it is not a
+// record of at most maxRows x maxCols. Only the first RecordCluesLength characters are read.
+std::optional<ClueGrid> RecordClues(const std::string& line, int maxRows, int maxCols);
+std::size_t RecordCluesLength(int maxRows, int maxCols);
 
 // Loads one record's text into the grid. False, with the grid as it was, when the text is not a
 // record the grid can hold.

@@ -206,6 +206,17 @@ void Random(QPainter& p) {
         p.drawEllipse(QPointF(x, y), 2.4, 2.4);
 }
 
+// Three rows of three small puzzles, the one in the middle picked.
+void Browse(QPainter& p) {
+    p.setPen(InkPen(1.4));
+    for (const qreal x : {3.0, 12.0, 21.0}) {
+        for (const qreal y : {3.0, 12.0, 21.0}) {
+            p.setBrush(x == 12 && y == 12 ? QColor(40, 95, 170) : QColor(225, 236, 252));
+            p.drawRect(QRectF(x, y, 8, 8));
+        }
+    }
+}
+
 // A sheet of text with an arrow into it.
 void Import(QPainter& p) {
     p.setPen(InkPen(1.6));
@@ -280,6 +291,9 @@ void Draw(QPainter& p, ButtonPicture picture) {
             break;
         case ButtonPicture::Random:
             Random(p);
+            break;
+        case ButtonPicture::Browse:
+            Browse(p);
             break;
         case ButtonPicture::Import:
             Import(p);

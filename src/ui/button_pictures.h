@@ -24,6 +24,7 @@ enum class ButtonPicture {
     Previous,
     Next,
     Random,
+    Browse,
     Import,
     Print,
 };

@@ -8,12 +8,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMimeData>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "model/puzzle_labels.h"
 #include "play/check_display.h"
 #include "ui/board_view.h"
+#include "ui/browser_view.h"
 #include "ui/button_pictures.h"
 #include "ui/click_label.h"
 #include "ui/command_button.h"
@@ -70,8 +72,11 @@ void MainWindow::BuildWindow() {
     setCentralWidget(central);
 
     commandBar_ = BuildCommandBar(central);
-    boardView_ = new BoardView(app_, central);
+    boardStack_ = new QStackedWidget(central);
+    boardView_ = new BoardView(app_, boardStack_);
     boardView_->setMinimumSize(320, 320);
+    boardStack_->addWidget(boardView_);
+    BuildBrowser();
 
     statusText_ = new QLabel(central);
     statusText_->setObjectName("statusText");
@@ -90,7 +95,7 @@ void MainWindow::BuildWindow() {
     auto* body = new QHBoxLayout;
     body->setSpacing(8);
     body->addWidget(commandBar_);
-    body->addWidget(boardView_, 1);
+    body->addWidget(boardStack_, 1);
 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(8, 8, 8, 6);
@@ -174,6 +179,7 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     nextButton_ =
         make("nextButton", "Next puzzle|Right click for last puzzle", ButtonPicture::Next, 0, 1);
     randomButton_ = make("randomButton", "Random puzzle", ButtonPicture::Random, 0, 2);
+    browseButton_ = make("browseButton", "Browse Puzzle File", ButtonPicture::Browse, 0, 3);
     loadButton_ = make("loadButton", "Load a puzzle file", ButtonPicture::Load, 1, 0);
     saveButton_ = make("saveButton", "Save current puzzle", ButtonPicture::Save, 1, 1);
     helpButton_ = make("helpButton", "Display help file", ButtonPicture::Help, 1, 2);
@@ -206,6 +212,7 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     });
     connect(randomButton_, &CommandButton::clickedWith, this,
             [this] { onMove(PuzzleMove::Random); });
+    connect(browseButton_, &CommandButton::clickedWith, this, [this] { onBrowse(); });
     connect(loadButton_, &CommandButton::clickedWith, this, [this] { onOpen(); });
     connect(saveButton_, &CommandButton::clickedWith, this, [this] { onAppendPuzzle(); });
     connect(helpButton_, &CommandButton::clickedWith, this, [this] { onHelp(); });
@@ -265,6 +272,7 @@ void MainWindow::ApplyColourScheme() {
     const bool right = app_.settings.MenuBarSide == 1;
     auto* body = static_cast<QHBoxLayout*>(centralWidget()->layout()->itemAt(0)->layout());
     body->setDirection(right ? QBoxLayout::RightToLeft : QBoxLayout::LeftToRight);
+    browserView_->update();
     SyncBoardState();
 }
 

@@ -19,11 +19,13 @@
 class QAction;
 class QFrame;
 class QGridLayout;
+class QStackedWidget;
 class QTimer;
 
 namespace ringlace {
 
 class BoardView;
+class BrowserView;
 class CommandButton;
 class HelpWindow;
 class ClickLabel;
@@ -122,10 +124,18 @@ private:
     // A puzzle was loaded, or the shown record moved: labels, board and recent files anew.
     void ShowNewPuzzle();
 
+    // The puzzle browser in place of the board (main_window_browser.cpp).
+    void BuildBrowser();
+    void onBrowse();
+    void onBrowserChose(int number);
+    void CloseBrowser();
+
     QtHost host_;
     App app_;
 
+    QStackedWidget* boardStack_ = nullptr;
     BoardView* boardView_ = nullptr;
+    BrowserView* browserView_ = nullptr;
     QFrame* commandBar_ = nullptr;
     QLabel* fileLabel_ = nullptr;
     QLineEdit* puzzleNumberBox_ = nullptr;
@@ -149,6 +159,7 @@ private:
     CommandButton* previousButton_ = nullptr;
     CommandButton* nextButton_ = nullptr;
     CommandButton* randomButton_ = nullptr;
+    CommandButton* browseButton_ = nullptr;
     CommandButton* loadButton_ = nullptr;
     CommandButton* saveButton_ = nullptr;
     CommandButton* helpButton_ = nullptr;

@@ -2,6 +2,7 @@
 // deleting puzzles, the recent files, importing, pasting, copying and printing puzzles, help and
 // about.
 #include <QFileInfo>
+#include <QStackedWidget>
 
 #include "commands/collection_edits.h"
 #include "commands/collection_navigation.h"
@@ -21,6 +22,9 @@ namespace ringlace {
 void MainWindow::ShowNewPuzzle() {
     ShowLabels();
     ShowRecentFiles();
+    // A new puzzle is for playing: whatever loaded it, the board comes back in place of the
+    // browser.
+    boardStack_->setCurrentWidget(boardView_);
     boardView_->FitAndRedraw();
     SyncBoardState();
 }

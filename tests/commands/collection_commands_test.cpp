@@ -73,13 +73,16 @@ TEST(CollectionNavigationTest, MovesWrapAroundTheFileAndSkipAOnePuzzleFile) {
     }
 }
 
-TEST(CollectionNavigationTest, ATypedNumberOutsideTheFileOrNotANumberChangesNothing) {
+TEST(CollectionNavigationTest, ANumberOutsideTheFileOrNotANumberChangesNothing) {
     Collecting collecting(4, 2);
-    for (const char* text : {"0", "5", "ab", ""})
-        EXPECT_FALSE(GoToTypedNumber(collecting.app, text));
+    for (const char* text : {"0", "5", "ab", "", "4294967298"})
+        EXPECT_FALSE(GoToTypedNumber(collecting.app, text)) << text;
+    for (const int number : {0, -1, 5}) EXPECT_FALSE(GoToNumber(collecting.app, number));
     collecting.ExpectShown(2);
     EXPECT_TRUE(GoToTypedNumber(collecting.app, "4"));
     collecting.ExpectShown(4);
+    EXPECT_TRUE(GoToNumber(collecting.app, 3));
+    collecting.ExpectShown(3);
 }
 
 TEST(CollectionNavigationTest, AFileCutShortOnDiskIsCountedAgain) {
@@ -148,6 +151,7 @@ TEST(CollectionCommandsTest, EveryCommandWaitsForTheRunningWork) {
     const std::vector<std::function<bool(App&)>> commands{
         [](App& app) { return GoToPuzzle(app, PuzzleMove::Next); },
         [](App& app) { return GoToTypedNumber(app, "2"); },
+        [](App& app) { return GoToNumber(app, 2); },
         OpenPuzzleFileCommand,
         [](App& app) { return OpenFileAt(app, app.place.file, 2); },
         AppendPuzzleCommand,
