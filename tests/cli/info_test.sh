@@ -7,12 +7,9 @@ source "$(dirname "$0")/expect.sh"
 
 expect 0 "" --help
 expect 0 "ringlace-cli 3.0" --version
-expect 2 "" 
-expect 2 "" frobnicate
-expect 2 "" info
-expect 2 "" info "$data/three.txt" 1 2
-expect 2 "" info "$data/three.txt" x
-expect 2 "" info "$data/three.txt" -1
+for args in "" frobnicate info "info $data/three.txt 1 2" "info $data/three.txt x" "info $data/three.txt -1"; do
+  expect 2 "" $args
+done
 
 expect 0 '{"puzzle": 1, "count": 3, "rows": 5, "cols": 5, "code": "EA", "difficulty": "Easy", "clues": [" 3  0", "  1 2", "   2 ", "121  ", "3 01 "], "solution": "CMCFXAGNHFAKCFHALAHEMBXKM", "open": 56, "clue_sum": 16, "edges": "...................................................................................................."}' \
   info "$data/three.txt"
@@ -22,8 +19,6 @@ expect 1 '{"puzzle": 3, "error": "load failed"}' info "$data/three.txt" 3
 expect 1 '{"puzzle": 4, "error": "load failed"}' info "$data/three.txt" 4
 expect 1 '{"puzzle": 1, "error": "load failed"}' info "$data/no-such-file.txt"
 expect 1 '{"puzzle": 0, "error": "load failed"}' info "$data/three.txt" 0
-
-# The help names every command.
 "$cli" --help | grep -q "info FILE \[N\]" || fail "--help does not list info"
 
 [ "$failures" -eq 0 ] && echo "all info checks passed"

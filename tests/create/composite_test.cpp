@@ -24,6 +24,13 @@ Quadrant Rectangle(int rows, int cols, int r1, int c1, int r2, int c2) {
     return codes;
 }
 
+// The four quadrants of a 10 x 10 grid, each loop around its whole quadrant unless the first one
+// is given.
+std::array<Quadrant, 4> Quadrants(const Quadrant& first = Rectangle(4, 4, 1, 1, 4, 4)) {
+    return {first, Rectangle(4, 5, 1, 1, 4, 5), Rectangle(5, 4, 1, 1, 5, 4),
+            Rectangle(5, 5, 1, 1, 5, 5)};
+}
+
 Grid TenByTen() {
     Grid grid;
     SetCreateSize(grid, 10, 10);
@@ -67,11 +74,7 @@ TEST(CompositeTest, ACellCodeHoldsTheClueAndTheBarSides) {
 // candidates the junction takes number Int(n/2): the second of 4 and of 5.
 TEST(CompositeTest, ThreeJunctionsJoinFourLoopsIntoOne) {
     Grid grid = TenByTen();
-    const CompositeLayout layout = LayoutFor(10, 10);
-    const std::array<Quadrant, 4> quadrants{
-        Rectangle(4, 4, 1, 1, 4, 4), Rectangle(4, 5, 1, 1, 4, 5), Rectangle(5, 4, 1, 1, 5, 4),
-        Rectangle(5, 5, 1, 1, 5, 5)};
-    ASSERT_TRUE(JoinQuadrants(grid, layout, quadrants, 3));
+    ASSERT_TRUE(JoinQuadrants(grid, LayoutFor(10, 10), Quadrants(), 3));
     EXPECT_TRUE(IsSingleLoop(grid));
     EXPECT_EQ(Sides(grid, 2, 5), ".T.B");  // seam column, rows 1..4: the second of four
     EXPECT_EQ(Sides(grid, 7, 5), ".T.B");  // seam column, rows 6..10: the second of five
@@ -83,40 +86,29 @@ TEST(CompositeTest, ThreeJunctionsJoinFourLoopsIntoOne) {
     EXPECT_TRUE(test::CluesMatchLoop(grid));
 }
 
-TEST(CompositeTest, OneCandidateIsTakenAndOfTwoTheFirst) {
+// Quadrant 1's loop touching the seam column in rows 3 and 4 and the seam row in column 4 only
+// joins there; one away from the seam row fails whichever junction is left out.
+TEST(CompositeTest, OneCandidateIsTakenOfTwoTheFirstAndNoneFails) {
     Grid grid = TenByTen();
-    const CompositeLayout layout = LayoutFor(10, 10);
-    // Quadrant 1's loop touches the seam column in rows 3 and 4 and the seam row in column 4 only.
-    const std::array<Quadrant, 4> quadrants{
-        Rectangle(4, 4, 3, 4, 4, 4), Rectangle(4, 5, 1, 1, 4, 5), Rectangle(5, 4, 1, 1, 5, 4),
-        Rectangle(5, 5, 1, 1, 5, 5)};
-    ASSERT_TRUE(JoinQuadrants(grid, layout, quadrants, 1));
+    ASSERT_TRUE(JoinQuadrants(grid, LayoutFor(10, 10), Quadrants(Rectangle(4, 4, 3, 4, 4, 4)), 1));
     EXPECT_TRUE(IsSingleLoop(grid));
     EXPECT_EQ(Sides(grid, 3, 5), ".T.B");
     EXPECT_EQ(Sides(grid, 5, 4), "L.R.");
     EXPECT_EQ(Sides(grid, 5, 7), "L.R.");
-}
-
-TEST(CompositeTest, ASeamWithoutCandidatesFailsEvenWhenItsJunctionIsLeftOut) {
-    const CompositeLayout layout = LayoutFor(10, 10);
-    // Quadrant 1's loop stays away from the seam row.
-    const std::array<Quadrant, 4> quadrants{
-        Rectangle(4, 4, 2, 4, 2, 4), Rectangle(4, 5, 1, 1, 4, 5), Rectangle(5, 4, 1, 1, 5, 4),
-        Rectangle(5, 5, 1, 1, 5, 5)};
     for (int leftOut = 0; leftOut < 4; ++leftOut) {
-        Grid grid = TenByTen();
-        EXPECT_FALSE(JoinQuadrants(grid, layout, quadrants, leftOut)) << leftOut;
+        Grid apart = TenByTen();
+        EXPECT_FALSE(JoinQuadrants(apart, LayoutFor(10, 10), Quadrants(Rectangle(4, 4, 2, 4, 2, 4)),
+                                   leftOut))
+            << leftOut;
     }
 }
 
 // A seam cell between two blank quadrant cells shows its count; one beside a clue may stay blank.
 TEST(CompositeTest, SeamCellsBetweenBlankCellsShowTheirCount) {
     Grid grid = TenByTen();
-    const CompositeLayout layout = LayoutFor(10, 10);
-    std::array<Quadrant, 4> quadrants{Rectangle(4, 4, 1, 1, 4, 4), Rectangle(4, 5, 1, 1, 4, 5),
-                                      Rectangle(5, 4, 1, 1, 5, 4), Rectangle(5, 5, 1, 1, 5, 5)};
+    std::array<Quadrant, 4> quadrants = Quadrants();
     quadrants[0][3] = "2.TR.";  // cell (1, 4) shows its "2"
-    ASSERT_TRUE(JoinQuadrants(grid, layout, quadrants, 0));
+    ASSERT_TRUE(JoinQuadrants(grid, LayoutFor(10, 10), quadrants, 0));
     const auto rows = test::ClueRows(grid);
     EXPECT_EQ(rows[0][4], '.');  // beside the "2"
     EXPECT_EQ(rows[3][4], '2');  // between two blank cells: its two Bars

@@ -21,27 +21,24 @@ Grid Sized(int rows, int cols) {
     return grid;
 }
 
-// Below 81 cells clues are taken away one by one, from 81 on they are placed by rules; the same
-// seed through CreatePuzzle and through the creator it chooses gives the same puzzle.
-TEST(CreatorsTest, EightyOneCellsAndMoreGoToTheRules) {
-    Creation viaDispatch(5), byRules(5);
-    ASSERT_EQ(CreatePuzzle(viaDispatch.ctx, 9, 9, kHard), CreateResult::Created);
-    ASSERT_EQ(CreateByRules(byRules.ctx, 9, 9, kHard), CreateResult::Created);
-    EXPECT_EQ(PuzzleRecordText(viaDispatch.grid), PuzzleRecordText(byRules.grid));
-
-    Creation smaller(2), removal(2);
-    ASSERT_EQ(CreatePuzzle(smaller.ctx, 8, 10, kEasy), CreateResult::Created);
-    ASSERT_EQ(CreateByRemoval(removal.ctx, 8, 10, kEasy), CreateResult::Created);
-    EXPECT_EQ(PuzzleRecordText(smaller.grid), PuzzleRecordText(removal.grid));
-}
-
-TEST(CreatorsTest, AQuadrantIsAlwaysMadeByTheRules) {
-    Creation quadrant(7), rules(7);
-    quadrant.ctx.options.quadrant = true;
-    rules.ctx.options.quadrant = true;
-    ASSERT_EQ(CreatePuzzle(quadrant.ctx, 5, 5, kEasy), CreateResult::Created);
-    ASSERT_EQ(CreateByRules(rules.ctx, 5, 5, kEasy), CreateResult::Created);
-    EXPECT_EQ(PuzzleRecordText(quadrant.grid), PuzzleRecordText(rules.grid));
+// Below 81 cells clues are taken away one by one, from 81 on, and for a quadrant, they are placed
+// by rules: the same seed through CreatePuzzle and through the creator it chooses gives the same
+// puzzle.
+TEST(CreatorsTest, CreatePuzzleChoosesTheCreatorBySizeAndQuadrant) {
+    const struct {
+        int rows, cols, level;
+        bool quadrant;
+        CreateResult (*creator)(CreateContext&, int, int, int);
+    } cases[] = {{9, 9, kHard, false, CreateByRules},
+                 {8, 10, kEasy, false, CreateByRemoval},
+                 {5, 5, kEasy, true, CreateByRules}};
+    for (const auto& c : cases) {
+        Creation viaDispatch(5), direct(5);
+        viaDispatch.ctx.options.quadrant = direct.ctx.options.quadrant = c.quadrant;
+        ASSERT_EQ(CreatePuzzle(viaDispatch.ctx, c.rows, c.cols, c.level), CreateResult::Created);
+        ASSERT_EQ(c.creator(direct.ctx, c.rows, c.cols, c.level), CreateResult::Created);
+        EXPECT_EQ(PuzzleRecordText(viaDispatch.grid), PuzzleRecordText(direct.grid)) << c.rows;
+    }
 }
 
 // The targets follow the larger side; a composite's quadrants aim at 45 from 11 on, a jumbo grid
@@ -64,8 +61,7 @@ TEST(CreatorsTest, AJumboGridIsMadeWithoutASolverCheck) {
     for (const std::string& status : jumbo.host.statuses)
         EXPECT_EQ(status.find("Solving"), std::string::npos);
     EXPECT_EQ(jumbo.grid.DiffCode, "HA");
-    EXPECT_TRUE(test::IsSingleLoop(jumbo.grid));
-    EXPECT_TRUE(test::CluesMatchLoop(jumbo.grid));
+    EXPECT_TRUE(test::IsSingleLoop(jumbo.grid) && test::CluesMatchLoop(jumbo.grid));
     EXPECT_EQ(Solutions(jumbo.grid), 1);
 }
 
@@ -101,29 +97,18 @@ TEST(CreatorsTest, APatternFixesWhereTheCluesAre) {
     }
 }
 
-TEST(CreatorsTest, ACancelBeforeAnAttemptEndsEveryCreator) {
-    Creation removal(1);
-    removal.state.cancelRequested = true;
-    EXPECT_EQ(CreateByRemoval(removal.ctx, 5, 5, kEasy), CreateResult::Cancelled);
-
-    Creation rules(1);
-    rules.state.cancelRequested = true;
-    EXPECT_EQ(CreateByRules(rules.ctx, 9, 9, kEasy), CreateResult::Cancelled);
-
-    Creation composite(1);
-    composite.state.cancelRequested = true;
-    EXPECT_EQ(CreateComposite(composite.ctx, 12, 12, kEasy), CreateResult::Cancelled);
-    EXPECT_EQ(composite.ctx.attempts, 0);
-}
-
-// The cancel button is pressed while the loop grows; the next check ends the creation, without
-// taking the cancelled solve for a removal that failed.
-TEST(CreatorsTest, ACancelDuringCreationEndsIt) {
+// A cancel before the first attempt ends every creator; one pressed while the loop grows ends the
+// creation at the next check, without taking the cancelled solve for a removal that failed.
+TEST(CreatorsTest, ACancelEndsEveryCreator) {
     for (const auto& [rows, cols] : {std::pair{6, 6}, {9, 9}, {12, 12}}) {
-        Creation creation(2);
-        creation.host.onYield = [&] { creation.state.cancelRequested = creation.host.yields >= 3; };
-        EXPECT_EQ(CreateForSize(creation.ctx, rows, cols, kHard), CreateResult::Cancelled) << rows;
-        EXPECT_EQ(creation.ctx.attempts, 1);
+        Creation before(1);
+        before.state.cancelRequested = true;
+        EXPECT_EQ(CreateForSize(before.ctx, rows, cols, kEasy), CreateResult::Cancelled) << rows;
+        EXPECT_EQ(before.ctx.attempts, 0);
+        Creation during(2);
+        during.host.onYield = [&] { during.state.cancelRequested = during.host.yields >= 3; };
+        EXPECT_EQ(CreateForSize(during.ctx, rows, cols, kHard), CreateResult::Cancelled) << rows;
+        EXPECT_EQ(during.ctx.attempts, 1);
     }
 }
 

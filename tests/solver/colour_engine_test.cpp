@@ -11,53 +11,42 @@ namespace {
 using test::GridFromRows;
 using test::SetSides;
 
-TEST(ColourRulesTest, ColoursFromBarsAndClues) {
-    Grid border = GridFromRows({"   ", "   "});
-    SetSides(border, 1, 2, "T", Bar);
-    ColourRules(border);
-    EXPECT_EQ(border.CellColour[1][2], Yellow);
+struct Colouring {
+    int r, c;
+    std::int32_t colour;
+};
 
-    Grid zero = GridFromRows({" 0 ", "   ", "   "});
-    ColourRules(zero);  // its neighbour above is the Pink frame
-    EXPECT_EQ(zero.CellColour[1][2], Pink);
-    EXPECT_EQ(zero.CellColour[1][1], Pink);
-    EXPECT_EQ(zero.CellColour[2][2], Pink);
+// Each clue rule, and a bar on the border: the colours given, then the colours the rules give.
+// The "0" has the Pink frame above it; the "1" and the "3" have two Pink neighbours, the "2" two
+// Yellow ones. Around a dot with A and its diagonal D Yellow and C Pink, B takes D's colour.
+TEST(ColourRulesTest, ColoursFromCluesBarsAndXs) {
+    const struct {
+        std::vector<std::string> rows;
+        std::vector<Colouring> given, expected;
+    } cases[] = {
+        {{" 0 ", "   ", "   "}, {}, {{1, 2, Pink}, {1, 1, Pink}, {2, 2, Pink}}},
+        {{"   ", " 2 ", "   "}, {{2, 1, Yellow}, {1, 2, Yellow}}, {{2, 3, Pink}, {3, 2, Pink}}},
+        {{"   ", " 1 ", "   "}, {{2, 1, Pink}, {3, 2, Pink}}, {{2, 2, Pink}}},
+        {{"   ", " 3 ", "   "}, {{2, 1, Pink}, {2, 3, Pink}}, {{2, 2, Yellow}}},
+        {{"    ", "    ", "    "},
+         {{2, 2, Yellow}, {3, 3, Yellow}, {3, 2, Pink}},
+         {{2, 3, Yellow}}},
+    };
+    for (const auto& c : cases) {
+        Grid grid = GridFromRows(c.rows);
+        for (const Colouring& at : c.given) grid.CellColour[at.r][at.c] = at.colour;
+        ColourRules(grid);
+        for (const Colouring& at : c.expected)
+            EXPECT_EQ(grid.CellColour[at.r][at.c], at.colour) << c.rows[1] << " " << at.r << at.c;
+    }
 
-    Grid two = GridFromRows({"   ", " 2 ", "   "});
-    two.CellColour[2][1] = Yellow;
-    two.CellColour[1][2] = Yellow;
-    ColourRules(two);
-    EXPECT_EQ(two.CellColour[2][3], Pink);
-    EXPECT_EQ(two.CellColour[3][2], Pink);
-
-    Grid one = GridFromRows({"   ", " 1 ", "   "});
-    one.CellColour[2][1] = Pink;
-    one.CellColour[3][2] = Pink;
-    ColourRules(one);
-    EXPECT_EQ(one.CellColour[2][2], Pink);
-
-    Grid three = GridFromRows({"   ", " 3 ", "   "});
-    three.CellColour[2][1] = Pink;
-    three.CellColour[2][3] = Pink;
-    ColourRules(three);
-    EXPECT_EQ(three.CellColour[2][2], Yellow);
-}
-
-TEST(ColourRulesTest, NoCheckerboardAroundADot) {
     Grid grid = GridFromRows({"    ", "    ", "    "});
-    grid.CellColour[2][2] = Yellow;  // A
-    grid.CellColour[3][3] = Yellow;  // D, on A's diagonal
-    grid.CellColour[3][2] = Pink;    // C
-    ColourRules(grid);
-    EXPECT_EQ(grid.CellColour[2][3], Yellow);  // B takes the diagonal's colour
-}
-
-TEST(ColourRulesTest, ColoursCrossBarsAndXs) {
-    Grid grid = GridFromRows({"    ", "    ", "    "});
+    SetSides(grid, 1, 2, "T", Bar);
     grid.CellColour[2][2] = Yellow;
     SetSides(grid, 2, 2, "R", Bar);
     SetSides(grid, 2, 2, "B", XMark);
     ColourRules(grid);
+    EXPECT_EQ(grid.CellColour[1][2], Yellow);
     EXPECT_EQ(grid.CellColour[2][3], Pink);
     EXPECT_EQ(grid.CellColour[3][2], Yellow);
 }

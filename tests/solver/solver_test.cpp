@@ -98,7 +98,8 @@ TEST(SolverTest, EveryStageOnlyDecidesWhatTheSolutionHolds) {
     }
 }
 
-// Without chains the solve stops before the complete search, and the puzzle is unable.
+// Without chains the solve stops before the complete search, and the puzzle is unable; a cancel
+// stops the solve at the first trial stage.
 TEST(SolverTest, StagesAreAnnouncedInOrderAndEachRunsOnce) {
     Grid grid;
     ASSERT_TRUE(Load(kSample, 7, grid));  // needs the complete search
@@ -110,14 +111,19 @@ TEST(SolverTest, StagesAreAnnouncedInOrderAndEachRunsOnce) {
         "Solving by chain inspection ..."};
     EXPECT_EQ(solver.host.statuses, expected);
     EXPECT_EQ(solver.run.stage, expected.back());
-    EXPECT_FALSE(solver.host.progress.empty());
 
     Solver withoutChains;
     EXPECT_EQ(withoutChains.Solve(grid, false), SolveResult::Unable);
     expected.pop_back();
     EXPECT_EQ(withoutChains.host.statuses, expected);
+
+    Solver cancelled;
+    cancelled.state.cancelRequested = true;
+    EXPECT_EQ(cancelled.Solve(grid), SolveResult::Cancelled);
+    EXPECT_EQ(cancelled.host.statuses.back(), expected[2]);
 }
 
+// Four "3"s in a square cannot all be met by one loop.
 TEST(SolverTest, NoCluesLeavesTheGridAloneAndNoLoopIsUnable) {
     Grid blank = GridFromRows({"   ", "   "});
     blank.SetEdge(1, 1, Side::Left, Bar);
@@ -126,19 +132,8 @@ TEST(SolverTest, NoCluesLeavesTheGridAloneAndNoLoopIsUnable) {
     EXPECT_EQ(solver.Solve(blank), SolveResult::NoClues);
     EXPECT_EQ(blank.CellEdge, before.CellEdge);
     EXPECT_TRUE(solver.host.statuses.empty());
-
-    // Four "3"s in a square cannot all be met by one loop.
     Grid threes = GridFromRows({"    ", " 33 ", " 33 ", "    "});
     EXPECT_EQ(solver.Solve(threes), SolveResult::Unable);
-}
-
-TEST(SolverTest, ACancelStopsTheSolve) {
-    Grid grid;
-    ASSERT_TRUE(Load(kSample, 7, grid));
-    Solver solver;
-    solver.state.cancelRequested = true;
-    EXPECT_EQ(solver.Solve(grid), SolveResult::Cancelled);
-    EXPECT_EQ(solver.host.statuses.back(), "Solving single Y ...");
 }
 
 TEST(SolverTest, WhateverItCallsSolvedIsOneLoopMatchingTheClues) {
