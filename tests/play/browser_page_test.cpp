@@ -124,7 +124,7 @@ TEST(BrowserPageTest, CaptionsAndTheLargestGrid) {
     EXPECT_EQ(Captions(calls),
               (std::vector<std::string>{"P#1 (25x25) :100% open", "P#2 (1x3) :66% open",
                                         "P#3 (1x3) :33% open", "P#4 (1x4) :0% open"}));
-    const CanvasCall& lastSquare = OfKind(calls, "fill")[624];
+    const CanvasCall lastSquare = OfKind(calls, "fill")[624];
     EXPECT_EQ((std::array{lastSquare.x2, lastSquare.y2}), (std::array{1820, 1820}));
 }
 
