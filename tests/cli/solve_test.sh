@@ -23,7 +23,11 @@ expect 0 '{"puzzle": 1, "rows": 10, "cols": 10, "result": "solved", "stage": "So
 start=$(date +%s)
 "$cli" solve "$data/sparse.txt" > "$work/sparse.out" 2>/dev/null &
 pid=$!
-sleep 1.5
+# Interrupted once the first puzzle is out, so the handler is in place however busy the machine.
+for _ in $(seq 100); do
+  [ -s "$work/sparse.out" ] && break
+  sleep 0.1
+done
 kill -INT $pid
 wait $pid
 status=$?
