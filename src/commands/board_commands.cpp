@@ -1,6 +1,7 @@
 #include "commands/board_commands.h"
 
 #include "commands/app.h"
+#include "commands/file_requests.h"
 #include "commands/run_scope.h"
 #include "model/puzzle_record.h"
 #include "model/text.h"
@@ -56,8 +57,7 @@ bool ResetCommand(App& app) {
     const PuzzlePlace& place = app.place;
     if (place.number < 1) return false;
     if (LoadPuzzleOntoBoard(app, place.file, place.number)) return true;
-    app.host.Ask(
-        {"Error reading file:" + std::string(kCrLf) + place.file, Icon::Critical, Buttons::Ok});
+    ReportFileTrouble(app.host, FileTrouble::NotRead, place.file);
     return false;
 }
 

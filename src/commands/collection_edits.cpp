@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "commands/app.h"
+#include "commands/file_requests.h"
 #include "commands/run_scope.h"
 #include "model/puzzle_record.h"
 #include "model/solution_letters.h"
@@ -15,10 +16,6 @@ namespace ringlace {
 namespace {
 
 const std::string kCrLfText(kCrLf);
-
-void ReportFile(App& app, const std::string& what, const std::string& fileName) {
-    app.host.Ask({what + kCrLfText + fileName, Icon::Critical, Buttons::Ok});
-}
 
 using RecordWriter = bool (*)(const Grid& grid, const std::string& fileName);
 
@@ -36,17 +33,17 @@ bool AppendRecord(App& app, RecordWriter write, const std::string& saidAs) {
         app.host.Ask({"This puzzle is not complete", Icon::Critical, Buttons::Ok});
         return false;
     }
-    std::string name =
-        app.host.GetFileName({"Select an output Puzzle file", "*.rlc;*.txt", "Ringlace Files",
-                              "Select an output file", "SAVE", FolderPart(app.place.file)});
+    const std::string name = AskForFile(app,
+                                        {"Select an output Puzzle file", "*.rlc;*.txt",
+                                         "Ringlace Files", "Select an output file", "SAVE", ""},
+                                        "txt");
     if (name.empty()) return false;
-    name = AddExtension(name, "txt");
     app.host.BusyPointer(true);
     const bool written = write(app.grid, name);
     const int count = CountLines(name);
     app.host.BusyPointer(false);
     if (!written) {
-        ReportFile(app, "Error writing file:", name);
+        ReportFileTrouble(app.host, FileTrouble::NotWritten, name);
         return false;
     }
     // The board already holds what the new record holds: it becomes the shown record as it is.
@@ -87,24 +84,24 @@ bool DeletePuzzleCommand(App& app) {
     // A file cut short since it was counted no longer holds the shown puzzle at its number.
     if (lines < place.number) {
         place.count = lines;
-        ReportFile(app, "Error reading file:", place.file);
+        ReportFileTrouble(app.host, FileTrouble::NotRead, place.file);
         return true;
     }
     switch (RemoveLine(place.file, place.number)) {
         case RemoveLineResult::Removed:
             break;
         case RemoveLineResult::NotRead:
-            ReportFile(app, "Error reading file:", place.file);
+            ReportFileTrouble(app.host, FileTrouble::NotRead, place.file);
             return false;
         case RemoveLineResult::NotWritten:
-            ReportFile(app, "Error writing file:", place.file);
+            ReportFileTrouble(app.host, FileTrouble::NotWritten, place.file);
             return false;
     }
     place.count = CountLines(place.file);
     const int number = std::min(std::max(place.number - 1, 1), place.count);
     if (!LoadPuzzleOntoBoard(app, place.file, number)) {
         place.number = number;
-        ReportFile(app, "Error reading file:", place.file);
+        ReportFileTrouble(app.host, FileTrouble::NotRead, place.file);
     }
     app.host.Ask({"Deleted", Icon::Trash, Buttons::Ok});
     return true;

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "commands/app.h"
+#include "commands/file_requests.h"
 #include "commands/run_scope.h"
 #include "model/text.h"
 #include "model/text_file.h"
@@ -11,8 +12,6 @@
 namespace ringlace {
 
 namespace {
-
-const std::string kCrLfText(kCrLf);
 
 int MoveTarget(App& app, PuzzleMove move) {
     const PuzzlePlace& place = app.place;
@@ -50,7 +49,7 @@ bool LoadFromFile(App& app, const std::string& path, int number) {
     app.host.BusyPointer(false);
     if (loaded) return true;
     app.place = before;
-    app.host.Ask({"Error reading file:" + kCrLfText + path, Icon::Critical, Buttons::Ok});
+    ReportFileTrouble(app.host, FileTrouble::NotRead, path);
     return false;
 }
 
@@ -80,11 +79,11 @@ bool GoToTypedNumber(App& app, const std::string& text) {
 
 bool OpenPuzzleFileCommand(App& app) {
     if (RefuseGridCommand(app)) return false;
-    const std::string name =
-        app.host.GetFileName({"Select a Puzzle file to open", "*.rlc;*.txt", "Ringlace Files",
-                              "Select a puzzle file", "OPEN", FolderPart(app.place.file)});
-    if (name.empty()) return false;
-    return OpenFileAt(app, AddExtension(name, "txt"), 1);
+    const std::string file = AskForFile(app,
+                                        {"Select a Puzzle file to open", "*.rlc;*.txt",
+                                         "Ringlace Files", "Select a puzzle file", "OPEN", ""},
+                                        "txt");
+    return !file.empty() && OpenFileAt(app, file, 1);
 }
 
 bool OpenFileAt(App& app, const std::string& path, int number) {
@@ -98,7 +97,7 @@ bool OpenRecentFile(App& app, int index) {
     if (index < 0 || index >= kRecentFileCount) return false;
     const std::string path = app.settings.RecentFiles[static_cast<std::size_t>(index)];
     if (!FileExists(path)) {
-        app.host.Ask({"File not found:" + kCrLfText + path, Icon::Critical, Buttons::Ok});
+        ReportFileTrouble(app.host, FileTrouble::NotFound, path);
         return false;
     }
     return LoadFromFile(app, path, 1);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "commands/file_requests.h"
 #include "commands/run_scope.h"
 #include "create/loop_growth.h"
 #include "model/puzzle_record.h"
@@ -58,8 +59,7 @@ CreateEnd SuccessEnding(App& app, CreateKind kind, const Previous& previous) {
         app.place.count = count;
         RestorePrevious(app, previous);
         app.host.Status("");
-        app.host.Ask(
-            {"Error writing file:" + std::string(kCrLf) + file, Icon::Critical, Buttons::Ok});
+        ReportFileTrouble(app.host, FileTrouble::NotWritten, file);
         return CreateEnd::NotSaved;
     }
     app.host.Status(kind == CreateKind::Only03 ? "03Only Puzzle created" : "Puzzle created");

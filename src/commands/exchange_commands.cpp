@@ -5,6 +5,7 @@
 
 #include "commands/app.h"
 #include "commands/collection_edits.h"
+#include "commands/file_requests.h"
 #include "commands/run_scope.h"
 #include "exchange/game_id.h"
 #include "exchange/imported_puzzle.h"
@@ -35,12 +36,9 @@ bool RefuseExport(App& app) {
 }
 
 // Asks for a file to write; "" when the person cancelled or would not overwrite.
-std::string AskOutputFile(App& app, FileRequest request, const std::string& extension) {
-    request.folder = FolderPart(app.place.file);
-    const std::string name = app.host.GetFileName(request);
-    if (name.empty()) return "";
-    const std::string file = AddExtension(name, extension);
-    return ConfirmOverwrite(app.host, file) ? file : "";
+std::string AskOutputFile(App& app, const FileRequest& request, const std::string& extension) {
+    const std::string file = AskForFile(app, request, extension);
+    return !file.empty() && ConfirmOverwrite(app.host, file) ? file : "";
 }
 
 std::string AskTextFile(App& app, const std::string& title) {
@@ -52,7 +50,7 @@ void TellWritten(App& app, bool written, const std::string& file, const std::str
     if (written)
         Tell(app, saidAs + kCrLfText + file, Icon::Save);
     else
-        Tell(app, "Error writing file:" + kCrLfText + file, Icon::Critical);
+        ReportFileTrouble(app.host, FileTrouble::NotWritten, file);
 }
 
 bool WriteLines(const std::string& file, const std::vector<std::string>& lines) {
@@ -116,11 +114,11 @@ void SaveSpreadsheetCommand(App& app) {
 
 bool ImportPuzzleFileCommand(App& app) {
     if (RefuseGridCommand(app)) return false;
-    const std::string name =
-        app.host.GetFileName({"Select a Puzzle file to import", "*.txt", "Text Files",
-                              "Select a text file", "OPEN", FolderPart(app.place.file)});
-    if (name.empty()) return false;
-    const std::string file = AddExtension(name, "txt");
+    const std::string file = AskForFile(
+        app,
+        {"Select a Puzzle file to import", "*.txt", "Text Files", "Select a text file", "OPEN", ""},
+        "txt");
+    if (file.empty()) return false;
     const std::optional<ClueGrid> clues = ReadTextFile(file, app.grid);
     if (!clues) {
         Tell(app, "Error importing file:" + kCrLfText + file, Icon::Critical);
@@ -128,14 +126,14 @@ bool ImportPuzzleFileCommand(App& app) {
     }
     const std::string companion = CompanionFile(file);
     if (!WritePuzzleRecord(ImportedPuzzle(*clues), companion, WriteMode::Append)) {
-        Tell(app, "Error writing file:" + kCrLfText + companion, Icon::Critical);
+        ReportFileTrouble(app.host, FileTrouble::NotWritten, companion);
         return false;
     }
     const PuzzlePlace before = app.place;
     app.place.count = CountLines(companion);
     if (!LoadPuzzleOntoBoard(app, companion, app.place.count)) {
         app.place = before;
-        Tell(app, "Error reading file:" + kCrLfText + companion, Icon::Critical);
+        ReportFileTrouble(app.host, FileTrouble::NotRead, companion);
         return false;
     }
     Tell(app,
@@ -160,7 +158,7 @@ bool PastePuzzleCommand(App& app) {
     if (!WritePuzzleRecord(ImportedPuzzle(*clues), scratch, WriteMode::Replace) ||
         !LoadPuzzleOntoBoard(app, scratch, 1)) {
         app.place = before;
-        Tell(app, "Error writing file:" + kCrLfText + scratch, Icon::Critical);
+        ReportFileTrouble(app.host, FileTrouble::NotWritten, scratch);
         return false;
     }
     app.host.Status("Imported puzzle from clipboard");

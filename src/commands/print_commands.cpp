@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "commands/app.h"
+#include "commands/file_requests.h"
 #include "commands/run_scope.h"
 #include "exchange/imported_puzzle.h"
 #include "exchange/maker.h"
@@ -105,7 +106,7 @@ void PrintRangeCommand(App& app, const PrintRange& range) {
     }
     app.host.BusyPointer(false);
     if (pages.empty()) {
-        app.host.Ask({"Error reading file:" + kCrLfText + range.file, Icon::Critical, Buttons::Ok});
+        ReportFileTrouble(app.host, FileTrouble::NotRead, range.file);
         return;
     }
     if (!app.host.Print(pages)) return;

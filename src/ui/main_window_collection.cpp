@@ -7,9 +7,9 @@
 #include "commands/collection_edits.h"
 #include "commands/collection_navigation.h"
 #include "commands/exchange_commands.h"
+#include "commands/file_requests.h"
 #include "commands/print_commands.h"
 #include "commands/run_scope.h"
-#include "model/text.h"
 #include "model/text_file.h"
 #include "ui/about_box.h"
 #include "ui/board_view.h"
@@ -82,7 +82,7 @@ void MainWindow::onDelete() {
 void MainWindow::onHelp() {
     const std::string page = app_.paths.InApp(kHelpPageFile);
     if (!FileExists(page)) {
-        app_.host.Ask({"File not found:" + std::string(kCrLf) + page, Icon::Critical, Buttons::Ok});
+        ReportFileTrouble(app_.host, FileTrouble::NotFound, page);
         return;
     }
     if (!helpWindow_) helpWindow_ = new HelpWindow(this);
