@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "ui/message_pictures.h"
+
 namespace ringlace {
 
 namespace {
@@ -147,31 +149,6 @@ void NewPuzzle(QPainter& p) {
                              QPointF(24, 15), QPointF(22, 10), QPointF(17, 8), QPointF(22, 6)}));
 }
 
-// An open folder.
-void Load(QPainter& p) {
-    p.setPen(InkPen(1.8, QColor(150, 95, 0)));
-    p.setBrush(QColor(240, 190, 70));
-    p.drawPolygon(QPolygonF({QPointF(3, 7), QPointF(12, 7), QPointF(15, 10), QPointF(27, 10),
-                             QPointF(27, 27), QPointF(3, 27)}));
-    p.setBrush(QColor(255, 220, 110));
-    p.drawPolygon(QPolygonF({QPointF(3, 27), QPointF(8, 15), QPointF(31, 15), QPointF(27, 27)}));
-}
-
-// A disk with its label and shutter.
-void Save(QPainter& p) {
-    p.setPen(InkPen(1.8));
-    p.setBrush(QColor(40, 95, 170));
-    p.drawPolygon(QPolygonF(
-        {QPointF(4, 4), QPointF(24, 4), QPointF(28, 8), QPointF(28, 28), QPointF(4, 28)}));
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(8, 17, 16, 11));
-    p.setBrush(QColor(200, 210, 225));
-    p.drawRect(QRectF(10, 4, 11, 8));
-    p.setBrush(kInk);
-    p.drawRect(QRectF(17, 5.5, 2.5, 5));
-}
-
 void Help(QPainter& p) {
     p.setPen(InkPen(2.2, QColor(40, 95, 170)));
     p.setBrush(QColor(225, 236, 252));
@@ -231,20 +208,6 @@ void Import(QPainter& p) {
                              QPointF(9, 24), QPointF(9, 20), QPointF(2, 20)}));
 }
 
-// A printer with a sheet coming out.
-void Print(QPainter& p) {
-    p.setPen(InkPen(1.6));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(9, 3, 14, 9));
-    p.setBrush(QColor(200, 210, 225));
-    p.drawRoundedRect(QRectF(3, 11, 26, 12), 2, 2);
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(9, 19, 14, 10));
-    p.setPen(InkPen(1.2, QColor(150, 150, 160)));
-    p.drawLine(QPointF(12, 23), QPointF(20, 23));
-    p.drawLine(QPointF(12, 26), QPointF(18, 26));
-}
-
 void Draw(QPainter& p, ButtonPicture picture) {
     switch (picture) {
         case ButtonPicture::Undo:
@@ -277,10 +240,10 @@ void Draw(QPainter& p, ButtonPicture picture) {
             NewPuzzle(p);
             break;
         case ButtonPicture::Load:
-            Load(p);
+            DrawMessagePicture(p, Icon::Open, kDesign);
             break;
         case ButtonPicture::Save:
-            Save(p);
+            DrawMessagePicture(p, Icon::Save, kDesign);
             break;
         case ButtonPicture::Help:
             Help(p);
@@ -299,7 +262,7 @@ void Draw(QPainter& p, ButtonPicture picture) {
             Import(p);
             break;
         case ButtonPicture::Print:
-            Print(p);
+            DrawMessagePicture(p, Icon::Print, kDesign);
             break;
     }
 }

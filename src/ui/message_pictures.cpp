@@ -157,13 +157,8 @@ void Open(QPainter& p) {
 
 }  // namespace
 
-QPixmap MessagePicture(Icon icon, int side, qreal devicePixelRatio) {
-    QPixmap pixmap(QSize(side, side) * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+void DrawMessagePicture(QPainter& p, Icon icon, qreal side) {
+    p.save();
     p.scale(side / kDesign, side / kDesign);
     using Draw = void (*)(QPainter&);
     // In the order of Icon.
@@ -172,6 +167,17 @@ QPixmap MessagePicture(Icon icon, int side, qreal devicePixelRatio) {
                                          Exit,     Save,     Open};
     const auto index = static_cast<std::size_t>(icon);
     if (index < std::size(kPictures) && kPictures[index]) kPictures[index](p);
+    p.restore();
+}
+
+QPixmap MessagePicture(Icon icon, int side, qreal devicePixelRatio) {
+    QPixmap pixmap(QSize(side, side) * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    DrawMessagePicture(p, icon, side);
     return pixmap;
 }
 
