@@ -123,6 +123,8 @@ private:
     void onPrintRange();
     // A puzzle was loaded, or the shown record moved: labels, board and recent files anew.
     void ShowNewPuzzle();
+    // The end of a command that may have loaded a puzzle: shows it, and the board takes the keys.
+    void AfterLoading(bool loaded);
 
     // The puzzle browser in place of the board (main_window_browser.cpp).
     void BuildBrowser();

@@ -31,9 +31,7 @@ void MainWindow::onBrowse() {
 // Loading the puzzle brings the board back (ShowNewPuzzle); a refused or unreadable one leaves
 // the browser open for another choice.
 void MainWindow::onBrowserChose(int number) {
-    if (!GoToNumber(app_, number)) return;
-    ShowNewPuzzle();
-    BoardTakesFocus();
+    if (GoToNumber(app_, number)) AfterLoading(true);
 }
 
 void MainWindow::CloseBrowser() {

@@ -29,11 +29,15 @@ void MainWindow::ShowNewPuzzle() {
     SyncBoardState();
 }
 
+void MainWindow::AfterLoading(bool loaded) {
+    if (loaded) ShowNewPuzzle();
+    BoardTakesFocus();
+}
+
 void MainWindow::OpenFile(const QString& fileName, int number) {
     // A path as the person typed it, made whole so that the recent files name it exactly.
     const std::string path = QFileInfo(fileName).absoluteFilePath().toStdString();
     if (OpenFileAt(app_, path, number)) ShowNewPuzzle();
-    ShowRecentFiles();
 }
 
 void MainWindow::onMove(PuzzleMove move) {
@@ -54,14 +58,11 @@ void MainWindow::onTypedNumber() {
 }
 
 void MainWindow::onOpen() {
-    if (OpenPuzzleFileCommand(app_)) ShowNewPuzzle();
-    ShowRecentFiles();
-    BoardTakesFocus();
+    AfterLoading(OpenPuzzleFileCommand(app_));
 }
 
 void MainWindow::onOpenRecent(int index) {
-    if (OpenRecentFile(app_, index)) ShowNewPuzzle();
-    BoardTakesFocus();
+    AfterLoading(OpenRecentFile(app_, index));
 }
 
 void MainWindow::onAppendPuzzle() {
@@ -75,8 +76,7 @@ void MainWindow::onAppendUserEntries() {
 }
 
 void MainWindow::onDelete() {
-    if (DeletePuzzleCommand(app_)) ShowNewPuzzle();
-    BoardTakesFocus();
+    AfterLoading(DeletePuzzleCommand(app_));
 }
 
 void MainWindow::onHelp() {
@@ -90,13 +90,11 @@ void MainWindow::onHelp() {
 }
 
 void MainWindow::onImport() {
-    if (ImportPuzzleFileCommand(app_)) ShowNewPuzzle();
-    BoardTakesFocus();
+    AfterLoading(ImportPuzzleFileCommand(app_));
 }
 
 void MainWindow::onPaste() {
-    if (PastePuzzleCommand(app_)) ShowNewPuzzle();
-    BoardTakesFocus();
+    AfterLoading(PastePuzzleCommand(app_));
 }
 
 void MainWindow::onCopy(ClipboardCopy what) {
