@@ -14,9 +14,11 @@
 #include <QVBoxLayout>
 
 #include "commands/app.h"
+#include "commands/print_commands.h"
 #include "ui/colour_picker.h"
 #include "ui/command_button.h"
 #include "ui/options_preview.h"
+#include "ui/print_options_dialog.h"
 
 namespace ringlace {
 
@@ -248,8 +250,12 @@ QWidget* OptionsDialog::BuildChoicesColumn() {
     QGroupBox* printer = Frame("Printer", column);
     auto* printing = new QPushButton("Set printing options", printer);
     printing->setObjectName("printOptionsButton");
-    // The printing options come with printing.
-    printing->setEnabled(false);
+    // The printing options are kept when their own dialog is accepted, whatever becomes of this
+    // one.
+    connect(printing, &QPushButton::clicked, this, [this] {
+        PrintOptionsDialog dialog(PrintStyle(app_), this);
+        if (const std::optional<PaperStyle> style = dialog.Ask()) KeepPrintStyle(app_, *style);
+    });
     (new QVBoxLayout(printer))->addWidget(printing);
     layout->addWidget(printer);
     layout->addStretch();

@@ -1,6 +1,5 @@
 #include "ui/print_range_dialog.h"
 
-#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -10,6 +9,7 @@
 
 #include "model/text_file.h"
 #include "seams/host.h"
+#include "ui/paper_style_fields.h"
 
 namespace ringlace {
 
@@ -17,18 +17,10 @@ namespace {
 
 constexpr int kLargestNumber = 99999;
 
-QSpinBox* NumberBox(QWidget* parent, const char* name, int value, int lowest, int highest) {
-    auto* box = new QSpinBox(parent);
-    box->setObjectName(name);
-    box->setRange(lowest, highest);
-    box->setValue(value);
-    return box;
-}
-
 }  // namespace
 
 PrintRangeDialog::PrintRangeDialog(Host& host, const PrintRange& proposed, QWidget* parent)
-    : QDialog(parent), host_(host), style_(proposed.style) {
+    : QDialog(parent), host_(host) {
     setObjectName("printRangeDialog");
     setWindowTitle("Multiple Puzzles");
     file_ = new QLineEdit(QString::fromStdString(proposed.file), this);
@@ -43,29 +35,11 @@ PrintRangeDialog::PrintRangeDialog(Host& host, const PrintRange& proposed, QWidg
 
     first_ = NumberBox(this, "printFirstBox", proposed.first, 0, kLargestNumber);
     last_ = NumberBox(this, "printLastBox", proposed.last, 0, kLargestNumber);
-    cornerChar_ = new QLineEdit(QString::fromStdString(proposed.style.cornerChar), this);
-    cornerChar_->setObjectName("printCornerField");
-    cornerChar_->setMaxLength(1);
-    cornerChar_->setFixedWidth(40);
-    rectangleCorner_ = new QCheckBox("Rectangle corner", this);
-    rectangleCorner_->setObjectName("printRectangleCornerBox");
-    rectangleCorner_->setChecked(proposed.style.rectangleCorner);
-    // Rectangle corners take the place of the corner character.
-    cornerChar_->setEnabled(!proposed.style.rectangleCorner);
-    connect(rectangleCorner_, &QCheckBox::toggled, cornerChar_, &QLineEdit::setDisabled);
-    printGrid_ = new QCheckBox("Print Grid", this);
-    printGrid_->setObjectName("printGridBox");
-    printGrid_->setChecked(proposed.style.printGrid);
-    lineWidth_ = NumberBox(this, "printLineWidthBox", proposed.style.lineWidth, 1, 10);
-
     auto* form = new QFormLayout;
     form->addRow("Puzzle file", fileRow);
     form->addRow("From puzzle", first_);
     form->addRow("To puzzle", last_);
-    form->addRow("Corner character", cornerChar_);
-    form->addRow("", rectangleCorner_);
-    form->addRow("", printGrid_);
-    form->addRow("Line width", lineWidth_);
+    style_ = std::make_unique<PaperStyleFields>(proposed.style, this, form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &PrintRangeDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PrintRangeDialog::reject);
@@ -74,18 +48,15 @@ PrintRangeDialog::PrintRangeDialog(Host& host, const PrintRange& proposed, QWidg
     layout->addWidget(buttons);
 }
 
+PrintRangeDialog::~PrintRangeDialog() = default;
+
 std::optional<PrintRange> PrintRangeDialog::Ask() {
     if (exec() != QDialog::Accepted) return std::nullopt;
     return Range();
 }
 
 PrintRange PrintRangeDialog::Range() const {
-    PaperStyle style = style_;
-    style.cornerChar = cornerChar_->text().toStdString();
-    style.rectangleCorner = rectangleCorner_->isChecked();
-    style.printGrid = printGrid_->isChecked();
-    style.lineWidth = lineWidth_->value();
-    return {file_->text().toStdString(), first_->value(), last_->value(), style};
+    return {file_->text().toStdString(), first_->value(), last_->value(), style_->Style()};
 }
 
 void PrintRangeDialog::accept() {

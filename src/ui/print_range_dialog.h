@@ -3,22 +3,24 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <optional>
 
 #include "commands/print_commands.h"
 
-class QCheckBox;
 class QLineEdit;
 class QSpinBox;
 
 namespace ringlace {
 
 class Host;
+class PaperStyleFields;
 
 class PrintRangeDialog : public QDialog {
     Q_OBJECT
 public:
     PrintRangeDialog(Host& host, const PrintRange& proposed, QWidget* parent = nullptr);
+    ~PrintRangeDialog() override;
 
     // Shows the dialog; the range to print, or nothing when it was cancelled.
     std::optional<PrintRange> Ask();
@@ -34,11 +36,7 @@ private:
     QLineEdit* file_;
     QSpinBox* first_;
     QSpinBox* last_;
-    QLineEdit* cornerChar_;
-    QCheckBox* rectangleCorner_;
-    QCheckBox* printGrid_;
-    QSpinBox* lineWidth_;
-    PaperStyle style_;
+    std::unique_ptr<PaperStyleFields> style_;
 };
 
 }  // namespace ringlace

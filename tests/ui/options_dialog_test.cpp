@@ -5,13 +5,16 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 
 #include "ui/board_view.h"
 #include "ui/colour_picker.h"
+#include "ui/print_options_dialog.h"
 #include "window_helpers.h"
 
 using namespace ringlace;
@@ -109,6 +112,31 @@ private slots:
         started.settings().BarThickness = 4;
         started.Find<QAction>("saveOptionsAction")->trigger();
         QVERIFY(started.installation.Config().find(" 128  2  4  0 ") != std::string::npos);
+    }
+
+    // "Set printing options" edits how pages print; its own OK keeps them, its Cancel does not.
+    void printingOptionsAreKeptByTheirOwnDialog() {
+        Started started;
+        const auto printingOptions = [&started](bool accept) {
+            started.Options([accept](OptionsDialog& form) {
+                test::WhenModalShows<PrintOptionsDialog>([accept](PrintOptionsDialog& dialog) {
+                    QCOMPARE(In<QLineEdit>(dialog, "printCornerField")->text(), QString("+"));
+                    In<QCheckBox>(dialog, "printRectangleCornerBox")->click();
+                    QVERIFY(!In<QLineEdit>(dialog, "printCornerField")->isEnabled());
+                    In<QSpinBox>(dialog, "printLineWidthBox")->setValue(4);
+                    accept ? dialog.accept() : dialog.reject();
+                });
+                In<QPushButton>(form, "printOptionsButton")->click();
+                In<QPushButton>(form, "cancelButton")->click();
+            });
+        };
+        printingOptions(false);
+        QCOMPARE(started.settings().RectangleCorner, 0);
+        QCOMPARE(started.settings().CornerChar, std::string("+"));
+        printingOptions(true);
+        QCOMPARE(started.settings().RectangleCorner, 1);
+        QCOMPARE(started.settings().CornerChar, std::string(""));
+        QCOMPARE(started.settings().PrintLineWidth, 4);
     }
 };
 
