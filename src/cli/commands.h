@@ -21,6 +21,7 @@ int ListCommand(const Arguments& args);
 int DeleteCommand(const Arguments& args);
 int ExportCommand(const Arguments& args);
 int ImportCommand(const Arguments& args);
+int PrintCommand(const Arguments& args);
 
 // Prints a usage error and returns kExitUsage.
 int UsageError(const std::string& message);

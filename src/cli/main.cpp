@@ -45,6 +45,12 @@ constexpr const char* kUsage =
     "  import FILE|- [--out PATH]\n"
     "                  read a text grid or a game ID (as Paste Puzzle does) from FILE or\n"
     "                  standard input and append it as a record to PATH, or print the record\n"
+    "  print FILE [N | FIRST-LAST | all] --pdf OUT.pdf [--solutions inline|end|none]\n"
+    "        [--paper letter|a4]\n"
+    "                  write a PDF puzzle book, one page a puzzle (all by default) as the\n"
+    "                  window prints it: each solution on its puzzle's page (inline, the\n"
+    "                  default), gathered on sheets at the end, or left out; letter paper by\n"
+    "                  default. Exit status 0 only when every record was printed\n"
     "  --help          show this text\n"
     "  --version       show the program's version\n"
     "\n"
@@ -83,5 +89,6 @@ int main(int argc, char** argv) {
     if (command == "delete") return DeleteCommand(args);
     if (command == "export") return ExportCommand(args);
     if (command == "import") return ImportCommand(args);
+    if (command == "print") return PrintCommand(args);
     return UsageError("unknown command \"" + command + "\"");
 }

@@ -4,10 +4,8 @@
 
 #include "commands/app.h"
 #include "commands/file_requests.h"
+#include "commands/printed_pages.h"
 #include "commands/run_scope.h"
-#include "exchange/imported_puzzle.h"
-#include "exchange/maker.h"
-#include "model/puzzle_record.h"
 #include "model/text.h"
 #include "model/text_file.h"
 
@@ -17,33 +15,15 @@ namespace {
 
 const std::string kCrLfText(kCrLf);
 
-std::string PageHeader(const Grid& grid, const PuzzlePlace& place) {
-    return PuzzleHeader("Puz#", grid, place) + ": " + kProgramTitle + " - " + kMakerAddress;
-}
-
 // A page of the puzzle the shared grid holds, drawn whenever the printer asks for it.
 Drawing Page(std::shared_ptr<const Grid> puzzle, const std::string& header,
              const PaperStyle& style) {
     return {[puzzle, header, style](Canvas& measuring) {
-                return PrintedPageExtent(*puzzle, header, measuring, style);
+                return PrintedPageExtent(*puzzle, header, measuring, style, PageSolution::Shown);
             },
             [puzzle, header, style](Canvas& canvas) {
-                DrawPrintedPage(canvas, *puzzle, header, style);
+                DrawPrintedPage(canvas, *puzzle, header, style, PageSolution::Shown);
             }};
-}
-
-// A page of a record, kept as its line: a long range holds one grid at a time, not one a page.
-Drawing RecordPage(const std::string& record, const std::string& header, const PaperStyle& style) {
-    const auto load = [record] {
-        auto grid = std::make_shared<Grid>();
-        static_cast<void>(LoadRecord(*grid, record));  // read once already, so it loads
-        return grid;
-    };
-    return {
-        [load, header, style](Canvas& measuring) {
-            return PrintedPageExtent(*load(), header, measuring, style);
-        },
-        [load, header, style](Canvas& canvas) { DrawPrintedPage(canvas, *load(), header, style); }};
 }
 
 }  // namespace
@@ -72,7 +52,7 @@ void PrintCurrentPuzzleCommand(App& app) {
         Answer::Yes)
         return;
     const auto puzzle = std::make_shared<const Grid>(app.grid);
-    if (app.host.Print({Page(puzzle, PageHeader(app.grid, app.place), PrintStyle(app))}))
+    if (app.host.Print({Page(puzzle, PrintedPageHeader(app.grid, app.place), PrintStyle(app))}))
         app.host.Ask({"Printed", Icon::Print, Buttons::Ok});
 }
 
@@ -90,20 +70,10 @@ void PrintRangeCommand(App& app, const PrintRange& range) {
     KeepPrintStyle(app, range.style);
     const PaperStyle style = PrintStyle(app);
     app.host.BusyPointer(true);
+    const PrintedRange printed = ReadPrintedRange(range.file, range.first, range.last);
     std::vector<Drawing> pages;
-    int skipped = 0;
-    PuzzlePlace place{range.file, 0, CountLines(range.file)};
-    LineReader reader(range.file);
-    std::string line;
-    Grid grid;
-    for (int number = 1; number <= range.last && reader.Next(line, LongestRecord(grid)); ++number) {
-        if (number < range.first) continue;
-        place.number = number;
-        if (LoadRecord(grid, line))
-            pages.push_back(RecordPage(line, PageHeader(grid, place), style));
-        else
-            ++skipped;
-    }
+    for (const PrintedPuzzle& puzzle : printed.puzzles)
+        pages.push_back(PrintedPuzzlePage(puzzle, style, PageSolution::Shown));
     app.host.BusyPointer(false);
     if (pages.empty()) {
         ReportFileTrouble(app.host, FileTrouble::NotRead, range.file);
@@ -111,8 +81,9 @@ void PrintRangeCommand(App& app, const PrintRange& range) {
     }
     if (!app.host.Print(pages)) return;
     std::string said = "Printed";
-    if (skipped > 0)
-        said += kCrLfText + NumText(skipped) + " puzzles could not be read and were left out";
+    if (printed.skipped > 0)
+        said +=
+            kCrLfText + NumText(printed.skipped) + " puzzles could not be read and were left out";
     app.host.Ask({said, Icon::Print, Buttons::Ok});
 }
 

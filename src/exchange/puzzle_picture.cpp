@@ -21,10 +21,6 @@ constexpr int kSolutionLabelTop = 12000;
 constexpr int kSolutionTop = 12200;
 constexpr int kSolutionCell = 125;
 
-CanvasFont SmallFont(const PaperStyle& style) {
-    return {style.fontName, kSmallPoints, false};
-}
-
 CanvasFont ClueFont(const Grid& grid, const PaperStyle& style) {
     return {style.fontName, grid.MaxDim > 19 ? 10.0 : 13.0, false};
 }
@@ -110,6 +106,10 @@ void DrawPuzzle(Canvas& canvas, const Grid& grid, const std::string& header, int
 
 }  // namespace
 
+CanvasFont SmallFont(const PaperStyle& style) {
+    return {style.fontName, kSmallPoints, false};
+}
+
 int PaperCellSize(const Grid& grid) {
     return grid.MaxDim > 16 ? 400 : 500;
 }
@@ -131,21 +131,31 @@ void DrawPuzzlePicture(Canvas& canvas, const Grid& grid, const std::string& head
 }
 
 PictureSize PrintedPageExtent(const Grid& grid, const std::string& header, Canvas& measuring,
-                              const PaperStyle& style) {
+                              const PaperStyle& style, PageSolution solution) {
     const int s = PaperCellSize(grid);
     const int headerRight = kPageLeft + s + measuring.MeasureText(header, SmallFont(style)).width;
     const int puzzleRight = kPageLeft + (grid.Cols + 1) * s;
     const int puzzleBottom = kPageTop + kHeaderHeight + grid.Rows * s;
-    const int solutionBottom = kSolutionTop + grid.Rows * kSolutionCell;
+    const int solutionBottom =
+        solution == PageSolution::Shown ? kSolutionTop + SmallSolutionSize(grid).height : 0;
     return {std::max(headerRight, puzzleRight), std::max(puzzleBottom, solutionBottom)};
 }
 
 void DrawPrintedPage(Canvas& canvas, const Grid& grid, const std::string& header,
-                     const PaperStyle& style) {
+                     const PaperStyle& style, PageSolution solution) {
     DrawPuzzle(canvas, grid, header, kPageLeft + PaperCellSize(grid), kPageTop, style);
+    if (solution == PageSolution::LeftOut) return;
     canvas.Text(kPageLeft + kSolutionCell, kSolutionLabelTop, "Solution:", SmallFont(style),
                 kBlack);
-    const PaperGrid small{kPageLeft + kSolutionCell, kSolutionTop, kSolutionCell};
+    DrawSmallSolution(canvas, grid, kPageLeft + kSolutionCell, kSolutionTop, style);
+}
+
+PictureSize SmallSolutionSize(const Grid& grid) {
+    return {grid.Cols * kSolutionCell, grid.Rows * kSolutionCell};
+}
+
+void DrawSmallSolution(Canvas& canvas, const Grid& grid, int x, int y, const PaperStyle& style) {
+    const PaperGrid small{x, y, kSolutionCell};
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c)
             canvas.Rect(small.X(c), small.Y(r), small.X(c) + kSolutionCell,

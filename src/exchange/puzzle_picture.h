@@ -35,15 +35,25 @@ PictureSize PuzzlePictureSize(const Grid& grid, const std::string& header, Canva
 void DrawPuzzlePicture(Canvas& canvas, const Grid& grid, const std::string& header,
                        const PaperStyle& style, PictureOf what);
 
+// Whether a printed page carries the small copy of the stored solution.
+enum class PageSolution { Shown, LeftOut };
+
 // How far right and down a printed page of this puzzle reaches, in twips from the page's
 // printable corner, so that a page that would run off the paper can be drawn smaller.
 PictureSize PrintedPageExtent(const Grid& grid, const std::string& header, Canvas& measuring,
-                              const PaperStyle& style);
+                              const PaperStyle& style, PageSolution solution);
 
-// One printed page: the header and the puzzle from (1200 + cell, 1200), "Solution:" at
-// (1325, 12000) and the stored solution in 125-twip cells from (1325, 12200), each cell outlined
-// in grey with its clue at 7 points.
+// One printed page: the header and the puzzle from (1200 + cell, 1200), then, when shown,
+// "Solution:" at (1325, 12000) and the small solution from (1325, 12200).
 void DrawPrintedPage(Canvas& canvas, const Grid& grid, const std::string& header,
-                     const PaperStyle& style);
+                     const PaperStyle& style, PageSolution solution);
+
+// The stored solution in 125-twip cells, each outlined in grey with its clue at 7 points, from
+// (x, y); its size.
+void DrawSmallSolution(Canvas& canvas, const Grid& grid, int x, int y, const PaperStyle& style);
+PictureSize SmallSolutionSize(const Grid& grid);
+
+// The font of the header, "Solution:" and the small solution's clues.
+CanvasFont SmallFont(const PaperStyle& style);
 
 }  // namespace ringlace

@@ -3,6 +3,7 @@
 // device's real resolution; tests record the calls.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -32,6 +33,15 @@ struct PictureSize {
     int width = 0;   // twips
     int height = 0;  // twips
 };
+
+// The scale at which a picture fits an area: 1 when it fits as it is, else the largest smaller
+// scale that keeps its proportions.
+inline double ScaleToFit(const PictureSize& picture, const PictureSize& area) {
+    double scale = 1.0;
+    if (picture.width > area.width) scale = double(area.width) / picture.width;
+    if (picture.height > area.height) scale = std::min(scale, double(area.height) / picture.height);
+    return scale;
+}
 
 class Canvas;
 

@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <algorithm>
 
 #include "ui/message_box.h"
 #include "ui/qt_canvas.h"
@@ -90,8 +89,8 @@ bool QtHost::Print(const std::vector<Drawing>& pages) {
         QtCanvas measuring(painter, 1.0);
         const PictureSize extent = pages[k].measure(measuring);
         // A page that would run off the paper is drawn smaller, its proportions kept.
-        const double scale = std::min({1.0, paper.width() * twipsPerPixel / extent.width,
-                                       paper.height() * twipsPerPixel / extent.height});
+        const double scale = ScaleToFit(extent, {static_cast<int>(paper.width() * twipsPerPixel),
+                                                 static_cast<int>(paper.height() * twipsPerPixel)});
         QtCanvas canvas(painter, scale);
         pages[k].draw(canvas);
         Yield();

@@ -40,7 +40,8 @@ TEST(PrintedPageTest, CellsAndCluesShrinkForLargeGrids) {
     for (const Case& c :
          {Case{10, 500, 13}, Case{17, 400, 13}, Case{20, 400, 10}, Case{25, 400, 10}}) {
         RecordingCanvas canvas;
-        DrawPrintedPage(canvas, Blank(c.side, c.side, 2), "header", PaperStyle{});
+        DrawPrintedPage(canvas, Blank(c.side, c.side, 2), "header", PaperStyle{},
+                        PageSolution::Shown);
         const std::vector<CanvasCall> twos = Texts(canvas, "2");
         ASSERT_EQ(twos.size(), 2u) << c.side;  // the puzzle's and the small solution's
         EXPECT_EQ(twos[0].font.points, c.clue) << c.side;
@@ -58,7 +59,7 @@ TEST(PrintedPageTest, TheOptionsAndTheSmallSolution) {
     Grid pair = Blank(1, 2, 3);
     pair.SolutionCode = "DI";
     RecordingCanvas canvas;
-    DrawPrintedPage(canvas, pair, "", PaperStyle{"Arial", "", true, true, 2});
+    DrawPrintedPage(canvas, pair, "", PaperStyle{"Arial", "", true, true, 2}, PageSolution::Shown);
     int squares = 0, grey = 0, lines = 0;
     for (const CanvasCall& call : canvas.calls) {
         squares += call.kind == "fill" && call.x2 - call.x1 == 40;
@@ -75,11 +76,22 @@ TEST(PrintedPageTest, TheOptionsAndTheSmallSolution) {
 
     // Without a stored solution the small grid is empty; without options only the clues show.
     RecordingCanvas plain;
-    DrawPrintedPage(plain, Blank(1, 2, 3), "", PaperStyle{"Arial", "", false, false, 2});
+    DrawPrintedPage(plain, Blank(1, 2, 3), "", PaperStyle{"Arial", "", false, false, 2},
+                    PageSolution::Shown);
     for (const CanvasCall& call : plain.calls) {
         EXPECT_NE(call.kind, "line");
         EXPECT_NE(call.kind, "fill");
     }
+
+    // A book that keeps its solutions apart leaves the page's lower part empty.
+    RecordingCanvas alone;
+    DrawPrintedPage(alone, pair, "", PaperStyle{}, PageSolution::LeftOut);
+    EXPECT_TRUE(Texts(alone, "Solution:").empty());
+    EXPECT_EQ(Texts(alone, "3").size(), 1u);
+    EXPECT_EQ(PrintedPageExtent(pair, "", alone, PaperStyle{}, PageSolution::LeftOut).height,
+              1200 + 300 + 500);
+    EXPECT_EQ(PrintedPageExtent(pair, "", alone, PaperStyle{}, PageSolution::Shown).height,
+              12200 + 125);
 }
 
 struct Printing {
