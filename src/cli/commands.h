@@ -22,6 +22,7 @@ int DeleteCommand(const Arguments& args);
 int ExportCommand(const Arguments& args);
 int ImportCommand(const Arguments& args);
 int PrintCommand(const Arguments& args);
+int ShuffleCommand(const Arguments& args);
 
 // Prints a usage error and returns kExitUsage.
 int UsageError(const std::string& message);

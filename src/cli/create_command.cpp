@@ -1,8 +1,9 @@
 // ringlace-cli create --size RxC|random --level easy|medium|hard|03only [--count N] [--out FILE]
-// [--seed S]: puzzles made as the single-puzzle command makes them, one record each.
-#include <charconv>
+// [--seed S] [--pattern FILE[:N]], or create --jumbo RxC --out FILE.xls [--seed S]: puzzles made
+// as the window's create commands make them.
 #include <chrono>
 #include <iostream>
+#include <memory>
 #include <optional>
 
 #include "cli/commands.h"
@@ -11,6 +12,10 @@
 #include "cli/number_argument.h"
 #include "commands/create_new_command.h"
 #include "create/clue_rules.h"
+#include "create/jumbo.h"
+#include "create/pattern_file.h"
+#include "create/single_creators.h"
+#include "exchange/puzzle_sheet.h"
 #include "model/puzzle_record.h"
 #include "model/text.h"
 #include "model/text_file.h"
@@ -26,6 +31,8 @@ struct CreateArguments {
     int count = 1;
     std::string out;  // "": standard output
     std::uint64_t seed = 0;
+    std::optional<Pattern> pattern;       // clues exactly on the pattern's cells
+    std::optional<PuzzleSize> jumboSize;  // one jumbo puzzle, written as a spreadsheet
 };
 
 std::optional<PuzzleSize> ParseSize(const std::string& text) {
@@ -37,13 +44,28 @@ std::optional<PuzzleSize> ParseSize(const std::string& text) {
     return PuzzleSize{*rows, *cols};
 }
 
-std::optional<std::uint64_t> ParseSeed(const std::string& text) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
+// "FILE" or "FILE:N": pattern N (default 1) of a pattern file.
+std::optional<Pattern> ReadPatternArgument(const std::string& text, const Grid& limits,
+                                           std::string& error) {
+    std::string file = text;
+    int number = 1;
+    const std::size_t colon = text.rfind(':');
+    if (colon != std::string::npos) {
+        if (const std::optional<int> given = NumberArgument(text.substr(colon + 1))) {
+            file = text.substr(0, colon);
+            number = *given;
+        }
+    }
+    const std::optional<std::string> line = ReadLineAt(file, number);
+    std::optional<Pattern> pattern;
+    if (line) pattern = ReadPatternLine(*line, limits.MaxRows, limits.MaxCols);
+    if (!pattern) {
+        error = "--pattern: line " + NumText(number) + " of " + file + " is not a pattern";
+    } else if (pattern->rows < 5 || pattern->cols < 5) {
+        error = "--pattern: puzzles have 5 to " + NumText(limits.MaxRows) + " rows and columns";
+        pattern.reset();
+    }
+    return pattern;
 }
 
 bool ParseLevel(const std::string& text, CreateArguments& parsed) {
@@ -66,7 +88,7 @@ std::optional<CreateArguments> ParseArguments(const Arguments& args, const Grid&
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         if (option != "--size" && option != "--level" && option != "--count" && option != "--out" &&
-            option != "--seed") {
+            option != "--seed" && option != "--pattern" && option != "--jumbo") {
             error = "unknown argument \"" + option + "\"";
             return std::nullopt;
         }
@@ -100,8 +122,21 @@ std::optional<CreateArguments> ParseArguments(const Arguments& args, const Grid&
             parsed.count = *count;
         } else if (option == "--out") {
             parsed.out = value;
+        } else if (option == "--pattern") {
+            parsed.pattern = ReadPatternArgument(value, limits, error);
+            if (!parsed.pattern) return std::nullopt;
+        } else if (option == "--jumbo") {
+            parsed.jumboSize = ParseSize(value);
+            const auto fits = [](int side) {
+                return side >= kJumboMinSide && side <= kJumboMaxSide;
+            };
+            if (!parsed.jumboSize || !fits(parsed.jumboSize->rows) ||
+                !fits(parsed.jumboSize->cols)) {
+                error = "--jumbo must be RxC with 17 to 50 rows and columns";
+                return std::nullopt;
+            }
         } else {
-            const std::optional<std::uint64_t> seed = ParseSeed(value);
+            const std::optional<std::uint64_t> seed = SeedArgument(value);
             if (!seed) {
                 error = "--seed must be a whole number";
                 return std::nullopt;
@@ -109,11 +144,38 @@ std::optional<CreateArguments> ParseArguments(const Arguments& args, const Grid&
             parsed.seed = *seed;
         }
     }
+    if (parsed.jumboSize) {
+        if (sizeGiven || levelGiven || parsed.pattern || parsed.count != 1 || parsed.out.empty()) {
+            error = "--jumbo makes one Hard puzzle and needs --out FILE.xls alone";
+            return std::nullopt;
+        }
+        return parsed;
+    }
+    if (parsed.pattern) {
+        if (sizeGiven) {
+            error = "--pattern gives the size; leave --size out";
+            return std::nullopt;
+        }
+        parsed.size = PuzzleSize{parsed.pattern->rows, parsed.pattern->cols};
+        sizeGiven = true;
+    }
     if (!sizeGiven || !levelGiven) {
         error = "create needs --size and --level";
         return std::nullopt;
     }
     return parsed;
+}
+
+// One puzzle as the arguments ask: a jumbo puzzle, a puzzle on a pattern (by the single-puzzle
+// creators, as a batch makes it), or one of the size and kind asked for.
+CreateResult MakeOne(CreateContext& ctx, const CreateArguments& args) {
+    if (args.jumboSize) return CreateJumbo(ctx, args.jumboSize->rows, args.jumboSize->cols);
+    const PuzzleSize size = args.size ? *args.size : ReadSizeText("", ctx.grid, ctx.random);
+    if (args.pattern) {
+        ctx.options.pattern = args.pattern->mask;
+        return CreatePuzzle(ctx, size.rows, size.cols, args.level);
+    }
+    return CreateOfKind(ctx, args.kind, size.rows, size.cols, args.level);
 }
 
 }  // namespace
@@ -132,22 +194,34 @@ int CreateCommand(const Arguments& args) {
     for (int n = 1; n <= parsed->count; ++n) {
         const std::uint64_t seed = parsed->seed + static_cast<std::uint64_t>(n - 1);
         RandomSource random(seed);
-        Grid grid;
-        const PuzzleSize size = parsed->size ? *parsed->size : ReadSizeText("", grid, random);
+        const auto grid = std::make_unique<Grid>();
         RunContext run(host, state.cancelRequested, true);
-        CreateContext ctx(grid, run, random);
+        CreateContext ctx(*grid, run, random);
         const auto start = std::chrono::steady_clock::now();
-        const CreateResult result =
-            CreateOfKind(ctx, parsed->kind, size.rows, size.cols, parsed->level);
+        const CreateResult result = MakeOne(ctx, *parsed);
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count();
+        if (result == CreateResult::Failed) {
+            std::cerr << JsonLine()
+                             .Add("n", n)
+                             .Add("error", "the pattern's clues fix no single loop")
+                             .Add("attempts", ctx.attempts)
+                             .Text()
+                      << std::endl;
+            return kExitFailed;
+        }
         if (result != CreateResult::Created) {
             std::cerr << "ringlace-cli: creation cancelled" << std::endl;
             return kExitFailed;
         }
-        const std::string record = PuzzleRecordText(grid);
-        if (parsed->out.empty()) {
+        const std::string record = PuzzleRecordText(*grid);
+        if (parsed->jumboSize) {
+            if (!WritePuzzleSheet(*grid, parsed->out, SheetLoop::AsDrawn)) {
+                std::cerr << "ringlace-cli: cannot write " << parsed->out << std::endl;
+                return kExitFailed;
+            }
+        } else if (parsed->out.empty()) {
             std::cout << record << '\n' << std::flush;
         } else if (!AppendLine(parsed->out, record)) {
             std::cerr << "ringlace-cli: cannot write " << parsed->out << std::endl;
@@ -155,10 +229,10 @@ int CreateCommand(const Arguments& args) {
         }
         std::cerr << JsonLine()
                          .Add("n", n)
-                         .Add("rows", grid.Rows)
-                         .Add("cols", grid.Cols)
-                         .Add("code", grid.DiffCode)
-                         .Add("open", OpenShare(grid))
+                         .Add("rows", grid->Rows)
+                         .Add("cols", grid->Cols)
+                         .Add("code", grid->DiffCode)
+                         .Add("open", OpenShare(*grid))
                          .Add("ms", ms)
                          .Add("attempts", ctx.attempts)
                          .Add("seed", seed)

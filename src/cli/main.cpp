@@ -24,13 +24,21 @@ constexpr const char* kUsage =
     "                  more), one line of JSON per record, every record by default; exit\n"
     "                  status 0 only when every record has exactly one solution\n"
     "  create --size RxC|random --level easy|medium|hard|03only [--count N] [--out FILE]\n"
-    "         [--seed S]\n"
+    "         [--seed S] [--pattern FILE[:N]]\n"
     "                  create N puzzles (default 1) as the single-puzzle command does (grids of\n"
     "                  10 x 10 and more are composed of four quadrants) and write each as a\n"
     "                  record with its solution, appended to FILE or to standard output. One\n"
     "                  line of JSON per puzzle goes to standard error. Puzzle n is made from seed\n"
     "                  S+n-1 (S from the clock by default), so --seed S+n-1 alone makes it again.\n"
-    "                  Ctrl+C cancels; exit status 0 only when every puzzle was made\n"
+    "                  Ctrl+C cancels; exit status 0 only when every puzzle was made.\n"
+    "                  --pattern puts the clues exactly on the \"#\" cells of line N (default\n"
+    "                  1) of a pattern file, whose size it takes\n"
+    "  create --jumbo RxC --out FILE.xls [--seed S]\n"
+    "                  create one Hard puzzle of 17 to 50 rows and columns and write it with\n"
+    "                  its solution as a spreadsheet file\n"
+    "  shuffle FILE --out PATH [--seed S]\n"
+    "                  write the lines of FILE to PATH in random order, dropping empty lines\n"
+    "                  and every line that repeats an earlier one (letter case aside)\n"
     "  list FILE       print one line of JSON per record of a puzzle file: its number, size,\n"
     "                  code, share of open cells, whether it holds a solution, and whether it\n"
     "                  loads (\"valid\"); exit status 0 only when every record loads\n"
@@ -90,5 +98,6 @@ int main(int argc, char** argv) {
     if (command == "export") return ExportCommand(args);
     if (command == "import") return ImportCommand(args);
     if (command == "print") return PrintCommand(args);
+    if (command == "shuffle") return ShuffleCommand(args);
     return UsageError("unknown command \"" + command + "\"");
 }

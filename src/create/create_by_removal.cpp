@@ -44,6 +44,7 @@ bool RemoveClues(CreateContext& ctx, const std::string& loop, int target) {
 CreateResult CreateByRemoval(CreateContext& ctx, int rows, int cols, int level) {
     Grid& grid = ctx.grid;
     BeginCreation(ctx, rows, cols);
+    int patternTries = 0;
     for (;;) {
         if (ctx.run.Cancelled()) return CreateResult::Cancelled;
         if (!GrowCoveringLoop(ctx)) continue;
@@ -52,10 +53,12 @@ CreateResult CreateByRemoval(CreateContext& ctx, int rows, int cols, int level) 
 
         if (ctx.options.pattern) {
             ApplyPattern(grid, *ctx.options.pattern);
+            grid.DiffCode = LevelCode(level);
             ShowShare(ctx, OpenShare(grid));
-            const Verdict result = SettleOnSolvedLoop(ctx, Settling::KeepClues);
+            const Verdict result = AcceptPatternClues(ctx);
             if (result == Verdict::Accepted) return CreateResult::Created;
             if (result == Verdict::Cancelled) return CreateResult::Cancelled;
+            if (++patternTries == kPatternTries) return CreateResult::Failed;
             continue;
         }
 

@@ -43,6 +43,7 @@ CreateResult CreateByRules(CreateContext& ctx, int rows, int cols, int level) {
     Grid& grid = ctx.grid;
     const std::optional<PatternMask>& pattern = ctx.options.pattern;
     BeginCreation(ctx, rows, cols);
+    int patternTries = 0;
     for (;;) {
         // Attempts that never reach the solver (coverage, target) would otherwise not notice a
         // cancel at all.
@@ -50,9 +51,10 @@ CreateResult CreateByRules(CreateContext& ctx, int rows, int cols, int level) {
         if (!GrowCoveringLoop(ctx)) continue;
         StoreTrueClues(grid);
         for (int k = 1; k <= grid.NumCells; ++k) grid.Clue[k] = kNoClue;
-        if (pattern)
+        if (pattern) {
             ApplyPattern(grid, *pattern);
-        else if (!PlaceClues(ctx, level))
+            grid.DiffCode = LevelCode(level);
+        } else if (!PlaceClues(ctx, level))
             continue;
         if (ctx.options.jumbo) {
             // No solve on a grid this large, and its thin clues never pin the loop down by
@@ -65,12 +67,13 @@ CreateResult CreateByRules(CreateContext& ctx, int rows, int cols, int level) {
         }
 
         ShowShare(ctx, OpenShare(grid));
-        const Settling settling = pattern                ? Settling::KeepClues
-                                  : ctx.options.quadrant ? Settling::Quadrant
-                                                         : Settling::OneLoop;
-        const Verdict result = SettleOnSolvedLoop(ctx, settling);
+        const Verdict result =
+            pattern ? AcceptPatternClues(ctx)
+                    : SettleOnSolvedLoop(
+                          ctx, ctx.options.quadrant ? Settling::Quadrant : Settling::OneLoop);
         if (result == Verdict::Cancelled) return CreateResult::Cancelled;
         if (result == Verdict::Accepted) return CreateResult::Created;
+        if (pattern && ++patternTries == kPatternTries) return CreateResult::Failed;
     }
 }
 

@@ -114,12 +114,15 @@ Verdict AcceptPuzzle(CreateContext& ctx, const std::string& loop, bool solvedAsI
     return unique == Verdict::Accepted ? SolvesToLoop(ctx, loop, solvedAsIs) : unique;
 }
 
+Verdict AcceptPatternClues(CreateContext& ctx) {
+    return AcceptPuzzle(ctx, LoopSignature(ctx.grid), false);
+}
+
 Verdict SettleOnSolvedLoop(CreateContext& ctx, Settling settling) {
     const SolveResult result = SolveAsChecker(ctx);
     if (result == SolveResult::Cancelled) return Verdict::Cancelled;
     if (result != SolveResult::Solved) return Verdict::Rejected;
     const std::string loop = LoopSignature(ctx.grid);
-    if (settling == Settling::KeepClues) return AcceptPuzzle(ctx, loop, true);
     const auto solvedClues = ctx.grid.Clue;
     std::vector<int> found;
     FindLinkAmbiguities(ctx.grid, AmbiguityMode::WriteClues, found);

@@ -15,7 +15,8 @@
 namespace ringlace {
 
 // How a creator ends. Failed: a composition whose quadrants could not be joined, or that gave no
-// puzzle of its level; the caller tries again.
+// puzzle of its level (the caller tries again); or a pattern that gave no puzzle with one
+// solution in kPatternTries loops.
 enum class CreateResult { Created, Cancelled, Failed };
 
 // How a check of a candidate puzzle ends.
@@ -30,6 +31,10 @@ inline constexpr int kHard = 3;
 std::string LevelCode(int level);
 // "Easy", "Medium", "Hard".
 std::string LevelName(int level);
+
+// A pattern's clues seldom fix one loop when the pattern has few clue cells; so many loops are
+// tried on it before the creation gives up rather than trying forever.
+inline constexpr int kPatternTries = 2000;
 
 // The cells whose clues a pattern shows ([row][column], 1 = shown).
 using PatternMask = Table2<std::uint8_t, kCellIndexes>;
@@ -86,12 +91,15 @@ Verdict RevealUntilUnique(CreateContext& ctx);
 // these clues, so the solve need not be repeated.
 Verdict AcceptPuzzle(CreateContext& ctx, const std::string& loop, bool solvedAsIs);
 
+// A pattern's clues on the grown loop, as they are: accepted as AcceptPuzzle decides. The count
+// goes first, so a sparse pattern's many loops are turned away before the solver works on them.
+Verdict AcceptPatternClues(CreateContext& ctx);
+
 // How a puzzle whose clues do not pin down the loop it was made from is settled.
 enum class Settling {
-    KeepClues,  // the clues stay as they are; a puzzle another loop fits is rejected
-    Quadrant,   // cells where the loop could change locally get a clue; other loops may remain,
-                // since only the composite grid made of four quadrants is handed out
-    OneLoop,    // as Quadrant, then more clues until no other loop fits (RevealUntilUnique)
+    Quadrant,  // cells where the loop could change locally get a clue; other loops may remain,
+               // since only the composite grid made of four quadrants is handed out
+    OneLoop,   // as Quadrant, then more clues until no other loop fits (RevealUntilUnique)
 };
 
 // The loop the solver finds for the clues becomes the puzzle's loop, settled as asked; the

@@ -31,5 +31,17 @@ expect 1 "" delete "$work/three.txt" 1
 
 "$cli" --help | grep -q "delete FILE N" || fail "--help does not list delete"
 
+# shuffle: repeats (letter case aside) and empty lines dropped, the rest in an order the seed fixes.
+printf 'b\r\na\r\nB\r\n\r\nc\r\nd\r\na\r\n' >"$work/mixed.txt"
+expect 0 "{\"read\": 7, \"duplicates\": 2, \"blank\": 1, \"written\": 4, \"seed\": 3, \"out\": \"$work/shuffled.txt\"}" \
+  shuffle "$work/mixed.txt" --out "$work/shuffled.txt" --seed 3
+[ "$(tr -d '\r' <"$work/shuffled.txt" | sort | tr '\n' ' ')" = "a b c d " ] || fail "shuffle lines: $(cat "$work/shuffled.txt")"
+"$cli" shuffle "$work/mixed.txt" --out "$work/again.txt" --seed 3 >/dev/null
+cmp -s "$work/shuffled.txt" "$work/again.txt" || fail "the same seed shuffles differently"
+expect 2 "" shuffle "$work/mixed.txt"
+expect 2 "" shuffle --out "$work/x.txt"
+expect 2 "" shuffle "$work/mixed.txt" --out "$work/x.txt" --seed -1
+expect 1 "" shuffle "$work/none.txt" --out "$work/x.txt"
+
 [ "$failures" -eq 0 ] && echo "all list and delete checks passed"
 exit $((failures > 0))

@@ -45,5 +45,24 @@ for args in "create" "create --size 6x6" "create --level easy" "create --size 4x
 done
 "$cli" --help | grep -q "create --size RxC|random --level easy|medium|hard|03only" || fail "--help does not list create"
 
+# On a pattern: clues exactly on its "#" cells, the size its own; a pattern too sparse to fix one
+# loop is given up with a reason rather than tried forever.
+printf '0607%s\r\n0505%s\r\n0303.#.......\r\n' "$(printf '##.#.#%.0s' $(seq 7))" "#$(printf '.%.0s' $(seq 23))#" >"$work/pat.txt"
+"$cli" create --pattern "$work/pat.txt" --level medium --seed 4 --out "$work/onpat.txt" 2>/dev/null || fail "create on pattern 1"
+record=$(tr -d '\r' <"$work/onpat.txt")
+[ "${record:0:6}" = "0607ME" ] || fail "pattern record header: ${record:0:6}"
+[ "$(printf '%s' "${record:6:42}" | tr '0123' '####' | tr ' ' '.')" = "$(sed -n 1p "$work/pat.txt" | cut -c5-46)" ] ||
+  fail "clues off the pattern: ${record:6:42}"
+[ "$("$cli" count "$work/onpat.txt" | grep -c '"count": 1')" = 1 ] || fail "the pattern puzzle is not unique"
+expect 1 "" create --pattern "$work/pat.txt:2" --level easy --seed 1
+"$cli" create --pattern "$work/pat.txt:2" --level easy --seed 1 2>&1 | grep -q '"error": "the pattern.s clues fix no single loop"' ||
+  fail "a sparse pattern does not say why it failed"
+for args in "create --pattern $work/pat.txt:3 --level easy" "create --pattern $work/pat.txt:9 --level easy" \
+            "create --pattern $work/pat.txt --size 6x7 --level easy" "create --pattern $work/missing.txt --level easy" \
+            "create --jumbo 50x50" "create --jumbo 16x50 --out $work/j.xls" "create --jumbo 51x20 --out $work/j.xls" \
+            "create --jumbo 30x30 --level easy --out $work/j.xls" "create --jumbo 30x30 --count 2 --out $work/j.xls"; do
+  expect 2 "" $args
+done
+
 [ "$failures" -eq 0 ] && echo "all create checks passed"
 exit $((failures > 0))
