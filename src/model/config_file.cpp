@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <system_error>
 #include <vector>
@@ -69,8 +70,9 @@ std::string TextField(const std::string& line) {
     return Trim(line.substr(at, line.find(',', at) - at));
 }
 
-// Sixteen 32-bit integers separated by blanks or commas; nothing when a field is not a whole
-// number or fewer than sixteen are present.
+// Sixteen whole numbers separated by blanks or commas, each beyond 32 bits taken as the nearest
+// 32-bit value (the fields' ranges are far inside); nothing when a field is not a whole number or
+// fewer than sixteen are present.
 std::optional<std::array<std::int32_t, kNumberCount>> ParseNumbers(const std::string& line) {
     std::array<std::int32_t, kNumberCount> numbers{};
     int count = 0;
@@ -84,7 +86,12 @@ std::optional<std::array<std::int32_t, kNumberCount>> ParseNumbers(const std::st
         std::int32_t value = 0;
         const auto [stop, error] =
             std::from_chars(line.data() + digitsAt, line.data() + end, value);
-        if (error != std::errc() || stop != line.data() + end) return std::nullopt;
+        if (stop != line.data() + end) return std::nullopt;
+        if (error == std::errc::result_out_of_range)
+            value = line[digitsAt] == '-' ? std::numeric_limits<std::int32_t>::min()
+                                          : std::numeric_limits<std::int32_t>::max();
+        else if (error != std::errc())
+            return std::nullopt;
         numbers[static_cast<std::size_t>(count++)] = value;
         at = end;
     }

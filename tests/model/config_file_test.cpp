@@ -76,11 +76,10 @@ TEST(ConfigFileTest, AnUnreadableFileIsKeptAsideAndTheDefaultsReplaceIt) {
     TempFolder folder;
     const std::string head = "dark.col\r\nArial\r\np.txt\r\n+\r\n";
     const std::string bad[] = {
-        head + " 1 0 0 0 1 0 12 128 2 2 0 0 0 0 0\r\n",           // fifteen numbers
-        head + " 1 0 0 0 1 0 12 x 2 2 0 0 0 0 0 0\r\n",           // not a number
-        head + " 1 0 0 0 1 0 1.5 1 2 2 0 0 0 0 0 0\r\n",          // not whole
-        head + " 1 0 0 0 1 0 12 9999999999 2 2 0 0 0 0 0 0\r\n",  // beyond 32 bits
-        "dark.col\r\nArial\r\np.txt\r\n",                         // too short
+        head + " 1 0 0 0 1 0 12 128 2 2 0 0 0 0 0\r\n",   // fifteen numbers
+        head + " 1 0 0 0 1 0 12 x 2 2 0 0 0 0 0 0\r\n",   // not a number
+        head + " 1 0 0 0 1 0 1.5 1 2 2 0 0 0 0 0 0\r\n",  // not whole
+        "dark.col\r\nArial\r\np.txt\r\n",                 // too short
         std::string("\0\xff\x01garbage", 10),
     };
     for (const std::string& text : bad) {
@@ -107,14 +106,18 @@ TEST(ConfigFileTest, AnUnreadableFileIsKeptAsideAndTheDefaultsReplaceIt) {
     EXPECT_EQ(ReadBytes(folder.File("ringlace.cfg")), bad[0]);
 }
 
+// A configuration of the dark scheme with the given numbers and one recent file.
+Read ReadNumbers(const TempFolder& folder, const std::string& numbers) {
+    return ReadText(folder, "dark.col\r\nArial\r\n/p.txt\r\n+\r\n" + numbers + "\r\n/r1.txt\r\n");
+}
+
 // A number out of its range costs nothing else: a measure is brought within its range, a choice
 // takes its default, and the scheme, the place and the recent files stay.
 TEST(ConfigFileTest, NumbersOutOfRangeAreMendedAndTheRestIsKept) {
     TempFolder folder;
-    const Read high = ReadText(folder,
-                               "dark.col\r\nArial\r\n/p.txt\r\n+\r\n"
-                               "7 16777216 2147483647 3 3 99999999 2147483647 16777216 11 0 2 "
-                               "16777216 2 2 2 5\r\n/r1.txt\r\n");
+    const Read high = ReadNumbers(folder,
+                                  "7 16777216 2147483647 3 3 99999999 99999999999 16777216 11 0 2 "
+                                  "16777216 2 2 2 5");
     ASSERT_EQ(high.load, SettingsLoad::Read);
     Settings expected;
     expected.SchemeName = "dark.col";
@@ -131,15 +134,13 @@ TEST(ConfigFileTest, NumbersOutOfRangeAreMendedAndTheRestIsKept) {
     EXPECT_EQ(high.place.number, 7);
     EXPECT_FALSE(std::filesystem::exists(folder.File("ringlace.cfg.bad")));
 
-    const Read low = ReadText(folder,
-                              "dark.col\r\nArial\r\n/p.txt\r\n+\r\n"
-                              "-4 -1 -1 -1 -1 -1 -2147483648 -1 0 -1 -1 -1 -1 -1 -1 -1\r\n");
+    const Read low =
+        ReadNumbers(folder, "-4 -1 -1 -1 -1 -1 -99999999999 -1 0 -1 -1 -1 -1 -1 -1 -1");
     ASSERT_EQ(low.load, SettingsLoad::Read);
     expected.GridColour = expected.BarColour = expected.NumberColour = 0;
     expected.MarkerColour = expected.ButtonColour = 0;
     expected.NumberFontSize = 6;
     expected.PrintLineWidth = 1;
-    expected.RecentFiles[0] = "";
     EXPECT_EQ(low.settings, expected);
     EXPECT_EQ(low.place.number, 0);
 }
