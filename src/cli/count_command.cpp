@@ -6,10 +6,10 @@
 #include "cli/commands.h"
 #include "cli/console_host.h"
 #include "cli/json_line.h"
+#include "cli/load_failure.h"
 #include "cli/record_range.h"
+#include "cli/record_walk.h"
 #include "model/grid.h"
-#include "model/puzzle_place.h"
-#include "model/puzzle_record.h"
 #include "model/solution_letters.h"
 #include "model/text_file.h"
 #include "solver/solution_counter.h"
@@ -22,10 +22,9 @@ namespace {
 constexpr int kCountLimit = 2;
 
 // One record's line; true when the record has exactly one solution.
-bool CountRecord(const std::string& fileName, int puzNum, PuzzlePlace& place, RunContext& run) {
-    Grid grid;
-    if (!LoadPuzzle(grid, place, fileName, puzNum)) {
-        std::cout << JsonLine().Add("puzzle", puzNum).Add("error", "load failed").Text() << '\n';
+bool CountRecord(Grid& grid, int puzzle, const std::string& whyNot, RunContext& run) {
+    if (!whyNot.empty()) {
+        std::cout << LoadFailure(puzzle, whyNot).Text() << '\n';
         return false;
     }
     const auto start = std::chrono::steady_clock::now();
@@ -38,7 +37,7 @@ bool CountRecord(const std::string& fileName, int puzNum, PuzzlePlace& place, Ru
         letters = SolutionLetters(grid);
     }
     std::cout << JsonLine()
-                     .Add("puzzle", puzNum)
+                     .Add("puzzle", puzzle)
                      .Add("rows", grid.Rows)
                      .Add("cols", grid.Cols)
                      .Add("count", result.count)
@@ -62,14 +61,16 @@ int CountCommand(const Arguments& args) {
         return UsageError("the records must be N, FIRST-LAST or all, not \"" + args[1] + "\"");
 
     ConsoleHost host;
-    PuzzlePlace place;
-    place.count = recordCount;
     RunState state;
     RunContext run{host, state.cancelRequested};
+    Grid grid;
     bool everyOneUnique = true;
-    for (int puzNum = range->first; puzNum <= range->last; ++puzNum)
-        everyOneUnique = CountRecord(fileName, puzNum, place, run) && everyOneUnique;
-    return everyOneUnique ? kExitOk : kExitFailed;
+    const int skipped = WalkRecords(
+        fileName, *range, recordCount, grid, [&](int puzzle, const std::string& whyNot) {
+            everyOneUnique = CountRecord(grid, puzzle, whyNot, run) && everyOneUnique;
+            return true;
+        });
+    return everyOneUnique && skipped == 0 ? kExitOk : kExitFailed;
 }
 
 }  // namespace ringlace::cli

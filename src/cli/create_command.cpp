@@ -191,7 +191,8 @@ int CreateCommand(const Arguments& args) {
     ConsoleHost host;
     RunState state;
     host.CancelOnInterrupt(state.cancelRequested);
-    for (int n = 1; n <= parsed->count; ++n) {
+    for (int made = 0; made < parsed->count; ++made) {
+        const int n = made + 1;
         const std::uint64_t seed = parsed->seed + static_cast<std::uint64_t>(n - 1);
         RandomSource random(seed);
         const auto grid = std::make_unique<Grid>();

@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/json_line.h"
+#include "cli/load_failure.h"
 #include "cli/number_argument.h"
 #include "exchange/game_id.h"
 #include "exchange/imported_puzzle.h"
@@ -80,12 +81,13 @@ int ExportCommand(const Arguments& args) {
     Grid grid;
     PuzzlePlace place;
     place.count = CountLines(parsed->file);
-    JsonLine line;
-    line.Add("puzzle", parsed->number);
-    if (!LoadPuzzle(grid, place, parsed->file, parsed->number)) {
-        std::cout << line.Add("error", "load failed").Text() << '\n';
+    std::string whyNot;
+    if (!LoadPuzzle(grid, place, parsed->file, parsed->number, &whyNot)) {
+        std::cout << LoadFailure(parsed->number, whyNot).Text() << '\n';
         return kExitFailed;
     }
+    JsonLine line;
+    line.Add("puzzle", parsed->number);
     bool written = true;
     if (parsed->format == "xls") {
         written = WritePuzzleSheet(grid, parsed->out);

@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/json_line.h"
+#include "cli/load_failure.h"
 #include "cli/number_argument.h"
 #include "model/grid.h"
 #include "model/puzzle_place.h"
@@ -40,8 +41,9 @@ int InfoCommand(const Arguments& args) {
     Grid grid;
     PuzzlePlace place;
     place.count = CountLines(args[0]);
-    if (!LoadPuzzle(grid, place, args[0], puzNum)) {
-        std::cout << JsonLine().Add("puzzle", puzNum).Add("error", "load failed").Text() << '\n';
+    std::string whyNot;
+    if (!LoadPuzzle(grid, place, args[0], puzNum, &whyNot)) {
+        std::cout << LoadFailure(puzNum, whyNot).Text() << '\n';
         return kExitFailed;
     }
     JsonLine line;

@@ -22,7 +22,8 @@ int ListCommand(const Arguments& args) {
     for (int puzzle = 1; reader.Next(line, LongestRecord(grid)); ++puzzle) {
         JsonLine json;
         json.Add("puzzle", puzzle);
-        if (LoadRecord(grid, line)) {
+        std::string whyNot;
+        if (LoadRecord(grid, line, &whyNot)) {
             json.Add("rows", grid.Rows)
                 .Add("cols", grid.Cols)
                 .Add("code", grid.DiffCode)
@@ -37,7 +38,8 @@ int ListCommand(const Arguments& args) {
                 .AddNull("code")
                 .AddNull("open")
                 .AddNull("has_solution")
-                .Add("valid", false);
+                .Add("valid", false)
+                .Add("reason", whyNot);
         }
         std::cout << json.Text() << '\n';
     }

@@ -13,8 +13,8 @@ struct RecordRange {
 
 // The records a range argument names in a file of recordCount records. "all" of a file without
 // records is record 1, so that the command reports it as a record that cannot be loaded. Nothing
-// when the text is not a range or FIRST is past LAST. Numbers past the file's end are kept: the
-// command reports those records as failed loads.
+// when the text is not a range or FIRST is past LAST. Numbers past the file's end are kept here;
+// WalkRecords skips them.
 std::optional<RecordRange> ParseRecordRange(const std::string& text, int recordCount);
 
 }  // namespace ringlace::cli

@@ -8,9 +8,9 @@
 #include "cli/console_host.h"
 #include "cli/json_line.h"
 #include "cli/record_range.h"
+#include "cli/record_walk.h"
 #include "commands/autosolve_command.h"
 #include "model/app_paths.h"
-#include "model/puzzle_record.h"
 #include "model/solution_letters.h"
 #include "model/text_file.h"
 #include "solver/solution_counter.h"
@@ -63,7 +63,7 @@ std::optional<SolveArguments> ParseArguments(const Arguments& args, std::string&
     return parsed;
 }
 
-void PrintLoadFailure(int puzzle) {
+void PrintLoadFailure(int puzzle, const std::string& whyNot) {
     std::cout << JsonLine()
                      .Add("puzzle", puzzle)
                      .Add("rows", 0)
@@ -75,8 +75,38 @@ void PrintLoadFailure(int puzzle) {
                      .Add("solution", "")
                      .AddNull("matches_stored")
                      .AddNull("solutions")
+                     .Add("reason", whyNot)
                      .Text()
               << std::endl;
+}
+
+// Solves the puzzle on the board as the Autosolve button does and prints its line.
+AutoSolveOutcome SolveAndPrint(App& app, RunContext& run, const AutoSolveOptions& options) {
+    const std::string stored = app.grid.SolutionCode;
+    const auto start = std::chrono::steady_clock::now();
+    const AutoSolveOutcome outcome = TimedAutoSolve(app, options);
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const bool solved = outcome.end == AutoSolveEnd::Solved;
+    const int solutions =
+        outcome.solutions >= 0 ? outcome.solutions : CountSolutions(app.grid, 2, run).count;
+    const std::string solution = solved ? SolutionLetters(app.grid) : "";
+    JsonLine line;
+    line.Add("puzzle", app.place.number)
+        .Add("rows", app.grid.Rows)
+        .Add("cols", app.grid.Cols)
+        .Add("result", ResultName(outcome.end))
+        .Add("stage", outcome.stage)
+        .Add("ms", ms)
+        .Add("not_unique", outcome.notUnique)
+        .Add("solution", solution);
+    if (stored.empty())
+        line.AddNull("matches_stored");
+    else
+        line.Add("matches_stored", solved && solution == stored);
+    line.Add("solutions", solutions);
+    std::cout << line.Text() << std::endl;
+    return outcome;
 }
 
 }  // namespace
@@ -99,42 +129,24 @@ int SolveCommand(const Arguments& args) {
     options.silent = true;
     options.allowChains = parsed->allowChains;
 
+    const std::string registerFile = app.paths.InData(kSolutionRegisterFile);
     bool allSolved = true;
-    for (int puzzle = range->first; puzzle <= range->last; ++puzzle) {
-        app.place.count = count;
-        if (!LoadPuzzleOntoBoard(app, parsed->file, puzzle)) {
-            PrintLoadFailure(puzzle);
+    const auto solveRecord = [&](int puzzle, const std::string& whyNot) {
+        if (!whyNot.empty()) {
+            PrintLoadFailure(puzzle, whyNot);
             allSolved = false;
-            continue;
+            return true;
         }
-        const std::string stored = app.grid.SolutionCode;
-        const auto start = std::chrono::steady_clock::now();
-        const AutoSolveOutcome outcome = TimedAutoSolve(app, options);
-        const double ms =
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count();
-        const bool solved = outcome.end == AutoSolveEnd::Solved;
-        const int solutions =
-            outcome.solutions >= 0 ? outcome.solutions : CountSolutions(app.grid, 2, run).count;
-        const std::string solution = solved ? SolutionLetters(app.grid) : "";
-        JsonLine line;
-        line.Add("puzzle", puzzle)
-            .Add("rows", app.grid.Rows)
-            .Add("cols", app.grid.Cols)
-            .Add("result", ResultName(outcome.end))
-            .Add("stage", outcome.stage)
-            .Add("ms", ms)
-            .Add("not_unique", outcome.notUnique)
-            .Add("solution", solution);
-        if (stored.empty())
-            line.AddNull("matches_stored");
-        else
-            line.Add("matches_stored", solved && solution == stored);
-        line.Add("solutions", solutions);
-        std::cout << line.Text() << std::endl;
-        allSolved = allSolved && solved;
-        if (outcome.end == AutoSolveEnd::Cancelled || host.Interrupted()) break;
-    }
+        app.place = {parsed->file, puzzle, count};
+        app.play.StartPuzzle();
+        const AutoSolveOutcome outcome = SolveAndPrint(app, run, options);
+        if (outcome.notRegistered)
+            std::cerr << "ringlace-cli: Error writing file: " << registerFile << std::endl;
+        allSolved = allSolved && outcome.end == AutoSolveEnd::Solved && !outcome.notRegistered;
+        return outcome.end != AutoSolveEnd::Cancelled && !host.Interrupted();
+    };
+    const int skipped = WalkRecords(parsed->file, *range, count, app.grid, solveRecord);
+    allSolved = allSolved && skipped == 0;
     return allSolved ? kExitOk : kExitFailed;
 }
 

@@ -114,12 +114,14 @@ AutoSolveOutcome TimedAutoSolve(App& app, const AutoSolveOptions& options) {
     app.host.Yield();
     // Only a puzzle that was solved has a time to report and a solution to register.
     if (outcome.end == AutoSolveEnd::Solved) {
-        if (app.settings.SolutionRegister == 1)
-            WritePuzzleRecord(app.grid, app.paths.InData(kSolutionRegisterFile), WriteMode::Append);
+        const std::string registerFile = app.paths.InData(kSolutionRegisterFile);
+        outcome.notRegistered = app.settings.SolutionRegister == 1 &&
+                                !WritePuzzleRecord(app.grid, registerFile, WriteMode::Append);
         const auto elapsed = std::chrono::steady_clock::now() - start;
         const long long seconds = std::chrono::duration_cast<std::chrono::seconds>(elapsed).count();
         app.host.Status("Solved in " + ElapsedText(seconds) +
-                        (outcome.notUnique ? ": Link is not unique" : ""));
+                        (outcome.notUnique ? ": Link is not unique" : "") +
+                        (outcome.notRegistered ? " - Error writing file: " + registerFile : ""));
     }
     app.host.Progress(0);
     return outcome;

@@ -22,9 +22,12 @@ struct AutoSolveOutcome {
     std::vector<int> ambiguousCells;  // cells where the loop could change locally (painted red)
     bool notUnique = false;           // the clues admit two or more loops
     int solutions = -1;               // 0, 1 or 2 (two or more) after a solve; -1 when not counted
+    bool notRegistered = false;       // the register is on but the solved puzzle could not be added
 };
 
 AutoSolveOutcome AutoSolveCommand(App& app, const AutoSolveOptions& options = {});
+// AutoSolveCommand, then the time it took on the status line. With the solution register on, a
+// solved puzzle is appended to it; a register that cannot be written is named on the status line.
 AutoSolveOutcome TimedAutoSolve(App& app, const AutoSolveOptions& options = {});
 
 // How the button reports a duration: "05Sec", "01Mn 05Sec", "01Hr 00Mn 07Sec", "less than 1 Sec".

@@ -22,6 +22,16 @@ void TellAboutDataFolder(App& app) {
                   Icon::Information, Buttons::Ok});
 }
 
+// Told once: the next start finds the defaults that replaced the file.
+void TellAboutUnreadableSettings(App& app, SettingsLoad load, const std::string& file) {
+    if (load != SettingsLoad::Replaced && load != SettingsLoad::NotKept) return;
+    std::string text = "Configuration file:" + kCrLfText + file + kCrLfText +
+                       "could not be read, default options used";
+    if (load == SettingsLoad::Replaced)
+        text += kCrLfText + "It was kept as:" + kCrLfText + file + kSetAsideExtension;
+    app.host.Ask({text, Icon::Exclamation, Buttons::Ok});
+}
+
 }  // namespace
 
 StartOutcome StartUp(App& app, const std::vector<std::string>& screenFonts) {
@@ -43,7 +53,8 @@ StartOutcome StartUp(App& app, const std::vector<std::string>& screenFonts) {
         if (font.find('@') == std::string::npos) app.fontList.push_back(font);
 
     TellAboutDataFolder(app);
-    LoadSettings(app.paths.InData(kConfigFileName), app.settings, app.place);
+    const std::string configFile = app.paths.InData(kConfigFileName);
+    TellAboutUnreadableSettings(app, LoadSettings(configFile, app.settings, app.place), configFile);
     app.geometry.NumberFontSize = app.settings.NumberFontSize;
 
     UseSchemeOfSettings(app);

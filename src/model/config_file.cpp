@@ -1,9 +1,13 @@
 #include "model/config_file.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <filesystem>
+#include <limits>
 #include <optional>
+#include <system_error>
 #include <vector>
 
 #include "model/text.h"
@@ -11,17 +15,48 @@
 
 namespace ringlace {
 
+namespace fs = std::filesystem;
+
 namespace {
 
 constexpr int kNumberCount = 16;
 
+// A number of line 5 and the values it may take. A measure out of its range is brought to the
+// nearer end of it; a choice out of its values takes its default, since a neighbouring choice is no
+// better a guess.
+struct NumberField {
+    std::int32_t Settings::*member;
+    std::int32_t lowest;
+    std::int32_t highest;
+    bool measure;
+};
+
+constexpr std::int32_t kWhite = Rgb(255, 255, 255);
+
 // Line 5 holds the puzzle number, then these settings in this order.
-constexpr std::array<std::int32_t Settings::*, kNumberCount - 1> kSettingNumbers{
-    &Settings::GridColour,      &Settings::BarColour,      &Settings::GridLine,
-    &Settings::Marker,          &Settings::NumberColour,   &Settings::NumberFontSize,
-    &Settings::MarkerColour,    &Settings::PrintLineWidth, &Settings::BarThickness,
-    &Settings::AutofillOn,      &Settings::ButtonColour,   &Settings::PrintGrid,
-    &Settings::RectangleCorner, &Settings::MenuBarSide,    &Settings::SolutionRegister};
+constexpr std::array<NumberField, kNumberCount - 1> kSettingNumbers{{
+    {&Settings::GridColour, 0, kWhite, true},
+    {&Settings::BarColour, 0, kWhite, true},
+    {&Settings::GridLine, kGridSolid, kGridDotted, false},
+    {&Settings::Marker, kMarkerBar, kMarkerTwoRectangles, false},
+    {&Settings::NumberColour, 0, kWhite, true},
+    {&Settings::NumberFontSize, kSmallestNumberFont, kLargestNumberFont, true},
+    {&Settings::MarkerColour, 0, kWhite, true},
+    {&Settings::PrintLineWidth, 1, kWidestPrintLine, true},
+    {&Settings::BarThickness, 1, 6, false},
+    {&Settings::AutofillOn, 0, 1, false},
+    {&Settings::ButtonColour, 0, kWhite, true},
+    {&Settings::PrintGrid, 0, 1, false},
+    {&Settings::RectangleCorner, 0, 1, false},
+    {&Settings::MenuBarSide, 0, 1, false},
+    {&Settings::SolutionRegister, 0, 1, false},
+}};
+
+std::int32_t InRange(const NumberField& field, std::int32_t value) {
+    if (field.measure) return std::clamp(value, field.lowest, field.highest);
+    if (value < field.lowest || value > field.highest) return Settings{}.*field.member;
+    return value;
+}
 
 // A text field as the first two lines hold it: leading blanks skipped, then either a quoted text
 // or everything up to a comma or the end of the line, trailing blanks dropped.
@@ -35,8 +70,9 @@ std::string TextField(const std::string& line) {
     return Trim(line.substr(at, line.find(',', at) - at));
 }
 
-// Sixteen 32-bit integers separated by blanks or commas; nothing when a field is not a whole
-// number or fewer than sixteen are present.
+// Sixteen whole numbers separated by blanks or commas, each beyond 32 bits taken as the nearest
+// 32-bit value (the fields' ranges are far inside); nothing when a field is not a whole number or
+// fewer than sixteen are present.
 std::optional<std::array<std::int32_t, kNumberCount>> ParseNumbers(const std::string& line) {
     std::array<std::int32_t, kNumberCount> numbers{};
     int count = 0;
@@ -50,7 +86,12 @@ std::optional<std::array<std::int32_t, kNumberCount>> ParseNumbers(const std::st
         std::int32_t value = 0;
         const auto [stop, error] =
             std::from_chars(line.data() + digitsAt, line.data() + end, value);
-        if (error != std::errc() || stop != line.data() + end) return std::nullopt;
+        if (stop != line.data() + end) return std::nullopt;
+        if (error == std::errc::result_out_of_range)
+            value = line[digitsAt] == '-' ? std::numeric_limits<std::int32_t>::min()
+                                          : std::numeric_limits<std::int32_t>::max();
+        else if (error != std::errc())
+            return std::nullopt;
         numbers[static_cast<std::size_t>(count++)] = value;
         at = end;
     }
@@ -71,11 +112,7 @@ bool ReadConfig(const std::string& fileName, Settings& settings, PuzzlePlace& pl
     read.FontName = TextField(lines[1]);
     read.CornerChar = lines[3];
     for (std::size_t k = 0; k < kSettingNumbers.size(); ++k)
-        read.*kSettingNumbers[k] = (*numbers)[k + 1];
-    if (read.GridLine < 0 || read.GridLine > 2) return false;
-    if (read.AutofillOn != 0 && read.AutofillOn != 1) return false;
-    if (read.Marker != 0 && read.Marker != 1) return false;
-    if (read.BarThickness < 1 || read.BarThickness > 6) read.BarThickness = 2;
+        read.*kSettingNumbers[k].member = InRange(kSettingNumbers[k], (*numbers)[k + 1]);
 
     std::string line;
     std::size_t recent = 0;
@@ -84,7 +121,7 @@ bool ReadConfig(const std::string& fileName, Settings& settings, PuzzlePlace& pl
 
     settings = read;
     place.file = lines[2];
-    place.number = (*numbers)[0];
+    place.number = std::max((*numbers)[0], 0);
     return true;
 }
 
@@ -95,20 +132,28 @@ std::string ConfigText(const Settings& settings, const PuzzlePlace& place) {
     std::string text = settings.SchemeName + crLf + settings.FontName + crLf + place.file + crLf +
                        settings.CornerChar + crLf;
     text += StrNumber(place.number) + " ";
-    for (const auto member : kSettingNumbers) text += StrNumber(settings.*member) + " ";
+    for (const NumberField& field : kSettingNumbers)
+        text += StrNumber(settings.*field.member) + " ";
     text += crLf;
     for (const std::string& recent : settings.RecentFiles)
         if (!recent.empty()) text += recent + crLf;
     return text;
 }
 
-bool LoadSettings(const std::string& fileName, Settings& settings, PuzzlePlace& place) {
-    if (ReadConfig(fileName, settings, place)) return true;
+SettingsLoad LoadSettings(const std::string& fileName, Settings& settings, PuzzlePlace& place) {
+    if (ReadConfig(fileName, settings, place)) return SettingsLoad::Read;
+    std::error_code error;
+    SettingsLoad load = SettingsLoad::Created;
+    if (fs::exists(fs::symlink_status(fileName, error))) {
+        fs::rename(fileName, fileName + kSetAsideExtension, error);
+        load = error ? SettingsLoad::NotKept : SettingsLoad::Replaced;
+    }
     settings = Settings{};
     place.file = kDefaultPuzzleFile;
     place.number = 1;
-    WriteFileAtomically(fileName, ConfigText(settings, place));
-    return false;
+    // The person's file is overwritten only once it is kept.
+    if (load != SettingsLoad::NotKept) WriteFileAtomically(fileName, ConfigText(settings, place));
+    return load;
 }
 
 bool SaveSettings(const std::string& fileName, const Settings& settings, const PuzzlePlace& place) {

@@ -1,5 +1,7 @@
 #include "model/puzzle_record.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -8,6 +10,8 @@
 #include "model/text_file.h"
 
 namespace ringlace {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -20,26 +24,36 @@ struct ParsedRecord {
     std::string tail;
 };
 
-std::optional<ParsedRecord> ParseRecord(const std::string& line, int maxRows, int maxCols) {
+// The record, or nothing with whyNot saying in a few words what is wrong with it.
+std::optional<ParsedRecord> ParseRecord(const std::string& line, int maxRows, int maxCols,
+                                        std::string& whyNot) {
     ParsedRecord record;
     ClueGrid& clues = record.clues;
     clues.rows = static_cast<int>(NumericValue(line.substr(0, 2)));
     clues.cols =
         static_cast<int>(NumericValue(line.substr(std::min<std::size_t>(2, line.size()), 2)));
-    if (clues.rows < 1 || clues.rows > maxRows || clues.cols < 1 || clues.cols > maxCols)
+    if (clues.rows < 1 || clues.rows > maxRows || clues.cols < 1 || clues.cols > maxCols) {
+        whyNot = "size out of range";
         return std::nullopt;
+    }
     record.code = line.substr(std::min<std::size_t>(4, line.size()), 2);
     const std::size_t cells = static_cast<std::size_t>(clues.rows * clues.cols);
-    if (line.size() < kHeaderLength + cells) return std::nullopt;
+    if (line.size() < kHeaderLength + cells) {
+        whyNot = "line too short for its size";
+        return std::nullopt;
+    }
     clues.clues.reserve(cells);
     for (std::size_t k = 0; k < cells; ++k) {
         const char ch = line[kHeaderLength + k];
-        if (ch == ' ')
+        if (ch == ' ') {
             clues.clues.push_back(kNoClue);
-        else if (ch >= '0' && ch <= '3')
+        } else if (ch >= '0' && ch <= '3') {
             clues.clues.push_back(static_cast<ClueValue>(ch - '0'));
-        else
+        } else {
+            whyNot = "bad clue character at position " +
+                     NumText(static_cast<long long>(kHeaderLength + k + 1));
             return std::nullopt;
+        }
     }
     record.tail = line.substr(kHeaderLength + cells);
     return record;
@@ -78,7 +92,8 @@ std::string DifficultyName(const std::string& code) {
 }
 
 std::optional<ClueGrid> RecordClues(const std::string& line, int maxRows, int maxCols) {
-    std::optional<ParsedRecord> record = ParseRecord(line, maxRows, maxCols);
+    std::string whyNot;
+    std::optional<ParsedRecord> record = ParseRecord(line, maxRows, maxCols, whyNot);
     if (!record) return std::nullopt;
     return std::move(record->clues);
 }
@@ -91,9 +106,14 @@ std::size_t LongestRecord(const Grid& grid) {
     return kHeaderLength + 5 * static_cast<std::size_t>(grid.MaxRows * grid.MaxCols);
 }
 
-bool LoadRecord(Grid& grid, const std::string& line) {
-    const std::optional<ParsedRecord> record = ParseRecord(line, grid.MaxRows, grid.MaxCols);
-    if (!record) return false;
+bool LoadRecord(Grid& grid, const std::string& line, std::string* whyNot) {
+    std::string problem;
+    const std::optional<ParsedRecord> record =
+        ParseRecord(line, grid.MaxRows, grid.MaxCols, problem);
+    if (!record) {
+        if (whyNot) *whyNot = problem;
+        return false;
+    }
     PlaceClues(grid, record->clues);
     grid.DiffCode = record->code;
     if (grid.DiffCode != kUserRecordCode) {
@@ -105,10 +125,25 @@ bool LoadRecord(Grid& grid, const std::string& line) {
     return true;
 }
 
-bool LoadPuzzle(Grid& grid, PuzzlePlace& place, const std::string& fileName, int puzNum) {
-    if (puzNum < 1 || puzNum > place.count) return false;
-    const std::optional<std::string> line = ReadLineAt(fileName, puzNum, LongestRecord(grid));
-    if (!line || !LoadRecord(grid, *line)) return false;
+std::string WhyNoRecord(const std::string& fileName, int puzNum) {
+    if (puzNum < 1) return "records are numbered from 1";
+    std::error_code error;
+    if (!fs::exists(fileName, error)) return "no such file";
+    if (!fs::is_regular_file(fileName, error)) return "not a file";
+    if (!LineReader(fileName).IsOpen()) return "cannot be read";
+    return "line " + NumText(puzNum) + " missing";
+}
+
+bool LoadPuzzle(Grid& grid, PuzzlePlace& place, const std::string& fileName, int puzNum,
+                std::string* whyNot) {
+    const std::optional<std::string> line = puzNum >= 1 && puzNum <= place.count
+                                                ? ReadLineAt(fileName, puzNum, LongestRecord(grid))
+                                                : std::nullopt;
+    if (!line) {
+        if (whyNot) *whyNot = WhyNoRecord(fileName, puzNum);
+        return false;
+    }
+    if (!LoadRecord(grid, *line, whyNot)) return false;
     place.number = puzNum;
     place.file = fileName;
     return true;

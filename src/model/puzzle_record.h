@@ -27,14 +27,19 @@ std::optional<ClueGrid> RecordClues(const std::string& line, int maxRows, int ma
 std::size_t RecordCluesLength(int maxRows, int maxCols);
 
 // Loads one record's text into the grid. False, with the grid as it was, when the text is not a
-// record the grid can hold.
-[[nodiscard]] bool LoadRecord(Grid& grid, const std::string& line);
+// record the grid can hold; whyNot, when given, then says why in a few words ("size out of range",
+// "line too short for its size", "bad clue character at position P").
+[[nodiscard]] bool LoadRecord(Grid& grid, const std::string& line, std::string* whyNot = nullptr);
+
+// Why record puzNum of the file cannot be had: "records are numbered from 1", "no such file", "not
+// a file", "cannot be read", or else "line N missing".
+std::string WhyNoRecord(const std::string& fileName, int puzNum);
 
 // Loads record puzNum of the file into the grid and makes it the place's puzzle. The caller sets
-// place.count (CountLines) first. False on failure; a failed load leaves the grid and the place as
-// they were.
+// place.count (CountLines) first. False on failure, with whyNot (when given) saying why as
+// LoadRecord or WhyNoRecord do; a failed load leaves the grid and the place as they were.
 [[nodiscard]] bool LoadPuzzle(Grid& grid, PuzzlePlace& place, const std::string& fileName,
-                              int puzNum);
+                              int puzNum, std::string* whyNot = nullptr);
 
 // The record of the current puzzle with the solution letters of its current bars.
 std::string PuzzleRecordText(const Grid& grid);

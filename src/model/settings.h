@@ -12,6 +12,12 @@ namespace ringlace {
 inline constexpr int kRecentFileCount = 5;
 inline constexpr std::int32_t kDarkRed = Rgb(128, 0, 0);  // sixteen-colour palette entry 4
 
+// The clue font sizes, in points, that the configuration and zooming allow.
+inline constexpr std::int32_t kSmallestNumberFont = 6;
+inline constexpr std::int32_t kLargestNumberFont = 36;
+// The widest line the printed pages are drawn with, in the units of the print dialog.
+inline constexpr std::int32_t kWidestPrintLine = 10;
+
 enum GridLineStyle { kGridSolid = 0, kGridNone = 1, kGridDotted = 2 };
 enum MarkerStyle { kMarkerBar = 0, kMarkerTwoRectangles = 1 };
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <iterator>
+#include <limits>
 #include <system_error>
 
 #include "model/text.h"
@@ -84,7 +85,7 @@ int CountLines(const std::string& fileName) {
     LineReader reader(fileName);
     int count = 0;
     std::string line;
-    while (reader.Next(line, 0)) ++count;
+    while (count < std::numeric_limits<int>::max() && reader.Next(line, 0)) ++count;
     return count;
 }
 
@@ -159,7 +160,8 @@ bool SameFile(const std::string& first, const std::string& second) {
 
 bool AppendLine(const std::string& fileName, const std::string& line) {
     std::error_code error;
-    if (fs::exists(fileName, error) && !fs::is_regular_file(fileName, error)) return false;
+    const bool existed = fs::exists(fileName, error);
+    if (existed && !fs::is_regular_file(fileName, error)) return false;
     const std::uintmax_t oldSize = FileSize(fileName).value_or(0);
     std::string text;
     if (!EndsWithLineEnd(fileName, oldSize)) text += kCrLf;
@@ -171,7 +173,11 @@ bool AppendLine(const std::string& fileName, const std::string& line) {
     out.flush();
     if (out) return true;
     out.close();
-    fs::resize_file(fileName, oldSize, error);
+    // A full disk takes the line in part or not at all; a file made for it is not left empty.
+    if (existed)
+        fs::resize_file(fileName, oldSize, error);
+    else
+        fs::remove(fileName, error);
     return false;
 }
 

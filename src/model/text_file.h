@@ -29,6 +29,7 @@ private:
 };
 
 // Number of lines of the file; 0 when it does not exist. A last line without a line end counts.
+// A file of more lines than an int holds counts as the largest int.
 int CountLines(const std::string& fileName);
 
 // Line n (1-based) of the file, at most maxKeep characters of it; nothing when the file cannot be
@@ -62,7 +63,8 @@ RemoveLineResult RemoveLine(const std::string& fileName, int n);
 bool SameFile(const std::string& first, const std::string& second);
 
 // Appends one line and its CR LF. When the file does not end in a line end, one is written first
-// so the new line never joins the last one. On failure the file is cut back to its old length.
+// so the new line never joins the last one. On failure the file is cut back to its old length, or
+// removed when the append made it.
 bool AppendLine(const std::string& fileName, const std::string& line);
 
 }  // namespace ringlace

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/rounding.h"
+#include "model/settings.h"
 
 namespace ringlace {
 
@@ -34,11 +35,12 @@ bool ZoomBoard(BoardGeometry& geometry, PlayState& play, const Grid& grid, Canva
     switch (step) {
         case ZoomStep::Out:
             geometry.CellSize = RoundToInt(geometry.CellSize * 0.9);
-            geometry.NumberFontSize = std::max(geometry.NumberFontSize - 1, kSmallestZoomFont);
+            geometry.NumberFontSize =
+                std::max(geometry.NumberFontSize, kSmallestNumberFont + 1) - 1;
             break;
         case ZoomStep::In:
             geometry.CellSize = RoundToInt(geometry.CellSize * 1.1);
-            geometry.NumberFontSize = std::min(geometry.NumberFontSize + 1, kLargestZoomFont);
+            geometry.NumberFontSize = std::min(geometry.NumberFontSize, kLargestNumberFont - 1) + 1;
             break;
         case ZoomStep::Reset:
             geometry.CellSize = geometry.BaseCellSize;

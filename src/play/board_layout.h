@@ -18,14 +18,13 @@ void FitBoardToFrame(BoardGeometry& geometry, PlayState& play, const Grid& grid,
 
 enum class ZoomStep { Out, In, Reset };
 
-inline constexpr int kSmallestZoomFont = 6;
-inline constexpr int kLargestZoomFont = 36;
 // The board picture is drawn whole, so zooming in stops before its picture would grow beyond what
 // a screen can hold in memory: 15 inches on its longer side.
 inline constexpr int kLargestBoardTwips = 15 * kTwipsPerInch;
 
-// Lays the board out again for the new cell size and hides the markers; the caller then redraws
-// the whole board. Nothing happens when zooming in would make the board larger than
+// Lays the board out again for the new cell size, the clue font a point larger or smaller within
+// kSmallestNumberFont..kLargestNumberFont, and hides the markers; the caller then redraws the whole
+// board. Nothing happens when zooming in would make the board larger than
 // kLargestBoardTwips (false).
 bool ZoomBoard(BoardGeometry& geometry, PlayState& play, const Grid& grid, Canvas& measuring,
                const std::string& fontName, ZoomStep step);

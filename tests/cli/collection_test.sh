@@ -9,7 +9,7 @@ trap 'rm -rf "$work"' EXIT
 
 expect 1 '{"puzzle": 1, "rows": 5, "cols": 5, "code": "EA", "open": 56, "has_solution": true, "valid": true}
 {"puzzle": 2, "rows": 2, "cols": 2, "code": "**", "open": 50, "has_solution": false, "valid": true}
-{"puzzle": 3, "rows": null, "cols": null, "code": null, "open": null, "has_solution": null, "valid": false}' \
+{"puzzle": 3, "rows": null, "cols": null, "code": null, "open": null, "has_solution": null, "valid": false, "reason": "bad clue character at position 9"}' \
   list "$data/three.txt"
 head -n 2 "$data/three.txt" >"$work/two.txt"
 expect 0 "" list "$work/two.txt"

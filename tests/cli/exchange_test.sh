@@ -14,7 +14,7 @@ expect 2 "" export --format art "$data/three.txt" 1
 expect 2 "" export --format svg "$data/three.txt" 1 --out -
 expect 2 "" export --format xls "$data/three.txt" 1 --out -
 expect 2 "" export --format id "$data/three.txt" --out -
-expect 1 '{"puzzle": 3, "error": "load failed"}' export --format id "$data/three.txt" 3 --out -
+expect 1 '{"puzzle": 3, "error": "load failed", "reason": "bad clue character at position 9"}' export --format id "$data/three.txt" 3 --out -
 expect 2 "" import
 expect 2 "" import a b
 

@@ -15,10 +15,14 @@ expect 0 '{"puzzle": 1, "count": 3, "rows": 5, "cols": 5, "code": "EA", "difficu
   info "$data/three.txt"
 expect 0 '{"puzzle": 2, "count": 3, "rows": 2, "cols": 2, "code": "**", "difficulty": "Easy", "clues": ["2 ", " 2"], "solution": "", "open": 50, "clue_sum": 4, "edges": "bb...bbxb..b.xbb"}' \
   info "$data/three.txt" 2
-expect 1 '{"puzzle": 3, "error": "load failed"}' info "$data/three.txt" 3
-expect 1 '{"puzzle": 4, "error": "load failed"}' info "$data/three.txt" 4
-expect 1 '{"puzzle": 1, "error": "load failed"}' info "$data/no-such-file.txt"
-expect 1 '{"puzzle": 0, "error": "load failed"}' info "$data/three.txt" 0
+# A record that cannot be loaded says why.
+expect 1 '{"puzzle": 3, "error": "load failed", "reason": "bad clue character at position 9"}' info "$data/three.txt" 3
+expect 1 '{"puzzle": 4, "error": "load failed", "reason": "line 4 missing"}' info "$data/three.txt" 4
+expect 1 '{"puzzle": 1, "error": "load failed", "reason": "no such file"}' info "$data/no-such-file.txt"
+expect 1 '{"puzzle": 1, "error": "load failed", "reason": "not a file"}' info "$data"
+expect 1 '{"puzzle": 0, "error": "load failed", "reason": "records are numbered from 1"}' info "$data/three.txt" 0
+expect 1 '{"puzzle": 2147483647, "error": "load failed", "reason": "line 2147483647 missing"}' info "$data/three.txt" 2147483647
+expect 2 "" info "$data/three.txt" 2147483648
 "$cli" --help | grep -q "info FILE \[N\]" || fail "--help does not list info"
 
 [ "$failures" -eq 0 ] && echo "all info checks passed"

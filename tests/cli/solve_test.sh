@@ -9,9 +9,33 @@ trap 'rm -rf "$work"' EXIT
 
 expect 0 '{"puzzle": 1, "rows": 5, "cols": 5, "result": "solved", "stage": "Solving single Y ...", "ms": _, "not_unique": false, "solution": "CMCFXAGNHFAKCFHALAHEMBXKM", "matches_stored": true, "solutions": 1}' \
   solve "$data/three.txt" 1
-expect 1 '{"puzzle": 2, "rows": 2, "cols": 2, "result": "solved", "stage": "Solving single P ...", "ms": _, "not_unique": true, "solution": "LCDL", "matches_stored": null, "solutions": 2}
-{"puzzle": 3, "rows": 0, "cols": 0, "result": "load failed", "stage": "", "ms": _, "not_unique": false, "solution": "", "matches_stored": null, "solutions": null}' \
+broken='{"puzzle": 3, "rows": 0, "cols": 0, "result": "load failed", "stage": "", "ms": _, "not_unique": false, "solution": "", "matches_stored": null, "solutions": null, "reason": "bad clue character at position 9"}'
+expect 1 '{"puzzle": 2, "rows": 2, "cols": 2, "result": "solved", "stage": "Solving single P ...", "ms": _, "not_unique": true, "solution": "LCDL", "matches_stored": null, "solutions": 2}'$'\n'"$broken" \
   solve "$data/three.txt" 2-3
+# Numbers past the last record are skipped, with one line on standard error.
+expect_stderr 1 "$broken" "ringlace-cli: \"$data/three.txt\" has 3 records; 2147483644 numbers past its end were skipped" \
+  solve "$data/three.txt" 3-2147483647
+
+# The register, beside a copy of the program: each solved puzzle is appended. One that cannot be
+# written (a folder in its place, a full disk) is named on standard error and fails the command,
+# and a full disk leaves no empty register behind.
+mkdir "$work/bin"
+cp "$cli" "$work/bin/ringlace-cli"
+register=$work/bin/solutionregister.txt
+first=$(head -n 1 "$data/three.txt")
+solved=$("$work/bin/ringlace-cli" solve --register "$data/three.txt" 1-2) || fail "solve --register: status $?"
+[ "$(cat "$register")" = "$first"$'\n''0202**2  2LCDL'$'\r' ] || fail "solve --register wrote $(od -c "$register")"
+rm "$register"
+mkdir "$register"
+errors=$("$work/bin/ringlace-cli" solve --register "$data/three.txt" 1 2>&1 >/dev/null)
+[ $? = 1 ] && [ "$errors" = "ringlace-cli: Error writing file: $register" ] ||
+  fail "solve --register with a folder in the way: $errors"
+# With no file allowed to grow, the program's folder cannot be written either: the register goes to
+# the data folder, where the disk is just as full.
+register=$work/data/ringlace/solutionregister.txt
+errors=$( (trap '' XFSZ; ulimit -f 0; XDG_DATA_HOME=$work/data "$work/bin/ringlace-cli" solve --register "$data/three.txt" 1 2>&1 >/dev/null) )
+[ $? = 1 ] && [ "$errors" = "ringlace-cli: Error writing file: $register" ] && [ -d "$work/data/ringlace" ] &&
+  [ ! -e "$register" ] || fail "solve --register on a full disk: $errors"
 
 # Without the complete search a puzzle that needs it is unable.
 expect 1 '{"puzzle": 1, "rows": 10, "cols": 10, "result": "unable", "stage": "Solving common YP ...", "ms": _, "not_unique": false, "solution": "", "matches_stored": false, "solutions": 1}' \

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "model/puzzle_record.h"
 #include "model/solution_letters.h"
 #include "model/text_file.h"
+#include "support/full_disk.h"
 #include "support/grid_builder.h"
 #include "support/temp_folder.h"
 #include "support/test_host.h"
@@ -78,6 +81,34 @@ TEST(AutoSolveTest, ASolvedPuzzleShowsItsLoopTheTimeAndIsRegistered) {
     TimedAutoSolve(p.app);
     EXPECT_EQ(test::ReadBytes(p.folder.File("solutionregister.txt")),
               *ReadLineAt(kSample, 2) + "\r\n" + *ReadLineAt(kSample, 4) + "\r\n");
+}
+
+// A register that cannot be written is named on the status line after the time; a full disk
+// leaves no empty register behind.
+TEST(AutoSolveTest, ARegisterThatCannotBeWrittenIsReported) {
+    Program p;
+    p.app.settings.SolutionRegister = 1;
+    const std::string file = p.folder.File("solutionregister.txt");
+    const std::string told = " - Error writing file: " + file;
+    const auto statusTells = [&] {
+        const std::string& status = p.host.statuses.back();
+        return status.starts_with("Solved in ") && status.ends_with(told);
+    };
+    {
+        test::FullDisk full;
+        ASSERT_TRUE(p.Load(2));
+        EXPECT_TRUE(TimedAutoSolve(p.app).notRegistered);
+    }
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_TRUE(statusTells());
+
+    std::filesystem::create_directory(file);
+    ASSERT_TRUE(p.Load(4));
+    const AutoSolveOutcome outcome = TimedAutoSolve(p.app);
+    EXPECT_EQ(outcome.end, AutoSolveEnd::Solved);
+    EXPECT_TRUE(outcome.notRegistered);
+    EXPECT_TRUE(statusTells());
+    EXPECT_TRUE(p.host.messages.empty());
 }
 
 // Corner "2"s force the loop around the border, but the blank border cells let it dip in: a

@@ -112,6 +112,24 @@ TEST(StartupTest, AReadOnlyProgramFolderIsAnnouncedOnceAndSettingsGoElsewhere) {
     EXPECT_EQ(installed.app.place.file, installed.folder.File("puzzles.txt"));
 }
 
+// A configuration that cannot be read is kept aside and the person told once; the next start
+// reads the defaults that replaced it.
+TEST(StartupTest, AnUnreadableConfigurationIsKeptAsideAndAnnouncedOnce) {
+    Installed installed;
+    const std::string file = installed.folder.File("ringlace.cfg");
+    WriteBytes(file, "dark.col\r\nArial\r\n");
+    ASSERT_EQ(installed.Start(), StartOutcome::Run);
+    ASSERT_EQ(installed.Start(), StartOutcome::Run);
+    EXPECT_EQ(installed.host.messages,
+              (std::vector<Message>{{"Configuration file:\r\n" + file +
+                                         "\r\ncould not be read, default options used\r\nIt was "
+                                         "kept as:\r\n" +
+                                         file + ".bad",
+                                     Icon::Exclamation, Buttons::Ok}}));
+    EXPECT_EQ(ReadBytes(file + ".bad"), "dark.col\r\nArial\r\n");
+    EXPECT_EQ(installed.app.settings.SchemeName, "xp.col");
+}
+
 // Without an absolute XDG data home, the home folder's .local/share is used.
 TEST(StartupTest, LocatingTheDataFolder) {
     TempFolder writable;
@@ -146,7 +164,7 @@ TEST(StartupTest, ExitAsksFirstAndThenWritesTheConfiguration) {
     EXPECT_TRUE(ExitCommand(installed.app));
     Settings settings;
     PuzzlePlace place;
-    ASSERT_TRUE(LoadSettings(file, settings, place));
+    ASSERT_EQ(LoadSettings(file, settings, place), SettingsLoad::Read);
     EXPECT_EQ(place.number, 4);
     EXPECT_EQ(place.file, installed.folder.File("puzzles.txt"));
     EXPECT_EQ(settings.AutofillOn, 1);

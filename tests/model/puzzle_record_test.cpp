@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "model/solution_letters.h"
 #include "model/text_file.h"
 #include "support/loop_picture.h"
@@ -90,33 +92,41 @@ TEST(PuzzleRecordTest, BadRecordsFailAndLeaveThePreviousPuzzleAsItWas) {
     const std::string before = UserRecordText(grid);
     const std::string placeBefore = place.file + NumText(place.number);
 
-    const std::string bad[] = {
-        "0202EA2 42BHFL",  // a clue of 4
-        "0202EA2 a2BHFL",  // a letter as clue
-        "0202EA2 ",        // the clues end early
-        "2602EA",          // too many rows
-        "0226EA",          // too many columns
-        "-102EA2",         // negative rows
-        "01",              // truncated header
-        std::string("0101EA\0", 7),
+    const std::pair<std::string, std::string> bad[] = {
+        {"0202EA2 42BHFL", "bad clue character at position 9"},
+        {"0202EA2 a2BHFL", "bad clue character at position 9"},
+        {"0202EA2 ", "line too short for its size"},
+        {"2602EA", "size out of range"},  // too many rows
+        {"0226EA", "size out of range"},  // too many columns
+        {"-102EA2", "size out of range"},
+        {"01", "size out of range"},  // truncated header
+        {"9999EA", "size out of range"},
+        {std::string("0101EA\0", 7), "bad clue character at position 7"},
     };
     const std::string file = folder.File("bad.txt");
-    for (const std::string& record : bad) {
+    for (const auto& [record, reason] : bad) {
         WriteBytes(file, record + "\r\n");
         place.count = 1;
-        EXPECT_FALSE(LoadPuzzle(grid, place, file, 1)) << record;
+        std::string whyNot;
+        EXPECT_FALSE(LoadPuzzle(grid, place, file, 1, &whyNot)) << record;
+        EXPECT_EQ(whyNot, reason);
         EXPECT_EQ(UserRecordText(grid), before);
         EXPECT_EQ(grid.CellColour[1][1], Yellow);
         EXPECT_EQ(place.file + NumText(place.number), placeBefore);
     }
-    // Beyond the count, a missing file, number 0: all fail the same way.
-    place.count = 2;
-    EXPECT_FALSE(LoadPuzzle(grid, place, good, 3));
-    EXPECT_FALSE(LoadPuzzle(grid, place, good, 0));
-    place.count = 5;
-    EXPECT_FALSE(LoadPuzzle(grid, place, good, 3));  // the file ends first
-    EXPECT_FALSE(LoadPuzzle(grid, place, folder.File("missing.txt"), 1));
-    EXPECT_FALSE(LoadPuzzle(grid, place, folder.Path(), 1));  // a folder, not a file
+    // Beyond the count, number 0, the file ending first, a missing file, a folder: all fail the
+    // same way, each for its own reason.
+    const auto whyNot = [&](const std::string& name, int count, int puzNum) {
+        place.count = count;
+        std::string reason;
+        EXPECT_FALSE(LoadPuzzle(grid, place, name, puzNum, &reason));
+        return reason;
+    };
+    EXPECT_EQ(whyNot(good, 2, 3), "line 3 missing");
+    EXPECT_EQ(whyNot(good, 2, 0), "records are numbered from 1");
+    EXPECT_EQ(whyNot(good, 5, 3), "line 3 missing");
+    EXPECT_EQ(whyNot(folder.File("missing.txt"), 1, 1), "no such file");
+    EXPECT_EQ(whyNot(folder.Path(), 1, 1), "not a file");
     EXPECT_EQ(UserRecordText(grid), before);
 
     place.count = 2;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "model/text.h"
+#include "support/full_disk.h"
 #include "support/temp_folder.h"
 
 namespace ringlace {
@@ -32,6 +33,29 @@ TEST(TextFileTest, CountLinesAndReadLineAt) {
     EXPECT_EQ(ReadLineAt(file, 2, 10), std::string(10, 'x'));
     EXPECT_EQ(ReadLineAt(file, 4), std::nullopt);
     EXPECT_EQ(ReadLineAt(file, 0), std::nullopt);
+}
+
+// A full disk takes an appended line in part or not at all: the file goes back to what it was, and
+// a file the append would have made is not left behind empty. A folder or a device in the file's
+// place is not written to.
+TEST(TextFileTest, AFailedAppendLeavesTheFileAsItWas) {
+    TempFolder folder;
+    const std::string file = folder.File("register.txt");
+    WriteBytes(file, "0101EA1A\r\n");
+    {
+        test::FullDisk full(12);
+        EXPECT_FALSE(AppendLine(file, "0202HA2  2BHFL"));
+        EXPECT_FALSE(AppendLine(folder.File("new.txt"), "0202HA2  2BHFL"));
+    }
+    EXPECT_EQ(ReadBytes(file), "0101EA1A\r\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("new.txt")));
+
+    std::filesystem::create_directory(folder.File("taken"));
+    EXPECT_FALSE(AppendLine(folder.File("taken"), "0101EA2K"));
+    std::filesystem::create_symlink("/dev/full", folder.File("full.txt"));
+    EXPECT_FALSE(AppendLine(folder.File("full.txt"), "0101EA2K"));
+    ASSERT_TRUE(AppendLine(file, "0101EA2K"));
+    EXPECT_EQ(ReadBytes(file), "0101EA1A\r\n0101EA2K\r\n");
 }
 
 TEST(TextFileTest, FileNamesExtensionsAndAtomicWrites) {

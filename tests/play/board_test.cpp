@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <limits>
 
 #include "play/board_drawing.h"
 #include "play/board_layout.h"
@@ -108,6 +109,14 @@ TEST(ZoomTest, LineThicknessAndFontLimits) {
     board.geometry.NumberFontSize = 36;
     Zoom(board, ZoomStep::In);
     EXPECT_EQ(board.geometry.NumberFontSize, 36);
+
+    // However far out of the limits a size was, one step brings it within them.
+    board.geometry.NumberFontSize = std::numeric_limits<int>::max();
+    Zoom(board, ZoomStep::In);
+    EXPECT_EQ(board.geometry.NumberFontSize, 36);
+    board.geometry.NumberFontSize = std::numeric_limits<int>::min();
+    Zoom(board, ZoomStep::Out);
+    EXPECT_EQ(board.geometry.NumberFontSize, 6);
 }
 
 // The corners of a call's shape as "x1,y1 x2,y2"; a text's position twice.
