@@ -23,8 +23,20 @@ struct NodeCounts {
     int crosses = 0;
 };
 
+// NodeFreeCount, NodeBarCount and NodeXCount in one look at the dot.
 NodeCounts CountAtNode(const Grid& grid, int i, int j) {
-    return {NodeFreeCount(grid, i, j), NodeBarCount(grid, i, j), NodeXCount(grid, i, j)};
+    const auto& links = grid.NodeLink[i][j];
+    NodeCounts counts;
+    const auto count = [&counts](EdgeState state) {
+        counts.free += state == Free;
+        counts.bars += state == Bar;
+        counts.crosses += state == XMark;
+    };
+    if (j != 1) count(links[Side::Left]);
+    if (i != 1) count(links[Side::Top]);
+    if (j < grid.Cols + 1) count(links[Side::Right]);
+    if (i < grid.Rows + 1) count(links[Side::Bottom]);
+    return counts;
 }
 
 void ApplyNodeRules(Grid& grid, int i, int j) {
@@ -155,10 +167,10 @@ void RefreshNode(Grid& grid, int i, int j) {
     links[Side::Bottom] = grid.CellEdge[i][j][Side::Left];
 }
 
+// Every dot off row 0 and column 0 is refreshed whole, so only those two lines are set Outside.
 void BuildNodeLinks(Grid& grid) {
-    for (int i = 0; i <= grid.Rows + 1; ++i)
-        for (int j = 0; j <= grid.Cols + 1; ++j)
-            for (const Side dir : kSides) grid.NodeLink[i][j][dir] = Outside;
+    for (int j = 0; j <= grid.Cols + 1; ++j) grid.NodeLink[0][j].fill(Outside);
+    for (int i = 1; i <= grid.Rows + 1; ++i) grid.NodeLink[i][0].fill(Outside);
     grid.CellEdge[grid.Rows + 1][grid.Cols + 1][Side::Left] = Outside;
     grid.CellEdge[grid.Rows + 1][grid.Cols + 1][Side::Top] = Outside;
     for (int i = 1; i <= grid.Rows + 1; ++i)
@@ -208,8 +220,8 @@ void CellPass(Grid& grid) {
                 } else if (clue == free + bars) {
                     value = Bar;
                 } else {
-                    if (NodeXCount(grid, r, c) == 2 && NodeBarCount(grid, r, c) == 1 &&
-                        NodeFreeCount(grid, r, c) == 1) {
+                    const NodeCounts node = CountAtNode(grid, r, c);
+                    if (node.crosses == 2 && node.bars == 1 && node.free == 1) {
                         for (const Side dir : kSides) {
                             if (grid.NodeLink[r][c][dir] == Free) {
                                 SetNodeEdge(grid, r, c, dir, Bar);
