@@ -39,9 +39,17 @@ NodeCounts CountAtNode(const Grid& grid, int i, int j) {
     return counts;
 }
 
+// Whether any of the four states is Free. Most dots and cells are decided soon, and the passes look
+// at every one of them after every decision, so this is asked before anything is counted.
+bool AnyFree(const SideTable<EdgeState>& states) {
+    const auto& s = states.bySide;
+    return (s[0] == Free) | (s[1] == Free) | (s[2] == Free) | (s[3] == Free);
+}
+
 void ApplyNodeRules(Grid& grid, int i, int j) {
-    NodeCounts n = CountAtNode(grid, i, j);
     // Every rule sets the dot's Free edges: with none left there is nothing to do.
+    if (!AnyFree(grid.NodeLink[i][j])) return;
+    NodeCounts n = CountAtNode(grid, i, j);
     if (n.free == 0) return;
     const auto fill = [&](bool applies, EdgeState value) {
         if (!applies) return;
@@ -206,6 +214,8 @@ void CellPass(Grid& grid) {
     BuildNodeLinks(grid);
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
+            // Every step below writes only Free sides, or the dot of a cell with a Free side.
+            if (!AnyFree(grid.CellEdge[r][c])) continue;
             const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
             const int bars = grid.CountBars(r, c);
             EdgeState value = Free;
