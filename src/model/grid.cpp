@@ -44,13 +44,6 @@ Grid::Grid() {
     BuildCellIndex();
 }
 
-int Grid::CountBars(int r, int c) const {
-    if (!IsRealCell(r, c)) return 0;
-    const auto& sides = CellEdge[r][c];
-    return (sides[Side::Left] == Bar) + (sides[Side::Top] == Bar) + (sides[Side::Right] == Bar) +
-           (sides[Side::Bottom] == Bar);
-}
-
 void Grid::BuildCellIndex() {
     NumCells = Rows * Cols;
     MaxDim = std::max(Rows, Cols);

@@ -166,8 +166,14 @@ struct Grid {
 
     bool IsRealCell(int r, int c) const { return r >= 1 && r <= Rows && c >= 1 && c <= Cols; }
 
-    // Sides of cell (r, c) that are Bar; 0 for any position outside the real cells.
-    int CountBars(int r, int c) const;
+    // Sides of cell (r, c) that are Bar; 0 for any position outside the real cells. Inline: the
+    // solver's rules ask it for every cell after every decision.
+    int CountBars(int r, int c) const {
+        if (!IsRealCell(r, c)) return 0;
+        const auto& sides = CellEdge[r][c];
+        return (sides[Side::Left] == Bar) + (sides[Side::Top] == Bar) +
+               (sides[Side::Right] == Bar) + (sides[Side::Bottom] == Bar);
+    }
 
     // The numeric value of a clue, a blank counting 0.
     int ClueNumber(int k) const { return Clue[k] == kNoClue ? 0 : Clue[k]; }

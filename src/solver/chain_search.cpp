@@ -17,13 +17,16 @@ constexpr int kDepthLimit = 3198;
 struct Decision {
     int row = 0;
     int col = 0;
-    bool bothTried = false;  // Yellow was tried first; Pink is being tried now
+    std::int32_t first = Yellow;  // the colour tried first
+    bool bothTried = false;       // the other colour is being tried now
     GridSnapshot before;
 };
 
 // A loop that agrees with everything decided so far. When none is left, the branch is a dead end
 // now, however many levels deeper the verification would notice it. Only branches with no loop
-// below them are cut, so the search finds the same loop in the same order, only sooner.
+// below them are cut, and the loop leads the search: each decision first takes the colour the loop
+// gives the cell, so on clues that several loops fit the search walks straight down to one of them
+// instead of proving branch after branch empty.
 class LoopWitness {
 public:
     bool StillPossible(const Grid& grid, RunContext& run) {
@@ -33,6 +36,11 @@ public:
         known_ = found.count > 0;
         if (known_) loop_ = std::move(found.loops.front());
         return known_;
+    }
+
+    // The colour the loop gives the cell; Yellow when no loop is known.
+    std::int32_t ColourOf(int r, int c) const {
+        return !known_ || loop_.IsInside(r, c) ? Yellow : Pink;
     }
 
 private:
@@ -51,10 +59,12 @@ bool AskToContinue(RunContext& run) {
 // The depth is the number of decisions on the stack, so the search stays complete: each level
 // colours at least one more cell, and a grid has fewer cells than the depth limit. Since branches
 // without a loop are cut at once, the question after every NumCells decisions and the depth limit
-// are safety nets that a solve no longer reaches.
+// are safety nets that a solve no longer reaches. Clues that no loop fits are unable before the
+// first decision.
 StageResult ChainSearch(Grid& grid, RunContext& run) {
     std::vector<Decision> stack;
     LoopWitness witness;
+    if (!witness.StillPossible(grid, run)) return StageResult::Contradiction;
     int tries = 0;
     for (;;) {
         ++tries;
@@ -67,8 +77,10 @@ StageResult ChainSearch(Grid& grid, RunContext& run) {
         const std::vector<TrialCell> open = ColourTrialList(grid, 0);
         if (open.empty()) return StageResult::Contradiction;
         if (static_cast<int>(stack.size()) + 1 > kDepthLimit) return StageResult::Contradiction;
-        stack.push_back({open.front().row, open.front().col, false, SaveGridState(grid)});
-        std::int32_t colour = Yellow;
+        const int row = open.front().row;
+        const int col = open.front().col;
+        std::int32_t colour = witness.ColourOf(row, col);
+        stack.push_back({row, col, colour, false, SaveGridState(grid)});
         for (;;) {
             ShowProgress(grid, run);
             SetCellColour(grid, stack.back().row, stack.back().col, colour);
@@ -82,7 +94,7 @@ StageResult ChainSearch(Grid& grid, RunContext& run) {
             }
             RestoreGridState(grid, stack.back().before);
             stack.back().bothTried = true;
-            colour = Pink;
+            colour = OppositeColour(stack.back().first);
         }
     }
 }

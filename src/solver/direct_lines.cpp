@@ -23,13 +23,33 @@ struct NodeCounts {
     int crosses = 0;
 };
 
+// NodeFreeCount, NodeBarCount and NodeXCount in one look at the dot.
 NodeCounts CountAtNode(const Grid& grid, int i, int j) {
-    return {NodeFreeCount(grid, i, j), NodeBarCount(grid, i, j), NodeXCount(grid, i, j)};
+    const auto& links = grid.NodeLink[i][j];
+    NodeCounts counts;
+    const auto count = [&counts](EdgeState state) {
+        counts.free += state == Free;
+        counts.bars += state == Bar;
+        counts.crosses += state == XMark;
+    };
+    if (j != 1) count(links[Side::Left]);
+    if (i != 1) count(links[Side::Top]);
+    if (j < grid.Cols + 1) count(links[Side::Right]);
+    if (i < grid.Rows + 1) count(links[Side::Bottom]);
+    return counts;
+}
+
+// Whether any of the four states is Free. Most dots and cells are decided soon, and the passes look
+// at every one of them after every decision, so this is asked before anything is counted.
+bool AnyFree(const SideTable<EdgeState>& states) {
+    const auto& s = states.bySide;
+    return (s[0] == Free) | (s[1] == Free) | (s[2] == Free) | (s[3] == Free);
 }
 
 void ApplyNodeRules(Grid& grid, int i, int j) {
-    NodeCounts n = CountAtNode(grid, i, j);
     // Every rule sets the dot's Free edges: with none left there is nothing to do.
+    if (!AnyFree(grid.NodeLink[i][j])) return;
+    NodeCounts n = CountAtNode(grid, i, j);
     if (n.free == 0) return;
     const auto fill = [&](bool applies, EdgeState value) {
         if (!applies) return;
@@ -155,10 +175,10 @@ void RefreshNode(Grid& grid, int i, int j) {
     links[Side::Bottom] = grid.CellEdge[i][j][Side::Left];
 }
 
+// Every dot off row 0 and column 0 is refreshed whole, so only those two lines are set Outside.
 void BuildNodeLinks(Grid& grid) {
-    for (int i = 0; i <= grid.Rows + 1; ++i)
-        for (int j = 0; j <= grid.Cols + 1; ++j)
-            for (const Side dir : kSides) grid.NodeLink[i][j][dir] = Outside;
+    for (int j = 0; j <= grid.Cols + 1; ++j) grid.NodeLink[0][j].fill(Outside);
+    for (int i = 1; i <= grid.Rows + 1; ++i) grid.NodeLink[i][0].fill(Outside);
     grid.CellEdge[grid.Rows + 1][grid.Cols + 1][Side::Left] = Outside;
     grid.CellEdge[grid.Rows + 1][grid.Cols + 1][Side::Top] = Outside;
     for (int i = 1; i <= grid.Rows + 1; ++i)
@@ -194,6 +214,8 @@ void CellPass(Grid& grid) {
     BuildNodeLinks(grid);
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
+            // Every step below writes only Free sides, or the dot of a cell with a Free side.
+            if (!AnyFree(grid.CellEdge[r][c])) continue;
             const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
             const int bars = grid.CountBars(r, c);
             EdgeState value = Free;
@@ -208,8 +230,8 @@ void CellPass(Grid& grid) {
                 } else if (clue == free + bars) {
                     value = Bar;
                 } else {
-                    if (NodeXCount(grid, r, c) == 2 && NodeBarCount(grid, r, c) == 1 &&
-                        NodeFreeCount(grid, r, c) == 1) {
+                    const NodeCounts node = CountAtNode(grid, r, c);
+                    if (node.crosses == 2 && node.bars == 1 && node.free == 1) {
                         for (const Side dir : kSides) {
                             if (grid.NodeLink[r][c][dir] == Free) {
                                 SetNodeEdge(grid, r, c, dir, Bar);

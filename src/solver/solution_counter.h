@@ -21,6 +21,12 @@ struct FoundLoop {
     bool IsBar(int r, int c, Side side) const {
         return (barSides[(r - 1) * cols + (c - 1)] >> SideNumber(side)) & 1;
     }
+    // The cell lies inside the loop: an odd number of loop edges cross its row to its left.
+    bool IsInside(int r, int c) const {
+        bool inside = false;
+        for (int k = 1; k <= c; ++k) inside = inside != IsBar(r, k, Side::Left);
+        return inside;
+    }
 };
 
 struct CountResult {

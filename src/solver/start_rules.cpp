@@ -1,16 +1,39 @@
 // The start rules: edges that clue patterns alone decide, applied once to a grid whose edges are
 // all Free. They write without looking at what an edge holds, except where a rule says so.
+//
+// The local rules run them again every time they start, which happens after every decision of the
+// trial stages; so what they write is worked out once per clue set, as a list of writes, and the
+// list is played back. A few rules write only when an edge is not yet a Bar: that edge is looked at
+// as the list is played, in the same order as the rules would.
+#include <algorithm>
+#include <vector>
+
 #include "solver/direct_lines.h"
 
 namespace ringlace {
 
 namespace {
 
+struct StartWrite {
+    int r, c;
+    Side side;
+    EdgeState value;
+    // Written only when this edge is not a Bar as the write comes up; the writes of one rule
+    // after its first go with the first.
+    bool guarded = false;
+    bool withPrevious = false;
+    int guardR = 0, guardC = 0;
+    Side guardSide = Side::Left;
+};
+
 class StartRules {
 public:
-    explicit StartRules(Grid& grid) : g_(grid), rows_(grid.Rows), cols_(grid.Cols) {}
+    explicit StartRules(const Grid& grid) : g_(grid), rows_(grid.Rows), cols_(grid.Cols) { Plan(); }
 
-    void Apply() {
+    std::vector<StartWrite> writes;
+
+private:
+    void Plan() {
         ZeroRule();
         CornerOneRule();
         CornerTwoRule();
@@ -23,9 +46,13 @@ public:
         ThreeTwoThreeDiagonals();
     }
 
-private:
     bool Is(int r, int c, int clue) const { return g_.Clue[g_.CellNum[r][c]] == clue; }
-    void Set(int r, int c, Side side, EdgeState value) { g_.SetEdge(r, c, side, value); }
+    void Set(int r, int c, Side side, EdgeState value) { writes.push_back({r, c, side, value}); }
+    // Two Bars at cell (r, c), unless its side guard is a Bar already.
+    void TwoBarsUnlessBar(int r, int c, Side guard, Side other) {
+        writes.push_back({r, c, guard, Bar, true, false, r, c, guard});
+        writes.push_back({r, c, other, Bar, false, true});
+    }
 
     void ZeroRule() {
         for (int r = 1; r <= rows_; ++r)
@@ -102,21 +129,20 @@ private:
     void ZeroThreeDiagonals() {
         for (int r = 1; r <= rows_ - 1; ++r)
             for (int c = 1; c <= cols_ - 1; ++c)
-                if (Is(r, c, 0) && Is(r + 1, c + 1, 3) &&
-                    g_.CellEdge[r + 1][c + 1][Side::Top] != Bar)
-                    Set(r + 1, c + 1, Side::Top, Bar), Set(r + 1, c + 1, Side::Left, Bar);
+                if (Is(r, c, 0) && Is(r + 1, c + 1, 3))
+                    TwoBarsUnlessBar(r + 1, c + 1, Side::Top, Side::Left);
         for (int r = 1; r <= rows_ - 1; ++r)
             for (int c = 1; c <= cols_ - 1; ++c)
-                if (Is(r, c + 1, 0) && Is(r + 1, c, 3) && g_.CellEdge[r + 1][c][Side::Top] != Bar)
-                    Set(r + 1, c, Side::Top, Bar), Set(r + 1, c, Side::Right, Bar);
+                if (Is(r, c + 1, 0) && Is(r + 1, c, 3))
+                    TwoBarsUnlessBar(r + 1, c, Side::Top, Side::Right);
         for (int r = 1; r <= rows_ - 1; ++r)
             for (int c = 1; c <= cols_ - 1; ++c)
-                if (Is(r, c, 3) && Is(r + 1, c + 1, 0) && g_.CellEdge[r][c][Side::Right] != Bar)
-                    Set(r, c, Side::Right, Bar), Set(r, c, Side::Bottom, Bar);
+                if (Is(r, c, 3) && Is(r + 1, c + 1, 0))
+                    TwoBarsUnlessBar(r, c, Side::Right, Side::Bottom);
         for (int r = 1; r <= rows_ - 1; ++r)
             for (int c = 1; c <= cols_ - 1; ++c)
-                if (Is(r, c + 1, 3) && Is(r + 1, c, 0) && g_.CellEdge[r][c + 1][Side::Left] != Bar)
-                    Set(r, c + 1, Side::Left, Bar), Set(r, c + 1, Side::Bottom, Bar);
+                if (Is(r, c + 1, 3) && Is(r + 1, c, 0))
+                    TwoBarsUnlessBar(r, c + 1, Side::Left, Side::Bottom);
     }
 
     // "3" cells on a rising diagonal.
@@ -156,15 +182,43 @@ private:
         }
     }
 
-    Grid& g_;
+    const Grid& g_;
     const int rows_;
     const int cols_;
 };
 
+// The writes of the last clue set seen, with that clue set.
+struct PlannedStart {
+    int rows = 0;
+    int cols = 0;
+    std::vector<ClueValue> clues;
+    std::vector<StartWrite> writes;
+};
+
+const std::vector<StartWrite>& WritesFor(const Grid& grid) {
+    thread_local PlannedStart planned;
+    const auto first = grid.Clue.begin() + 1;
+    const auto last = first + grid.NumCells;
+    if (planned.rows != grid.Rows || planned.cols != grid.Cols ||
+        !std::equal(first, last, planned.clues.begin(), planned.clues.end())) {
+        planned.rows = grid.Rows;
+        planned.cols = grid.Cols;
+        planned.clues.assign(first, last);
+        planned.writes = StartRules(grid).writes;
+    }
+    return planned.writes;
+}
+
 }  // namespace
 
 void ApplyStartRules(Grid& grid) {
-    StartRules(grid).Apply();
+    bool writing = true;
+    for (const StartWrite& write : WritesFor(grid)) {
+        if (!write.withPrevious)
+            writing =
+                !write.guarded || grid.CellEdge[write.guardR][write.guardC][write.guardSide] != Bar;
+        if (writing) grid.SetEdge(write.r, write.c, write.side, write.value);
+    }
 }
 
 }  // namespace ringlace

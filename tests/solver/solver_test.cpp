@@ -123,6 +123,50 @@ TEST(SolverTest, StagesAreAnnouncedInOrderAndEachRunsOnce) {
     EXPECT_EQ(cancelled.host.statuses.back(), expected[2]);
 }
 
+// A cancel is seen at the next yield of the stage that runs; the common-colour stage goes on to
+// its end and leaves the cancel to the complete search.
+TEST(SolverTest, ACancelDuringEachStageEndsTheSolveThere) {
+    Grid puzzle;
+    ASSERT_TRUE(Load(kSample, 7, puzzle));  // needs the complete search
+    const std::vector<std::pair<std::string, std::string>> stages = {
+        {"Solving single Y ...", "Solving single Y ..."},
+        {"Solving single P ...", "Solving single P ..."},
+        {"Solving 2 bar cells ...", "Solving 2 bar cells ..."},
+        {"Solving common YP ...", "Solving by chain inspection ..."},
+        {"Solving by chain inspection ...", "Solving by chain inspection ..."}};
+    for (const auto& [cancelledIn, endsIn] : stages) {
+        Grid grid = puzzle;
+        Solver solver;
+        solver.host.onYield = [&] {
+            solver.state.cancelRequested = solver.host.statuses.back() == cancelledIn;
+        };
+        EXPECT_EQ(solver.Solve(grid), SolveResult::Cancelled) << cancelledIn;
+        EXPECT_EQ(solver.host.statuses.back(), endsIn);
+    }
+}
+
+// Clue sets a person can type: with nearly every clue blank many loops fit and the complete search
+// walks to one of them; with clues that no loop fits but that look fine locally, the search is
+// unable before its first decision.
+TEST(SolverTest, SparseAndImpossibleClueSetsEndWithTheCountsVerdict) {
+    std::vector<std::string> rows(25, std::string(25, ' '));
+    rows[3][4] = '3';
+    rows[12][20] = '1';
+    rows[20][7] = '2';
+    Grid sparse = GridFromRows(rows);
+    Solver solver;
+    ASSERT_EQ(solver.Solve(sparse), SolveResult::Solved);
+    EXPECT_TRUE(test::IsSingleLoop(sparse) && test::CluesMatchLoop(sparse));
+
+    Grid impossible =
+        GridFromRows({"1 31  221 ", " 3   1 11 ", "2 2    21 ", "   122223 ", "3   1  1 2",
+                      "   3 3 0 3", " 202    1 ", "31   21122", "2 12 1 2  ", "     1 323"});
+    Solver unable;
+    ASSERT_EQ(CountSolutions(impossible, 1, unable.run).count, 0);
+    EXPECT_EQ(unable.Solve(impossible), SolveResult::Unable);
+    EXPECT_EQ(unable.run.stage, "Solving by chain inspection ...");
+}
+
 // Four "3"s in a square cannot all be met by one loop.
 TEST(SolverTest, NoCluesLeavesTheGridAloneAndNoLoopIsUnable) {
     Grid blank = GridFromRows({"   ", "   "});
