@@ -3,11 +3,11 @@
 set(CPACK_PACKAGE_NAME ringlace)
 set(CPACK_PACKAGE_VENDOR "Ringlace developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "loop puzzle: draw one closed loop through a grid of dots")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Ringlace is a loop puzzle: a grid of dots, some cells with a clue from 0 to 3, and one closed "
-  "loop to draw along the grid lines so that every clue cell has as many loop edges as its clue "
-  "says. Play, solve, create, export and print puzzles in a window, or in bulk with ringlace-cli.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Ringlace is a loop puzzle: a grid of dots, some cells with a clue from 0 to 3,
+and one closed loop to draw along the grid lines so that every clue cell has as
+many loop edges as its clue says. Play, solve, create, export and print puzzles
+in a window, or in bulk with ringlace-cli.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
