@@ -11,8 +11,6 @@
 
 namespace ringlace {
 
-inline constexpr const char* kSchemeListFile = "all.col";
-
 // The colours of a scheme, by what they colour (indexes 1 to 13 of SchemeColours). A scheme file
 // lists colours 1 to 12; 3 and 5 are derived from 2 and 4, and 13 is the person's own choice.
 enum SchemeRole : std::size_t {

@@ -130,22 +130,6 @@ TEST(StartupTest, AnUnreadableConfigurationIsKeptAsideAndAnnouncedOnce) {
     EXPECT_EQ(installed.app.settings.SchemeName, "xp.col");
 }
 
-// Without an absolute XDG data home, the home folder's .local/share is used.
-TEST(StartupTest, LocatingTheDataFolder) {
-    TempFolder writable;
-    EXPECT_FALSE(LocateFolders(writable.Path(), "", "/nonexistent-home").DataMoved());
-
-    TempFolder home;
-    WriteBytes(home.File("blocker"), "a file where a folder would have to be");
-    const std::string unwritable = home.File("blocker") + "/app";
-    const AppPaths moved = LocateFolders(unwritable, home.File("xdg"), "/nonexistent-home");
-    EXPECT_EQ(moved.AppFolder, unwritable + "/");
-    EXPECT_EQ(moved.DataFolder, home.File("xdg") + "/ringlace/");
-    EXPECT_TRUE(std::filesystem::is_directory(moved.DataFolder));
-    EXPECT_EQ(LocateFolders(unwritable, "relative", home.Path()).DataFolder,
-              home.File(".local/share/ringlace/"));
-}
-
 // Exit asks first, then writes the configuration, and says so when it cannot.
 TEST(StartupTest, ExitAsksFirstAndThenWritesTheConfiguration) {
     Installed installed;
