@@ -56,9 +56,7 @@ std::optional<Pattern> ReadPatternArgument(const std::string& text, const Grid& 
             number = *given;
         }
     }
-    const std::optional<std::string> line = ReadLineAt(file, number);
-    std::optional<Pattern> pattern;
-    if (line) pattern = ReadPatternLine(*line, limits.MaxRows, limits.MaxCols);
+    std::optional<Pattern> pattern = LoadPatternAt(file, number, limits.MaxRows, limits.MaxCols);
     if (!pattern) {
         error = "--pattern: line " + NumText(number) + " of " + file + " is not a pattern";
     } else if (pattern->rows < 5 || pattern->cols < 5) {

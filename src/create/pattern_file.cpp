@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "model/text_file.h"
+
 namespace ringlace {
 
 namespace {
@@ -53,6 +55,12 @@ std::optional<Pattern> ReadPatternLine(const std::string& line, int maxRows, int
         for (int c = 1; c <= *cols; ++c) pattern.mask[r][c] = line[at++] == '#' ? 1 : 0;
     if (pattern.Clues() == 0) return std::nullopt;
     return pattern;
+}
+
+std::optional<Pattern> LoadPatternAt(const std::string& file, int n, int maxRows, int maxCols) {
+    const std::optional<std::string> line = ReadLineAt(file, n);
+    if (!line) return std::nullopt;
+    return ReadPatternLine(*line, maxRows, maxCols);
 }
 
 }  // namespace ringlace

@@ -24,4 +24,7 @@ std::string PatternLine(const Pattern& pattern);
 // has a clue.
 std::optional<Pattern> ReadPatternLine(const std::string& line, int maxRows, int maxCols);
 
+// Line n (1-based) of a pattern file, read as ReadPatternLine reads it.
+std::optional<Pattern> LoadPatternAt(const std::string& file, int n, int maxRows, int maxCols);
+
 }  // namespace ringlace

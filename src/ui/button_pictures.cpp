@@ -208,6 +208,23 @@ void Import(QPainter& p) {
                              QPointF(9, 24), QPointF(9, 20), QPointF(2, 20)}));
 }
 
+// A stack of new puzzles: three sheets of dots, the front one with its star.
+void NewWithOptions(QPainter& p) {
+    for (const qreal shift : {8.0, 4.0, 0.0}) {
+        p.setPen(InkPen(1.4));
+        p.setBrush(shift == 0 ? Qt::white : QColor(225, 236, 252));
+        p.drawRect(QRectF(3 + shift, 11 - shift, 16, 17));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    for (const qreal x : {7.0, 11.0, 15.0})
+        for (const qreal y : {15.0, 19.5, 24.0}) p.drawEllipse(QPointF(x, y), 1.3, 1.3);
+    p.setPen(InkPen(1.2, QColor(150, 95, 0)));
+    p.setBrush(QColor(255, 200, 40));
+    p.drawPolygon(QPolygonF({QPointF(25, 1), QPointF(27, 6), QPointF(31, 8), QPointF(27, 10),
+                             QPointF(25, 15), QPointF(23, 10), QPointF(19, 8), QPointF(23, 6)}));
+}
+
 void Draw(QPainter& p, ButtonPicture picture) {
     switch (picture) {
         case ButtonPicture::Undo:
@@ -263,6 +280,9 @@ void Draw(QPainter& p, ButtonPicture picture) {
             break;
         case ButtonPicture::Print:
             DrawMessagePicture(p, Icon::Print, kDesign);
+            break;
+        case ButtonPicture::NewWithOptions:
+            NewWithOptions(p);
             break;
     }
 }

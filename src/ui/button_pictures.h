@@ -27,6 +27,7 @@ enum class ButtonPicture {
     Browse,
     Import,
     Print,
+    NewWithOptions,
 };
 
 QIcon ButtonIcon(ButtonPicture picture);

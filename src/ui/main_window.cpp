@@ -42,9 +42,14 @@ MainWindow::MainWindow(const AppPaths& paths, QWidget* parent)
     app_.paths = paths;
     host_.SetStatusLine({[this](const std::string& text) { ShowStatus(text); },
                          [this](int percent) { ShowProgress(percent); }});
-    // A creation shows its new, still empty grid while it works.
+    // A creation shows its new, still empty grid while it works, and a batch its place in the
+    // output file ("3 of 10").
     host_.SetBoardShow([this] {
-        sizeField_->setText(QString::fromStdString(DescribePuzzle(app_.grid, app_.place).size));
+        const PuzzleLabels labels = DescribePuzzle(app_.grid, app_.place);
+        sizeField_->setText(QString::fromStdString(labels.size));
+        fileLabel_->setText(QString::fromStdString(labels.fileName));
+        puzzleNumberBox_->setText(QString::fromStdString(labels.puzzleNumber));
+        puzzleCountLabel_->setText(QString::fromStdString(labels.puzzleCount));
         boardView_->FitAndRedraw();
     });
     BuildMenus();
@@ -204,6 +209,8 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     autosolveButton_ =
         make("autosolveButton", "Let computer solve this puzzle", ButtonPicture::Autosolve, 4, 1);
     cancelButton_ = make("cancelButton", "Cancel current operation", ButtonPicture::Cancel, 4, 2);
+    newWithOptionsButton_ = make("newWithOptionsButton", "Create a puzzle with options",
+                                 ButtonPicture::NewWithOptions, 5, 0);
     connect(previousButton_, &CommandButton::clickedWith, this, [this](Qt::MouseButton button) {
         onMoveButton(PuzzleMove::Previous, PuzzleMove::First, button);
     });
@@ -229,6 +236,7 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     connect(autosolveButton_, &CommandButton::clickedWith, this, [this] { onAutoSolveButton(); });
     connect(cancelButton_, &CommandButton::clickedWith, this, [this] { onCancel(); });
     connect(newPuzzleButton_, &CommandButton::clickedWith, this, &MainWindow::onNewPuzzle);
+    connect(newWithOptionsButton_, &CommandButton::clickedWith, this, [this] { onCreateBatch(); });
     connect(showSolutionButton_, &CommandButton::pressedWith, this,
             [this] { onShowSolutionPressed(); });
     connect(showSolutionButton_, &CommandButton::releasedWith, this, &MainWindow::onViewReleased);

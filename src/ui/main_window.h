@@ -90,6 +90,9 @@ private:
     // Creates one puzzle from the size field and the level label, with the cancel button active;
     // the board shows the new empty grid meanwhile, then the puzzle (or the previous one).
     void RunCreate(CreateKind kind);
+    // Puzzles with Options and Jumbo 50x50 (main_window_creation.cpp).
+    void onCreateBatch();
+    void onCreateJumbo();
     void onCancel();
     void onVerifyPressed();
     void onVerifyReleased();
@@ -155,6 +158,7 @@ private:
     CommandButton* autosolveButton_ = nullptr;
     CommandButton* cancelButton_ = nullptr;
     CommandButton* newPuzzleButton_ = nullptr;
+    CommandButton* newWithOptionsButton_ = nullptr;
     std::array<CommandButton*, 3> zoomButtons_{};
     CommandButton* showSolutionButton_ = nullptr;
     CommandButton* showLoopButton_ = nullptr;

@@ -34,6 +34,9 @@ void MainWindow::BuildMenus() {
     create->setObjectName("createMenu");
     Entry(create, "Single Puzzle", "singlePuzzleAction", this, [this] { onSinglePuzzle(); },
           {QKeySequence::New});
+    Entry(create, "Puzzles with Options", "puzzlesWithOptionsAction", this,
+          [this] { onCreateBatch(); });
+    Entry(create, "Jumbo 50x50", "jumboAction", this, [this] { onCreateJumbo(); });
     Entry(create, "Import Puzzle File", "importPuzzleFileAction", this, [this] { onImport(); });
     Entry(create, "Paste Puzzle", "pastePuzzleAction", this, [this] { onPaste(); },
           {QKeySequence::Paste});

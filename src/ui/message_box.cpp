@@ -74,7 +74,13 @@ void MessageBox::CentreOverOwner() {
 }
 
 void MessageBox::MakeButtons(ringlace::Buttons buttons) {
-    for (QPushButton* button : buttons_) button->deleteLater();
+    // Deleted later, since the button that ended the last Ask may still be in its click; hidden
+    // now, since a command that asks again from inside the event loop keeps them alive until it
+    // returns, and a stale "Yes" under the new buttons would still answer.
+    for (QPushButton* button : buttons_) {
+        button->hide();
+        button->deleteLater();
+    }
     buttons_.clear();
     while (buttonRow_->count() > 0) delete buttonRow_->takeAt(0);
     buttonRow_->addStretch();

@@ -5,15 +5,9 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
-namespace ringlace {
+#include "ui/number_box.h"
 
-QSpinBox* NumberBox(QWidget* parent, const char* name, int value, int lowest, int highest) {
-    auto* box = new QSpinBox(parent);
-    box->setObjectName(name);
-    box->setRange(lowest, highest);
-    box->setValue(value);
-    return box;
-}
+namespace ringlace {
 
 PaperStyleFields::PaperStyleFields(const PaperStyle& style, QWidget* parent, QFormLayout* form)
     : style_(style) {

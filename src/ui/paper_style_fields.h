@@ -29,7 +29,4 @@ private:
     QSpinBox* lineWidth_;
 };
 
-// A number box with an object name, a range and a value.
-QSpinBox* NumberBox(QWidget* parent, const char* name, int value, int lowest, int highest);
-
 }  // namespace ringlace

@@ -9,6 +9,7 @@
 
 #include "model/text_file.h"
 #include "seams/host.h"
+#include "ui/number_box.h"
 #include "ui/paper_style_fields.h"
 
 namespace ringlace {

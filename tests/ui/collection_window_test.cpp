@@ -44,9 +44,9 @@ private slots:
         QCOMPARE(bar, QStringList({"File", "Create", "Solve", "Save", "Print"}));
         QCOMPARE(Captions(Menu(started.window, "File")),
                  QStringList({"Load", "Options", "Help", "About", "-", "Exit"}));
-        QCOMPARE(
-            Captions(Menu(started.window, "Create")),
-            QStringList({"Single Puzzle", "Import Puzzle File", "Paste Puzzle", "-", "Cancel"}));
+        QCOMPARE(Captions(Menu(started.window, "Create")),
+                 QStringList({"Single Puzzle", "Puzzles with Options", "Jumbo 50x50",
+                              "Import Puzzle File", "Paste Puzzle", "-", "Cancel"}));
         QCOMPARE(Captions(Menu(started.window, "Save")),
                  QStringList({"Ringlace File", "Excel File", "Text File", "User Solution",
                               "Copy to Clipboard", "Delete", "-", "Cancel"}));
@@ -60,7 +60,8 @@ private slots:
               {"saveButton", "Save current puzzle"},
               {"helpButton", "Display help file"},
               {"importButton", "Import a puzzle file"},
-              {"printButton", "Print current puzzle and its solution"}})
+              {"printButton", "Print current puzzle and its solution"},
+              {"newWithOptionsButton", "Create a puzzle with options"}})
             QCOMPARE(started.Find(name)->toolTip(), QString(tip));
     }
 

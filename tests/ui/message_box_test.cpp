@@ -1,6 +1,7 @@
 // The message box as a person meets it: pictures, buttons, keys.
 #include "ui/message_box.h"
 
+#include <QEventLoop>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +30,26 @@ private:
     }
 
 private slots:
+    // A long command runs inside the event loop and may ask twice before control returns there to
+    // delete the first box's buttons: they must be out of sight, or a stale "Yes" would answer.
+    void aQuestionAfterAQuestionShowsOnlyItsOwnButtons() {
+        MessageBox box;
+        QEventLoop running;
+        int visible = 0;
+        QTimer::singleShot(0, &running, [&] {
+            ShowAndAct(box, {"First", Icon::Question, Buttons::YesNo},
+                       [](MessageBox& shown) { shown.Buttons()[0]->click(); });
+            ShowAndAct(box, {"Second", Icon::None, Buttons::Ok}, [&visible](MessageBox& shown) {
+                for (const QPushButton* button : shown.findChildren<QPushButton*>())
+                    visible += button->isVisible() ? 1 : 0;
+                shown.Buttons()[0]->click();
+            });
+            running.quit();
+        });
+        running.exec();
+        QCOMPARE(visible, 1);
+    }
+
     // One box serves every message: each brings its own text with its lines, its own buttons, and
     // its picture or none.
     void eachMessageShowsItsTextPictureAndButtonsAndTakesItsAnswer() {

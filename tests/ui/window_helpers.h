@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "model/app_paths.h"
 #include "support/temp_folder.h"
@@ -68,5 +69,9 @@ struct SeenMessage {
 // Waits for the next message box to open, records it, and presses the button with the caption.
 // The returned record fills in when the box has been answered.
 std::shared_ptr<SeenMessage> AnswerNextMessage(const QString& caption);
+
+// Answers the next messages in turn, one caption each, for a command that asks again before it
+// returns; the records fill in as they are answered.
+std::shared_ptr<std::vector<SeenMessage>> AnswerMessages(const QStringList& captions);
 
 }  // namespace ringlace::test

@@ -1,0 +1,95 @@
+// Puzzles with Options and Jumbo 50x50 as a puzzle maker uses them: the dialogs' checks keep them
+// open with the reason, and accepted dialogs make the puzzles.
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include "model/text_file.h"
+#include "ui/batch_dialog.h"
+#include "ui/jumbo_dialog.h"
+#include "ui/pattern_grid.h"
+#include "window_helpers.h"
+
+using namespace ringlace;
+
+namespace {
+
+template <typename Widget>
+Widget* In(QWidget& parent, const char* name) {
+    Widget* widget = parent.findChild<Widget*>(name);
+    if (!widget) qFatal("no %s", name);
+    return widget;
+}
+
+}  // namespace
+
+class CreateDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A wrong count keeps the dialog open with its message; then two 5 x 6 puzzles are made after
+    // the question, and their file becomes the current one at its last puzzle.
+    void aBatchIsCheckedAskedMadeAndShown() {
+        test::StartedWindow started;
+        const std::string out = started.installation.folder.File("made.txt");
+        std::shared_ptr<test::SeenMessage> refused;
+        std::shared_ptr<std::vector<test::SeenMessage>> asked;
+        test::WhenModalShows<BatchDialog>([&](BatchDialog& dialog) {
+            QCOMPARE(
+                In<QLineEdit>(dialog, "batchFileField")->text(),
+                QString::fromStdString(started.installation.folder.File("temporarypuzfile.txt")));
+            QCOMPARE(In<QComboBox>(dialog, "batchLevelList")->currentText(), QString("Medium"));
+            In<QSpinBox>(dialog, "batchCountBox")->setValue(0);
+            refused = test::AnswerNextMessage("Ok");
+            dialog.accept();
+            QVERIFY(dialog.isVisible());
+            In<QSpinBox>(dialog, "batchCountBox")->setValue(2);
+            In<QComboBox>(dialog, "batchRowsList")->setCurrentText("5");
+            In<QComboBox>(dialog, "batchColumnsList")->setCurrentText("6");
+            QCOMPARE(In<PatternGrid>(dialog, "patternGrid")->pattern().cols, 6);
+            In<QComboBox>(dialog, "batchLevelList")->setCurrentText("Easy");
+            In<QLineEdit>(dialog, "batchFileField")->setText(QString::fromStdString(out));
+            asked = test::AnswerMessages({"Yes", "Ok"});
+            dialog.accept();
+        });
+        started.Find<QAction>("puzzlesWithOptionsAction")->trigger();
+        QVERIFY(refused && refused->answered);
+        QCOMPARE(refused->text, QString("Incorrect Number or Size of Puzzles"));
+        QVERIFY(asked && asked->size() == 2);
+        QVERIFY(asked->front().text.startsWith("Create 2 puzzles\nRows = 5, Columns = 6\n"));
+        QCOMPARE(asked->back().text, QString::fromStdString(" 2 puzzles saved in file:\n" + out));
+        QCOMPARE(CountLines(out), 2);
+        QCOMPARE(started.window.windowTitle(), QString("made.txt - 2 of 2 - Ringlace 3.0"));
+    }
+
+    // Sizes below 17 are refused; a 26 x 26 puzzle is written to the spreadsheet file.
+    void aJumboSizeIsCheckedAndTheSheetWritten() {
+        test::StartedWindow started;
+        const std::string sheet = started.installation.folder.File("big.xls");
+        std::shared_ptr<test::SeenMessage> refused, saved;
+        test::WhenModalShows<JumboDialog>([&](JumboDialog& dialog) {
+            QCOMPARE(In<QComboBox>(dialog, "jumboRowsList")->currentText(), QString("50"));
+            In<QComboBox>(dialog, "jumboRowsList")->setCurrentText("16");
+            refused = test::AnswerNextMessage("Ok");
+            dialog.accept();
+            QVERIFY(dialog.isVisible());
+            In<QComboBox>(dialog, "jumboRowsList")->setCurrentText("26");
+            In<QComboBox>(dialog, "jumboColumnsList")->setCurrentText("26");
+            In<QLineEdit>(dialog, "jumboFileField")->setText(QString::fromStdString(sheet));
+            saved = test::AnswerNextMessage("Ok");
+            dialog.accept();
+        });
+        started.Find<QAction>("jumboAction")->trigger();
+        QCOMPARE(refused->text, QString("Incorrect puzzle size"));
+        QVERIFY(saved && saved->answered);
+        QCOMPARE(saved->text, QString::fromStdString("Puzzle saved in file:\n" + sheet +
+                                                     "\nOpen Excel file and print"));
+        QVERIFY(FileExists(sheet));
+    }
+};
+
+QTEST_MAIN(CreateDialogsTest)
+#include "create_dialogs_test.moc"
