@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "commands/file_requests.h"
+#include "commands/creation_endings.h"
 #include "commands/run_scope.h"
 #include "create/loop_growth.h"
 #include "model/puzzle_record.h"
@@ -26,44 +26,6 @@ int LeadingNumber(std::string_view text) {
         std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
     if (error != std::errc() || !std::isfinite(value)) return 0;
     return RoundToInt(std::clamp(value, -1000.0, 1000.0));
-}
-
-struct Previous {
-    Grid grid;
-    PuzzlePlace place;
-};
-
-// The puzzle that was shown comes back from its file; when the file no longer gives it, the copy
-// taken before the creation does.
-void RestorePrevious(App& app, const Previous& previous) {
-    app.place.count = CountLines(app.place.file);
-    if (!LoadPuzzleOntoBoard(app, app.place.file, app.place.number)) {
-        app.grid = previous.grid;
-        app.place = previous.place;
-    }
-}
-
-CreateEnd CancelEnding(App& app, const Previous& previous) {
-    RestorePrevious(app, previous);
-    app.host.Status("");
-    app.host.Ask({"Canceled", Icon::Information, Buttons::Ok});
-    return CreateEnd::Cancelled;
-}
-
-CreateEnd SuccessEnding(App& app, CreateKind kind, const Previous& previous) {
-    const std::string file = app.paths.InData(kScratchPuzzleFile);
-    const int count = app.place.count;
-    app.place.count = 1;
-    if (!WritePuzzleRecord(app.grid, file, WriteMode::Replace) ||
-        !LoadPuzzleOntoBoard(app, file, 1)) {
-        app.place.count = count;
-        RestorePrevious(app, previous);
-        app.host.Status("");
-        ReportFileTrouble(app.host, FileTrouble::NotWritten, file);
-        return CreateEnd::NotSaved;
-    }
-    app.host.Status(kind == CreateKind::Only03 ? "03Only Puzzle created" : "Puzzle created");
-    return CreateEnd::Created;
 }
 
 }  // namespace
@@ -108,7 +70,7 @@ CreateEnd CreateNew(App& app, const CreateRequest& request) {
         return CreateEnd::BadLevel;
     }
 
-    const Previous previous{grid, app.place};
+    const PreviousPuzzle previous{grid, app.place};
     CreateResult result = CreateResult::Created;
     {
         // Busy stays up for the whole creation, not only while the solver runs: the window yields
@@ -123,7 +85,9 @@ CreateEnd CreateNew(App& app, const CreateRequest& request) {
     // The progress bar that the checking solves filled is hidden.
     app.host.Progress(0);
     if (result != CreateResult::Created) return CancelEnding(app, previous);
-    return SuccessEnding(app, request.kind, previous);
+    return SuccessEnding(
+        app, request.kind == CreateKind::Only03 ? "03Only Puzzle created" : "Puzzle created",
+        previous);
 }
 
 }  // namespace ringlace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "commands/app.h"
+#include "commands/creation_endings.h"
 #include "create/make_puzzle.h"
 
 namespace ringlace {
@@ -21,8 +22,6 @@ PuzzleSize ReadSizeText(const std::string& text, const Grid& grid, RandomSource&
 
 // 1, 2, 3 for "Easy", "Medium", "Hard" in any case, 1 for a blank caption, 0 for anything else.
 int LevelFromCaption(const std::string& caption);
-
-enum class CreateEnd { Refused, BadSize, BadLevel, Created, Cancelled, NotSaved };
 
 struct CreateRequest {
     CreateKind kind = CreateKind::Normal;

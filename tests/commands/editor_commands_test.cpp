@@ -1,0 +1,94 @@
+// What the editors hand back: typed clues with the count's verdict at once, and drawn loops made
+// into puzzles whose one solution they are.
+#include "commands/editor_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "create/fixed_loop.h"
+#include "create/loop_growth.h"
+#include "model/solution_letters.h"
+#include "support/creation.h"
+#include "support/temp_folder.h"
+#include "support/test_host.h"
+
+namespace ringlace {
+namespace {
+
+struct Program {
+    Program() : app(host) {
+        app.paths.AppFolder = app.paths.DataFolder = folder.Path();
+        app.random = RandomSource(3);
+    }
+    test::TempFolder folder;
+    test::TestHost host;
+    App app;
+};
+
+ClueGrid Clues(int rows, int cols, const std::string& text) {
+    ClueGrid clues{rows, cols, {}};
+    for (const char c : text) clues.clues.push_back(c == '.' ? kNoClue : ClueValue(c - '0'));
+    return clues;
+}
+
+TEST(TypedCluesTest, TheCountSaysAtOnceWhatTheCluesAdmit) {
+    EXPECT_EQ(CheckTypedClues(Clues(5, 5, std::string(25, '.')))->text,
+              "No numbers in this puzzle!");
+    struct Case {
+        std::string clues, verdict;
+    } cases[] = {{".3..0..1.2...2.121..3.01.", ": one solution"},
+                 {"3........................", ": more than one solution"},
+                 {"0000000000000000000000000", ": no solution"}};
+    for (const Case& c : cases) {
+        Program program;
+        ASSERT_EQ(CheckTypedClues(Clues(5, 5, c.clues)), std::nullopt);
+        ASSERT_TRUE(ApplyTypedClues(program.app, Clues(5, 5, c.clues)));
+        EXPECT_EQ(program.host.statuses.back(), "Now Autosolve to check puzzle" + c.verdict);
+        EXPECT_EQ(program.app.place.file, program.folder.File(kEditedPuzzleFile));
+        EXPECT_EQ(program.app.place.count, 1);
+        EXPECT_EQ(CluesOf(program.app.grid), Clues(5, 5, c.clues));
+    }
+}
+
+// A 5 x 5 grid with the Bars round the cells of the region ('#').
+Grid Drawn(const std::vector<std::string>& region) {
+    Grid grid;
+    SetCreateSize(grid, 5, 5);
+    ResetGridForCreate(grid);
+    const auto inside = [&region](int r, int c) {
+        return r >= 1 && r <= 5 && c >= 1 && c <= 5 && region[r - 1][c - 1] == '#';
+    };
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c)
+            for (const auto& [side, dr, dc] : {std::tuple{Side::Left, 0, -1},
+                                               {Side::Top, -1, 0},
+                                               {Side::Right, 0, 1},
+                                               {Side::Bottom, 1, 0}})
+                if (inside(r, c) && !inside(r + dr, c + dc)) grid.SetEdge(r, c, side, Bar);
+    return grid;
+}
+
+TEST(DrawnLoopTest, FaultsAreNamedAndAGoodLoopBecomesTheOnlySolution) {
+    EXPECT_EQ(DrawnLoopFault(Drawn({"##...", "##...", ".....", "...##", "...##"})),
+              "more than one loop");
+    Grid stub = Drawn({".....", ".....", ".....", ".....", "....."});
+    EXPECT_EQ(CheckDrawnLoop(stub)->text, "No loop in this puzzle!");
+    stub.SetEdge(2, 2, Side::Top, Bar);
+    EXPECT_EQ(DrawnLoopFault(stub), "one isolated bar");
+
+    Program program;
+    EXPECT_EQ(
+        CreateFromDrawnLoop(program.app, Drawn({"##...", "##...", ".....", "...##", "...##"})),
+        CreateEnd::BadLoop);
+    EXPECT_EQ(program.host.messages.back().text, "Loop is invalid:\r\nmore than one loop");
+
+    const Grid drawn = Drawn({"#.###", "#.###", "#...#", "#####", "#####"});
+    ASSERT_EQ(DrawnLoopFault(drawn), "");
+    ASSERT_EQ(CreateFromDrawnLoop(program.app, drawn), CreateEnd::Created);
+    EXPECT_EQ(program.host.statuses.back(), "Puzzle created");
+    EXPECT_EQ(program.app.place.file, program.folder.File(kScratchPuzzleFile));
+    EXPECT_EQ(program.app.grid.SolutionCode, SolutionLetters(drawn));
+    EXPECT_EQ(test::Solutions(program.app.grid), 1);
+}
+
+}  // namespace
+}  // namespace ringlace
