@@ -225,6 +225,42 @@ void NewWithOptions(QPainter& p) {
                              QPointF(25, 15), QPointF(23, 10), QPointF(19, 8), QPointF(23, 6)}));
 }
 
+// A pencil over the lower right of a picture.
+void Pencil(QPainter& p) {
+    p.setPen(InkPen(1.2, QColor(120, 70, 20)));
+    p.setBrush(QColor(245, 190, 70));
+    p.drawPolygon(QPolygonF(
+        {QPointF(29, 15), QPointF(32, 18), QPointF(20, 30), QPointF(16, 31), QPointF(17, 27)}));
+}
+
+// A grid of cells with two clues, and the pencil.
+void EditNumbers(QPainter& p) {
+    p.setPen(InkPen(1.2));
+    p.setBrush(Qt::white);
+    for (const qreal x : {2.0, 11.0, 20.0})
+        for (const qreal y : {2.0, 11.0}) p.drawRect(QRectF(x, y, 9, 9));
+    QFont font("Sans Serif");
+    font.setPixelSize(8);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(QRectF(2, 2, 9, 9), Qt::AlignCenter, "3");
+    p.drawText(QRectF(20, 11, 9, 9), Qt::AlignCenter, "2");
+    Pencil(p);
+}
+
+// A loop round dots, and the pencil.
+void EditLoop(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    for (const qreal x : {4.0, 12.0, 20.0})
+        for (const qreal y : {4.0, 12.0, 20.0}) p.drawEllipse(QPointF(x, y), 1.5, 1.5);
+    p.setPen(InkPen(2.4, QColor(40, 95, 170)));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF({QPointF(4, 4), QPointF(20, 4), QPointF(20, 12), QPointF(12, 12),
+                              QPointF(12, 20), QPointF(4, 20), QPointF(4, 4)}));
+    Pencil(p);
+}
+
 void Draw(QPainter& p, ButtonPicture picture) {
     switch (picture) {
         case ButtonPicture::Undo:
@@ -283,6 +319,12 @@ void Draw(QPainter& p, ButtonPicture picture) {
             break;
         case ButtonPicture::NewWithOptions:
             NewWithOptions(p);
+            break;
+        case ButtonPicture::EditNumbers:
+            EditNumbers(p);
+            break;
+        case ButtonPicture::EditLoop:
+            EditLoop(p);
             break;
     }
 }

@@ -28,6 +28,8 @@ enum class ButtonPicture {
     Import,
     Print,
     NewWithOptions,
+    EditNumbers,
+    EditLoop,
 };
 
 QIcon ButtonIcon(ButtonPicture picture);

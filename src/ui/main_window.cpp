@@ -211,6 +211,10 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     cancelButton_ = make("cancelButton", "Cancel current operation", ButtonPicture::Cancel, 4, 2);
     newWithOptionsButton_ = make("newWithOptionsButton", "Create a puzzle with options",
                                  ButtonPicture::NewWithOptions, 5, 0);
+    editNumbersButton_ =
+        make("editNumbersButton", "Edit numbers values", ButtonPicture::EditNumbers, 5, 1);
+    editLoopButton_ =
+        make("editLoopButton", "Edit bar locations of the link", ButtonPicture::EditLoop, 5, 3);
     connect(previousButton_, &CommandButton::clickedWith, this, [this](Qt::MouseButton button) {
         onMoveButton(PuzzleMove::Previous, PuzzleMove::First, button);
     });
@@ -237,6 +241,8 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     connect(cancelButton_, &CommandButton::clickedWith, this, [this] { onCancel(); });
     connect(newPuzzleButton_, &CommandButton::clickedWith, this, &MainWindow::onNewPuzzle);
     connect(newWithOptionsButton_, &CommandButton::clickedWith, this, [this] { onCreateBatch(); });
+    connect(editNumbersButton_, &CommandButton::clickedWith, this, [this] { onEditNumbers(); });
+    connect(editLoopButton_, &CommandButton::clickedWith, this, [this] { onEditLoop(); });
     connect(showSolutionButton_, &CommandButton::pressedWith, this,
             [this] { onShowSolutionPressed(); });
     connect(showSolutionButton_, &CommandButton::releasedWith, this, &MainWindow::onViewReleased);

@@ -93,6 +93,9 @@ private:
     // Puzzles with Options and Jumbo 50x50 (main_window_creation.cpp).
     void onCreateBatch();
     void onCreateJumbo();
+    // The number values editor and the loop editor, and what they hand back.
+    void onEditNumbers();
+    void onEditLoop();
     void onCancel();
     void onVerifyPressed();
     void onVerifyReleased();
@@ -159,6 +162,8 @@ private:
     CommandButton* cancelButton_ = nullptr;
     CommandButton* newPuzzleButton_ = nullptr;
     CommandButton* newWithOptionsButton_ = nullptr;
+    CommandButton* editNumbersButton_ = nullptr;
+    CommandButton* editLoopButton_ = nullptr;
     std::array<CommandButton*, 3> zoomButtons_{};
     CommandButton* showSolutionButton_ = nullptr;
     CommandButton* showLoopButton_ = nullptr;

@@ -1,10 +1,13 @@
-// The main window's batch and jumbo creation: their dialogs, then the commands with the cancel
-// button active.
+// The main window's batch and jumbo creation and its puzzle editors: their dialogs, then the
+// commands, with the cancel button active while they create.
 #include "commands/create_batch_command.h"
 #include "commands/create_jumbo_command.h"
+#include "commands/editor_commands.h"
 #include "commands/run_scope.h"
 #include "ui/batch_dialog.h"
+#include "ui/clue_editor_dialog.h"
 #include "ui/jumbo_dialog.h"
+#include "ui/loop_editor_dialog.h"
 #include "ui/main_window.h"
 
 namespace ringlace {
@@ -29,6 +32,29 @@ void MainWindow::onCreateJumbo() {
         ShowCancelActive(true);
         CreateJumboCommand(app_, *request);
         ShowCancelActive(false);
+    }
+    BoardTakesFocus();
+}
+
+void MainWindow::onEditNumbers() {
+    if (RefuseGridCommand(app_)) return;
+    ClueEditorDialog editor(
+        host_, EditorStart(app_), [this](const ClueGrid& clues) { SaveTypedClues(app_, clues); },
+        this);
+    const std::optional<ClueGrid> clues = editor.Ask();
+    AfterLoading(clues && ApplyTypedClues(app_, *clues));
+}
+
+void MainWindow::onEditLoop() {
+    if (RefuseGridCommand(app_)) return;
+    LoopEditorDialog editor(host_, EditorStart(app_), this);
+    if (const std::optional<Grid> drawn = editor.Ask()) {
+        ShowCancelActive(true);
+        const CreateEnd end = CreateFromDrawnLoop(app_, *drawn);
+        ShowCancelActive(false);
+        AfterLoading(end == CreateEnd::Created || end == CreateEnd::Cancelled ||
+                     end == CreateEnd::Failed);
+        return;
     }
     BoardTakesFocus();
 }

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "commands/editor_edits.h"
+
 namespace ringlace {
 
 namespace {
@@ -58,7 +60,7 @@ void PatternGrid::mousePressEvent(QMouseEvent* event) {
     const int r = static_cast<int>(event->position().y()) / side + 1;
     const int c = static_cast<int>(event->position().x()) / side + 1;
     if (r < 1 || r > pattern_.rows || c < 1 || c > pattern_.cols) return;
-    pattern_.mask[r][c] = pattern_.mask[r][c] == 1 ? 0 : 1;
+    ToggleClueCell(pattern_, r, c, false);
     update();
     emit changed();
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/editor_edits.h"
 #include "create/fixed_loop.h"
 #include "create/loop_growth.h"
 #include "model/solution_letters.h"
@@ -28,6 +29,30 @@ ClueGrid Clues(int rows, int cols, const std::string& text) {
     ClueGrid clues{rows, cols, {}};
     for (const char c : text) clues.clues.push_back(c == '.' ? kNoClue : ClueValue(c - '0'));
     return clues;
+}
+
+TEST(EditorEditsTest, TheClueCycleAndTheMirrorOnOddAndEvenGrids) {
+    EXPECT_EQ(NextClue(kNoClue), 0);
+    EXPECT_EQ(NextClue(2), 3);
+    EXPECT_EQ(NextClue(3), kNoClue);
+
+    Grid odd;
+    SetCreateSize(odd, 5, 5);
+    ResetGridForCreate(odd);
+    SetClue(odd, 2, 1, 1, true);
+    EXPECT_EQ(odd.Clue[odd.CellNum[4][5]], 1);
+    SetSide(odd, 1, 1, Side::Left, Bar, true);
+    EXPECT_EQ(odd.CellEdge[5][5][Side::Right], Bar);
+
+    Pattern centre{5, 5};
+    ToggleClueCell(centre, 3, 3, true);
+    EXPECT_EQ(centre.mask[3][3], 1) << "the centre of an odd grid is its own mirror: once";
+    Pattern even{4, 6};
+    ToggleClueCell(even, 2, 3, true);
+    EXPECT_EQ(even.Clues(), 2);
+    EXPECT_EQ(even.mask[3][4], 1);
+    ToggleClueCell(even, 3, 4, false);
+    EXPECT_EQ(even.Clues(), 1);
 }
 
 TEST(TypedCluesTest, TheCountSaysAtOnceWhatTheCluesAdmit) {

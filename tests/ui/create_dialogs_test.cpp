@@ -1,6 +1,7 @@
-// Puzzles with Options and Jumbo 50x50 as a puzzle maker uses them: the dialogs' checks keep them
-// open with the reason, and accepted dialogs make the puzzles.
+// Puzzles with Options, Jumbo 50x50 and the puzzle editors as a puzzle maker uses them: the
+// dialogs' checks keep them open with the reason, and accepted dialogs make the puzzles.
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,7 +10,10 @@
 
 #include "model/text_file.h"
 #include "ui/batch_dialog.h"
+#include "ui/clue_editor_dialog.h"
+#include "ui/editor_grid.h"
 #include "ui/jumbo_dialog.h"
+#include "ui/loop_editor_dialog.h"
 #include "ui/pattern_grid.h"
 #include "window_helpers.h"
 
@@ -88,6 +92,54 @@ private slots:
         QCOMPARE(saved->text, QString::fromStdString("Puzzle saved in file:\n" + sheet +
                                                      "\nOpen Excel file and print"));
         QVERIFY(FileExists(sheet));
+    }
+
+    // Clues typed with the keys (mirrored) become the current puzzle, and the status line tells
+    // at once what the count found.
+    void typedCluesAreAppliedWithTheCountsVerdict() {
+        test::StartedWindow started;
+        test::WhenModalShows<ClueEditorDialog>([](ClueEditorDialog& editor) {
+            auto* grid = In<EditorGrid>(editor, "clueEditorGrid");
+            auto answered = test::AnswerNextMessage("Yes");
+            In<QPushButton>(editor, "editorClearButton")->click();
+            QTest::mouseClick(In<QCheckBox>(editor, "editorMirrorBox"), Qt::LeftButton);
+            grid->setFocus();
+            QTest::keyClick(grid, Qt::Key_3);
+            QTest::keyClick(grid, Qt::Key_Space);
+            QTest::keyClick(grid, Qt::Key_2);
+            const Grid& typed = grid->grid();
+            QCOMPARE(int(typed.Clue[typed.CellNum[5][5]]), 3);
+            QCOMPARE(int(typed.Clue[typed.CellNum[5][4]]), 2);
+            In<QPushButton>(editor, "editorApplyButton")->click();
+        });
+        QTest::mouseClick(started.Find("editNumbersButton"), Qt::LeftButton);
+        QCOMPARE(started.Status(),
+                 QString("Now Autosolve to check puzzle: more than one solution"));
+        QCOMPARE(started.window.windowTitle(),
+                 QString("tempeditpuzzle.txt - 1 of 1 - Ringlace 3.0"));
+    }
+
+    // The loop editor starts from the solution's loop; Exit after a change asks first, and the
+    // loop makes a puzzle whose stored solution it is.
+    void aDrawnLoopBecomesAPuzzle() {
+        test::StartedWindow started;
+        const std::string before = started.app().grid.SolutionCode;
+        std::shared_ptr<test::SeenMessage> exitQuestion;
+        test::WhenModalShows<LoopEditorDialog>([&exitQuestion](LoopEditorDialog& editor) {
+            auto* grid = In<EditorGrid>(editor, "loopEditorGrid");
+            QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(12 + 18, 12));
+            exitQuestion = test::AnswerNextMessage("No");
+            In<QPushButton>(editor, "editorExitButton")->click();
+            QVERIFY(editor.isVisible());
+            QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(12 + 18, 12));
+            In<QPushButton>(editor, "editorApplyButton")->click();
+        });
+        QTest::mouseClick(started.Find("editLoopButton"), Qt::LeftButton);
+        QVERIFY(exitQuestion && exitQuestion->answered);
+        QCOMPARE(exitQuestion->text,
+                 QString("You have changed the Numbers pattern\nExit without saving?"));
+        QCOMPARE(started.Status(), QString("Puzzle created"));
+        QCOMPARE(started.app().grid.SolutionCode, before);
     }
 };
 

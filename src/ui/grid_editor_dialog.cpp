@@ -1,0 +1,98 @@
+#include "ui/grid_editor_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "create/loop_growth.h"
+#include "model/text.h"
+#include "seams/host.h"
+
+namespace ringlace {
+
+namespace {
+
+constexpr int kSmallestSide = 5;
+
+QComboBox* SideList(QWidget* parent, const char* name, int largest, int shown) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    for (int side = kSmallestSide; side <= largest; ++side) list->addItem(QString::number(side));
+    list->setCurrentText(QString::number(shown));
+    return list;
+}
+
+}  // namespace
+
+GridEditorDialog::GridEditorDialog(Host& host, EditorGrid::Mode mode, const Grid& start,
+                                   Questions questions, QWidget* parent)
+    : QDialog(parent), host_(host), questions_(questions) {
+    editor_ = new EditorGrid(mode, this);
+    editor_->SetGrid(start);
+    connect(editor_, &EditorGrid::changed, this, [this] { changed_ = true; });
+
+    const Grid limits;
+    rows_ = SideList(this, "editorRowsList", limits.MaxRows, start.Rows);
+    cols_ = SideList(this, "editorColumnsList", limits.MaxCols, start.Cols);
+    auto* redraw = new QPushButton("Redraw grid with new size", this);
+    redraw->setObjectName("editorRedrawButton");
+    connect(redraw, &QPushButton::clicked, this, &GridEditorDialog::Redraw);
+    auto* clear = new QPushButton("Clear", this);
+    clear->setObjectName("editorClearButton");
+    connect(clear, &QPushButton::clicked, this, &GridEditorDialog::Clear);
+    auto* mirrorFrame = new QGroupBox("Mirror", this);
+    mirror_ = new QCheckBox("Mirror cells", mirrorFrame);
+    mirror_->setObjectName("editorMirrorBox");
+    mirror_->setToolTip("Set/clear mirror cells");
+    connect(mirror_, &QCheckBox::toggled, editor_, &EditorGrid::SetMirror);
+    (new QVBoxLayout(mirrorFrame))->addWidget(mirror_);
+
+    auto* size = new QFormLayout;
+    size->addRow("Rows", rows_);
+    size->addRow("Columns", cols_);
+    controls_ = new QVBoxLayout;
+    controls_->addLayout(size);
+    controls_->addWidget(redraw);
+    controls_->addWidget(clear);
+    controls_->addWidget(mirrorFrame);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(editor_, 1);
+    layout->addLayout(controls_);
+}
+
+bool GridEditorDialog::Confirmed(const std::string& question) {
+    return host_.Ask({question, Icon::Question, Buttons::YesNo}) == Answer::Yes;
+}
+
+void GridEditorDialog::ShowFresh(int rows, int cols) {
+    Grid fresh;
+    SetCreateSize(fresh, rows, cols);
+    ResetGridForCreate(fresh);
+    editor_->SetGrid(fresh);
+    adjustSize();
+}
+
+void GridEditorDialog::Redraw() {
+    if (!Confirmed(questions_.redraw)) return;
+    ShowFresh(rows_->currentText().toInt(), cols_->currentText().toInt());
+    changed_ = true;
+}
+
+void GridEditorDialog::Clear() {
+    if (!Confirmed(questions_.clear)) return;
+    ShowFresh(editor_->grid().Rows, editor_->grid().Cols);
+    changed_ = true;
+}
+
+void GridEditorDialog::reject() {
+    if (changed_ && !Confirmed(std::string(questions_.exitFirstLine) + std::string(kCrLf) +
+                               "Exit without saving?"))
+        return;
+    QDialog::reject();
+}
+
+}  // namespace ringlace
