@@ -7,6 +7,7 @@ namespace ringlace {
 bool LoadPuzzleOntoBoard(App& app, const std::string& file, int number) {
     if (!LoadPuzzle(app.grid, app.place, file, number)) return false;
     app.play.StartPuzzle();
+    app.pendingPattern.reset();
     return true;
 }
 

@@ -4,9 +4,11 @@
 // person. The window and the console each own one; lower layers take only the parts they use.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "create/pattern_file.h"
 #include "model/app_paths.h"
 #include "model/grid.h"
 #include "model/puzzle_place.h"
@@ -40,6 +42,9 @@ struct App {
     std::vector<std::string> schemeList;  // scheme names for the options dialog
     std::vector<std::string> fontList;    // screen fonts for the options dialog
     RandomSource random;                  // every random draw of the program; seeded from the clock
+    // A pattern applied from the number locations editor: the next Autosolve creates a puzzle on
+    // it instead of solving. Loading any puzzle drops it.
+    std::optional<Pattern> pendingPattern;
     Host& host;
 };
 

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "commands/file_requests.h"
+#include "commands/pattern_commands.h"
 #include "commands/run_scope.h"
 #include "create/loop_growth.h"
 #include "create/single_creators.h"
@@ -101,11 +102,7 @@ BatchOutcome CreateBatch(App& app, const BatchRequest& request) {
     app.host.Status(StrNumber(outcome.made) + " puzzles created");
     if (outcome.end == BatchEnd::NotWritten)
         ReportFileTrouble(app.host, FileTrouble::NotWritten, file);
-    if (outcome.end == BatchEnd::PatternFailed)
-        app.host.Ask({"Unable to create a valid puzzle" + kLineEnd +
-                          "The pattern's clues fixed no single loop in" + StrNumber(kPatternTries) +
-                          " tries: mark more cells",
-                      Icon::Critical, Buttons::Ok});
+    if (outcome.end == BatchEnd::PatternFailed) app.host.Ask(PatternFailedMessage());
     app.host.Ask({StrNumber(outcome.made) + " puzzles saved in file:" + kLineEnd + file, Icon::Save,
                   Buttons::Ok});
     return outcome;

@@ -6,7 +6,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -16,23 +15,14 @@
 #include "model/text_file.h"
 #include "seams/host.h"
 #include "ui/number_box.h"
-#include "ui/pattern_grid.h"
+#include "ui/pattern_panel.h"
 
 namespace ringlace {
 
 namespace {
 
 const std::string kLineEnd(kCrLf);
-constexpr int kSmallestSide = 5;
 constexpr int kLargestCount = 99999;
-
-QComboBox* SideList(QWidget* parent, const char* name, int largest, int shown) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    for (int side = kSmallestSide; side <= largest; ++side) list->addItem(QString::number(side));
-    list->setCurrentText(QString::number(shown));
-    return list;
-}
 
 }  // namespace
 
@@ -42,8 +32,8 @@ BatchDialog::BatchDialog(Host& host, const std::string& file, QWidget* parent)
     setWindowTitle(kBatchDialogTitle);
     const Grid limits;
     count_ = NumberBox(this, "batchCountBox", 1, 0, kLargestCount);
-    rows_ = SideList(this, "batchRowsList", limits.MaxRows, 10);
-    cols_ = SideList(this, "batchColumnsList", limits.MaxCols, 10);
+    rows_ = SizeList(this, "batchRowsList", limits.MaxRows, 10);
+    cols_ = SizeList(this, "batchColumnsList", limits.MaxCols, 10);
     level_ = new QComboBox(this);
     level_->setObjectName("batchLevelList");
     level_->addItems({"Easy", "Medium", "Hard"});
@@ -79,44 +69,17 @@ BatchDialog::BatchDialog(Host& host, const std::string& file, QWidget* parent)
 
 QWidget* BatchDialog::BuildPatternFrame() {
     auto* frame = new QGroupBox("Numbers pattern", this);
-    pattern_ = new PatternGrid(frame);
-    open_ = new QLabel(pattern_->OpenText(), frame);
-    open_->setObjectName("batchOpenLabel");
-    connect(pattern_, &PatternGrid::changed, this, [this] {
-        patternChanged_ = true;
-        open_->setText(pattern_->OpenText());
-    });
+    pattern_ = new PatternPanel(host_, frame);
+    connect(pattern_, &PatternPanel::edited, this, [this] { patternChanged_ = true; });
+    connect(pattern_, &PatternPanel::loaded, this, &BatchDialog::ShowLoadedPattern);
     auto* redraw = new QPushButton("Redraw grid", frame);
     redraw->setObjectName("batchRedrawButton");
     connect(redraw, &QPushButton::clicked, this, &BatchDialog::RedrawPattern);
-    auto* load = new QPushButton("Load pattern file", frame);
-    load->setObjectName("batchLoadPatternButton");
-    connect(load, &QPushButton::clicked, this, &BatchDialog::LoadPatternFile);
-    auto* previous = new QPushButton("<", frame);
-    auto* next = new QPushButton(">", frame);
-    previous->setObjectName("batchPreviousPatternButton");
-    next->setObjectName("batchNextPatternButton");
-    for (QPushButton* arrow : {previous, next}) arrow->setFixedWidth(32);
-    connect(previous, &QPushButton::clicked, this, [this] { StepPattern(-1); });
-    connect(next, &QPushButton::clicked, this, [this] { StepPattern(1); });
-    patternPlace_ = new QLabel(frame);
-    patternPlace_->setObjectName("batchPatternPlace");
+    pattern_->tools()->addWidget(redraw);
     usePattern_ = new QCheckBox("Use numbers pattern above", frame);
     usePattern_->setObjectName("batchUsePatternBox");
-
-    auto* tools = new QHBoxLayout;
-    tools->addWidget(open_);
-    tools->addStretch();
-    tools->addWidget(redraw);
-    auto* files = new QHBoxLayout;
-    files->addWidget(load);
-    files->addWidget(previous);
-    files->addWidget(next);
-    files->addWidget(patternPlace_, 1);
     auto* layout = new QVBoxLayout(frame);
-    layout->addWidget(pattern_, 0, Qt::AlignCenter);
-    layout->addLayout(tools);
-    layout->addLayout(files);
+    layout->addWidget(pattern_);
     layout->addWidget(usePattern_);
     return frame;
 }
@@ -169,7 +132,6 @@ void BatchDialog::ResizePattern() {
     resized.rows = rows;
     resized.cols = cols;
     pattern_->SetPattern(resized);
-    open_->setText(pattern_->OpenText());
 }
 
 void BatchDialog::RedrawPattern() {
@@ -177,45 +139,16 @@ void BatchDialog::RedrawPattern() {
                    Buttons::YesNo}) != Answer::Yes)
         return;
     pattern_->SetPattern({rows_->currentText().toInt(), cols_->currentText().toInt()});
-    open_->setText(pattern_->OpenText());
     patternChanged_ = false;
 }
 
-void BatchDialog::LoadPatternFile() {
-    const std::string file =
-        host_.GetFileName({"Select a Pattern file", "*.rlc;*.txt", "Ringlace Pattern File",
-                           "Select a pattern file", "OPEN", FolderPart(patternFile_)});
-    if (file.empty()) return;
-    patternFile_ = file;
-    patternCount_ = CountLines(file);
-    patternNumber_ = 0;
-    StepPattern(1);
-}
-
-// Shows pattern n + step of the file; a line that is no pattern is reported and not shown.
-void BatchDialog::StepPattern(int step) {
-    if (patternFile_.empty() || patternCount_ < 1) return;
-    const int number = std::clamp(patternNumber_ + step, 1, patternCount_);
-    const Grid limits;
-    const std::optional<Pattern> pattern =
-        LoadPatternAt(patternFile_, number, limits.MaxRows, limits.MaxCols);
-    if (!pattern || pattern->rows < kSmallestSide || pattern->cols < kSmallestSide) {
-        host_.Ask(
-            {"Error reading pattern file:" + kLineEnd + patternFile_, Icon::Critical, Buttons::Ok});
-        return;
-    }
-    patternNumber_ = number;
-    {
-        const QSignalBlocker quietRows(rows_);
-        const QSignalBlocker quietCols(cols_);
-        rows_->setCurrentText(QString::number(pattern->rows));
-        cols_->setCurrentText(QString::number(pattern->cols));
-    }
-    pattern_->SetPattern(*pattern);
-    open_->setText(pattern_->OpenText());
+// A pattern read from a file sets the size lists to its size and is used.
+void BatchDialog::ShowLoadedPattern() {
+    const QSignalBlocker quietRows(rows_);
+    const QSignalBlocker quietCols(cols_);
+    rows_->setCurrentText(QString::number(pattern_->pattern().rows));
+    cols_->setCurrentText(QString::number(pattern_->pattern().cols));
     usePattern_->setChecked(true);
-    patternPlace_->setText(QString::fromStdString("Pat#" + StrNumber(patternNumber_) + " of" +
-                                                  StrNumber(patternCount_)));
 }
 
 }  // namespace ringlace

@@ -10,14 +10,13 @@
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QSpinBox;
 
 namespace ringlace {
 
 class Host;
-class PatternGrid;
+class PatternPanel;
 
 class BatchDialog : public QDialog {
     Q_OBJECT
@@ -36,8 +35,7 @@ private:
     void BrowseOutput();
     void ResizePattern();
     void RedrawPattern();
-    void LoadPatternFile();
-    void StepPattern(int step);
+    void ShowLoadedPattern();
 
     Host& host_;
     QSpinBox* count_;
@@ -45,14 +43,9 @@ private:
     QComboBox* cols_;
     QComboBox* level_;
     QLineEdit* file_;
-    PatternGrid* pattern_;
-    QLabel* open_;
-    QLabel* patternPlace_;
+    PatternPanel* pattern_;
     QCheckBox* usePattern_;
     bool patternChanged_ = false;
-    std::string patternFile_;
-    int patternNumber_ = 0;
-    int patternCount_ = 0;
 };
 
 }  // namespace ringlace

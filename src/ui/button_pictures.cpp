@@ -248,6 +248,20 @@ void EditNumbers(QPainter& p) {
     Pencil(p);
 }
 
+// A grid with some cells marked for clues, and the pencil.
+void EditPattern(QPainter& p) {
+    p.setPen(InkPen(1.2));
+    for (const qreal x : {2.0, 11.0, 20.0}) {
+        for (const qreal y : {2.0, 11.0, 20.0}) {
+            const bool marked = (x == 2.0 && y == 2.0) || (x == 20.0 && y == 2.0) ||
+                                (x == 11.0 && y == 11.0) || (x == 2.0 && y == 20.0);
+            p.setBrush(marked ? QColor(40, 95, 170) : QColor(Qt::white));
+            p.drawRect(QRectF(x, y, 9, 9));
+        }
+    }
+    Pencil(p);
+}
+
 // A loop round dots, and the pencil.
 void EditLoop(QPainter& p) {
     p.setPen(Qt::NoPen);
@@ -322,6 +336,9 @@ void Draw(QPainter& p, ButtonPicture picture) {
             break;
         case ButtonPicture::EditNumbers:
             EditNumbers(p);
+            break;
+        case ButtonPicture::EditPattern:
+            EditPattern(p);
             break;
         case ButtonPicture::EditLoop:
             EditLoop(p);

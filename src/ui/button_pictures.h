@@ -29,6 +29,7 @@ enum class ButtonPicture {
     Print,
     NewWithOptions,
     EditNumbers,
+    EditPattern,
     EditLoop,
 };
 

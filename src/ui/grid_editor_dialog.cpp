@@ -11,22 +11,9 @@
 #include "create/loop_growth.h"
 #include "model/text.h"
 #include "seams/host.h"
+#include "ui/number_box.h"
 
 namespace ringlace {
-
-namespace {
-
-constexpr int kSmallestSide = 5;
-
-QComboBox* SideList(QWidget* parent, const char* name, int largest, int shown) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    for (int side = kSmallestSide; side <= largest; ++side) list->addItem(QString::number(side));
-    list->setCurrentText(QString::number(shown));
-    return list;
-}
-
-}  // namespace
 
 GridEditorDialog::GridEditorDialog(Host& host, EditorGrid::Mode mode, const Grid& start,
                                    Questions questions, QWidget* parent)
@@ -36,8 +23,8 @@ GridEditorDialog::GridEditorDialog(Host& host, EditorGrid::Mode mode, const Grid
     connect(editor_, &EditorGrid::changed, this, [this] { changed_ = true; });
 
     const Grid limits;
-    rows_ = SideList(this, "editorRowsList", limits.MaxRows, start.Rows);
-    cols_ = SideList(this, "editorColumnsList", limits.MaxCols, start.Cols);
+    rows_ = SizeList(this, "editorRowsList", limits.MaxRows, start.Rows);
+    cols_ = SizeList(this, "editorColumnsList", limits.MaxCols, start.Cols);
     auto* redraw = new QPushButton("Redraw grid with new size", this);
     redraw->setObjectName("editorRedrawButton");
     connect(redraw, &QPushButton::clicked, this, &GridEditorDialog::Redraw);

@@ -213,6 +213,8 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
                                  ButtonPicture::NewWithOptions, 5, 0);
     editNumbersButton_ =
         make("editNumbersButton", "Edit numbers values", ButtonPicture::EditNumbers, 5, 1);
+    editPatternButton_ =
+        make("editPatternButton", "Edit numbers locations", ButtonPicture::EditPattern, 5, 2);
     editLoopButton_ =
         make("editLoopButton", "Edit bar locations of the link", ButtonPicture::EditLoop, 5, 3);
     connect(previousButton_, &CommandButton::clickedWith, this, [this](Qt::MouseButton button) {
@@ -242,6 +244,7 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     connect(newPuzzleButton_, &CommandButton::clickedWith, this, &MainWindow::onNewPuzzle);
     connect(newWithOptionsButton_, &CommandButton::clickedWith, this, [this] { onCreateBatch(); });
     connect(editNumbersButton_, &CommandButton::clickedWith, this, [this] { onEditNumbers(); });
+    connect(editPatternButton_, &CommandButton::clickedWith, this, [this] { onEditPattern(); });
     connect(editLoopButton_, &CommandButton::clickedWith, this, [this] { onEditLoop(); });
     connect(showSolutionButton_, &CommandButton::pressedWith, this,
             [this] { onShowSolutionPressed(); });

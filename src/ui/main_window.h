@@ -93,9 +93,11 @@ private:
     // Puzzles with Options and Jumbo 50x50 (main_window_creation.cpp).
     void onCreateBatch();
     void onCreateJumbo();
-    // The number values editor and the loop editor, and what they hand back.
+    // The puzzle editors, and what they hand back; Autosolve while a pattern is applied.
     void onEditNumbers();
+    void onEditPattern();
     void onEditLoop();
+    void onCreateOnPattern();
     void onCancel();
     void onVerifyPressed();
     void onVerifyReleased();
@@ -163,6 +165,7 @@ private:
     CommandButton* newPuzzleButton_ = nullptr;
     CommandButton* newWithOptionsButton_ = nullptr;
     CommandButton* editNumbersButton_ = nullptr;
+    CommandButton* editPatternButton_ = nullptr;
     CommandButton* editLoopButton_ = nullptr;
     std::array<CommandButton*, 3> zoomButtons_{};
     CommandButton* showSolutionButton_ = nullptr;

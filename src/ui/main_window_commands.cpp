@@ -78,10 +78,12 @@ void MainWindow::RunSolve(Solve&& solve) {
 }
 
 void MainWindow::onAutoSolveEntry() {
+    if (app_.pendingPattern) return onCreateOnPattern();
     RunSolve([this] { return AutoSolveCommand(app_); });
 }
 
 void MainWindow::onAutoSolveButton() {
+    if (app_.pendingPattern) return onCreateOnPattern();
     RunSolve([this] { return TimedAutoSolve(app_); });
 }
 

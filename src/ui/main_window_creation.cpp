@@ -3,12 +3,15 @@
 #include "commands/create_batch_command.h"
 #include "commands/create_jumbo_command.h"
 #include "commands/editor_commands.h"
+#include "commands/pattern_commands.h"
 #include "commands/run_scope.h"
 #include "ui/batch_dialog.h"
+#include "ui/board_view.h"
 #include "ui/clue_editor_dialog.h"
 #include "ui/jumbo_dialog.h"
 #include "ui/loop_editor_dialog.h"
 #include "ui/main_window.h"
+#include "ui/pattern_editor_dialog.h"
 
 namespace ringlace {
 
@@ -43,6 +46,24 @@ void MainWindow::onEditNumbers() {
         this);
     const std::optional<ClueGrid> clues = editor.Ask();
     AfterLoading(clues && ApplyTypedClues(app_, *clues));
+}
+
+void MainWindow::onEditPattern() {
+    if (RefuseGridCommand(app_)) return;
+    PatternEditorDialog editor(app_, this);
+    if (const std::optional<Pattern> pattern = editor.Ask()) {
+        ApplyPatternToBoard(app_, *pattern);
+        ShowLabels();
+        boardView_->FitAndRedraw();
+    }
+    BoardTakesFocus();
+}
+
+void MainWindow::onCreateOnPattern() {
+    ShowCancelActive(true);
+    const CreateEnd end = CreateOnPendingPattern(app_);
+    ShowCancelActive(false);
+    AfterLoading(end == CreateEnd::Created || end == CreateEnd::NotSaved);
 }
 
 void MainWindow::onEditLoop() {

@@ -1,5 +1,6 @@
 #include "ui/number_box.h"
 
+#include <QComboBox>
 #include <QSpinBox>
 
 namespace ringlace {
@@ -10,6 +11,15 @@ QSpinBox* NumberBox(QWidget* parent, const char* name, int value, int lowest, in
     box->setRange(lowest, highest);
     box->setValue(value);
     return box;
+}
+
+QComboBox* SizeList(QWidget* parent, const char* name, int largest, int shown) {
+    constexpr int kSmallestSide = 5;
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    for (int side = kSmallestSide; side <= largest; ++side) list->addItem(QString::number(side));
+    list->setCurrentText(QString::number(shown));
+    return list;
 }
 
 }  // namespace ringlace

@@ -60,7 +60,7 @@ void PatternGrid::mousePressEvent(QMouseEvent* event) {
     const int r = static_cast<int>(event->position().y()) / side + 1;
     const int c = static_cast<int>(event->position().x()) / side + 1;
     if (r < 1 || r > pattern_.rows || c < 1 || c > pattern_.cols) return;
-    ToggleClueCell(pattern_, r, c, false);
+    ToggleClueCell(pattern_, r, c, mirror_);
     update();
     emit changed();
 }

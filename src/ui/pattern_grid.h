@@ -16,6 +16,8 @@ public:
     const Pattern& pattern() const { return pattern_; }
     // Shows a pattern (its size too) without telling of a change.
     void SetPattern(const Pattern& pattern);
+    // A click changes the mirror cell too.
+    void SetMirror(bool on) { mirror_ = on; }
     // "Open = 45%", or "Open = all" without a clue cell.
     QString OpenText() const;
 
@@ -32,6 +34,7 @@ protected:
 private:
     int CellSide() const;
     Pattern pattern_;
+    bool mirror_ = false;
 };
 
 }  // namespace ringlace

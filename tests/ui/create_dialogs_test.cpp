@@ -8,12 +8,14 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "model/clue_grid.h"
 #include "model/text_file.h"
 #include "ui/batch_dialog.h"
 #include "ui/clue_editor_dialog.h"
 #include "ui/editor_grid.h"
 #include "ui/jumbo_dialog.h"
 #include "ui/loop_editor_dialog.h"
+#include "ui/pattern_editor_dialog.h"
 #include "ui/pattern_grid.h"
 #include "window_helpers.h"
 
@@ -140,6 +142,29 @@ private slots:
                  QString("You have changed the Numbers pattern\nExit without saving?"));
         QCOMPARE(started.Status(), QString("Puzzle created"));
         QCOMPARE(started.app().grid.SolutionCode, before);
+    }
+
+    // The locations editor starts from the puzzle's clue cells (here every cell is clicked, so
+    // the open cells get the clues); applied, the pattern waits on an empty board, and the
+    // Autosolve button creates a puzzle on it.
+    void anAppliedPatternIsCreatedOnByAutosolve() {
+        test::StartedWindow started;
+        started.app().random = RandomSource(8);
+        const ClueGrid shown = CluesOf(started.app().grid);
+        test::WhenModalShows<PatternEditorDialog>([](PatternEditorDialog& editor) {
+            auto* grid = In<PatternGrid>(editor, "patternGrid");
+            for (int r = 0; r < 5; ++r)
+                for (int c = 0; c < 5; ++c)
+                    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(11 + 22 * c, 11 + 22 * r));
+            In<QPushButton>(editor, "editorApplyButton")->click();
+        });
+        QTest::mouseClick(started.Find("editPatternButton"), Qt::LeftButton);
+        QCOMPARE(started.Status(), QString("Now Autosolve to create a puzzle"));
+        QTest::mouseClick(started.Find("autosolveButton"), Qt::LeftButton);
+        QCOMPARE(started.Status(), QString("Puzzle created"));
+        const ClueGrid made = CluesOf(started.app().grid);
+        for (std::size_t k = 0; k < shown.clues.size(); ++k)
+            QCOMPARE(made.clues[k] != kNoClue, shown.clues[k] == kNoClue);
     }
 };
 
