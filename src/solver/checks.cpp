@@ -53,7 +53,8 @@ CheckResult OverfullPlaces(const Grid& grid) {
         for (int j = 0; j <= grid.Cols + 1; ++j) {
             const int bars = NodeBarCount(grid, i, j);
             if (bars > 2) return {i, j, "more than 2 bars"};
-            if (NodeXCount(grid, i, j) + NodeOutsideCount(grid, i, j) == 3 && bars == 1)
+            // The dot's other directions are counted only for a lone bar.
+            if (bars == 1 && NodeXCount(grid, i, j) + NodeOutsideCount(grid, i, j) == 3)
                 return {i, j, "one bar - no free place"};
             const ClueValue clue = ClueOf(grid, i, j);
             const int cellBars = grid.CountBars(i, j);
@@ -87,26 +88,27 @@ CheckResult StrandedBars(const Grid& grid) {
     return {};
 }
 
+// The clue and the side are looked at before the bars are counted: most cells are no "3".
 CheckResult BoxesBesideThrees(const Grid& grid) {
     const std::string message = "3B and 1X with neighbor 3 not valid";
     const auto& edge = grid.CellEdge;
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols - 1; ++c) {
-            if (grid.CountBars(r, c) == 3 && IsThree(grid, r, c + 1) &&
-                edge[r][c + 1][Side::Left] == XMark)
+            if (IsThree(grid, r, c + 1) && edge[r][c + 1][Side::Left] == XMark &&
+                grid.CountBars(r, c) == 3)
                 return {r, c, message};
-            if (grid.CountBars(r, c + 1) == 3 && IsThree(grid, r, c) &&
-                edge[r][c][Side::Right] == XMark)
+            if (IsThree(grid, r, c) && edge[r][c][Side::Right] == XMark &&
+                grid.CountBars(r, c + 1) == 3)
                 return {r, c, message};
         }
     }
     for (int r = 1; r <= grid.Rows - 1; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            if (grid.CountBars(r, c) == 3 && IsThree(grid, r + 1, c) &&
-                edge[r + 1][c][Side::Top] == XMark)
+            if (IsThree(grid, r + 1, c) && edge[r + 1][c][Side::Top] == XMark &&
+                grid.CountBars(r, c) == 3)
                 return {r, c, message};
-            if (grid.CountBars(r + 1, c) == 3 && IsThree(grid, r, c) &&
-                edge[r][c][Side::Bottom] == XMark)
+            if (IsThree(grid, r, c) && edge[r][c][Side::Bottom] == XMark &&
+                grid.CountBars(r + 1, c) == 3)
                 return {r, c, message};
         }
     }

@@ -1,6 +1,7 @@
 #include "solver/colour_engine.h"
 
 #include <array>
+#include <optional>
 
 #include "solver/colouring.h"
 #include "solver/corner_rules.h"
@@ -38,107 +39,110 @@ constexpr int kNr[] = {0, -1, 0, 1};
 constexpr int kNc[] = {-1, 0, 1, 0};
 
 template <typename Rule>
-void ForEachCell(Grid& grid, Rule rule) {
-    for (int r = 1; r <= grid.Rows; ++r)
-        for (int c = 1; c <= grid.Cols; ++c) rule(r, c);
+void ForEachCell(Grid& grid, RuleVisits& visits, LocalRule id, Rule rule) {
+    visits.Sweep(grid, id, 1, grid.Rows, 1, grid.Cols, rule);
 }
 
-void BorderBars(Grid& grid) {
-    for (int c = 1; c <= grid.Cols; ++c)
-        if (grid.CellEdge[1][c][Side::Top] == Bar) SetCellColour(grid, 1, c, Yellow);
-    for (int c = 1; c <= grid.Cols; ++c)
-        if (grid.CellEdge[grid.Rows][c][Side::Bottom] == Bar)
-            SetCellColour(grid, grid.Rows, c, Yellow);
-    for (int r = 1; r <= grid.Rows; ++r)
-        if (grid.CellEdge[r][1][Side::Left] == Bar) SetCellColour(grid, r, 1, Yellow);
-    for (int r = 1; r <= grid.Rows; ++r)
-        if (grid.CellEdge[r][grid.Cols][Side::Right] == Bar)
-            SetCellColour(grid, r, grid.Cols, Yellow);
+// A bar on the border has the inside of the loop on its cell's side.
+void BorderBars(Grid& grid, RuleVisits& visits) {
+    const auto along = [&grid, &visits](LocalRule id, int r0, int r1, int c0, int c1, Side side) {
+        visits.Sweep(grid, id, r0, r1, c0, c1, [&grid, &visits, side](int r, int c) {
+            if (grid.CellEdge[r][c][side] == Bar) visits.SetColour(grid, r, c, Yellow);
+        });
+    };
+    const int rows = grid.Rows;
+    const int cols = grid.Cols;
+    along(LocalRule::BorderBarsTop, 1, 1, 1, cols, Side::Top);
+    along(LocalRule::BorderBarsBottom, rows, rows, 1, cols, Side::Bottom);
+    along(LocalRule::BorderBarsLeft, 1, rows, 1, 1, Side::Left);
+    along(LocalRule::BorderBarsRight, 1, rows, cols, cols, Side::Right);
 }
 
 // A "0" has no bar: the cell and its four neighbours share one colour.
-void ZeroClues(Grid& grid) {
-    ForEachCell(grid, [&grid](int r, int c) {
+void ZeroClues(Grid& grid, RuleVisits& visits) {
+    ForEachCell(grid, visits, LocalRule::ZeroClue, [&grid, &visits](int r, int c) {
         if (ClueAt(grid, r, c) != 0) return;
         const Neighbours n = NeighboursOf(grid, r, c);
         std::int32_t colour = 0;
         for (std::int32_t candidate : {n.left, n.right, n.up, n.down})
             if (colour == 0 && candidate != 0) colour = candidate;
         if (colour == 0) return;
-        SetCellColour(grid, r, c, colour);
-        for (int k = 0; k < 4; ++k) SetCellColour(grid, r + kNr[k], c + kNc[k], colour);
+        visits.SetColour(grid, r, c, colour);
+        for (int k = 0; k < 4; ++k) visits.SetColour(grid, r + kNr[k], c + kNc[k], colour);
     });
 }
 
 // A "2" with two neighbours of one colour: the other two have the other colour.
-void TwoClues(Grid& grid) {
-    ForEachCell(grid, [&grid](int r, int c) {
+void TwoClues(Grid& grid, RuleVisits& visits) {
+    ForEachCell(grid, visits, LocalRule::TwoClue, [&grid, &visits](int r, int c) {
         if (ClueAt(grid, r, c) != 2) return;
         const Neighbours n = NeighboursOf(grid, r, c);
         const std::array<std::int32_t, 4> colours{n.left, n.up, n.right, n.down};
         for (const Pair& pair : kPairs) {
             const std::int32_t k = colours[static_cast<std::size_t>(pair.first)];
             if (k == 0 || k != colours[static_cast<std::size_t>(pair.second)]) continue;
-            SetCellColour(grid, r + kNr[pair.other1], c + kNc[pair.other1], OppositeColour(k));
-            SetCellColour(grid, r + kNr[pair.other2], c + kNc[pair.other2], OppositeColour(k));
+            visits.SetColour(grid, r + kNr[pair.other1], c + kNc[pair.other1], OppositeColour(k));
+            visits.SetColour(grid, r + kNr[pair.other2], c + kNc[pair.other2], OppositeColour(k));
         }
     });
 }
 
 // A "1" (or a "3") with two neighbours of one colour takes that colour (or the other one).
-void OneAndThreeClues(Grid& grid, ClueValue clue) {
-    ForEachCell(grid, [&grid, clue](int r, int c) {
-        if (ClueAt(grid, r, c) != clue) return;
-        const Neighbours n = NeighboursOf(grid, r, c);
-        const std::array<std::int32_t, 4> colours{n.left, n.up, n.right, n.down};
-        for (const Pair& pair : kPairs) {
-            const std::int32_t k = colours[static_cast<std::size_t>(pair.first)];
-            if (k == 0 || k != colours[static_cast<std::size_t>(pair.second)]) continue;
-            SetCellColour(grid, r, c, clue == 1 ? k : OppositeColour(k));
-            return;
-        }
-    });
+void OneAndThreeClues(Grid& grid, RuleVisits& visits, ClueValue clue) {
+    ForEachCell(grid, visits, clue == 1 ? LocalRule::OneClue : LocalRule::ThreeClue,
+                [&grid, &visits, clue](int r, int c) {
+                    if (ClueAt(grid, r, c) != clue) return;
+                    const Neighbours n = NeighboursOf(grid, r, c);
+                    const std::array<std::int32_t, 4> colours{n.left, n.up, n.right, n.down};
+                    for (const Pair& pair : kPairs) {
+                        const std::int32_t k = colours[static_cast<std::size_t>(pair.first)];
+                        if (k == 0 || k != colours[static_cast<std::size_t>(pair.second)]) continue;
+                        visits.SetColour(grid, r, c, clue == 1 ? k : OppositeColour(k));
+                        return;
+                    }
+                });
 }
 
 // Four cells around a dot are never coloured like a checkerboard: the dot would carry four bars.
-void NoCheckerboard(Grid& grid) {
-    ForEachCell(grid, [&grid](int r, int c) {
+void NoCheckerboard(Grid& grid, RuleVisits& visits) {
+    ForEachCell(grid, visits, LocalRule::NoCheckerboard, [&grid, &visits](int r, int c) {
         const std::int32_t a = grid.CellColour[r][c];
         const std::int32_t b = grid.CellColour[r][c + 1];
         const std::int32_t cc = grid.CellColour[r + 1][c];
         const std::int32_t d = grid.CellColour[r + 1][c + 1];
         if (a != 0 && a == d) {
             if (cc != 0 && cc != a)
-                SetCellColour(grid, r, c + 1, OppositeColour(cc));
+                visits.SetColour(grid, r, c + 1, OppositeColour(cc));
             else if (b != 0 && b != a)
-                SetCellColour(grid, r + 1, c, OppositeColour(b));
+                visits.SetColour(grid, r + 1, c, OppositeColour(b));
         }
         if (b != 0 && b == cc) {
             if (a != 0 && a != b)
-                SetCellColour(grid, r + 1, c + 1, OppositeColour(a));
+                visits.SetColour(grid, r + 1, c + 1, OppositeColour(a));
             else if (d != 0 && d != b)
-                SetCellColour(grid, r, c, OppositeColour(d));
+                visits.SetColour(grid, r, c, OppositeColour(d));
         }
     });
 }
 
 // Across a Bar the colour changes; across an X it stays. Only uncoloured neighbours are filled.
-void AcrossEdges(Grid& grid, EdgeState edge) {
-    ForEachCell(grid, [&grid, edge](int r, int c) {
-        const std::int32_t colour = grid.CellColour[r][c];
-        if (colour == 0) return;
-        const std::int32_t given = edge == Bar ? OppositeColour(colour) : colour;
-        for (Side side : kSweepSides) {
-            if (grid.CellEdge[r][c][side] != edge) continue;
-            const int nr = r + RowStep(side);
-            const int nc = c + ColStep(side);
-            if (grid.CellColour[nr][nc] == 0) SetCellColour(grid, nr, nc, given);
-        }
-    });
+void AcrossEdges(Grid& grid, RuleVisits& visits, EdgeState edge) {
+    ForEachCell(grid, visits, edge == Bar ? LocalRule::AcrossBars : LocalRule::AcrossCrosses,
+                [&grid, &visits, edge](int r, int c) {
+                    const std::int32_t colour = grid.CellColour[r][c];
+                    if (colour == 0) return;
+                    const std::int32_t given = edge == Bar ? OppositeColour(colour) : colour;
+                    for (Side side : kSweepSides) {
+                        if (grid.CellEdge[r][c][side] != edge) continue;
+                        const int nr = r + RowStep(side);
+                        const int nc = c + ColStep(side);
+                        if (grid.CellColour[nr][nc] == 0) visits.SetColour(grid, nr, nc, given);
+                    }
+                });
 }
 
-void EdgesFromColours(Grid& grid) {
-    ForEachCell(grid, [&grid](int r, int c) {
+void EdgesFromColours(Grid& grid, RuleVisits& visits) {
+    ForEachCell(grid, visits, LocalRule::BarsFromColours, [&grid](int r, int c) {
         const std::int32_t colour = grid.CellColour[r][c];
         if (colour == 0) return;
         for (Side side : kSweepSides) {
@@ -147,11 +151,13 @@ void EdgesFromColours(Grid& grid) {
                 grid.SetEdge(r, c, side, Bar);
         }
     });
-    ForEachCell(grid, [&grid](int r, int c) {
+    ForEachCell(grid, visits, LocalRule::CrossesFromColours, [&grid](int r, int c) {
         const std::int32_t colour = grid.CellColour[r][c];
         if (colour == 0) return;
+        // An edge already X is not written again: that would change nothing.
         for (Side side : kSweepSides)
-            if (grid.CellColour[r + RowStep(side)][c + ColStep(side)] == colour)
+            if (grid.CellColour[r + RowStep(side)][c + ColStep(side)] == colour &&
+                grid.CellEdge[r][c][side] != XMark)
                 grid.SetEdge(r, c, side, XMark);
     });
 }
@@ -164,27 +170,34 @@ int NodeBarsAt(const Grid& grid, int r, int c) {
            (grid.CellEdge[r][c - 1][Side::Top] == Bar);
 }
 
-void ColourRules(Grid& grid) {
-    BorderBars(grid);
-    ZeroClues(grid);
-    TwoClues(grid);
-    OneAndThreeClues(grid, 1);
-    OneAndThreeClues(grid, 3);
-    NoCheckerboard(grid);
-    AcrossEdges(grid, Bar);
-    AcrossEdges(grid, XMark);
+void ColourRules(Grid& grid, RuleVisits& visits) {
+    BorderBars(grid, visits);
+    ZeroClues(grid, visits);
+    TwoClues(grid, visits);
+    OneAndThreeClues(grid, visits, 1);
+    OneAndThreeClues(grid, visits, 3);
+    NoCheckerboard(grid, visits);
+    AcrossEdges(grid, visits, Bar);
+    AcrossEdges(grid, visits, XMark);
 }
 
-void PatternRules(Grid& grid) {
-    EdgesFromColours(grid);
-    CornerRules(grid);
+void PatternRules(Grid& grid, RuleVisits& visits) {
+    EdgesFromColours(grid, visits);
+    CornerRules(grid, visits);
 }
 
+// The marks of what the rules last saw are kept from one run to the next: a trial changes a few
+// cells, so the next run visits only the cells around them.
 void ColourEngine(Grid& grid) {
+    thread_local std::optional<RuleVisits> visits;
+    if (visits)
+        visits->Resume(grid);
+    else
+        visits.emplace(grid);
     for (int pass = 1; pass <= 3; ++pass) {
-        ColourRules(grid);
-        PatternRules(grid);
-        SolveDirectLines(grid);
+        ColourRules(grid, *visits);
+        PatternRules(grid, *visits);
+        SolveDirectLines(grid, *visits);
     }
 }
 

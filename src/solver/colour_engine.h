@@ -1,18 +1,20 @@
 // The colour engine: after any decision, spreads what is known between the cell colours and the
 // edges, then lets the local rules run to their fixed point. Always three passes of colour rules,
-// pattern rules and direct lines. It reports nothing: the verification afterwards finds
+// pattern rules and direct lines, each sweep visiting only the cells whose surroundings changed
+// since it last looked (see RuleVisits). It reports nothing: the verification afterwards finds
 // contradictions.
 #pragma once
 
 #include "model/grid.h"
+#include "solver/rule_visits.h"
 
 namespace ringlace {
 
 void ColourEngine(Grid& grid);
 // Colours from edges, clues and neighbouring colours.
-void ColourRules(Grid& grid);
+void ColourRules(Grid& grid, RuleVisits& visits);
 // Edges from colours, then from clues and the bars at the cells' corner dots.
-void PatternRules(Grid& grid);
+void PatternRules(Grid& grid, RuleVisits& visits);
 
 // Bars among the four edges meeting at the top-left corner dot of cell (r, c).
 int NodeBarsAt(const Grid& grid, int r, int c);

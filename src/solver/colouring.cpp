@@ -68,7 +68,11 @@ void RestoreGridState(Grid& grid, const GridSnapshot& snapshot) {
     std::size_t cell = 0;
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            for (const Side s : kSides) grid.SetEdge(r, c, s, snapshot.sides[side++]);
+            for (const Side s : kSides) {
+                // Copies of one edge always agree, so an edge that holds its value is left alone.
+                const EdgeState saved = snapshot.sides[side++];
+                if (grid.CellEdge[r][c][s] != saved) grid.SetEdge(r, c, s, saved);
+            }
             grid.CellColour[r][c] = snapshot.colours[cell++];
         }
     }

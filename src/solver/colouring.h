@@ -32,8 +32,8 @@ struct GridSnapshot {
     std::vector<std::int32_t> colours;  // one per cell
 };
 GridSnapshot SaveGridState(const Grid& grid);
-// Writes the sides and colours back; every side goes through SetEdge, so the neighbouring copies
-// and the dot links agree again.
+// Writes the sides and colours back; every side that changed goes through SetEdge, so the
+// neighbouring copies and the dot links agree again.
 void RestoreGridState(Grid& grid, const GridSnapshot& snapshot);
 
 // The order in which cells are tried: the most constrained first (highest score: decided sides

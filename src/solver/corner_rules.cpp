@@ -42,25 +42,25 @@ constexpr Facing kFacings[] = {
 
 class CornerBlocks {
 public:
-    explicit CornerBlocks(Grid& grid) : g_(grid) {}
+    CornerBlocks(Grid& grid, RuleVisits& visits) : g_(grid), visits_(visits) {}
 
     void Run() {
-        Sweep(2, &CornerBlocks::TwoBesideBarredDots);
-        Sweep(3, &CornerBlocks::ThreeAtBarredDots);
-        Sweep(1, &CornerBlocks::OneBesideFullDot);
-        Sweep(3, &CornerBlocks::ThreeAtClosedDot);
-        Sweep(2, &CornerBlocks::TwoAtClosedDot);
-        Sweep(1, &CornerBlocks::OneAtClosedDot);
+        Sweep(LocalRule::TwoBesideBarredDots, 2, &CornerBlocks::TwoBesideBarredDots);
+        Sweep(LocalRule::ThreeAtBarredDots, 3, &CornerBlocks::ThreeAtBarredDots);
+        Sweep(LocalRule::OneBesideFullDot, 1, &CornerBlocks::OneBesideFullDot);
+        Sweep(LocalRule::ThreeAtClosedDot, 3, &CornerBlocks::ThreeAtClosedDot);
+        Sweep(LocalRule::TwoAtClosedDot, 2, &CornerBlocks::TwoAtClosedDot);
+        Sweep(LocalRule::OneAtClosedDot, 1, &CornerBlocks::OneAtClosedDot);
         ThreesAlongBorders();
     }
 
 private:
     using Block = void (CornerBlocks::*)(int r, int c);
 
-    void Sweep(ClueValue clue, Block block) {
-        for (int r = 1; r <= g_.Rows; ++r)
-            for (int c = 1; c <= g_.Cols; ++c)
-                if (g_.Clue[g_.CellNum[r][c]] == clue) (this->*block)(r, c);
+    void Sweep(LocalRule id, ClueValue clue, Block block) {
+        visits_.Sweep(g_, id, 1, g_.Rows, 1, g_.Cols, [this, clue, block](int r, int c) {
+            if (g_.Clue[g_.CellNum[r][c]] == clue) (this->*block)(r, c);
+        });
     }
 
     EdgeState Edge(int r, int c, Side side) const { return g_.CellEdge[r][c][side]; }
@@ -186,25 +186,28 @@ private:
     void ThreesAlongBorders() {
         const int rows = g_.Rows;
         const int cols = g_.Cols;
-        for (int c = 1; c <= cols; ++c)
-            ThreeAlongBorder(rows, c, Side::Bottom, rows, c + 1, Side::Right, rows, c - 1,
-                             Side::Left);
-        for (int c = 1; c <= cols; ++c)
-            ThreeAlongBorder(1, c, Side::Top, 1, c + 1, Side::Right, 1, c - 1, Side::Left);
-        for (int r = 1; r <= rows; ++r)
-            ThreeAlongBorder(r, 1, Side::Left, r + 1, 1, Side::Bottom, r - 1, 1, Side::Top);
-        for (int r = 1; r <= rows; ++r)
-            ThreeAlongBorder(r, cols, Side::Right, r + 1, cols, Side::Bottom, r - 1, cols,
-                             Side::Top);
+        visits_.Sweep(g_, LocalRule::ThreeAlongBottom, rows, rows, 1, cols, [&](int r, int c) {
+            ThreeAlongBorder(r, c, Side::Bottom, r, c + 1, Side::Right, r, c - 1, Side::Left);
+        });
+        visits_.Sweep(g_, LocalRule::ThreeAlongTop, 1, 1, 1, cols, [&](int r, int c) {
+            ThreeAlongBorder(r, c, Side::Top, r, c + 1, Side::Right, r, c - 1, Side::Left);
+        });
+        visits_.Sweep(g_, LocalRule::ThreeAlongLeft, 1, rows, 1, 1, [&](int r, int c) {
+            ThreeAlongBorder(r, c, Side::Left, r + 1, c, Side::Bottom, r - 1, c, Side::Top);
+        });
+        visits_.Sweep(g_, LocalRule::ThreeAlongRight, 1, rows, cols, cols, [&](int r, int c) {
+            ThreeAlongBorder(r, c, Side::Right, r + 1, c, Side::Bottom, r - 1, c, Side::Top);
+        });
     }
 
     Grid& g_;
+    RuleVisits& visits_;
 };
 
 }  // namespace
 
-void CornerRules(Grid& grid) {
-    CornerBlocks(grid).Run();
+void CornerRules(Grid& grid, RuleVisits& visits) {
+    CornerBlocks(grid, visits).Run();
 }
 
 }  // namespace ringlace

@@ -3,9 +3,10 @@
 #pragma once
 
 #include "model/grid.h"
+#include "solver/rule_visits.h"
 
 namespace ringlace {
 
-void CornerRules(Grid& grid);
+void CornerRules(Grid& grid, RuleVisits& visits);
 
 }  // namespace ringlace

@@ -67,102 +67,142 @@ void ApplyNodeRules(Grid& grid, int i, int j) {
     fill(n.crosses == 2 && i == grid.Rows + 1, XMark);
 }
 
-// Two "1" cells side by side cannot share their edge when an edge continuing it is X.
-void PairRules(Grid& grid) {
-    const int rows = grid.Rows;
-    const int cols = grid.Cols;
-    auto& e = grid.CellEdge;
-    for (int r = 1; r <= rows - 1; ++r)
-        for (int c = 1; c <= cols - 1; ++c)
-            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c + 1][Side::Bottom] == XMark)
-                CrossIfFree(grid, r, c, Side::Bottom);
-    for (int r = 1; r <= rows - 1; ++r)
-        for (int c = 2; c <= cols; ++c)
-            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c - 1][Side::Bottom] == XMark)
-                CrossIfFree(grid, r, c, Side::Bottom);
-    for (int r = 2; r <= rows; ++r)
-        for (int c = 1; c <= cols - 1; ++c)
-            if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r - 1][c][Side::Right] == XMark)
-                CrossIfFree(grid, r, c, Side::Right);
-    for (int r = 1; r <= rows - 1; ++r)
-        for (int c = 1; c <= cols - 1; ++c)
-            if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r + 1][c][Side::Right] == XMark)
-                CrossIfFree(grid, r, c, Side::Right);
+void ApplyCellRules(Grid& grid, int r, int c) {
+    // Every step below writes only Free sides, or the dot of a cell with a Free side.
+    if (!AnyFree(grid.CellEdge[r][c])) return;
+    const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
+    const int bars = grid.CountBars(r, c);
+    EdgeState value = Free;
+    if (clue == kNoClue) {
+        if (bars != 3) return;
+        value = XMark;  // a blank cell cannot be boxed
+    } else {
+        const int free = CountFreeSides(grid, r, c);
+        if (free == 0) return;
+        if (clue == bars) {
+            value = XMark;
+        } else if (clue == free + bars) {
+            value = Bar;
+        } else {
+            const NodeCounts node = CountAtNode(grid, r, c);
+            if (node.crosses == 2 && node.bars == 1 && node.free == 1) {
+                for (const Side dir : kSides) {
+                    if (grid.NodeLink[r][c][dir] == Free) {
+                        SetNodeEdge(grid, r, c, dir, Bar);
+                        break;
+                    }
+                }
+            }
+            return;
+        }
+    }
+    for (const Side side : kSides)
+        if (grid.CellEdge[r][c][side] == Free) grid.SetEdge(r, c, side, value);
 }
 
-// The same reasoning at the border, where one edge of the corner dot leaves the grid.
-void BorderRules(Grid& grid) {
+// Two "1" cells side by side cannot share their edge when an edge continuing it is X.
+void PairRules(Grid& grid, RuleVisits& visits) {
     const int rows = grid.Rows;
     const int cols = grid.Cols;
     auto& e = grid.CellEdge;
-    for (int c = 1; c <= cols - 1; ++c)
-        if (IsOne(grid, 1, c) && e[1][c + 1][Side::Top] == XMark)
-            CrossIfFree(grid, 1, c, Side::Right);
-    for (int c = 2; c <= cols; ++c)
-        if (IsOne(grid, 1, c) && e[1][c - 1][Side::Top] == XMark)
-            CrossIfFree(grid, 1, c, Side::Left);
-    for (int r = 2; r <= rows; ++r)
-        if (IsOne(grid, r, 1) && e[r - 1][1][Side::Left] == XMark)
-            CrossIfFree(grid, r, 1, Side::Top);
-    for (int r = 1; r <= rows - 1; ++r)
-        if (IsOne(grid, r, 1) && e[r + 1][1][Side::Left] == XMark)
-            CrossIfFree(grid, r, 1, Side::Bottom);
-    for (int r = 2; r <= rows; ++r)
-        if (IsOne(grid, r, cols) && e[r - 1][cols][Side::Right] == XMark)
-            CrossIfFree(grid, r, cols, Side::Top);
-    for (int r = 1; r <= rows - 1; ++r)
-        if (IsOne(grid, r, cols) && e[r + 1][cols][Side::Right] == XMark)
-            CrossIfFree(grid, r, cols, Side::Bottom);
-    for (int c = 1; c <= cols - 1; ++c)
-        if (IsOne(grid, rows, c) && e[rows][c + 1][Side::Bottom] == XMark)
-            CrossIfFree(grid, rows, c, Side::Right);
-    for (int c = 2; c <= cols; ++c)
-        if (IsOne(grid, rows, c) && e[rows][c - 1][Side::Bottom] == XMark)
-            CrossIfFree(grid, rows, c, Side::Left);
+    visits.Sweep(grid, LocalRule::OnesAboveCrossRight, 1, rows - 1, 1, cols - 1, [&](int r, int c) {
+        if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c + 1][Side::Bottom] == XMark)
+            CrossIfFree(grid, r, c, Side::Bottom);
+    });
+    visits.Sweep(grid, LocalRule::OnesAboveCrossLeft, 1, rows - 1, 2, cols, [&](int r, int c) {
+        if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c - 1][Side::Bottom] == XMark)
+            CrossIfFree(grid, r, c, Side::Bottom);
+    });
+    visits.Sweep(grid, LocalRule::OnesBesideCrossAbove, 2, rows, 1, cols - 1, [&](int r, int c) {
+        if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r - 1][c][Side::Right] == XMark)
+            CrossIfFree(grid, r, c, Side::Right);
+    });
+    visits.Sweep(
+        grid, LocalRule::OnesBesideCrossBelow, 1, rows - 1, 1, cols - 1, [&](int r, int c) {
+            if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r + 1][c][Side::Right] == XMark)
+                CrossIfFree(grid, r, c, Side::Right);
+        });
+}
+
+// The same reasoning at the border, where one edge of the corner dot leaves the grid: a "1" whose
+// neighbour along the border has an X on the border side.
+struct BorderPair {
+    LocalRule rule;
+    bool alongRow;  // the "1" runs along a row (top or bottom border), else along a column
+    int step;       // where the neighbour is: +1 after the "1", -1 before it
+    Side border, crossed;
+};
+constexpr BorderPair kBorderPairs[] = {
+    {LocalRule::OneTopCrossRight, true, 1, Side::Top, Side::Right},
+    {LocalRule::OneTopCrossLeft, true, -1, Side::Top, Side::Left},
+    {LocalRule::OneLeftCrossAbove, false, -1, Side::Left, Side::Top},
+    {LocalRule::OneLeftCrossBelow, false, 1, Side::Left, Side::Bottom},
+    {LocalRule::OneRightCrossAbove, false, -1, Side::Right, Side::Top},
+    {LocalRule::OneRightCrossBelow, false, 1, Side::Right, Side::Bottom},
+    {LocalRule::OneBottomCrossRight, true, 1, Side::Bottom, Side::Right},
+    {LocalRule::OneBottomCrossLeft, true, -1, Side::Bottom, Side::Left},
+};
+
+void BorderRules(Grid& grid, RuleVisits& visits) {
+    const int rows = grid.Rows;
+    const int cols = grid.Cols;
+    for (const BorderPair& pair : kBorderPairs) {
+        const int line = pair.border == Side::Top || pair.border == Side::Left ? 1
+                         : pair.border == Side::Bottom                         ? rows
+                                                                               : cols;
+        const int length = pair.alongRow ? cols : rows;
+        const int first = pair.step > 0 ? 1 : 2;
+        const int last = pair.step > 0 ? length - 1 : length;
+        const int r0 = pair.alongRow ? line : first;
+        const int r1 = pair.alongRow ? line : last;
+        const int c0 = pair.alongRow ? first : line;
+        const int c1 = pair.alongRow ? last : line;
+        const int dr = pair.alongRow ? 0 : pair.step;
+        const int dc = pair.alongRow ? pair.step : 0;
+        visits.Sweep(grid, pair.rule, r0, r1, c0, c1, [&](int r, int c) {
+            if (IsOne(grid, r, c) && grid.CellEdge[r + dr][c + dc][pair.border] == XMark)
+                CrossIfFree(grid, r, c, pair.crossed);
+        });
+    }
 }
 
 // Two "1" cells touching at a corner: a bar of one at the shared dot means the other's bar is
 // there too, so its two far sides are X.
-void DiagonalRules(Grid& grid) {
+void DiagonalRules(Grid& grid, RuleVisits& visits) {
     const int rows = grid.Rows;
     const int cols = grid.Cols;
     auto& e = grid.CellEdge;
-    for (int r = 1; r <= rows - 1; ++r) {
-        for (int c = 1; c <= cols - 1; ++c) {
-            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c + 1) &&
-                (e[r][c][Side::Bottom] == Bar || e[r][c][Side::Right] == Bar)) {
-                CrossIfFree(grid, r + 1, c + 1, Side::Right);
-                CrossIfFree(grid, r + 1, c + 1, Side::Bottom);
-            }
+    const auto sweep = [&](LocalRule rule, auto diagonal) {
+        visits.Sweep(grid, rule, 1, rows - 1, 1, cols - 1, diagonal);
+    };
+    sweep(LocalRule::DiagonalOnesFromUpperLeft, [&](int r, int c) {
+        if (IsOne(grid, r, c) && IsOne(grid, r + 1, c + 1) &&
+            (e[r][c][Side::Bottom] == Bar || e[r][c][Side::Right] == Bar)) {
+            CrossIfFree(grid, r + 1, c + 1, Side::Right);
+            CrossIfFree(grid, r + 1, c + 1, Side::Bottom);
         }
-    }
-    for (int r = 1; r <= rows - 1; ++r) {
-        for (int c = 1; c <= cols - 1; ++c) {
-            if (IsOne(grid, r, c + 1) && IsOne(grid, r + 1, c) &&
-                (e[r][c + 1][Side::Left] == Bar || e[r][c + 1][Side::Bottom] == Bar)) {
-                CrossIfFree(grid, r + 1, c, Side::Left);
-                CrossIfFree(grid, r + 1, c, Side::Bottom);
-            }
+    });
+    sweep(LocalRule::DiagonalOnesFromUpperRight, [&](int r, int c) {
+        if (IsOne(grid, r, c + 1) && IsOne(grid, r + 1, c) &&
+            (e[r][c + 1][Side::Left] == Bar || e[r][c + 1][Side::Bottom] == Bar)) {
+            CrossIfFree(grid, r + 1, c, Side::Left);
+            CrossIfFree(grid, r + 1, c, Side::Bottom);
         }
-    }
-    for (int r = 1; r <= rows - 1; ++r) {
-        for (int c = 1; c <= cols - 1; ++c) {
-            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c + 1) &&
-                (e[r + 1][c + 1][Side::Left] == Bar || e[r + 1][c + 1][Side::Top] == Bar)) {
-                CrossIfFree(grid, r, c, Side::Left);
-                CrossIfFree(grid, r, c, Side::Top);
-            }
+    });
+    sweep(LocalRule::DiagonalOnesFromLowerRight, [&](int r, int c) {
+        if (IsOne(grid, r, c) && IsOne(grid, r + 1, c + 1) &&
+            (e[r + 1][c + 1][Side::Left] == Bar || e[r + 1][c + 1][Side::Top] == Bar)) {
+            CrossIfFree(grid, r, c, Side::Left);
+            CrossIfFree(grid, r, c, Side::Top);
         }
-    }
-    for (int r = 1; r <= rows - 1; ++r) {
-        for (int c = 1; c <= cols - 1; ++c) {
-            if (IsOne(grid, r, c + 1) && IsOne(grid, r + 1, c) &&
-                (e[r + 1][c][Side::Top] == Bar || e[r + 1][c][Side::Right] == Bar)) {
-                CrossIfFree(grid, r, c + 1, Side::Top);
-                CrossIfFree(grid, r, c + 1, Side::Right);
-            }
+    });
+    sweep(LocalRule::DiagonalOnesFromLowerLeft, [&](int r, int c) {
+        if (IsOne(grid, r, c + 1) && IsOne(grid, r + 1, c) &&
+            (e[r + 1][c][Side::Top] == Bar || e[r + 1][c][Side::Right] == Bar)) {
+            CrossIfFree(grid, r, c + 1, Side::Top);
+            CrossIfFree(grid, r, c + 1, Side::Right);
         }
-    }
+    });
 }
 
 }  // namespace
@@ -175,12 +215,22 @@ void RefreshNode(Grid& grid, int i, int j) {
     links[Side::Bottom] = grid.CellEdge[i][j][Side::Left];
 }
 
-// Every dot off row 0 and column 0 is refreshed whole, so only those two lines are set Outside.
-void BuildNodeLinks(Grid& grid) {
+namespace {
+
+// What a rebuild of the dot links sets whatever the sides hold: rows and columns that leave the
+// grid read Outside.
+void SetFrameOutside(Grid& grid) {
     for (int j = 0; j <= grid.Cols + 1; ++j) grid.NodeLink[0][j].fill(Outside);
     for (int i = 1; i <= grid.Rows + 1; ++i) grid.NodeLink[i][0].fill(Outside);
     grid.CellEdge[grid.Rows + 1][grid.Cols + 1][Side::Left] = Outside;
     grid.CellEdge[grid.Rows + 1][grid.Cols + 1][Side::Top] = Outside;
+}
+
+}  // namespace
+
+// Every dot off row 0 and column 0 is refreshed whole, so only those two lines are set Outside.
+void BuildNodeLinks(Grid& grid) {
+    SetFrameOutside(grid);
     for (int i = 1; i <= grid.Rows + 1; ++i)
         for (int j = 1; j <= grid.Cols + 1; ++j) RefreshNode(grid, i, j);
 }
@@ -201,69 +251,67 @@ void SetFreeAtNode(Grid& grid, int i, int j, EdgeState value) {
     }
 }
 
-void NodeAndOnePass(Grid& grid) {
-    BuildNodeLinks(grid);
-    for (int i = 0; i <= grid.Rows + 1; ++i)
-        for (int j = 0; j <= grid.Cols + 1; ++j) ApplyNodeRules(grid, i, j);
-    PairRules(grid);
-    BorderRules(grid);
-    DiagonalRules(grid);
+namespace {
+
+void NodeAndOneRules(Grid& grid, RuleVisits& visits) {
+    // Dot (i, j) is the top-left corner of cell (i, j): its edges are sides of the cells around it.
+    visits.Sweep(grid, LocalRule::NodeRules, 0, grid.Rows + 1, 0, grid.Cols + 1,
+                 [&grid](int i, int j) { ApplyNodeRules(grid, i, j); });
+    PairRules(grid, visits);
+    BorderRules(grid, visits);
+    DiagonalRules(grid, visits);
 }
 
-void CellPass(Grid& grid) {
-    BuildNodeLinks(grid);
-    for (int r = 1; r <= grid.Rows; ++r) {
-        for (int c = 1; c <= grid.Cols; ++c) {
-            // Every step below writes only Free sides, or the dot of a cell with a Free side.
-            if (!AnyFree(grid.CellEdge[r][c])) continue;
-            const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
-            const int bars = grid.CountBars(r, c);
-            EdgeState value = Free;
-            if (clue == kNoClue) {
-                if (bars != 3) continue;
-                value = XMark;  // a blank cell cannot be boxed
-            } else {
-                const int free = CountFreeSides(grid, r, c);
-                if (free == 0) continue;
-                if (clue == bars) {
-                    value = XMark;
-                } else if (clue == free + bars) {
-                    value = Bar;
-                } else {
-                    const NodeCounts node = CountAtNode(grid, r, c);
-                    if (node.crosses == 2 && node.bars == 1 && node.free == 1) {
-                        for (const Side dir : kSides) {
-                            if (grid.NodeLink[r][c][dir] == Free) {
-                                SetNodeEdge(grid, r, c, dir, Bar);
-                                break;
-                            }
-                        }
-                    }
-                    continue;
-                }
-            }
-            for (const Side side : kSides)
-                if (grid.CellEdge[r][c][side] == Free) grid.SetEdge(r, c, side, value);
-        }
-    }
+void CellRules(Grid& grid, RuleVisits& visits) {
+    visits.Sweep(grid, LocalRule::CellRules, 1, grid.Rows, 1, grid.Cols,
+                 [&grid](int r, int c) { ApplyCellRules(grid, r, c); });
 }
 
-void RunLocalPasses(Grid& grid) {
+// Every pass starts from rebuilt dot links. Once built, the links of the dots off row 0 and
+// column 0 follow every SetEdge (it writes both ends of the edge), so rebuilding them would change
+// nothing there: only the frame part is set again before each pass.
+void LocalPassesOnBuiltLinks(Grid& grid, RuleVisits& visits) {
     do {
         grid.EdgeSetCount = 0;
-        NodeAndOnePass(grid);
-        CellPass(grid);
+        SetFrameOutside(grid);
+        RefreshNode(grid, grid.Rows + 1, grid.Cols + 1);
+        NodeAndOneRules(grid, visits);
+        SetFrameOutside(grid);
+        RefreshNode(grid, grid.Rows + 1, grid.Cols + 1);
+        CellRules(grid, visits);
     } while (grid.EdgeSetCount != 0);
 }
 
-int SolveDirectLines(Grid& grid) {
+}  // namespace
+
+void NodeAndOnePass(Grid& grid, RuleVisits& visits) {
+    BuildNodeLinks(grid);
+    NodeAndOneRules(grid, visits);
+}
+
+void CellPass(Grid& grid, RuleVisits& visits) {
+    BuildNodeLinks(grid);
+    CellRules(grid, visits);
+}
+
+void RunLocalPasses(Grid& grid, RuleVisits& visits) {
+    BuildNodeLinks(grid);
+    LocalPassesOnBuiltLinks(grid, visits);
+}
+
+int SolveDirectLines(Grid& grid, RuleVisits& visits) {
     int sum = 0;
     for (int k = 1; k <= grid.NumCells; ++k) sum += grid.ClueNumber(k);
     if (sum == 0) return -1;
     BuildNodeLinks(grid);
-    ApplyStartRules(grid);
-    RunLocalPasses(grid);
+    ApplyStartRules(grid, visits);
+    LocalPassesOnBuiltLinks(grid, visits);
     return 0;
+}
+
+int SolveDirectLines(Grid& grid) {
+    RuleVisits visits(grid);
+    return SolveDirectLines(grid, visits);
 }
 
 }  // namespace ringlace

@@ -4,20 +4,23 @@
 #pragma once
 
 #include "model/grid.h"
+#include "solver/rule_visits.h"
 
 namespace ringlace {
 
 // -1 when the clues add up to 0 (nothing is written); otherwise rebuilds the dot links, applies
 // the start rules, runs the local passes to their fixed point and returns 0.
 int SolveDirectLines(Grid& grid);
+// The same, visiting only what the marks ask for.
+int SolveDirectLines(Grid& grid, RuleVisits& visits);
 
 // NodeLink rebuilt from the cell sides; directions that leave the grid read Outside (or what the
 // frame cells hold).
 void BuildNodeLinks(Grid& grid);
-void ApplyStartRules(Grid& grid);
-void RunLocalPasses(Grid& grid);
-void NodeAndOnePass(Grid& grid);
-void CellPass(Grid& grid);
+void ApplyStartRules(Grid& grid, RuleVisits& visits);
+void RunLocalPasses(Grid& grid, RuleVisits& visits);
+void NodeAndOnePass(Grid& grid, RuleVisits& visits);
+void CellPass(Grid& grid, RuleVisits& visits);
 
 // Every Free edge at dot (i, j) becomes value, the last direction first.
 void SetFreeAtNode(Grid& grid, int i, int j, EdgeState value);

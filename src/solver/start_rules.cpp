@@ -211,13 +211,16 @@ const std::vector<StartWrite>& WritesFor(const Grid& grid) {
 
 }  // namespace
 
-void ApplyStartRules(Grid& grid) {
+// An edge that already holds the value is left alone: writing it again would change nothing.
+void ApplyStartRules(Grid& grid, RuleVisits& visits) {
     bool writing = true;
     for (const StartWrite& write : WritesFor(grid)) {
         if (!write.withPrevious)
             writing =
                 !write.guarded || grid.CellEdge[write.guardR][write.guardC][write.guardSide] != Bar;
-        if (writing) grid.SetEdge(write.r, write.c, write.side, write.value);
+        if (!writing || grid.CellEdge[write.r][write.c][write.side] == write.value) continue;
+        grid.SetEdge(write.r, write.c, write.side, write.value);
+        visits.Wrote(grid, write.r, write.c);
     }
 }
 

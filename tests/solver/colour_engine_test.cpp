@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "solver/colouring.h"
+#include "support/fresh_visits.h"
 #include "support/grid_builder.h"
 
 namespace ringlace {
@@ -35,7 +36,7 @@ TEST(ColourRulesTest, ColoursFromCluesBarsAndXs) {
     for (const auto& c : cases) {
         Grid grid = GridFromRows(c.rows);
         for (const Colouring& at : c.given) grid.CellColour[at.r][at.c] = at.colour;
-        ColourRules(grid);
+        test::RunFresh(grid, ColourRules);
         for (const Colouring& at : c.expected)
             EXPECT_EQ(grid.CellColour[at.r][at.c], at.colour) << c.rows[1] << " " << at.r << at.c;
     }
@@ -45,7 +46,7 @@ TEST(ColourRulesTest, ColoursFromCluesBarsAndXs) {
     grid.CellColour[2][2] = Yellow;
     SetSides(grid, 2, 2, "R", Bar);
     SetSides(grid, 2, 2, "B", XMark);
-    ColourRules(grid);
+    test::RunFresh(grid, ColourRules);
     EXPECT_EQ(grid.CellColour[1][2], Yellow);
     EXPECT_EQ(grid.CellColour[2][3], Pink);
     EXPECT_EQ(grid.CellColour[3][2], Yellow);
@@ -57,7 +58,7 @@ TEST(PatternRulesTest, EdgesFromColours) {
     grid.CellColour[2][3] = Pink;
     grid.CellColour[3][2] = Yellow;
     SetSides(grid, 2, 2, "B", Bar);
-    PatternRules(grid);
+    test::RunFresh(grid, PatternRules);
     EXPECT_EQ(grid.CellEdge[2][2][Side::Right], Bar);
     EXPECT_EQ(grid.CellEdge[2][2][Side::Bottom], XMark);  // same colours: X even over a Bar
 }
@@ -67,7 +68,7 @@ TEST(PatternRulesTest, ClueAndCornerRules) {
     // three sides.
     Grid three = GridFromRows({"     ", "     ", "  3  ", "     ", "     "});
     SetSides(three, 2, 3, "LR", Bar);
-    PatternRules(three);
+    test::RunFresh(three, PatternRules);
     EXPECT_EQ(three.CellEdge[3][3][Side::Left], Bar);
     EXPECT_EQ(three.CellEdge[3][3][Side::Right], Bar);
     EXPECT_EQ(three.CellEdge[3][3][Side::Bottom], Bar);
@@ -76,7 +77,7 @@ TEST(PatternRulesTest, ClueAndCornerRules) {
     Grid one = GridFromRows({"     ", "     ", "  1  ", "     ", "     "});
     SetSides(one, 2, 4, "LB", XMark);
     SetSides(one, 3, 3, "L", XMark);
-    PatternRules(one);
+    test::RunFresh(one, PatternRules);
     EXPECT_EQ(one.CellEdge[3][3][Side::Top], XMark);
     EXPECT_EQ(one.CellEdge[3][3][Side::Right], XMark);
     EXPECT_EQ(one.CellEdge[3][3][Side::Bottom], Bar);
@@ -84,7 +85,7 @@ TEST(PatternRulesTest, ClueAndCornerRules) {
     // A "3" on the bottom border next to a border X turns at that dot.
     Grid bottom = GridFromRows({"   ", "   ", " 3 "});
     SetSides(bottom, 3, 3, "B", XMark);
-    PatternRules(bottom);
+    test::RunFresh(bottom, PatternRules);
     EXPECT_EQ(bottom.CellEdge[3][2][Side::Right], Bar);
     EXPECT_EQ(bottom.CellEdge[3][2][Side::Bottom], Bar);
 }

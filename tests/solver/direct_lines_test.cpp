@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fresh_visits.h"
 #include "support/grid_builder.h"
 
 namespace ringlace {
@@ -13,7 +14,7 @@ using test::SetSides;
 Grid AfterStartRules(const std::vector<std::string>& rows) {
     Grid grid = GridFromRows(rows);
     BuildNodeLinks(grid);
-    ApplyStartRules(grid);
+    test::RunFresh(grid, ApplyStartRules);
     return grid;
 }
 
@@ -63,25 +64,25 @@ TEST(DirectLinesTest, DotRules) {
     SetSides(grid, 2, 2, "T", Bar);  // dot (2, 2): one Bar
     SetSides(grid, 1, 1, "R", XMark);
     SetSides(grid, 2, 1, "T", XMark);  // ...two Xs, one Free left: it must carry the line on
-    NodeAndOnePass(grid);
+    test::RunFresh(grid, NodeAndOnePass);
     EXPECT_EQ(grid.CellEdge[2][2][Side::Left], Bar);
 
     Grid full = GridFromRows({"   ", "   ", "   "});
     SetSides(full, 2, 2, "LT", Bar);
-    NodeAndOnePass(full);
+    test::RunFresh(full, NodeAndOnePass);
     EXPECT_EQ(full.CellEdge[1][1][Side::Right], XMark);
     EXPECT_EQ(full.CellEdge[2][1][Side::Top], XMark);
 
     Grid border = GridFromRows({"   ", "   ", "   "});
     SetSides(border, 1, 1, "L", XMark);
     SetSides(border, 2, 1, "L", XMark);
-    NodeAndOnePass(border);
+    test::RunFresh(border, NodeAndOnePass);
     EXPECT_EQ(border.CellEdge[2][1][Side::Top], XMark);  // a left-border dot with two Xs
 
     Grid borderBar = GridFromRows({"   ", "   ", "   "});
     SetSides(borderBar, 1, 1, "L", XMark);
     SetSides(borderBar, 2, 1, "L", Bar);
-    NodeAndOnePass(borderBar);
+    test::RunFresh(borderBar, NodeAndOnePass);
     EXPECT_EQ(borderBar.CellEdge[2][1][Side::Top], Bar);  // one X, one Bar: the bar goes on
 }
 
@@ -90,7 +91,7 @@ TEST(DirectLinesTest, CellPass) {
     SetSides(grid, 1, 1, "LTR", Bar);
     SetSides(grid, 2, 2, "T", Bar);
     SetSides(grid, 3, 3, "LT", XMark);
-    CellPass(grid);
+    test::RunFresh(grid, CellPass);
     EXPECT_EQ(grid.CellEdge[1][1][Side::Bottom], XMark);  // a blank cell is never boxed
     for (Side side : {Side::Left, Side::Right, Side::Bottom})
         EXPECT_EQ(grid.CellEdge[2][2][side], XMark);
@@ -101,12 +102,12 @@ TEST(DirectLinesTest, CellPass) {
 TEST(DirectLinesTest, OnesAtTheBorderAndOnTheDiagonal) {
     Grid border = GridFromRows({"  ", " 1", " 1"});
     SetSides(border, 1, 2, "R", XMark);
-    NodeAndOnePass(border);
+    test::RunFresh(border, NodeAndOnePass);
     EXPECT_EQ(border.CellEdge[2][2][Side::Top], XMark);
 
     Grid diagonal = GridFromRows({"   ", " 1 ", "  1"});
     SetSides(diagonal, 2, 2, "R", Bar);
-    NodeAndOnePass(diagonal);
+    test::RunFresh(diagonal, NodeAndOnePass);
     EXPECT_EQ(diagonal.CellEdge[3][3][Side::Right], XMark);
     EXPECT_EQ(diagonal.CellEdge[3][3][Side::Bottom], XMark);
 }
@@ -115,7 +116,7 @@ TEST(DirectLinesTest, TheLocalPassesStopAtAFixedPoint) {
     Grid grid = GridFromRows({"3 2 ", " 1  ", "2  3", " 0 1"});
     ASSERT_EQ(SolveDirectLines(grid), 0);
     const Grid settled = grid;
-    RunLocalPasses(grid);
+    test::RunFresh(grid, RunLocalPasses);
     EXPECT_EQ(grid.EdgeSetCount, 0);
     EXPECT_EQ(grid.CellEdge, settled.CellEdge);
 }

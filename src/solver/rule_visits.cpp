@@ -1,0 +1,80 @@
+#include "solver/rule_visits.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "solver/colouring.h"
+
+namespace ringlace {
+
+namespace {
+
+constexpr std::uint64_t kEveryRule = ~std::uint64_t{0};
+
+std::uint32_t SidesWord(const Grid& grid, int r, int c) {
+    std::uint32_t word = 0;
+    std::memcpy(&word, grid.CellEdge[r][c].bySide.data(), sizeof word);
+    return word;
+}
+
+}  // namespace
+
+void RuleVisits::Restart(const Grid& grid) {
+    rows_ = grid.Rows;
+    cols_ = grid.Cols;
+    clues_ = grid.Clue;
+    for (int r = 0; r <= rows_ + 1; ++r) {
+        pendingInRow_[r] = kEveryRule;
+        for (int c = 0; c <= cols_ + 1; ++c) {
+            colours_[r][c] = grid.CellColour[r][c];
+            sides_[r][c] = SidesWord(grid, r, c);
+            pending_[r][c] = kEveryRule;
+        }
+    }
+}
+
+void RuleVisits::Resume(const Grid& grid) {
+    const auto cells = static_cast<std::size_t>(grid.NumCells) + 1;
+    if (grid.Rows != rows_ || grid.Cols != cols_ ||
+        !std::equal(clues_.begin(), clues_.begin() + cells, grid.Clue.begin()))
+        Restart(grid);
+    else
+        CompareAll(grid);
+}
+
+void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
+    r0 = std::max(r0, 0);
+    r1 = std::min(r1, rows_ + 1);
+    c0 = std::max(c0, 0);
+    c1 = std::min(c1, cols_ + 1);
+    for (int r = r0; r <= r1; ++r) {
+        for (int c = c0; c <= c1; ++c) {
+            const std::int32_t colour = grid.CellColour[r][c];
+            const std::uint32_t sides = SidesWord(grid, r, c);
+            if (colour == colours_[r][c] && sides == sides_[r][c]) continue;
+            colours_[r][c] = colour;
+            sides_[r][c] = sides;
+            Mark(r, c);
+        }
+    }
+}
+
+void RuleVisits::SetColour(Grid& grid, int r, int c, std::int32_t colour) {
+    SetCellColour(grid, r, c, colour);
+    if (grid.CellColour[r][c] == colours_[r][c]) return;
+    colours_[r][c] = grid.CellColour[r][c];
+    Mark(r, c);
+}
+
+void RuleVisits::Mark(int r, int c) {
+    const int r0 = std::max(r - 1, 0);
+    const int r1 = std::min(r + 1, rows_ + 1);
+    const int c0 = std::max(c - 1, 0);
+    const int c1 = std::min(c + 1, cols_ + 1);
+    for (int rr = r0; rr <= r1; ++rr) {
+        pendingInRow_[rr] = kEveryRule;
+        for (int cc = c0; cc <= c1; ++cc) pending_[rr][cc] = kEveryRule;
+    }
+}
+
+}  // namespace ringlace

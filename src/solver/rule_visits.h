@@ -1,0 +1,123 @@
+// Which cells each local rule of the colour engine has to look at again.
+//
+// Every local rule, run at a cell, reads only the colours and sides of the 3 x 3 cells around it
+// and writes within the 5 x 5 cells around it. When nothing in those 3 x 3 cells changed since the
+// rule last ran there, and that run changed nothing, running it again changes nothing either; so
+// a sweep skips such cells and still decides exactly what the full sweep decided, in the same
+// row-major order. A change anywhere marks the 3 x 3 cells around it for every rule again.
+//
+// Changes are found by comparing the grid with a copy of the colours and sides taken as the rules
+// ran: as a colour is written, after each visit that wrote an edge (around the cell visited), and
+// after an edge written outside the sweeps (around that edge). Since the copy says what the rules
+// last saw, the marks stay valid from one run of the engine to the next, whatever changed the grid
+// in between (trial decisions, restored states).
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/grid.h"
+
+namespace ringlace {
+
+// One bit per sweep of a local rule; a sweep over a line or a part of the grid is a rule of its
+// own.
+enum class LocalRule : std::uint8_t {
+    BorderBarsTop,
+    BorderBarsBottom,
+    BorderBarsLeft,
+    BorderBarsRight,
+    ZeroClue,
+    TwoClue,
+    OneClue,
+    ThreeClue,
+    NoCheckerboard,
+    AcrossBars,
+    AcrossCrosses,
+    BarsFromColours,
+    CrossesFromColours,
+    TwoBesideBarredDots,
+    ThreeAtBarredDots,
+    OneBesideFullDot,
+    ThreeAtClosedDot,
+    TwoAtClosedDot,
+    OneAtClosedDot,
+    ThreeAlongBottom,
+    ThreeAlongTop,
+    ThreeAlongLeft,
+    ThreeAlongRight,
+    NodeRules,
+    OnesAboveCrossRight,
+    OnesAboveCrossLeft,
+    OnesBesideCrossAbove,
+    OnesBesideCrossBelow,
+    OneTopCrossRight,
+    OneTopCrossLeft,
+    OneLeftCrossAbove,
+    OneLeftCrossBelow,
+    OneRightCrossAbove,
+    OneRightCrossBelow,
+    OneBottomCrossRight,
+    OneBottomCrossLeft,
+    DiagonalOnesFromUpperLeft,
+    DiagonalOnesFromUpperRight,
+    DiagonalOnesFromLowerRight,
+    DiagonalOnesFromLowerLeft,
+    CellRules,
+};
+
+class RuleVisits {
+public:
+    // Every cell is to be visited by every rule.
+    explicit RuleVisits(const Grid& grid) { Restart(grid); }
+
+    // Takes up a grid the rules last saw through this object: cells that changed since, and every
+    // cell when the size or the clues differ, are visited again.
+    void Resume(const Grid& grid);
+
+    // A colour written by a rule: through SetCellColour, the change marked at once.
+    void SetColour(Grid& grid, int r, int c, std::int32_t colour);
+
+    // Runs visit() for cell (r, c) unless the rule is known to change nothing there. Edges are
+    // written through SetEdge, which counts the writes: only a visit that wrote is compared.
+    template <typename Visit>
+    void AtCell(const Grid& grid, LocalRule rule, int r, int c, Visit visit) {
+        const std::uint64_t bit = Bit(rule);
+        if ((pending_[r][c] & bit) == 0) return;
+        pending_[r][c] &= ~bit;
+        const std::int64_t edgeWrites = grid.EdgeSetCount;
+        visit();
+        if (grid.EdgeSetCount != edgeWrites) Compare(grid, r - 2, r + 2, c - 2, c + 2);
+    }
+
+    // The rule at every cell of rows r0..r1 and columns c0..c1, row by row.
+    template <typename Visit>
+    void Sweep(const Grid& grid, LocalRule rule, int r0, int r1, int c0, int c1, Visit visit) {
+        const std::uint64_t bit = Bit(rule);
+        for (int r = r0; r <= r1; ++r) {
+            if ((pendingInRow_[r] & bit) == 0) continue;
+            pendingInRow_[r] &= ~bit;
+            for (int c = c0; c <= c1; ++c) AtCell(grid, rule, r, c, [&] { visit(r, c); });
+        }
+    }
+
+    // After a write to a side of cell (r, c) outside a visit.
+    void Wrote(const Grid& grid, int r, int c) { Compare(grid, r - 1, r + 1, c - 1, c + 1); }
+
+private:
+    static std::uint64_t Bit(LocalRule rule) { return std::uint64_t{1} << static_cast<int>(rule); }
+    void Restart(const Grid& grid);
+    void Compare(const Grid& grid, int r0, int r1, int c0, int c1);
+    void Mark(int r, int c);
+    void CompareAll(const Grid& grid) { Compare(grid, 0, grid.Rows + 1, 0, grid.Cols + 1); }
+
+    int rows_ = 0;
+    int cols_ = 0;
+    std::array<ClueValue, kCellNumbers> clues_{};
+    Table2<std::int32_t, kCellIndexes> colours_{};
+    Table2<std::uint32_t, kCellIndexes> sides_{};  // the four side states of a cell in one word
+    Table2<std::uint64_t, kCellIndexes> pending_{};
+    std::array<std::uint64_t, kCellIndexes> pendingInRow_{};
+};
+
+}  // namespace ringlace
