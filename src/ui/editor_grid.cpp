@@ -21,7 +21,6 @@ constexpr int kGridArea = 25 * 22;  // pixels across that any grid of the board'
 EditorGrid::EditorGrid(Mode mode, QWidget* parent) : QWidget(parent), mode_(mode) {
     setObjectName(mode == Mode::Clues ? "clueEditorGrid" : "loopEditorGrid");
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
 }
 
 void EditorGrid::SetGrid(const Grid& grid) {
