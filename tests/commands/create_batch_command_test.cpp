@@ -8,26 +8,17 @@
 #include "model/puzzle_record.h"
 #include "model/text_file.h"
 #include "support/creation.h"
-#include "support/temp_folder.h"
-#include "support/test_host.h"
+#include "support/test_app.h"
 
 namespace ringlace {
 namespace {
 
-using test::TempFolder;
-using test::TestHost;
-
-struct Program {
-    Program() : app(host) {
-        app.paths.AppFolder = app.paths.DataFolder = folder.Path();
-        app.random = RandomSource(7);
+struct Program : test::TestApp {
+    Program() : TestApp(7) {
         WriteFileAtomically(folder.File("shown.txt"), "0505EA 3  0  1 2   2 121  3 01 \r\n");
         app.place.count = 1;
         EXPECT_TRUE(LoadPuzzleOntoBoard(app, folder.File("shown.txt"), 1));
     }
-    TempFolder folder;
-    TestHost host;
-    App app;
 };
 
 TEST(BatchCreationTest, TheDialogsChecks) {

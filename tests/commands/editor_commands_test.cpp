@@ -9,20 +9,13 @@
 #include "create/loop_growth.h"
 #include "model/solution_letters.h"
 #include "support/creation.h"
-#include "support/temp_folder.h"
-#include "support/test_host.h"
+#include "support/test_app.h"
 
 namespace ringlace {
 namespace {
 
-struct Program {
-    Program() : app(host) {
-        app.paths.AppFolder = app.paths.DataFolder = folder.Path();
-        app.random = RandomSource(3);
-    }
-    test::TempFolder folder;
-    test::TestHost host;
-    App app;
+struct Program : test::TestApp {
+    Program() : TestApp(3) {}
 };
 
 ClueGrid Clues(int rows, int cols, const std::string& text) {

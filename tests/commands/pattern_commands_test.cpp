@@ -6,20 +6,13 @@
 
 #include "model/text_file.h"
 #include "support/creation.h"
-#include "support/temp_folder.h"
-#include "support/test_host.h"
+#include "support/test_app.h"
 
 namespace ringlace {
 namespace {
 
-struct Program {
-    Program() : app(host) {
-        app.paths.AppFolder = app.paths.DataFolder = folder.Path();
-        app.random = RandomSource(5);
-    }
-    test::TempFolder folder;
-    test::TestHost host;
-    App app;
+struct Program : test::TestApp {
+    Program() : TestApp(5) {}
 };
 
 Pattern Checks(int rows, int cols) {

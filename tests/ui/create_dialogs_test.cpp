@@ -21,16 +21,7 @@
 
 using namespace ringlace;
 
-namespace {
-
-template <typename Widget>
-Widget* In(QWidget& parent, const char* name) {
-    Widget* widget = parent.findChild<Widget*>(name);
-    if (!widget) qFatal("no %s", name);
-    return widget;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class CreateDialogsTest : public QObject {
     Q_OBJECT
@@ -45,19 +36,20 @@ private slots:
         std::shared_ptr<std::vector<test::SeenMessage>> asked;
         test::WhenModalShows<BatchDialog>([&](BatchDialog& dialog) {
             QCOMPARE(
-                In<QLineEdit>(dialog, "batchFileField")->text(),
+                test::In<QLineEdit>(dialog, "batchFileField")->text(),
                 QString::fromStdString(started.installation.folder.File("temporarypuzfile.txt")));
-            QCOMPARE(In<QComboBox>(dialog, "batchLevelList")->currentText(), QString("Medium"));
-            In<QSpinBox>(dialog, "batchCountBox")->setValue(0);
+            QCOMPARE(test::In<QComboBox>(dialog, "batchLevelList")->currentText(),
+                     QString("Medium"));
+            test::In<QSpinBox>(dialog, "batchCountBox")->setValue(0);
             refused = test::AnswerNextMessage("Ok");
             dialog.accept();
             QVERIFY(dialog.isVisible());
-            In<QSpinBox>(dialog, "batchCountBox")->setValue(2);
-            In<QComboBox>(dialog, "batchRowsList")->setCurrentText("5");
-            In<QComboBox>(dialog, "batchColumnsList")->setCurrentText("6");
-            QCOMPARE(In<PatternGrid>(dialog, "patternGrid")->pattern().cols, 6);
-            In<QComboBox>(dialog, "batchLevelList")->setCurrentText("Easy");
-            In<QLineEdit>(dialog, "batchFileField")->setText(QString::fromStdString(out));
+            test::In<QSpinBox>(dialog, "batchCountBox")->setValue(2);
+            test::In<QComboBox>(dialog, "batchRowsList")->setCurrentText("5");
+            test::In<QComboBox>(dialog, "batchColumnsList")->setCurrentText("6");
+            QCOMPARE(test::In<PatternGrid>(dialog, "patternGrid")->pattern().cols, 6);
+            test::In<QComboBox>(dialog, "batchLevelList")->setCurrentText("Easy");
+            test::In<QLineEdit>(dialog, "batchFileField")->setText(QString::fromStdString(out));
             asked = test::AnswerMessages({"Yes", "Ok"});
             dialog.accept();
         });
@@ -77,14 +69,14 @@ private slots:
         const std::string sheet = started.installation.folder.File("big.xls");
         std::shared_ptr<test::SeenMessage> refused, saved;
         test::WhenModalShows<JumboDialog>([&](JumboDialog& dialog) {
-            QCOMPARE(In<QComboBox>(dialog, "jumboRowsList")->currentText(), QString("50"));
-            In<QComboBox>(dialog, "jumboRowsList")->setCurrentText("16");
+            QCOMPARE(test::In<QComboBox>(dialog, "jumboRowsList")->currentText(), QString("50"));
+            test::In<QComboBox>(dialog, "jumboRowsList")->setCurrentText("16");
             refused = test::AnswerNextMessage("Ok");
             dialog.accept();
             QVERIFY(dialog.isVisible());
-            In<QComboBox>(dialog, "jumboRowsList")->setCurrentText("26");
-            In<QComboBox>(dialog, "jumboColumnsList")->setCurrentText("26");
-            In<QLineEdit>(dialog, "jumboFileField")->setText(QString::fromStdString(sheet));
+            test::In<QComboBox>(dialog, "jumboRowsList")->setCurrentText("26");
+            test::In<QComboBox>(dialog, "jumboColumnsList")->setCurrentText("26");
+            test::In<QLineEdit>(dialog, "jumboFileField")->setText(QString::fromStdString(sheet));
             saved = test::AnswerNextMessage("Ok");
             dialog.accept();
         });
@@ -101,10 +93,10 @@ private slots:
     void typedCluesAreAppliedWithTheCountsVerdict() {
         test::StartedWindow started;
         test::WhenModalShows<ClueEditorDialog>([](ClueEditorDialog& editor) {
-            auto* grid = In<EditorGrid>(editor, "clueEditorGrid");
+            auto* grid = test::In<EditorGrid>(editor, "clueEditorGrid");
             auto answered = test::AnswerNextMessage("Yes");
-            In<QPushButton>(editor, "editorClearButton")->click();
-            QTest::mouseClick(In<QCheckBox>(editor, "editorMirrorBox"), Qt::LeftButton);
+            test::In<QPushButton>(editor, "editorClearButton")->click();
+            QTest::mouseClick(test::In<QCheckBox>(editor, "editorMirrorBox"), Qt::LeftButton);
             grid->setFocus();
             QTest::keyClick(grid, Qt::Key_3);
             QTest::keyClick(grid, Qt::Key_Space);
@@ -112,7 +104,7 @@ private slots:
             const Grid& typed = grid->grid();
             QCOMPARE(int(typed.Clue[typed.CellNum[5][5]]), 3);
             QCOMPARE(int(typed.Clue[typed.CellNum[5][4]]), 2);
-            In<QPushButton>(editor, "editorApplyButton")->click();
+            test::In<QPushButton>(editor, "editorApplyButton")->click();
         });
         QTest::mouseClick(started.Find("editNumbersButton"), Qt::LeftButton);
         QCOMPARE(started.Status(),
@@ -128,13 +120,13 @@ private slots:
         const std::string before = started.app().grid.SolutionCode;
         std::shared_ptr<test::SeenMessage> exitQuestion;
         test::WhenModalShows<LoopEditorDialog>([&exitQuestion](LoopEditorDialog& editor) {
-            auto* grid = In<EditorGrid>(editor, "loopEditorGrid");
+            auto* grid = test::In<EditorGrid>(editor, "loopEditorGrid");
             QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(12 + 18, 12));
             exitQuestion = test::AnswerNextMessage("No");
-            In<QPushButton>(editor, "editorExitButton")->click();
+            test::In<QPushButton>(editor, "editorExitButton")->click();
             QVERIFY(editor.isVisible());
             QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(12 + 18, 12));
-            In<QPushButton>(editor, "editorApplyButton")->click();
+            test::In<QPushButton>(editor, "editorApplyButton")->click();
         });
         QTest::mouseClick(started.Find("editLoopButton"), Qt::LeftButton);
         QVERIFY(exitQuestion && exitQuestion->answered);
@@ -152,11 +144,11 @@ private slots:
         started.app().random = RandomSource(8);
         const ClueGrid shown = CluesOf(started.app().grid);
         test::WhenModalShows<PatternEditorDialog>([](PatternEditorDialog& editor) {
-            auto* grid = In<PatternGrid>(editor, "patternGrid");
+            auto* grid = test::In<PatternGrid>(editor, "patternGrid");
             for (int r = 0; r < 5; ++r)
                 for (int c = 0; c < 5; ++c)
                     QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(11 + 22 * c, 11 + 22 * r));
-            In<QPushButton>(editor, "editorApplyButton")->click();
+            test::In<QPushButton>(editor, "editorApplyButton")->click();
         });
         QTest::mouseClick(started.Find("editPatternButton"), Qt::LeftButton);
         QCOMPARE(started.Status(), QString("Now Autosolve to create a puzzle"));

@@ -41,13 +41,6 @@ struct Started : test::StartedWindow {
     }
 };
 
-template <typename Widget>
-Widget* In(QWidget& parent, const char* name) {
-    Widget* widget = parent.findChild<Widget*>(name);
-    if (!widget) qFatal("no %s", name);
-    return widget;
-}
-
 }  // namespace
 
 class OptionsDialogTest : public QObject {
@@ -59,21 +52,21 @@ private slots:
         Started started;
         QVERIFY(started.BarLeftOfBoard());
         started.Options([](OptionsDialog& form) {
-            auto* combo = In<QComboBox>(form, "schemeCombo");
+            auto* combo = test::In<QComboBox>(form, "schemeCombo");
             QCOMPARE(combo->currentText(), QString("xp"));
-            QVERIFY(In<QRadioButton>(form, "gridLine_0")->isChecked());
-            QVERIFY(In<QRadioButton>(form, "markerStyle_1")->isChecked());
-            In<QRadioButton>(form, "gridLine_1")->click();
-            In<QRadioButton>(form, "markerStyle_0")->click();
-            In<QRadioButton>(form, "barSide_1")->click();
-            In<QCheckBox>(form, "autofillCheck")->click();
-            In<ColourPicker>(form, "colourPicker")->SetColour(Rgb(0, 0, 128));
-            QTest::mouseClick(In<QToolButton>(form, "barColourButton"), Qt::LeftButton);
-            QTest::mouseClick(In<QToolButton>(form, "barColourButton"), Qt::RightButton);
-            QTest::mouseClick(In<QToolButton>(form, "adjustColourButton"), Qt::LeftButton);
+            QVERIFY(test::In<QRadioButton>(form, "gridLine_0")->isChecked());
+            QVERIFY(test::In<QRadioButton>(form, "markerStyle_1")->isChecked());
+            test::In<QRadioButton>(form, "gridLine_1")->click();
+            test::In<QRadioButton>(form, "markerStyle_0")->click();
+            test::In<QRadioButton>(form, "barSide_1")->click();
+            test::In<QCheckBox>(form, "autofillCheck")->click();
+            test::In<ColourPicker>(form, "colourPicker")->SetColour(Rgb(0, 0, 128));
+            QTest::mouseClick(test::In<QToolButton>(form, "barColourButton"), Qt::LeftButton);
+            QTest::mouseClick(test::In<QToolButton>(form, "barColourButton"), Qt::RightButton);
+            QTest::mouseClick(test::In<QToolButton>(form, "adjustColourButton"), Qt::LeftButton);
             combo->setCurrentIndex(combo->findText("dark"));
             emit combo->textActivated("dark");
-            In<QPushButton>(form, "acceptButton")->click();
+            test::In<QPushButton>(form, "acceptButton")->click();
         });
         const Settings& settings = started.settings();
         QCOMPARE(settings.GridLine, int(kGridNone));
@@ -98,12 +91,12 @@ private slots:
         started.settings().AutofillOn = 1;
         const Settings before = started.settings();
         started.Options([](OptionsDialog& form) {
-            In<QRadioButton>(form, "gridLine_0")->click();
-            In<QPushButton>(form, "cancelButton")->click();
+            test::In<QRadioButton>(form, "gridLine_0")->click();
+            test::In<QPushButton>(form, "cancelButton")->click();
         });
         QVERIFY(started.settings() == before);
         started.Options(
-            [](OptionsDialog& form) { In<QPushButton>(form, "defaultsButton")->click(); });
+            [](OptionsDialog& form) { test::In<QPushButton>(form, "defaultsButton")->click(); });
         QCOMPARE(started.settings().GridLine, int(kGridSolid));
         QCOMPARE(started.settings().BarThickness, 2);
         QCOMPARE(started.settings().AutofillOn, 0);
@@ -120,14 +113,14 @@ private slots:
         const auto printingOptions = [&started](bool accept) {
             started.Options([accept](OptionsDialog& form) {
                 test::WhenModalShows<PrintOptionsDialog>([accept](PrintOptionsDialog& dialog) {
-                    QCOMPARE(In<QLineEdit>(dialog, "printCornerField")->text(), QString("+"));
-                    In<QCheckBox>(dialog, "printRectangleCornerBox")->click();
-                    QVERIFY(!In<QLineEdit>(dialog, "printCornerField")->isEnabled());
-                    In<QSpinBox>(dialog, "printLineWidthBox")->setValue(4);
+                    QCOMPARE(test::In<QLineEdit>(dialog, "printCornerField")->text(), QString("+"));
+                    test::In<QCheckBox>(dialog, "printRectangleCornerBox")->click();
+                    QVERIFY(!test::In<QLineEdit>(dialog, "printCornerField")->isEnabled());
+                    test::In<QSpinBox>(dialog, "printLineWidthBox")->setValue(4);
                     accept ? dialog.accept() : dialog.reject();
                 });
-                In<QPushButton>(form, "printOptionsButton")->click();
-                In<QPushButton>(form, "cancelButton")->click();
+                test::In<QPushButton>(form, "printOptionsButton")->click();
+                test::In<QPushButton>(form, "cancelButton")->click();
             });
         };
         printingOptions(false);

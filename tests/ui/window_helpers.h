@@ -45,6 +45,14 @@ struct StartedWindow {
     MainWindow window;
 };
 
+// The child of a dialog with the object name; the test ends when there is none.
+template <typename Widget>
+Widget* In(QWidget& parent, const char* name) {
+    Widget* widget = parent.findChild<Widget*>(name);
+    if (!widget) qFatal("no %s", name);
+    return widget;
+}
+
 // Waits for the next modal dialog of type Dialog to show, then runs act on it.
 template <typename Dialog>
 void WhenModalShows(std::function<void(Dialog&)> act) {
