@@ -3,7 +3,7 @@
 set -euo pipefail
 root=${1:?usage: format_test.sh PROJECT_FOLDER}
 cd "$root"
-mapfile -t files < <(find src tests bench -name '*.cpp' -o -name '*.h' | sort)
+mapfile -t files < <(find src tests bench fuzz -name '*.cpp' -o -name '*.h' | sort)
 [ ${#files[@]} -gt 0 ] || { echo "format: no C++ file found under $root"; exit 1; }
 if ! clang-format --dry-run --Werror "${files[@]}" 2>/tmp/format_test.$$; then
   grep -o '^[^:]*\.\(cpp\|h\)' /tmp/format_test.$$ | sort -u | sed 's/^/format: not formatted: /'

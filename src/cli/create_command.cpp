@@ -10,6 +10,7 @@
 #include "cli/console_host.h"
 #include "cli/json_line.h"
 #include "cli/number_argument.h"
+#include "cli/size_argument.h"
 #include "commands/create_new_command.h"
 #include "create/clue_rules.h"
 #include "create/jumbo.h"
@@ -34,15 +35,6 @@ struct CreateArguments {
     std::optional<Pattern> pattern;       // clues exactly on the pattern's cells
     std::optional<PuzzleSize> jumboSize;  // one jumbo puzzle, written as a spreadsheet
 };
-
-std::optional<PuzzleSize> ParseSize(const std::string& text) {
-    const std::size_t x = ToLower(text).find('x');
-    if (x == std::string::npos) return std::nullopt;
-    const std::optional<int> rows = NumberArgument(text.substr(0, x));
-    const std::optional<int> cols = NumberArgument(text.substr(x + 1));
-    if (!rows || !cols) return std::nullopt;
-    return PuzzleSize{*rows, *cols};
-}
 
 // "FILE" or "FILE:N": pattern N (default 1) of a pattern file.
 std::optional<Pattern> ReadPatternArgument(const std::string& text, const Grid& limits,
@@ -98,7 +90,7 @@ std::optional<CreateArguments> ParseArguments(const Arguments& args, const Grid&
         if (option == "--size") {
             sizeGiven = true;
             if (ToLower(value) == "random") continue;
-            parsed.size = ParseSize(value);
+            parsed.size = SizeArgument(value);
             if (!parsed.size || parsed.size->rows < 5 || parsed.size->rows > limits.MaxRows ||
                 parsed.size->cols < 5 || parsed.size->cols > limits.MaxCols) {
                 error = "--size must be RxC with 5 to " + NumText(limits.MaxRows) +
@@ -124,7 +116,7 @@ std::optional<CreateArguments> ParseArguments(const Arguments& args, const Grid&
             parsed.pattern = ReadPatternArgument(value, limits, error);
             if (!parsed.pattern) return std::nullopt;
         } else if (option == "--jumbo") {
-            parsed.jumboSize = ParseSize(value);
+            parsed.jumboSize = SizeArgument(value);
             const auto fits = [](int side) {
                 return side >= kJumboMinSide && side <= kJumboMaxSide;
             };

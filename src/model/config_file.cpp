@@ -70,6 +70,12 @@ std::string TextField(const std::string& line) {
     return Trim(line.substr(at, line.find(',', at) - at));
 }
 
+// A text field as the first two lines hold it, so that TextField reads it back: in quotes when a
+// comma, a blank at either end or a leading quote would change it otherwise.
+std::string TextFieldLine(const std::string& text) {
+    return TextField(text) == text ? text : '"' + text + '"';
+}
+
 // Sixteen whole numbers separated by blanks or commas, each beyond 32 bits taken as the nearest
 // 32-bit value (the fields' ranges are far inside); nothing when a field is not a whole number or
 // fewer than sixteen are present.
@@ -129,7 +135,8 @@ bool ReadConfig(const std::string& fileName, Settings& settings, PuzzlePlace& pl
 
 std::string ConfigText(const Settings& settings, const PuzzlePlace& place) {
     const std::string crLf(kCrLf);
-    std::string text = settings.SchemeName + crLf + settings.FontName + crLf + place.file + crLf +
+    std::string text = TextFieldLine(settings.SchemeName) + crLf +
+                       TextFieldLine(settings.FontName) + crLf + place.file + crLf +
                        settings.CornerChar + crLf;
     text += StrNumber(place.number) + " ";
     for (const NumberField& field : kSettingNumbers)

@@ -43,7 +43,7 @@ NodeCounts CountAtNode(const Grid& grid, int i, int j) {
 // at every one of them after every decision, so this is asked before anything is counted.
 bool AnyFree(const SideTable<EdgeState>& states) {
     const auto& s = states.bySide;
-    return (s[0] == Free) | (s[1] == Free) | (s[2] == Free) | (s[3] == Free);
+    return (s[0] == Free) + (s[1] == Free) + (s[2] == Free) + (s[3] == Free) > 0;
 }
 
 void ApplyNodeRules(Grid& grid, int i, int j) {

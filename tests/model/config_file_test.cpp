@@ -70,6 +70,23 @@ TEST(ConfigFileTest, EverySettingSurvivesASaveAndARead) {
     EXPECT_EQ(readPlace.number, 42);
 }
 
+// A quoted name keeps its commas and blanks when read, so it is written in quotes again.
+TEST(ConfigFileTest, AQuotedNameSurvivesASaveAndARead) {
+    TempFolder folder;
+    const Read read = ReadText(folder,
+                               "\"blue, dark.col\", 1\r\n\" Courier New \"\r\n\r\n+\r\n"
+                               " 1  0  0  0  1  0  12  128  2  2  0  0  0  0  0  0 \r\n");
+    ASSERT_EQ(read.load, SettingsLoad::Read);
+    EXPECT_EQ(read.settings.SchemeName, "blue, dark.col");
+    EXPECT_EQ(read.settings.FontName, " Courier New ");
+    const std::string file = folder.File("ringlace.cfg");
+    ASSERT_TRUE(SaveSettings(file, read.settings, read.place));
+    Settings again;
+    PuzzlePlace place;
+    ASSERT_EQ(LoadSettings(file, again, place), SettingsLoad::Read);
+    EXPECT_EQ(again, read.settings);
+}
+
 // A file whose structure cannot be read is kept beside it, byte for byte, and the defaults
 // replace everything; a missing file is simply created.
 TEST(ConfigFileTest, AnUnreadableFileIsKeptAsideAndTheDefaultsReplaceIt) {
