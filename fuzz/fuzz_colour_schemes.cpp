@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/app_paths.h"
 #include "play/colour_scheme.h"
 #include "require.h"
 #include "scratch_file.h"
