@@ -14,7 +14,7 @@
 #include "model/text.h"
 #include "model/text_file.h"
 #include "seams/host.h"
-#include "ui/number_box.h"
+#include "ui/dialog_parts.h"
 #include "ui/pattern_panel.h"
 
 namespace ringlace {
@@ -53,9 +53,7 @@ BatchDialog::BatchDialog(Host& host, const std::string& file, QWidget* parent)
     form->addRow("Columns", cols_);
     form->addRow("Difficulty Level", level_);
     form->addRow("Output file", fileRow);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &BatchDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &BatchDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     auto* left = new QVBoxLayout;
     left->addLayout(form);
     left->addStretch();
@@ -135,9 +133,7 @@ void BatchDialog::ResizePattern() {
 }
 
 void BatchDialog::RedrawPattern() {
-    if (host_.Ask({"Current pattern will be cleared" + kLineEnd + "Proceed?", Icon::Question,
-                   Buttons::YesNo}) != Answer::Yes)
-        return;
+    if (!Confirmed(host_, "Current pattern will be cleared" + kLineEnd + "Proceed?")) return;
     pattern_->SetPattern({rows_->currentText().toInt(), cols_->currentText().toInt()});
     patternChanged_ = false;
 }

@@ -9,6 +9,7 @@
 
 #include "commands/editor_commands.h"
 #include "seams/host.h"
+#include "ui/dialog_parts.h"
 
 namespace ringlace {
 
@@ -43,10 +44,7 @@ ClueEditorDialog::ClueEditorDialog(Host& host, const Grid& start,
     auto* apply = new QPushButton("Apply", this);
     apply->setObjectName("editorApplyButton");
     connect(apply, &QPushButton::clicked, this, &ClueEditorDialog::Apply);
-    auto* exit = new QPushButton("Exit", this);
-    exit->setObjectName("editorExitButton");
-    exit->setToolTip("Close this window");
-    connect(exit, &QPushButton::clicked, this, &ClueEditorDialog::reject);
+    QPushButton* exit = ExitButton(this);
 
     controls_->addWidget(new QLabel("Start", this));
     controls_->addWidget(startList);

@@ -11,7 +11,7 @@
 #include "create/loop_growth.h"
 #include "model/text.h"
 #include "seams/host.h"
-#include "ui/number_box.h"
+#include "ui/dialog_parts.h"
 
 namespace ringlace {
 
@@ -51,10 +51,6 @@ GridEditorDialog::GridEditorDialog(Host& host, EditorGrid::Mode mode, const Grid
     layout->addLayout(controls_);
 }
 
-bool GridEditorDialog::Confirmed(const std::string& question) {
-    return host_.Ask({question, Icon::Question, Buttons::YesNo}) == Answer::Yes;
-}
-
 void GridEditorDialog::ShowFresh(int rows, int cols) {
     Grid fresh;
     SetCreateSize(fresh, rows, cols);
@@ -64,20 +60,20 @@ void GridEditorDialog::ShowFresh(int rows, int cols) {
 }
 
 void GridEditorDialog::Redraw() {
-    if (!Confirmed(questions_.redraw)) return;
+    if (!Confirmed(host_, questions_.redraw)) return;
     ShowFresh(rows_->currentText().toInt(), cols_->currentText().toInt());
     changed_ = true;
 }
 
 void GridEditorDialog::Clear() {
-    if (!Confirmed(questions_.clear)) return;
+    if (!Confirmed(host_, questions_.clear)) return;
     ShowFresh(editor_->grid().Rows, editor_->grid().Cols);
     changed_ = true;
 }
 
 void GridEditorDialog::reject() {
-    if (changed_ && !Confirmed(std::string(questions_.exitFirstLine) + std::string(kCrLf) +
-                               "Exit without saving?"))
+    if (changed_ && !Confirmed(host_, std::string(questions_.exitFirstLine) + std::string(kCrLf) +
+                                          "Exit without saving?"))
         return;
     QDialog::reject();
 }

@@ -45,7 +45,6 @@ protected:
 private:
     void Redraw();
     void Clear();
-    bool Confirmed(const std::string& question);
     void ShowFresh(int rows, int cols);
 
     Questions questions_;

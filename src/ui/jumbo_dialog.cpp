@@ -12,6 +12,7 @@
 #include "create/jumbo.h"
 #include "model/text_file.h"
 #include "seams/host.h"
+#include "ui/dialog_parts.h"
 
 namespace ringlace {
 
@@ -55,9 +56,7 @@ JumboDialog::JumboDialog(Host& host, const std::string& file, QWidget* parent)
     form->addRow("Rows", rows_);
     form->addRow("Columns", cols_);
     form->addRow("Excel file", fileRow);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &JumboDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &JumboDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addLayout(form);

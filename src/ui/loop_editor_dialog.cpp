@@ -5,6 +5,7 @@
 
 #include "commands/editor_commands.h"
 #include "seams/host.h"
+#include "ui/dialog_parts.h"
 
 namespace ringlace {
 
@@ -29,10 +30,7 @@ LoopEditorDialog::LoopEditorDialog(Host& host, const Grid& start, QWidget* paren
     auto* apply = new QPushButton("Create a puzzle using specified link", this);
     apply->setObjectName("editorApplyButton");
     connect(apply, &QPushButton::clicked, this, &LoopEditorDialog::Apply);
-    auto* exit = new QPushButton("Exit", this);
-    exit->setObjectName("editorExitButton");
-    exit->setToolTip("Close this window");
-    connect(exit, &QPushButton::clicked, this, &LoopEditorDialog::reject);
+    QPushButton* exit = ExitButton(this);
     controls_->addStretch();
     controls_->addWidget(apply);
     controls_->addWidget(exit);

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
-#include "ui/number_box.h"
+#include "ui/dialog_parts.h"
 
 namespace ringlace {
 

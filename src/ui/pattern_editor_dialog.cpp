@@ -11,7 +11,7 @@
 
 #include "commands/pattern_commands.h"
 #include "model/text.h"
-#include "ui/number_box.h"
+#include "ui/dialog_parts.h"
 #include "ui/pattern_panel.h"
 
 namespace ringlace {
@@ -65,9 +65,7 @@ PatternEditorDialog::PatternEditorDialog(App& app, QWidget* parent) : QDialog(pa
     connect(remove, &QPushButton::clicked, this, &PatternEditorDialog::Delete);
     auto* apply = Button(this, "Apply current pattern and exit", "editorApplyButton");
     connect(apply, &QPushButton::clicked, this, &PatternEditorDialog::Apply);
-    auto* exit = Button(this, "Exit", "editorExitButton");
-    exit->setToolTip("Close this window");
-    connect(exit, &QPushButton::clicked, this, &PatternEditorDialog::reject);
+    QPushButton* exit = ExitButton(this);
     auto* help = new QLabel(
         "Click a cell to fix a number there.\nHave 50% or more locations fixed: a puzzle\n"
         "with many open cells will be difficult\nor have several solutions.",
@@ -94,12 +92,8 @@ std::optional<Pattern> PatternEditorDialog::Ask() {
     return panel_->pattern();
 }
 
-bool PatternEditorDialog::Confirmed(const std::string& question) {
-    return app_.host.Ask({question, Icon::Question, Buttons::YesNo}) == Answer::Yes;
-}
-
 void PatternEditorDialog::Redraw(int rows, int cols) {
-    if (!Confirmed("Current pattern will be cleared, proceed?")) return;
+    if (!Confirmed(app_.host, "Current pattern will be cleared, proceed?")) return;
     panel_->SetPattern({rows, cols});
     changed_ = true;
 }
@@ -118,8 +112,8 @@ void PatternEditorDialog::Apply() {
 }
 
 void PatternEditorDialog::reject() {
-    if (changed_ &&
-        !Confirmed("You have changed the Numbers pattern" + kLineEnd + "Exit without saving?"))
+    if (changed_ && !Confirmed(app_.host, "You have changed the Numbers pattern" + kLineEnd +
+                                              "Exit without saving?"))
         return;
     QDialog::reject();
 }

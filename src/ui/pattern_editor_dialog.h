@@ -27,7 +27,6 @@ public slots:
     void reject() override;
 
 private:
-    bool Confirmed(const std::string& question);
     void Redraw(int rows, int cols);
     void Delete();
     void Apply();

@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
+#include "ui/dialog_parts.h"
 #include "ui/paper_style_fields.h"
 
 namespace ringlace {
@@ -13,9 +14,7 @@ PrintOptionsDialog::PrintOptionsDialog(const PaperStyle& style, QWidget* parent)
     setWindowTitle("Printing Options");
     auto* form = new QFormLayout;
     fields_ = std::make_unique<PaperStyleFields>(style, this, form);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);

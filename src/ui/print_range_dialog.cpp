@@ -9,7 +9,7 @@
 
 #include "model/text_file.h"
 #include "seams/host.h"
-#include "ui/number_box.h"
+#include "ui/dialog_parts.h"
 #include "ui/paper_style_fields.h"
 
 namespace ringlace {
@@ -41,9 +41,7 @@ PrintRangeDialog::PrintRangeDialog(Host& host, const PrintRange& proposed, QWidg
     form->addRow("From puzzle", first_);
     form->addRow("To puzzle", last_);
     style_ = std::make_unique<PaperStyleFields>(proposed.style, this, form);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &PrintRangeDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &PrintRangeDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
