@@ -1,5 +1,7 @@
 #include "solver/solver_driver.h"
 
+#include <iterator>
+
 #include "solver/checks.h"
 #include "solver/colour_engine.h"
 #include "solver/direct_lines.h"
@@ -54,22 +56,23 @@ StageResult CommonColourStage(Grid& grid, RunContext& run) {
 struct SolverStage {
     const char* text;    // announced in the status line as the stage starts
     bool showsProgress;  // the progress bar is brought up to date before it
-    bool complete;       // the complete search, which a solve without chains leaves out
     StageResult (*run)(Grid&, RunContext&);
 };
 
 // The stages from cheap to expensive, each run at most once.
 constexpr SolverStage kStages[] = {
-    {"Solving direct lines ...", false, false, DirectLinesStage},
-    {"Solving colour parities ...", true, false, ColourParityStage},
-    {"Solving single Y ...", true, false,
+    {"Solving direct lines ...", false, DirectLinesStage},
+    {"Solving colour parities ...", true, ColourParityStage},
+    {"Solving single Y ...", true,
      [](Grid& grid, RunContext& run) { return SingleColourTrials(grid, run, Yellow); }},
-    {"Solving single P ...", true, false,
+    {"Solving single P ...", true,
      [](Grid& grid, RunContext& run) { return SingleColourTrials(grid, run, Pink); }},
-    {"Solving 2 bar cells ...", true, false, TwoBarTrials},
-    {"Solving common YP ...", true, false, CommonColourStage},
-    {"Solving by chain inspection ...", false, true, ChainSearch},
+    {"Solving 2 bar cells ...", true, TwoBarTrials},
+    {"Solving common YP ...", true, CommonColourStage},
+    {"Solving by chain inspection ...", false, ChainSearch},
 };
+static_assert(std::size(kStages) == kChainStage && kStages[kChainStage - 1].run == ChainSearch);
+static_assert(kStages[kCommonColourStage - 1].run == CommonColourStage);
 
 }  // namespace
 
@@ -83,35 +86,41 @@ void ShowProgress(const Grid& grid, RunContext& run) {
     run.host.Progress(bars * 85 / grid.ClueSum);
 }
 
-SolveResult SolvePuzzle(Grid& grid, RunContext& run, bool allowChains) {
+SolveOutcome SolveThroughStage(Grid& grid, RunContext& run, int lastStage) {
     int sum = 0;
     for (int k = 1; k <= grid.NumCells; ++k) {
         sum += grid.ClueNumber(k);
         grid.OrigClue[k] = grid.Clue[k];
     }
-    if (sum == 0) return SolveResult::NoClues;
+    if (sum == 0) return {SolveResult::NoClues, 0};
     grid.ClueSum = sum;
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c)
             for (const Side side : kSides) grid.SetEdge(r, c, side, Free);
 
+    int number = 0;
     for (const SolverStage& stage : kStages) {
-        if (stage.complete && !allowChains) break;
+        if (number == lastStage) break;
+        ++number;
         if (stage.showsProgress) ShowProgress(grid, run);
         run.Stage(stage.text);
         switch (stage.run(grid, run)) {
             case StageResult::Finished:
                 ClearCrosses(grid);
-                return SolveResult::Solved;
+                return {SolveResult::Solved, number};
             case StageResult::Contradiction:
-                return SolveResult::Unable;
+                return {SolveResult::Unable, number};
             case StageResult::Cancelled:
-                return SolveResult::Cancelled;
+                return {SolveResult::Cancelled, number};
             case StageResult::Open:
                 break;
         }
     }
-    return SolveResult::Unable;
+    return {SolveResult::Unable, number};
+}
+
+SolveResult SolvePuzzle(Grid& grid, RunContext& run, bool allowChains) {
+    return SolveThroughStage(grid, run, allowChains ? kChainStage : kCommonColourStage).result;
 }
 
 }  // namespace ringlace

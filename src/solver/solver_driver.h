@@ -11,9 +11,22 @@ namespace ringlace {
 
 enum class SolveResult { Solved, NoClues, Unable, Cancelled };
 
+// The stages by number, from 1 (direct lines) to 7 (the complete search). The number of the stage
+// that finishes a puzzle is its grade: how deep the reasoning it needs goes.
+inline constexpr int kSingleColourPinkStage = 4;
+inline constexpr int kCommonColourStage = 6;
+inline constexpr int kChainStage = 7;
+
+struct SolveOutcome {
+    SolveResult result = SolveResult::Unable;
+    int stage = 0;  // the stage that finished (Solved), or the last one that ran
+};
+
 // Solved: the grid holds the loop as Bars, every other edge Free, the solve's colours still in
-// place. The caller runs ResetColours first. With allowChains false the solver gives up after the
-// common-colour stage.
+// place. The caller runs ResetColours first. The solver gives up after stage lastStage.
+SolveOutcome SolveThroughStage(Grid& grid, RunContext& run, int lastStage);
+
+// With allowChains false the solver gives up after the common-colour stage.
 SolveResult SolvePuzzle(Grid& grid, RunContext& run, bool allowChains);
 
 // The complete search: the most constrained open cell is tried Yellow, then Pink, one level per
