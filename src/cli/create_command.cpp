@@ -218,17 +218,18 @@ int CreateCommand(const Arguments& args) {
             std::cerr << "ringlace-cli: cannot write " << parsed->out << std::endl;
             return kExitFailed;
         }
-        std::cerr << JsonLine()
-                         .Add("n", n)
-                         .Add("rows", grid->Rows)
-                         .Add("cols", grid->Cols)
-                         .Add("code", grid->DiffCode)
-                         .Add("open", OpenShare(*grid))
-                         .Add("ms", ms)
-                         .Add("attempts", ctx.attempts)
-                         .Add("seed", seed)
-                         .Text()
-                  << std::endl;
+        JsonLine line;
+        line.Add("n", n)
+            .Add("rows", grid->Rows)
+            .Add("cols", grid->Cols)
+            .Add("code", grid->DiffCode)
+            .Add("open", OpenShare(*grid));
+        if (ctx.grade == 0)
+            line.AddNull("grade");
+        else
+            line.Add("grade", ctx.grade);
+        line.Add("ms", ms).Add("attempts", ctx.attempts).Add("seed", seed);
+        std::cerr << line.Text() << std::endl;
     }
     return kExitOk;
 }

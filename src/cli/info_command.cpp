@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/console_host.h"
 #include "cli/json_line.h"
 #include "cli/load_failure.h"
 #include "cli/number_argument.h"
@@ -10,6 +11,7 @@
 #include "model/puzzle_place.h"
 #include "model/puzzle_record.h"
 #include "model/text_file.h"
+#include "solver/solver_driver.h"
 
 namespace ringlace::cli {
 
@@ -58,6 +60,14 @@ int InfoCommand(const Arguments& args) {
         .Add("open", grid.CountBlankClues() * 100 / grid.NumCells)
         .Add("clue_sum", grid.ClueSum)
         .Add("edges", EdgeLetters(grid));
+    ConsoleHost host;
+    RunState state;
+    host.CancelOnInterrupt(state.cancelRequested);
+    RunContext run(host, state.cancelRequested, true);
+    if (const int grade = PuzzleGrade(grid, run); grade != 0)
+        line.Add("grade", grade);
+    else
+        line.AddNull("grade");
     std::cout << line.Text() << '\n';
     return kExitOk;
 }

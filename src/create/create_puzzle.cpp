@@ -1,4 +1,5 @@
 #include "create/clue_rules.h"
+#include "create/level_fit.h"
 #include "create/single_creators.h"
 
 namespace ringlace {
@@ -18,8 +19,13 @@ int LevelStep(int level) {
 
 CreateResult CreatePuzzle(CreateContext& ctx, int rows, int cols, int level) {
     if (ctx.options.quadrant) return CreateByRules(ctx, rows, cols, level);
-    return rows * cols >= 81 ? CreateByRules(ctx, rows, cols, level)
-                             : CreateByRemoval(ctx, rows, cols, level);
+    const auto make = [&] {
+        return rows * cols >= 81 ? CreateByRules(ctx, rows, cols, level)
+                                 : CreateByRemoval(ctx, rows, cols, level);
+    };
+    // A pattern's clues are the person's choice: they are graded, not changed.
+    if (ctx.options.pattern) return Graded(ctx, make());
+    return CreateToLevel(ctx, level, make);
 }
 
 int RemovalTarget(const Grid& grid, int level, bool jumbo) {

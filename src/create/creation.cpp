@@ -45,12 +45,16 @@ void ShowShare(CreateContext& ctx, int percent) {
 
 // The solver starts from the edges and colours a loaded puzzle has, so that what it finds here is
 // what it finds for the saved puzzle.
-SolveResult SolveAsChecker(CreateContext& ctx) {
-    if (ctx.run.Cancelled()) return SolveResult::Cancelled;
+SolveOutcome CheckerSolve(CreateContext& ctx, int lastStage) {
+    if (ctx.run.Cancelled()) return {SolveResult::Cancelled, 0};
     ctx.grid.ResetGrid();
     ctx.grid.ResetColours();
     RunContext silent(ctx.run.host, ctx.run.cancelRequested, true);
-    return SolvePuzzle(ctx.grid, silent, true);
+    return SolveThroughStage(ctx.grid, silent, lastStage);
+}
+
+SolveResult SolveAsChecker(CreateContext& ctx) {
+    return CheckerSolve(ctx, kChainStage).result;
 }
 
 namespace {

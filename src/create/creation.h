@@ -60,6 +60,7 @@ struct CreateContext {
     RandomSource& random;
     CreateOptions options;
     int attempts = 0;  // loops grown
+    int grade = 0;     // the grade of the puzzle made (see level_fit.h), 0 when not graded
 };
 
 // "Creating grid ..." in the status line; the grid takes the size and, unless it is a jumbo grid,
@@ -76,8 +77,10 @@ void StoreTrueClues(Grid& grid);
 // A percentage in the status line ("56%").
 void ShowShare(CreateContext& ctx, int percent);
 
-// The solver as the creators run it: without questions, from fresh colours, with the complete
-// search. A cancel requested before it starts is answered at once.
+// The solver as the creators run it: without questions, from fresh colours, through stage
+// lastStage. A cancel requested before it starts is answered at once.
+SolveOutcome CheckerSolve(CreateContext& ctx, int lastStage);
+// The same with the complete search.
 SolveResult SolveAsChecker(CreateContext& ctx);
 
 // For a grid that holds its loop as Bars: while the clues admit a second loop, a random blank

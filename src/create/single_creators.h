@@ -12,7 +12,7 @@ namespace ringlace {
 CreateResult CreatePuzzle(CreateContext& ctx, int rows, int cols, int level);
 
 // Starts from every clue shown and takes clues away in random order while the solver still finds
-// the same loop, until the share of blank cells reaches the level's target.
+// the same loop, until the share of blank cells reaches the level's target or no clue can go.
 CreateResult CreateByRemoval(CreateContext& ctx, int rows, int cols, int level);
 
 // Places clues by local rules, adjusts their number to the level's target, and checks the whole

@@ -1,6 +1,7 @@
 #include "solver/solver_driver.h"
 
 #include <iterator>
+#include <memory>
 
 #include "solver/checks.h"
 #include "solver/colour_engine.h"
@@ -117,6 +118,15 @@ SolveOutcome SolveThroughStage(Grid& grid, RunContext& run, int lastStage) {
         }
     }
     return {SolveResult::Unable, number};
+}
+
+int PuzzleGrade(const Grid& grid, RunContext& run) {
+    const auto copy = std::make_unique<Grid>(grid);
+    copy->ResetGrid();
+    copy->ResetColours();
+    RunContext silent(run.host, run.cancelRequested, true);
+    const SolveOutcome outcome = SolveThroughStage(*copy, silent, kChainStage);
+    return outcome.result == SolveResult::Solved ? outcome.stage : 0;
 }
 
 SolveResult SolvePuzzle(Grid& grid, RunContext& run, bool allowChains) {

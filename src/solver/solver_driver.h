@@ -26,6 +26,10 @@ struct SolveOutcome {
 // place. The caller runs ResetColours first. The solver gives up after stage lastStage.
 SolveOutcome SolveThroughStage(Grid& grid, RunContext& run, int lastStage);
 
+// The grade of the puzzle in grid: the number of the stage that finishes it, solved silently from
+// its clues alone on a copy; 0 when no stage finishes it or the run is cancelled.
+int PuzzleGrade(const Grid& grid, RunContext& run);
+
 // With allowChains false the solver gives up after the common-colour stage.
 SolveResult SolvePuzzle(Grid& grid, RunContext& run, bool allowChains);
 

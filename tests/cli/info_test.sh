@@ -11,10 +11,15 @@ for args in "" frobnicate info "info $data/three.txt 1 2" "info $data/three.txt 
   expect 2 "" $args
 done
 
-expect 0 '{"puzzle": 1, "count": 3, "rows": 5, "cols": 5, "code": "EA", "difficulty": "Easy", "clues": [" 3  0", "  1 2", "   2 ", "121  ", "3 01 "], "solution": "CMCFXAGNHFAKCFHALAHEMBXKM", "open": 56, "clue_sum": 16, "edges": "...................................................................................................."}' \
+expect 0 '{"puzzle": 1, "count": 3, "rows": 5, "cols": 5, "code": "EA", "difficulty": "Easy", "clues": [" 3  0", "  1 2", "   2 ", "121  ", "3 01 "], "solution": "CMCFXAGNHFAKCFHALAHEMBXKM", "open": 56, "clue_sum": 16, "edges": "....................................................................................................", "grade": 3}' \
   info "$data/three.txt"
-expect 0 '{"puzzle": 2, "count": 3, "rows": 2, "cols": 2, "code": "**", "difficulty": "Easy", "clues": ["2 ", " 2"], "solution": "", "open": 50, "clue_sum": 4, "edges": "bb...bbxb..b.xbb"}' \
+expect 0 '{"puzzle": 2, "count": 3, "rows": 2, "cols": 2, "code": "**", "difficulty": "Easy", "clues": ["2 ", " 2"], "solution": "", "open": 50, "clue_sum": 4, "edges": "bb...bbxb..b.xbb", "grade": 4}' \
   info "$data/three.txt" 2
+# Clues that no loop fits have no grade.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+printf '0505EA3333333333333333333333333\n' >"$work/no-loop.txt"
+"$cli" info "$work/no-loop.txt" | grep -q '"grade": null}$' || fail "a puzzle without a loop has a grade"
 # A record that cannot be loaded says why.
 expect 1 '{"puzzle": 3, "error": "load failed", "reason": "bad clue character at position 9"}' info "$data/three.txt" 3
 expect 1 '{"puzzle": 4, "error": "load failed", "reason": "line 4 missing"}' info "$data/three.txt" 4

@@ -1,8 +1,11 @@
 // Every puzzle the program creates, at every size and level, is one loop whose clues all match it,
 // no other loop fits its clues, and the program's own solver, given the saved record, solves it to
-// exactly the stored solution.
+// exactly the stored solution, at the grade the creation reports. A puzzle of a level leaves at
+// least the level's share of cells blank and needs the level's stages.
 #include <gtest/gtest.h>
 
+#include "create/clue_rules.h"
+#include "create/level_fit.h"
 #include "create/make_puzzle.h"
 #include "model/puzzle_record.h"
 #include "model/solution_letters.h"
@@ -29,11 +32,12 @@ std::string Name(const Case& c) {
            " seed " + std::to_string(c.seed);
 }
 
-std::string Create(const Case& c, Grid& grid) {
+std::string Create(const Case& c, Grid& grid, int* grade = nullptr) {
     test::Creation creation(c.seed);
     EXPECT_EQ(CreateOfKind(creation.ctx, c.kind, c.rows, c.cols, c.level), CreateResult::Created)
         << Name(c);
     grid = creation.grid;
+    if (grade) *grade = creation.ctx.grade;
     return PuzzleRecordText(grid);
 }
 
@@ -41,7 +45,8 @@ void CheckCreated(const std::vector<Case>& cases) {
     const test::TempFolder folder;
     for (const Case& c : cases) {
         Grid grid;
-        Create(c, grid);
+        int grade = 0;
+        Create(c, grid, &grade);
         ASSERT_EQ(grid.Rows, c.rows) << Name(c);
         ASSERT_EQ(grid.Cols, c.cols) << Name(c);
         EXPECT_EQ(grid.DiffCode, LevelCode(c.kind == CreateKind::Only03 ? kMedium : c.level))
@@ -50,6 +55,11 @@ void CheckCreated(const std::vector<Case>& cases) {
         EXPECT_TRUE(test::CluesMatchLoop(grid)) << Name(c);
         EXPECT_TRUE(CheckLinkUnique(grid).empty()) << Name(c);
         EXPECT_EQ(test::Solutions(grid), 1) << Name(c);
+        if (c.kind == CreateKind::Normal) {
+            const LevelGoal goal = GoalFor(grid, c.level, false);
+            EXPECT_GE(OpenShare(grid), goal.target) << Name(c);
+            EXPECT_EQ(GradeMiss(goal, grade), 0) << Name(c) << " grade " << grade;
+        }
 
         // The saved record, loaded and solved as the Autosolve command does.
         const std::string file = folder.File("created.txt");
@@ -60,7 +70,9 @@ void CheckCreated(const std::vector<Case>& cases) {
         ASSERT_TRUE(LoadPuzzle(solving.grid, place, file, 1)) << Name(c);
         EXPECT_EQ(solving.grid.SolutionCode, SolutionLetters(grid));
         solving.grid.ResetColours();
-        ASSERT_EQ(SolvePuzzle(solving.grid, solving.run, true), SolveResult::Solved) << Name(c);
+        const SolveOutcome solved = SolveThroughStage(solving.grid, solving.run, kChainStage);
+        ASSERT_EQ(solved.result, SolveResult::Solved) << Name(c);
+        EXPECT_EQ(solved.stage, grade) << Name(c);
         EXPECT_EQ(SolutionLetters(solving.grid), solving.grid.SolutionCode) << Name(c);
     }
 }
