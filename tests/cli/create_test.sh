@@ -16,8 +16,8 @@ n=0
 while IFS= read -r line; do
   n=$((n + 1))
   case "$n $line" in
-    [123]' {"n": '$n', "rows": 6, "cols": 6, "code": "HA", "open": '[0-9]*', "ms": '[0-9.]*', "attempts": '[0-9]*', "seed": '$((4 + n))'}') ;;
-    '4 {"n": 1, "rows": 12, "cols": 8, "code": "EA", '*) ;;
+    [123]' {"n": '$n', "rows": 6, "cols": 6, "code": "HA", "open": 6'[6-9]', "grade": '[67]', "ms": '[0-9.]*', "attempts": '[0-9]*', "seed": '$((4 + n))'}') ;;
+    '4 {"n": 1, "rows": 12, "cols": 8, "code": "EA", "open": '[5-9][0-9]', "grade": '[1-4]', '*) ;;
     '5 {"n": 1, "rows": 10, "cols": 10, "code": "ME", '*) ;;
     '6 {"n": 1, "rows": 7, "cols": 9, "code": "ME", '*) ;;
     *) fail "JSON line $n: $line" ;;
@@ -63,6 +63,10 @@ for args in "create --pattern $work/pat.txt:3 --level easy" "create --pattern $w
             "create --jumbo 30x30 --level easy --out $work/j.xls" "create --jumbo 30x30 --count 2 --out $work/j.xls"; do
   expect 2 "" $args
 done
+
+# A jumbo puzzle is too large to grade, and leaves at least 40 % of its cells blank.
+"$cli" create --jumbo 20x24 --seed 2 --out "$work/j.xls" 2>&1 |
+  grep -qE '"open": (4[0-9]|[5-9][0-9]), "grade": null,' || fail "jumbo line"
 
 [ "$failures" -eq 0 ] && echo "all create checks passed"
 exit $((failures > 0))
