@@ -13,9 +13,11 @@ namespace ringlace {
 
 namespace {
 
-// Which clues go first: 2s, then 1s, 3s and 0s. A puzzle that keeps its 0s and 3s, which fix the
-// most edges, needs fewer clues in all: taking clues away in plain random order left 10 x 10
-// puzzles at 57 % blank cells in the median, this order at 63 %.
+// Which clues tend to go first: 2s, then 1s, 3s and 0s. A puzzle that keeps its 0s and 3s, which
+// fix the most edges, needs fewer clues in all: taken in plain random order, minimal 10 x 10
+// puzzles kept 57 % of their cells blank in the median; taken strictly by kind, 65 %, but with
+// only 9 % of their clues 2s (an independent generator's puzzles: 45 %). Each kind's keys lean a
+// quarter of their range later than the kind before: 64 % blank, 30 % of the clues 2s.
 int RemovalRank(ClueValue clue) {
     switch (clue) {
         case 2:
@@ -29,14 +31,17 @@ int RemovalRank(ClueValue clue) {
     }
 }
 
+constexpr int kRankLean = kClueKeys / 4;
+
 std::vector<int> RemovalOrder(const Grid& grid, RandomSource& random) {
-    std::vector<int> shown;
+    std::vector<std::pair<int, int>> keyed;  // key, cell
     for (int k = 1; k <= grid.NumCells; ++k)
-        if (grid.Clue[k] != kNoClue) shown.push_back(k);
-    std::vector<int> order = RandomOrder(random, shown, kClueKeys);
-    std::stable_sort(order.begin(), order.end(), [&grid](int a, int b) {
-        return RemovalRank(grid.Clue[a]) < RemovalRank(grid.Clue[b]);
-    });
+        if (grid.Clue[k] != kNoClue)
+            keyed.emplace_back(random.Below(kClueKeys) + kRankLean * RemovalRank(grid.Clue[k]), k);
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<int> order;
+    order.reserve(keyed.size());
+    for (const auto& [key, cell] : keyed) order.push_back(cell);
     return order;
 }
 
@@ -57,7 +62,9 @@ private:
     decltype(Grid::CellEdge) edges_;
 };
 
-constexpr int kWalksFromAllClues = 4;
+// Walks from every clue of a loop before a new loop is grown: with four, 5 x 5 Hard took 357 ms in
+// the median, with eight 180 ms; larger grids seldom need a second.
+constexpr int kWalksFromAllClues = 8;
 
 // One puzzle's walk towards its goal.
 class LevelWalk {
@@ -190,15 +197,15 @@ CreateResult Graded(CreateContext& ctx, CreateResult made) {
     return ctx.run.Cancelled() ? CreateResult::Cancelled : made;
 }
 
-CreateResult CreateToLevel(CreateContext& ctx, int level,
-                           const std::function<CreateResult()>& make) {
+CreateResult CreateToGoal(CreateContext& ctx, const std::function<LevelGoal(const Grid&)>& goalOf,
+                          const std::function<CreateResult()>& make) {
     std::unique_ptr<Grid> nearest;
     int nearestMiss = 0;
     int nearestGrade = 0;
     for (int missed = 0;;) {
         const CreateResult made = make();
         if (made != CreateResult::Created) return made;
-        const LevelGoal goal = GoalFor(ctx.grid, level, ctx.options.jumbo);
+        const LevelGoal goal = goalOf(ctx.grid);
         switch (FitToLevel(ctx, goal)) {
             case LevelFit::Met:
                 return CreateResult::Created;
@@ -221,6 +228,13 @@ CreateResult CreateToLevel(CreateContext& ctx, int level,
             return CreateResult::Created;
         }
     }
+}
+
+CreateResult CreateToLevel(CreateContext& ctx, int level,
+                           const std::function<CreateResult()>& make) {
+    const bool jumbo = ctx.options.jumbo;
+    return CreateToGoal(
+        ctx, [level, jumbo](const Grid& grid) { return GoalFor(grid, level, jumbo); }, make);
 }
 
 }  // namespace ringlace

@@ -39,10 +39,14 @@ LevelFit FitToLevel(CreateContext& ctx, const LevelGoal& goal);
 CreateResult Graded(CreateContext& ctx, CreateResult made);
 
 // Creations by make (which leaves a puzzle with exactly one solution in the grid, or ends with a
-// cancel) until one meets the level's goal. Puzzles under the target share are never handed out;
-// when kGradeTries puzzles at the share have missed the grade, the one whose grade came nearest
-// is.
+// cancel) until one meets the goal that goalOf gives for its grid. Puzzles under the target share
+// are never handed out; when kGradeTries puzzles at the share have missed the grade, the one whose
+// grade came nearest is.
 inline constexpr int kGradeTries = 24;
+CreateResult CreateToGoal(CreateContext& ctx, const std::function<LevelGoal(const Grid&)>& goalOf,
+                          const std::function<CreateResult()>& make);
+
+// The same for the goal of a level (GoalFor).
 CreateResult CreateToLevel(CreateContext& ctx, int level,
                            const std::function<CreateResult()>& make);
 

@@ -67,10 +67,15 @@ TEST(LevelFitTest, ACancelStopsTheWalk) {
     EXPECT_EQ(FitToLevel(creation.ctx, GoalFor(creation.grid, kHard, false)), LevelFit::Cancelled);
 }
 
-// 5 x 5 Hard from this seed has no puzzle of grade 6 or 7 at the share in its first tries: after
-// kGradeTries of them the nearest grade is handed out, never one under the share.
+// A goal whose grades no puzzle has: after kGradeTries puzzles at the share the nearest grade is
+// handed out, never one under the share.
 TEST(LevelFitTest, AMissedGradeFallsBackToTheNearestAfterTheTries) {
     Creation creation(102);
+    const auto goalOf = [](const Grid& grid) {
+        LevelGoal beyond = GoalFor(grid, kHard, false);
+        beyond.lowestGrade = beyond.highestGrade = kChainStage + 1;
+        return beyond;
+    };
     struct Walked {
         int share;
         int grade;
@@ -82,9 +87,8 @@ TEST(LevelFitTest, AMissedGradeFallsBackToTheNearestAfterTheTries) {
         AllCluesOfGrownLoop(creation, 5, 5);
         return CreateResult::Created;
     };
-    ASSERT_EQ(CreateToLevel(creation.ctx, kHard, make), CreateResult::Created);
-    const int target = RemovalTarget(creation.grid, kHard, false);
-    ASSERT_GT(GradeMiss(GoalFor(creation.grid, kHard, false), creation.ctx.grade), 0);
+    ASSERT_EQ(CreateToGoal(creation.ctx, goalOf, make), CreateResult::Created);
+    const int target = goalOf(creation.grid).target;
     EXPECT_GE(OpenShare(creation.grid), target);
     EXPECT_EQ(test::Solutions(creation.grid), 1);
     int atShare = 1;  // the last puzzle's walk reached the share too
