@@ -45,9 +45,11 @@ struct PlayState {
     SolutionView view;
 
     // Records cell (r, c) before an entry changes it; what was undone can no longer be redone.
+    // A hint shown is about the entries before this one: its markers go.
     void RecordEntry(const Grid& grid, int r, int c) {
         SaveUndoCell(grid, undo, r, c);
         redo.clear();
+        markers.hint = {};
     }
 
     // The board holds a new puzzle, or a solve's: nothing to undo or redo.
