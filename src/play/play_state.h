@@ -52,10 +52,11 @@ struct PlayState {
         markers.hint = {};
     }
 
-    // The board holds a new puzzle, or a solve's: nothing to undo or redo.
+    // The board holds a new puzzle, or a solve's: nothing to undo or redo, no hint to show.
     void ForgetEntries() {
         undo.clear();
         redo.clear();
+        markers.hint = {};
     }
 
     // A puzzle was loaded: nothing to undo, the selection on the first cell's left side.

@@ -55,9 +55,15 @@ std::optional<EdgePlace> DecidedEdge(const Grid& position, const Grid& work,
         const EdgeState value = EdgeAt(work, edge);
         if (EdgeAt(position, edge) != Free || value == Free || (only != Free && value != only))
             return;
-        const int distance =
-            focus ? std::abs(edge.row - focus->row) + std::abs(edge.col - focus->col) : 0;
-        if (!best || distance < bestDistance) best = edge, bestDistance = distance;
+        // In half cells, from the focus cell's centre to the edge's middle: each of the cell's
+        // own sides is one away.
+        const int distance = focus
+                                 ? std::abs(2 * edge.row + RowStep(edge.side) - 2 * focus->row) +
+                                       std::abs(2 * edge.col + ColStep(edge.side) - 2 * focus->col)
+                                 : 0;
+        if (best && distance >= bestDistance) return;
+        best = edge;
+        bestDistance = distance;
     });
     return best;
 }

@@ -40,6 +40,12 @@ TEST(HintCommandsTest, AHintIsMarkedAndSaidWithoutAnEntry) {
     // A zoom lays the board out anew: the marks would no longer lie where they belong.
     ZoomCommand(hinted.app, hinted.canvas, ZoomStep::Out);
     EXPECT_FALSE(hinted.app.play.markers.hint.edge.visible);
+    // So does another puzzle.
+    ShowHintCommand(hinted.app);
+    ASSERT_TRUE(hinted.app.play.markers.hint.edge.visible);
+    const std::string file = hinted.app.place.file;
+    ASSERT_TRUE(LoadPuzzleOntoBoard(hinted.app, file, 2));
+    EXPECT_FALSE(hinted.app.play.markers.hint.edge.visible);
 }
 
 TEST(HintCommandsTest, TheAppliedStepIsAnEntryThatUndoTakesBack) {
