@@ -214,15 +214,13 @@ RuleWords StageWords(int stage) {
             return {"stage", "the rules on clues and dots decide this edge"};
         case 2:
             return {"stage", "the colours inside and outside the loop decide this edge"};
-        case kChainStage:
-            return {"search",
-                    "a search through the remaining choices finds the one loop, and it runs here"};
         default:
             return {"stage", "trying cells one at a time decides this edge"};
     }
 }
 
-Hint NextStep(const Grid& position, RunContext& run) {
+// loop: the puzzle's one loop as Bars.
+Hint NextStep(const Grid& position, const Grid& loop, RunContext& run) {
     Grid work = position;
     int sum = 0;
     for (int k = 1; k <= work.NumCells; ++k) {
@@ -231,19 +229,24 @@ Hint NextStep(const Grid& position, RunContext& run) {
     }
     work.ClueSum = sum;
     work.ResetColours();
-    for (int stage = 1; stage <= kChainStage; ++stage) {
+    for (int stage = 1; stage < kChainStage; ++stage) {
         FirstRuleWrite rules(position, stage);
         FirstTrialDecision trials(position, stage);
         const StageResult result = RunStage(stage, work, run, {&rules, &trials});
         if (rules.hint) return *rules.hint;
         if (trials.hint) return *trials.hint;
-        // The chain search leaves the loop as Bars: the step is its first bar still open.
-        const std::optional<EdgePlace> edge =
-            DecidedEdge(position, work, std::nullopt, stage == kChainStage ? Bar : Free);
+        const std::optional<EdgePlace> edge = DecidedEdge(position, work);
         if (edge) return StepAt(*edge, EdgeAt(work, *edge), stage, StageWords(stage));
-        if (result != StageResult::Open) break;
+        if (result != StageResult::Open) return {};
     }
-    return {};
+    // What the complete search would end with is the one loop, known already: the step is the
+    // first of its edges still open.
+    const std::optional<EdgePlace> edge = DecidedEdge(position, loop, std::nullopt, Bar);
+    if (!edge) return {};
+    return StepAt(*edge, Bar, kChainStage,
+                  {"search",
+                   "a search through the remaining choices finds the one loop, and it "
+                   "runs here"});
 }
 
 Hint Said(HintKind kind, const std::string& message) {
@@ -283,7 +286,7 @@ Hint FindHint(const Grid& grid, RunContext& run) {
     });
     if (mistake) return *mistake;
     if (complete) return Said(HintKind::Solved, "The loop is already complete");
-    return NextStep(grid, run);
+    return NextStep(grid, loop, run);
 }
 
 void ApplyHintStep(Grid& grid, const Hint& hint) {
