@@ -1,5 +1,6 @@
 // ringlace-cli hint FILE [N] [--apply K [--out PATH]]: the Hint button's answer for record N, or
 // K hints applied one after another.
+#include <chrono>
 #include <iostream>
 #include <optional>
 
@@ -103,7 +104,7 @@ const char* SideName(Side side) {
     return "";
 }
 
-std::string HintLine(int puzzle, const Hint& hint) {
+std::string HintLine(int puzzle, const Hint& hint, double ms) {
     JsonLine line;
     line.Add("puzzle", puzzle).Add("kind", KindName(hint.kind));
     if (MarksEdge(hint)) {
@@ -118,7 +119,7 @@ std::string HintLine(int puzzle, const Hint& hint) {
         line.Add("stage", hint.stage).Add("rule", hint.rule);
     else
         line.AddNull("stage").AddNull("rule");
-    return line.Add("message", hint.message).Text();
+    return line.Add("ms", ms).Add("message", hint.message).Text();
 }
 
 }  // namespace
@@ -143,8 +144,12 @@ int HintCommand(const Arguments& args) {
     int given = 0;
     // Each hint found is printed: the steps applied, then the hint for the position they reach.
     for (int applied = 0;; ++applied) {
+        const auto start = std::chrono::steady_clock::now();
         const Hint hint = FindHint(grid, run);
-        std::cout << HintLine(parsed->puzzle, hint) << std::endl;
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
+        std::cout << HintLine(parsed->puzzle, hint, ms) << std::endl;
         given += MarksEdge(hint);
         if (hint.kind != HintKind::Step || applied == steps) break;
         ApplyHintStep(grid, hint);
