@@ -155,6 +155,10 @@ const char* InOrOut(std::int32_t colour) {
     return colour == Yellow ? "inside" : "outside";
 }
 
+std::string CellName(int r, int c) {
+    return "row " + NumText(r) + ", column " + NumText(c);
+}
+
 RuleWords TrialWords(const Grid& grid, const TrialDecision& decision) {
     const std::string way = InOrOut(decision.triedColour);
     if (decision.triedSide && decision.finished)
@@ -164,10 +168,13 @@ RuleWords TrialWords(const Grid& grid, const TrialDecision& decision) {
     if (decision.triedSide)
         return {"other-side-fails", "if the loop ran along the other free side of this cell, " +
                                         TrialFailure(decision.problem)};
+    // Two cells are marked: the words tell them apart by their places.
     if (decision.sameRow != 0)
         return {"same-either-way",
-                "whether this cell is inside or outside the loop, the other marked cell is " +
-                    std::string(InOrOut(grid.CellColour[decision.sameRow][decision.sameCol]))};
+                "whether the cell in " + CellName(decision.row, decision.col) +
+                    " is inside the loop or not, the cell in " +
+                    CellName(decision.sameRow, decision.sameCol) + " is " +
+                    InOrOut(grid.CellColour[decision.sameRow][decision.sameCol])};
     if (decision.finished)
         return {way + "-finishes",
                 "with this cell " + way + " the loop, it closes with every clue met"};

@@ -101,6 +101,51 @@ TEST(HintFinderTest, TheFirstZeroIsTheFirstStepOfAnEmptyBoard) {
     EXPECT_EQ(hint.cells, (std::vector<CellPlace>{{4, 3}}));
 }
 
+// Puzzle n of a corpus file after the first `steps` hints.
+Grid Played(Hints& hints, const std::string& name, int n, int steps) {
+    Grid grid = Loaded(std::string(RINGLACE_CORPUS_DIR) + "/" + name, n);
+    for (int k = 0; k < steps; ++k) ApplyHintStep(grid, hints.For(grid));
+    return grid;
+}
+
+// Whether the hint's edge is a side of the cell.
+bool SideOf(const Hint& hint, const CellPlace& cell) {
+    const bool same = hint.row == cell.row && hint.col == cell.col;
+    return same || (hint.side == Side::Right && hint.row == cell.row && hint.col + 1 == cell.col) ||
+           (hint.side == Side::Bottom && hint.col == cell.col && hint.row + 1 == cell.row);
+}
+
+TEST(HintFinderTest, EachStageNamesItsRuleAndMarksWhatItLookedAt) {
+    Hints hints;
+    Hint hint = hints.For(Played(hints, "7x7-hard.txt", 3, 36));
+    EXPECT_EQ(hint.message,
+              "Colour parities: these two cells are on the same side of the loop, so it does not "
+              "run between them");
+    EXPECT_EQ(EdgeOf(hint), std::make_tuple(6, 2, Side::Bottom, XMark));
+    EXPECT_EQ(hint.cells, (std::vector<CellPlace>{{6, 2}, {7, 2}}));
+
+    hint = hints.For(Played(hints, "7x7-hard.txt", 4, 16));
+    EXPECT_EQ(hint.message,
+              "Single Y: if this cell were inside the loop, the loop would end at a dot");
+    ASSERT_EQ(hint.cells.size(), 1u);
+    EXPECT_TRUE(SideOf(hint, hint.cells[0]));
+
+    hint = hints.For(Played(hints, "7x12-hard.txt", 7, 84));
+    EXPECT_EQ(hint.message,
+              "2 bar cells: if the loop ran along the other free side of this cell, the loop "
+              "would end at a dot");
+    EXPECT_EQ(hint.value, Bar);
+    ASSERT_EQ(hint.cells.size(), 1u);
+    EXPECT_TRUE(SideOf(hint, hint.cells[0]));
+
+    hint = hints.For(Played(hints, "7x12-hard.txt", 4, 10));
+    EXPECT_EQ(hint.message,
+              "Common YP: whether the cell in row 7, column 9 is inside the loop or not, the cell "
+              "in row 5, column 11 is outside");
+    EXPECT_EQ(hint.cells, (std::vector<CellPlace>{{7, 9}, {5, 11}}));
+    EXPECT_TRUE(SideOf(hint, {5, 11}));
+}
+
 // Every puzzle of the corpus, from the empty board, by hints alone: each step opens an edge the
 // loop agrees with, no stage before the step's decides anything, and the rules named belong to the
 // step's stage.
