@@ -22,7 +22,7 @@ enum class StageResult { Open, Finished, Contradiction, Cancelled };
 struct TrialDecision {
     int row = 0;
     int col = 0;
-    std::int32_t triedColour = 0;   // the colour tried; 0 when a side was tried
+    std::int32_t triedColour = 0;   // the colour tried; 0 for a side, or for both colours
     std::optional<Side> triedSide;  // the side tried as a bar
     CheckResult problem;            // what the trial broke
     bool finished = false;          // the trial finished the loop: it is the solution
