@@ -148,7 +148,7 @@ void MainWindow::onHint(Qt::MouseButton button) {
         boardView_->Paint([this](BoardPainter& painter) { ApplyHintCommand(app_, painter); });
         SyncBoardState();
     } else if (ShowHintCommand(app_)) {
-        boardView_->update();
+        boardView_->surface()->update();
     }
     BoardTakesFocus();
 }
