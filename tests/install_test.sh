@@ -27,7 +27,7 @@ mkdir -p "$home"
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
 
 programs=(bin/ringlace-cli)
-files=(share/ringlace/all.col share/ringlace/ringlace.htm share/ringlace/puzzles.txt)
+files=(share/ringlace/all.col share/ringlace/ringlace.htm share/ringlace/hint.png share/ringlace/puzzles.txt)
 if [ "$with_window" = ON ]; then
   programs+=(bin/ringlace)
   files+=(share/applications/$id.desktop share/metainfo/$id.metainfo.xml

@@ -23,6 +23,7 @@ int ExportCommand(const Arguments& args);
 int ImportCommand(const Arguments& args);
 int PrintCommand(const Arguments& args);
 int ShuffleCommand(const Arguments& args);
+int HintCommand(const Arguments& args);
 
 // Prints a usage error and returns kExitUsage.
 int UsageError(const std::string& message);

@@ -59,6 +59,13 @@ constexpr const char* kUsage =
     "                  window prints it: each solution on its puzzle's page (inline, the\n"
     "                  default), gathered on sheets at the end, or left out; letter paper by\n"
     "                  default. Exit status 0 only when every record was printed\n"
+    "  hint FILE [N] [--apply K [--out PATH]]\n"
+    "                  the Hint button's answer for record N (default 1), a puzzle or a saved\n"
+    "                  game, as one line of JSON: a mistake among the entries, or the next step\n"
+    "                  with its stage and rule, or why there is none. --apply K applies up to K\n"
+    "                  steps one after another, printing each, then the hint for the position\n"
+    "                  reached; --out appends that position to PATH as a saved game. Exit\n"
+    "                  status 0 when a mistake or a step was shown\n"
     "  --help          show this text\n"
     "  --version       show the program's version\n"
     "\n"
@@ -99,5 +106,6 @@ int main(int argc, char** argv) {
     if (command == "import") return ImportCommand(args);
     if (command == "print") return PrintCommand(args);
     if (command == "shuffle") return ShuffleCommand(args);
+    if (command == "hint") return HintCommand(args);
     return UsageError("unknown command \"" + command + "\"");
 }

@@ -21,6 +21,7 @@ void FitBoardToFrame(BoardGeometry& geometry, PlayState& play, const Grid& grid,
     FitBoard(geometry, grid, measuring, fontName);
     HideSelectionMarkers(play.markers);
     play.markers.errorMarker.visible = false;
+    play.markers.hint = {};
     play.checkLight = CheckLight::Neutral;
 }
 
@@ -32,6 +33,7 @@ bool ZoomBoard(BoardGeometry& geometry, PlayState& play, const Grid& grid, Canva
     BoardMarkers& markers = play.markers;
     HideSelectionMarkers(markers);
     markers.errorMarker.visible = false;
+    markers.hint = {};
     switch (step) {
         case ZoomStep::Out:
             geometry.CellSize = RoundToInt(geometry.CellSize * 0.9);

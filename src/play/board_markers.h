@@ -3,6 +3,8 @@
 // twips) and whether they show; the board widget only paints them.
 #pragma once
 
+#include <vector>
+
 #include "play/board_geometry.h"
 
 namespace ringlace {
@@ -16,6 +18,15 @@ struct MarkerBox {
     bool operator==(const MarkerBox&) const = default;
 };
 
+// A hint shown on the board until the next entry, zoom or load: its edge, and the cells and dots
+// its rule looked at. A mistake's edge is painted in the error colour.
+struct HintMarkers {
+    bool mistake = false;
+    MarkerBox edge;
+    std::vector<MarkerBox> cells;
+    std::vector<MarkerBox> dots;
+};
+
 struct BoardMarkers {
     MarkerBox firstEnd;             // first end dot of the selected side
     MarkerBox secondEnd;            // second end dot
@@ -26,6 +37,7 @@ struct BoardMarkers {
         cellMarker;  // the selected cell, while the pointer is inside it rather than near a side
     int cellMarkerRow = 0;  // the cell cellMarker was shown for
     int cellMarkerCol = 0;
+    HintMarkers hint;
 };
 
 // The two end dots of side `side` of cell (r, c), in board twips.

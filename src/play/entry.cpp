@@ -127,6 +127,14 @@ bool CharacterKey(PlayContext& play, char key) {
     return true;
 }
 
+bool EnterHintStep(PlayContext& play, const Hint& hint) {
+    if (hint.kind != HintKind::Step) return false;
+    play.state.RecordEntry(play.grid, hint.row, hint.col);
+    SetSide(play, hint.row, hint.col, hint.side, hint.value);
+    ArmAutofill(play);
+    return true;
+}
+
 void NavigationKeyReleased(PlayContext& play, NavigationKey key) {
     PlayState& state = play.state;
     const Grid& grid = play.grid;

@@ -9,6 +9,7 @@
 #include "play/board_drawing.h"
 #include "play/board_geometry.h"
 #include "play/play_state.h"
+#include "solver/hint_finder.h"
 
 namespace ringlace {
 
@@ -48,6 +49,10 @@ void CycleSelectedSide(PlayContext& play);
 // A character key on the board ("X", "B", "C", Escape or Space, any case). Every character key is
 // the board's; true when it was one of those five.
 bool CharacterKey(PlayContext& play, char key);
+
+// A hint's step made an entry as a right click makes one: recorded for undo, drawn, autofill
+// armed. Anything but a step is left alone (false).
+bool EnterHintStep(PlayContext& play, const Hint& hint);
 
 enum class NavigationKey { Other, Left, Right, Up, Down, End };
 // A key released on the board: the arrows move the selected cell (over one more row and column

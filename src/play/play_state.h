@@ -45,15 +45,18 @@ struct PlayState {
     SolutionView view;
 
     // Records cell (r, c) before an entry changes it; what was undone can no longer be redone.
+    // A hint shown is about the entries before this one: its markers go.
     void RecordEntry(const Grid& grid, int r, int c) {
         SaveUndoCell(grid, undo, r, c);
         redo.clear();
+        markers.hint = {};
     }
 
-    // The board holds a new puzzle, or a solve's: nothing to undo or redo.
+    // The board holds a new puzzle, or a solve's: nothing to undo or redo, no hint to show.
     void ForgetEntries() {
         undo.clear();
         redo.clear();
+        markers.hint = {};
     }
 
     // A puzzle was loaded: nothing to undo, the selection on the first cell's left side.

@@ -188,17 +188,19 @@ void PatternRules(Grid& grid, RuleVisits& visits) {
 
 // The marks of what the rules last saw are kept from one run to the next: a trial changes a few
 // cells, so the next run visits only the cells around them.
-void ColourEngine(Grid& grid) {
+void ColourEngine(Grid& grid, RuleWatch* watch) {
     thread_local std::optional<RuleVisits> visits;
     if (visits)
         visits->Resume(grid);
     else
         visits.emplace(grid);
+    visits->Watch(watch);
     for (int pass = 1; pass <= 3; ++pass) {
         ColourRules(grid, *visits);
         PatternRules(grid, *visits);
         SolveDirectLines(grid, *visits);
     }
+    visits->Watch(nullptr);
 }
 
 }  // namespace ringlace

@@ -10,7 +10,8 @@
 
 namespace ringlace {
 
-void ColourEngine(Grid& grid);
+// The watch, when given, hears of every edge the rules write in this run.
+void ColourEngine(Grid& grid, RuleWatch* watch = nullptr);
 // Colours from edges, clues and neighbouring colours.
 void ColourRules(Grid& grid, RuleVisits& visits);
 // Edges from colours, then from clues and the bars at the cells' corner dots.

@@ -17,6 +17,7 @@
 #include <cstdint>
 
 #include "model/grid.h"
+#include "solver/rule_watch.h"
 
 namespace ringlace {
 
@@ -87,7 +88,9 @@ public:
         pending_[r][c] &= ~bit;
         const std::int64_t edgeWrites = grid.EdgeSetCount;
         visit();
-        if (grid.EdgeSetCount != edgeWrites) Compare(grid, r - 2, r + 2, c - 2, c + 2);
+        if (grid.EdgeSetCount == edgeWrites) return;
+        Compare(grid, r - 2, r + 2, c - 2, c + 2);
+        if (watch_) watch_->SweepWrote(grid, rule, r, c);
     }
 
     // The rule at every cell of rows r0..r1 and columns c0..c1, row by row.
@@ -104,6 +107,15 @@ public:
     // After a write to a side of cell (r, c) outside a visit.
     void Wrote(const Grid& grid, int r, int c) { Compare(grid, r - 1, r + 1, c - 1, c + 1); }
 
+    // A start rule wrote side `side` of cell (r, c).
+    void StartRuleWrote(const Grid& grid, const StartPattern& pattern, int r, int c, Side side) {
+        Wrote(grid, r, c);
+        if (watch_) watch_->StartWrote(grid, pattern, r, c, side);
+    }
+
+    // Tells the watch of every write from now on; nullptr for none.
+    void Watch(RuleWatch* watch) { watch_ = watch; }
+
 private:
     static std::uint64_t Bit(LocalRule rule) { return std::uint64_t{1} << static_cast<int>(rule); }
     void Restart(const Grid& grid);
@@ -118,6 +130,7 @@ private:
     Table2<std::uint32_t, kCellIndexes> sides_{};  // the four side states of a cell in one word
     Table2<std::uint64_t, kCellIndexes> pending_{};
     std::array<std::uint64_t, kCellIndexes> pendingInRow_{};
+    RuleWatch* watch_ = nullptr;
 };
 
 }  // namespace ringlace

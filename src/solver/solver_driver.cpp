@@ -6,6 +6,7 @@
 #include "solver/checks.h"
 #include "solver/colour_engine.h"
 #include "solver/direct_lines.h"
+#include "solver/rule_visits.h"
 #include "solver/trial_stages.h"
 #include "solver/verification.h"
 
@@ -34,45 +35,59 @@ StageResult Verified(const Grid& grid) {
     return StageResult::Open;
 }
 
-StageResult DirectLinesStage(Grid& grid, RunContext&) {
-    SolveDirectLines(grid);
+StageResult DirectLinesStage(Grid& grid, RunContext&, const StageWatch& watch) {
+    RuleVisits visits(grid);
+    visits.Watch(watch.rules);
+    SolveDirectLines(grid, visits);
     // A contradiction here is found again, and reported, by the colour stage that follows.
     return Verified(grid) == StageResult::Finished ? StageResult::Finished : StageResult::Open;
 }
 
-StageResult ColourParityStage(Grid& grid, RunContext&) {
+StageResult ColourParityStage(Grid& grid, RunContext&, const StageWatch& watch) {
     grid.ResetColours();
-    ColourEngine(grid);
+    ColourEngine(grid, watch.rules);
     return Verified(grid);
 }
 
-StageResult CommonColourStage(Grid& grid, RunContext& run) {
-    CommonColourTrials(grid, run);
+StageResult CommonColourStage(Grid& grid, RunContext& run, const StageWatch& watch) {
+    CommonColourTrials(grid, run, watch.trials);
     // The colours the stage fixed are turned into edges before the finished check: a grid
     // coloured throughout but not yet barred to match would read as a broken loop.
     ColourEngine(grid);
     return Verified(grid);
 }
 
+StageResult ChainStage(Grid& grid, RunContext& run, const StageWatch&) {
+    return ChainSearch(grid, run);
+}
+
 struct SolverStage {
+    const char* name;    // what a hint calls the stage
     const char* text;    // announced in the status line as the stage starts
     bool showsProgress;  // the progress bar is brought up to date before it
-    StageResult (*run)(Grid&, RunContext&);
+    StageResult (*run)(Grid&, RunContext&, const StageWatch&);
 };
 
 // The stages from cheap to expensive, each run at most once.
 constexpr SolverStage kStages[] = {
-    {"Solving direct lines ...", false, DirectLinesStage},
-    {"Solving colour parities ...", true, ColourParityStage},
-    {"Solving single Y ...", true,
-     [](Grid& grid, RunContext& run) { return SingleColourTrials(grid, run, Yellow); }},
-    {"Solving single P ...", true,
-     [](Grid& grid, RunContext& run) { return SingleColourTrials(grid, run, Pink); }},
-    {"Solving 2 bar cells ...", true, TwoBarTrials},
-    {"Solving common YP ...", true, CommonColourStage},
-    {"Solving by chain inspection ...", false, ChainSearch},
+    {"Direct lines", "Solving direct lines ...", false, DirectLinesStage},
+    {"Colour parities", "Solving colour parities ...", true, ColourParityStage},
+    {"Single Y", "Solving single Y ...", true,
+     [](Grid& grid, RunContext& run, const StageWatch& watch) {
+         return SingleColourTrials(grid, run, Yellow, watch.trials);
+     }},
+    {"Single P", "Solving single P ...", true,
+     [](Grid& grid, RunContext& run, const StageWatch& watch) {
+         return SingleColourTrials(grid, run, Pink, watch.trials);
+     }},
+    {"2 bar cells", "Solving 2 bar cells ...", true,
+     [](Grid& grid, RunContext& run, const StageWatch& watch) {
+         return TwoBarTrials(grid, run, watch.trials);
+     }},
+    {"Common YP", "Solving common YP ...", true, CommonColourStage},
+    {"Chain inspection", "Solving by chain inspection ...", false, ChainStage},
 };
-static_assert(std::size(kStages) == kChainStage && kStages[kChainStage - 1].run == ChainSearch);
+static_assert(std::size(kStages) == kChainStage && kStages[kChainStage - 1].run == ChainStage);
 static_assert(kStages[kCommonColourStage - 1].run == CommonColourStage);
 
 }  // namespace
@@ -105,7 +120,7 @@ SolveOutcome SolveThroughStage(Grid& grid, RunContext& run, int lastStage) {
         ++number;
         if (stage.showsProgress) ShowProgress(grid, run);
         run.Stage(stage.text);
-        switch (stage.run(grid, run)) {
+        switch (stage.run(grid, run, {})) {
             case StageResult::Finished:
                 ClearCrosses(grid);
                 return {SolveResult::Solved, number};
@@ -127,6 +142,14 @@ int PuzzleGrade(const Grid& grid, RunContext& run) {
     RunContext silent(run.host, run.cancelRequested, true);
     const SolveOutcome outcome = SolveThroughStage(*copy, silent, kChainStage);
     return outcome.result == SolveResult::Solved ? outcome.stage : 0;
+}
+
+StageResult RunStage(int number, Grid& grid, RunContext& run, const StageWatch& watch) {
+    return kStages[number - 1].run(grid, run, watch);
+}
+
+const char* StageName(int number) {
+    return kStages[number - 1].name;
 }
 
 SolveResult SolvePuzzle(Grid& grid, RunContext& run, bool allowChains) {

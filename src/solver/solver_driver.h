@@ -5,6 +5,7 @@
 
 #include "model/grid.h"
 #include "seams/run_context.h"
+#include "solver/rule_watch.h"
 #include "solver/trial_stages.h"
 
 namespace ringlace {
@@ -29,6 +30,20 @@ SolveOutcome SolveThroughStage(Grid& grid, RunContext& run, int lastStage);
 // The grade of the puzzle in grid: the number of the stage that finishes it, solved silently from
 // its clues alone on a copy; 0 when no stage finishes it or the run is cancelled.
 int PuzzleGrade(const Grid& grid, RunContext& run);
+
+// What a caller may hear of one stage as it runs: the local rules' writes (direct lines and
+// colour parities) and the trials' decisions (the four trial stages). Either may be nullptr.
+struct StageWatch {
+    RuleWatch* rules = nullptr;
+    TrialWatch* trials = nullptr;
+};
+
+// Runs stage `number` (1 to kChainStage) alone on the grid as it stands, as the solve runs it
+// after the stages before it.
+StageResult RunStage(int number, Grid& grid, RunContext& run, const StageWatch& watch = {});
+
+// The stage's name in a few words: "Direct lines", "Colour parities", ..., "Chain inspection".
+const char* StageName(int number);
 
 // With allowChains false the solver gives up after the common-colour stage.
 SolveResult SolvePuzzle(Grid& grid, RunContext& run, bool allowChains);

@@ -24,6 +24,7 @@ struct StartWrite {
     bool withPrevious = false;
     int guardR = 0, guardC = 0;
     Side guardSide = Side::Left;
+    StartPattern pattern;  // the rule and the clues that made the write
 };
 
 class StartRules {
@@ -47,36 +48,56 @@ private:
     }
 
     bool Is(int r, int c, int clue) const { return g_.Clue[g_.CellNum[r][c]] == clue; }
-    void Set(int r, int c, Side side, EdgeState value) { writes.push_back({r, c, side, value}); }
+    void Set(int r, int c, Side side, EdgeState value) {
+        writes.push_back({r, c, side, value, false, false, 0, 0, Side::Left, pattern_});
+    }
+    // The writes from now on come from this rule on the clues from (r1, c1) to (r2, c2).
+    void Pattern(StartRule rule, int r1, int c1, int r2, int c2) {
+        pattern_ = {rule, r1, c1, r2, c2};
+    }
+    void Pattern(StartRule rule, int r, int c) { Pattern(rule, r, c, r, c); }
     // Two Bars at cell (r, c), unless its side guard is a Bar already.
     void TwoBarsUnlessBar(int r, int c, Side guard, Side other) {
-        writes.push_back({r, c, guard, Bar, true, false, r, c, guard});
-        writes.push_back({r, c, other, Bar, false, true});
+        writes.push_back({r, c, guard, Bar, true, false, r, c, guard, pattern_});
+        writes.push_back({r, c, other, Bar, false, true, 0, 0, Side::Left, pattern_});
     }
 
     void ZeroRule() {
         for (int r = 1; r <= rows_; ++r)
             for (int c = 1; c <= cols_; ++c)
-                if (Is(r, c, 0))
+                if (Is(r, c, 0)) {
+                    Pattern(StartRule::Zero, r, c);
                     for (Side side : {Side::Left, Side::Top, Side::Right, Side::Bottom})
                         Set(r, c, side, XMark);
+                }
     }
 
     void CornerOneRule() {
-        if (Is(1, 1, 1)) Set(1, 1, Side::Top, XMark), Set(1, 1, Side::Left, XMark);
-        if (Is(1, cols_, 1)) Set(1, cols_, Side::Top, XMark), Set(1, cols_, Side::Right, XMark);
-        if (Is(rows_, 1, 1)) Set(rows_, 1, Side::Left, XMark), Set(rows_, 1, Side::Bottom, XMark);
-        if (Is(rows_, cols_, 1))
-            Set(rows_, cols_, Side::Right, XMark), Set(rows_, cols_, Side::Bottom, XMark);
+        const auto corner = [this](int r, int c, Side side1, Side side2) {
+            if (!Is(r, c, 1)) return;
+            Pattern(StartRule::CornerOne, r, c);
+            Set(r, c, side1, XMark);
+            Set(r, c, side2, XMark);
+        };
+        corner(1, 1, Side::Top, Side::Left);
+        corner(1, cols_, Side::Top, Side::Right);
+        corner(rows_, 1, Side::Left, Side::Bottom);
+        corner(rows_, cols_, Side::Right, Side::Bottom);
     }
 
     // A "2" in a corner: the loop leaves the corner along both neighbouring border cells.
     void CornerTwoRule() {
-        if (Is(1, 1, 2)) Set(1, 2, Side::Top, Bar), Set(2, 1, Side::Left, Bar);
-        if (Is(1, cols_, 2)) Set(1, cols_ - 1, Side::Top, Bar), Set(2, cols_, Side::Right, Bar);
-        if (Is(rows_, 1, 2)) Set(rows_ - 1, 1, Side::Left, Bar), Set(rows_, 2, Side::Bottom, Bar);
-        if (Is(rows_, cols_, 2))
-            Set(rows_ - 1, cols_, Side::Right, Bar), Set(rows_, cols_ - 1, Side::Bottom, Bar);
+        const auto corner = [this](int r, int c, int r1, int c1, Side side1, int r2, int c2,
+                                   Side side2) {
+            if (!Is(r, c, 2)) return;
+            Pattern(StartRule::CornerTwo, r, c);
+            Set(r1, c1, side1, Bar);
+            Set(r2, c2, side2, Bar);
+        };
+        corner(1, 1, 1, 2, Side::Top, 2, 1, Side::Left);
+        corner(1, cols_, 1, cols_ - 1, Side::Top, 2, cols_, Side::Right);
+        corner(rows_, 1, rows_ - 1, 1, Side::Left, rows_, 2, Side::Bottom);
+        corner(rows_, cols_, rows_ - 1, cols_, Side::Right, rows_, cols_ - 1, Side::Bottom);
     }
 
     // Two "3" cells side by side: their three parallel sides are Bars, and the shared edge's
@@ -85,6 +106,7 @@ private:
         for (int r = 1; r <= rows_; ++r) {
             for (int c = 1; c <= cols_ - 1; ++c) {
                 if (!Is(r, c, 3) || !Is(r, c + 1, 3)) continue;
+                Pattern(StartRule::AdjacentThrees, r, c, r, c + 1);
                 Set(r, c, Side::Left, Bar);
                 Set(r, c, Side::Right, Bar);
                 Set(r, c + 1, Side::Right, Bar);
@@ -95,6 +117,7 @@ private:
         for (int r = 1; r <= rows_ - 1; ++r) {
             for (int c = 1; c <= cols_; ++c) {
                 if (!Is(r, c, 3) || !Is(r + 1, c, 3)) continue;
+                Pattern(StartRule::AdjacentThrees, r, c, r + 1, c);
                 Set(r, c, Side::Top, Bar);
                 Set(r, c, Side::Bottom, Bar);
                 Set(r + 1, c, Side::Bottom, Bar);
@@ -109,6 +132,7 @@ private:
         for (int r = 1; r <= rows_ - 1; ++r) {
             for (int c = 1; c <= cols_ - 1; ++c) {
                 if (!Is(r, c, 3) || !Is(r + 1, c + 1, 3)) continue;
+                Pattern(StartRule::DiagonalThrees, r, c, r + 1, c + 1);
                 Set(r, c, Side::Top, Bar);
                 Set(r, c, Side::Left, Bar);
                 Set(r + 1, c + 1, Side::Right, Bar);
@@ -118,31 +142,44 @@ private:
     }
 
     void CornerThrees() {
-        if (Is(1, 1, 3)) Set(1, 1, Side::Top, Bar), Set(1, 1, Side::Left, Bar);
-        if (Is(1, cols_, 3)) Set(1, cols_, Side::Top, Bar), Set(1, cols_, Side::Right, Bar);
-        if (Is(rows_, 1, 3)) Set(rows_, 1, Side::Left, Bar), Set(rows_, 1, Side::Bottom, Bar);
-        if (Is(rows_, cols_, 3))
-            Set(rows_, cols_, Side::Right, Bar), Set(rows_, cols_, Side::Bottom, Bar);
+        const auto corner = [this](int r, int c, Side side1, Side side2) {
+            if (!Is(r, c, 3)) return;
+            Pattern(StartRule::CornerThree, r, c);
+            Set(r, c, side1, Bar);
+            Set(r, c, side2, Bar);
+        };
+        corner(1, 1, Side::Top, Side::Left);
+        corner(1, cols_, Side::Top, Side::Right);
+        corner(rows_, 1, Side::Left, Side::Bottom);
+        corner(rows_, cols_, Side::Right, Side::Bottom);
     }
 
     // A "0" diagonal to a "3": the loop turns around the "3" at the corner away from the "0".
     void ZeroThreeDiagonals() {
         for (int r = 1; r <= rows_ - 1; ++r)
             for (int c = 1; c <= cols_ - 1; ++c)
-                if (Is(r, c, 0) && Is(r + 1, c + 1, 3))
+                if (Is(r, c, 0) && Is(r + 1, c + 1, 3)) {
+                    Pattern(StartRule::ZeroBesideThree, r, c, r + 1, c + 1);
                     TwoBarsUnlessBar(r + 1, c + 1, Side::Top, Side::Left);
+                }
         for (int r = 1; r <= rows_ - 1; ++r)
             for (int c = 1; c <= cols_ - 1; ++c)
-                if (Is(r, c + 1, 0) && Is(r + 1, c, 3))
+                if (Is(r, c + 1, 0) && Is(r + 1, c, 3)) {
+                    Pattern(StartRule::ZeroBesideThree, r, c + 1, r + 1, c);
                     TwoBarsUnlessBar(r + 1, c, Side::Top, Side::Right);
+                }
         for (int r = 1; r <= rows_ - 1; ++r)
             for (int c = 1; c <= cols_ - 1; ++c)
-                if (Is(r, c, 3) && Is(r + 1, c + 1, 0))
+                if (Is(r, c, 3) && Is(r + 1, c + 1, 0)) {
+                    Pattern(StartRule::ZeroBesideThree, r, c, r + 1, c + 1);
                     TwoBarsUnlessBar(r, c, Side::Right, Side::Bottom);
+                }
         for (int r = 1; r <= rows_ - 1; ++r)
             for (int c = 1; c <= cols_ - 1; ++c)
-                if (Is(r, c + 1, 3) && Is(r + 1, c, 0))
+                if (Is(r, c + 1, 3) && Is(r + 1, c, 0)) {
+                    Pattern(StartRule::ZeroBesideThree, r, c + 1, r + 1, c);
                     TwoBarsUnlessBar(r, c + 1, Side::Left, Side::Bottom);
+                }
     }
 
     // "3" cells on a rising diagonal.
@@ -150,6 +187,7 @@ private:
         for (int r = 1; r <= rows_ - 1; ++r) {
             for (int c = 2; c <= cols_; ++c) {
                 if (!Is(r, c, 3) || !Is(r + 1, c - 1, 3)) continue;
+                Pattern(StartRule::DiagonalThrees, r, c, r + 1, c - 1);
                 Set(r, c, Side::Top, Bar);
                 Set(r, c, Side::Right, Bar);
                 Set(r + 1, c - 1, Side::Left, Bar);
@@ -163,6 +201,7 @@ private:
         for (int r = 1; r <= rows_ - 2; ++r) {
             for (int c = 1; c <= cols_ - 2; ++c) {
                 if (Is(r, c, 3) && Is(r + 2, c + 2, 3) && Is(r + 1, c + 1, 2)) {
+                    Pattern(StartRule::ThreeTwoThree, r, c, r + 2, c + 2);
                     Set(r, c, Side::Top, Bar);
                     Set(r, c, Side::Left, Bar);
                     Set(r + 2, c + 2, Side::Right, Bar);
@@ -173,6 +212,7 @@ private:
         for (int r = 1; r <= rows_ - 2; ++r) {
             for (int c = 1; c <= cols_ - 2; ++c) {
                 if (Is(r, c + 2, 3) && Is(r + 2, c, 3) && Is(r + 1, c + 1, 2)) {
+                    Pattern(StartRule::ThreeTwoThree, r, c + 2, r + 2, c);
                     Set(r, c + 2, Side::Top, Bar);
                     Set(r, c + 2, Side::Right, Bar);
                     Set(r + 2, c, Side::Left, Bar);
@@ -185,6 +225,7 @@ private:
     const Grid& g_;
     const int rows_;
     const int cols_;
+    StartPattern pattern_;
 };
 
 // The writes of the last clue set seen, with that clue set.
@@ -220,7 +261,7 @@ void ApplyStartRules(Grid& grid, RuleVisits& visits) {
                 !write.guarded || grid.CellEdge[write.guardR][write.guardC][write.guardSide] != Bar;
         if (!writing || grid.CellEdge[write.r][write.c][write.side] == write.value) continue;
         grid.SetEdge(write.r, write.c, write.side, write.value);
-        visits.Wrote(grid, write.r, write.c);
+        visits.StartRuleWrote(grid, write.pattern, write.r, write.c, write.side);
     }
 }
 

@@ -11,9 +11,14 @@ namespace ringlace {
 
 namespace {
 
-VerifyResult Propagate(Grid& grid) {
+Verification Propagate(Grid& grid) {
     ColourEngine(grid);
-    return VerifyPuzzle(grid).result;
+    return VerifyPuzzle(grid);
+}
+
+// Tells the watch, if any; true when it asks the stage to stop.
+bool Tell(TrialWatch* watch, const Grid& grid, const TrialDecision& decision) {
+    return watch != nullptr && watch->Decided(grid, decision);
 }
 
 // Free sides of the cell, the last first (right before left).
@@ -33,7 +38,8 @@ bool NeedsOneOfTwo(const Grid& grid, int r, int c) {
 
 }  // namespace
 
-StageResult SingleColourTrials(Grid& grid, RunContext& run, std::int32_t colour) {
+StageResult SingleColourTrials(Grid& grid, RunContext& run, std::int32_t colour,
+                               TrialWatch* watch) {
     const std::int32_t other = colour == Yellow ? Pink : Yellow;
     if (run.Yield()) return StageResult::Cancelled;
     for (const TrialCell& cell : ColourTrialList(grid, 1)) {
@@ -41,22 +47,28 @@ StageResult SingleColourTrials(Grid& grid, RunContext& run, std::int32_t colour)
         if (grid.CellColour[cell.row][cell.col] != 0) continue;
         const GridSnapshot snapshot = SaveGridState(grid);
         SetCellColour(grid, cell.row, cell.col, colour);
-        const VerifyResult tried = Propagate(grid);
-        if (tried == VerifyResult::Done) return StageResult::Finished;
+        const Verification tried = Propagate(grid);
+        if (tried.result == VerifyResult::Done) {
+            Tell(watch, grid, {cell.row, cell.col, colour, std::nullopt, {}, true});
+            return StageResult::Finished;
+        }
         RestoreGridState(grid, snapshot);
-        if (tried == VerifyResult::Open) continue;
+        if (tried.result == VerifyResult::Open) continue;
         // The opposite colour is then certain. A grid it completes must pass the whole
         // verification to count as finished: every cell coloured with no dot left open is not
         // enough, since a clue may still be short of bars.
         SetCellColour(grid, cell.row, cell.col, other);
-        const VerifyResult certain = Propagate(grid);
-        if (certain == VerifyResult::Done) return StageResult::Finished;
+        const VerifyResult certain = Propagate(grid).result;
         if (certain == VerifyResult::Broken) return StageResult::Contradiction;
+        const bool stop =
+            Tell(watch, grid, {cell.row, cell.col, colour, std::nullopt, tried.problem});
+        if (certain == VerifyResult::Done) return StageResult::Finished;
+        if (stop) return StageResult::Open;
     }
     return StageResult::Open;
 }
 
-StageResult TwoBarTrials(Grid& grid, RunContext& run) {
+StageResult TwoBarTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
     if (run.Yield()) return StageResult::Cancelled;
     std::vector<TrialCell> list;
     for (int r = 1; r <= grid.Rows; ++r)
@@ -71,12 +83,17 @@ StageResult TwoBarTrials(Grid& grid, RunContext& run) {
             const Side tried = sides[static_cast<std::size_t>(turn)];
             const Side kept = sides[static_cast<std::size_t>(1 - turn)];
             grid.SetEdge(cell.row, cell.col, tried, Bar);
-            const VerifyResult result = Propagate(grid);
-            if (result == VerifyResult::Done) return StageResult::Finished;
+            const Verification result = Propagate(grid);
+            if (result.result == VerifyResult::Done) {
+                Tell(watch, grid, {cell.row, cell.col, 0, tried, {}, true});
+                return StageResult::Finished;
+            }
             RestoreGridState(grid, snapshot);
-            if (result == VerifyResult::Broken) {
+            if (result.result == VerifyResult::Broken) {
                 grid.SetEdge(cell.row, cell.col, kept, Bar);
                 snapshot = SaveGridState(grid);
+                if (Tell(watch, grid, {cell.row, cell.col, 0, tried, result.problem}))
+                    return StageResult::Open;
             }
         }
     }
@@ -85,7 +102,7 @@ StageResult TwoBarTrials(Grid& grid, RunContext& run) {
 
 // One snapshot serves the whole stage: each entry's trials go back to it, so a colour fixed for
 // one entry lasts only until a later entry restores the grid.
-int CommonColourTrials(Grid& grid, RunContext& run) {
+int CommonColourTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
     const GridSnapshot snapshot = SaveGridState(grid);
     int count = 0;
     if (run.Yield()) return count;
@@ -99,11 +116,15 @@ int CommonColourTrials(Grid& grid, RunContext& run) {
         if (ColourConflicts(grid, r, c, Yellow) == 1) continue;
         const std::string before = ColourSignature(grid);
         SetCellColour(grid, r, c, Yellow);
-        VerifyResult result = Propagate(grid);
-        if (result == VerifyResult::Done) return count;
-        if (result == VerifyResult::Broken) {
+        Verification result = Propagate(grid);
+        if (result.result == VerifyResult::Done) {
+            Tell(watch, grid, {r, c, Yellow, std::nullopt, {}, true});
+            return count;
+        }
+        if (result.result == VerifyResult::Broken) {
             RestoreGridState(grid, snapshot);
             SetCellColour(grid, r, c, Pink);
+            if (Tell(watch, grid, {r, c, Yellow, std::nullopt, result.problem})) return count;
             continue;
         }
         const std::string yellowSig = ColourSignature(grid);
@@ -112,10 +133,14 @@ int CommonColourTrials(Grid& grid, RunContext& run) {
         if (ColourConflicts(grid, r, c, Pink) == 1) continue;
         SetCellColour(grid, r, c, Pink);
         result = Propagate(grid);
-        if (result == VerifyResult::Done) return count;
-        if (result == VerifyResult::Broken) {
+        if (result.result == VerifyResult::Done) {
+            Tell(watch, grid, {r, c, Pink, std::nullopt, {}, true});
+            return count;
+        }
+        if (result.result == VerifyResult::Broken) {
             RestoreGridState(grid, snapshot);
             SetCellColour(grid, r, c, Yellow);
+            if (Tell(watch, grid, {r, c, Pink, std::nullopt, result.problem})) return count;
             continue;
         }
         const std::string pinkSig = ColourSignature(grid);
@@ -125,8 +150,11 @@ int CommonColourTrials(Grid& grid, RunContext& run) {
             if (yellowSig[k] != pinkSig[k] || before[k] != '0' || yellowSig[k] == '0') continue;
             ++count;
             const int cellNumber = static_cast<int>(k) + 1;
-            SetCellColour(grid, grid.CellRow[cellNumber], grid.CellCol[cellNumber],
-                          yellowSig[k] == 'Y' ? Yellow : Pink);
+            const int sameRow = grid.CellRow[cellNumber];
+            const int sameCol = grid.CellCol[cellNumber];
+            SetCellColour(grid, sameRow, sameCol, yellowSig[k] == 'Y' ? Yellow : Pink);
+            if (Tell(watch, grid, {r, c, 0, std::nullopt, {}, false, sameRow, sameCol}))
+                return count;
         }
     }
     return count;

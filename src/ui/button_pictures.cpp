@@ -275,6 +275,26 @@ void EditLoop(QPainter& p) {
     Pencil(p);
 }
 
+// A light bulb: an idea for the next step.
+void Hint(QPainter& p) {
+    p.setPen(InkPen(1.6, QColor(150, 95, 0)));
+    p.setBrush(QColor(255, 225, 70));
+    QPainterPath bulb;
+    bulb.moveTo(12, 21);
+    bulb.cubicTo(12, 17, 7, 15, 7, 10.5);
+    bulb.cubicTo(7, 5, 11, 2.5, 16, 2.5);
+    bulb.cubicTo(21, 2.5, 25, 5, 25, 10.5);
+    bulb.cubicTo(25, 15, 20, 17, 20, 21);
+    bulb.closeSubpath();
+    p.drawPath(bulb);
+    p.setPen(InkPen(2.2, QColor(110, 110, 120)));
+    p.drawLine(QPointF(12, 24), QPointF(20, 24));
+    p.drawLine(QPointF(13, 27.5), QPointF(19, 27.5));
+    p.setPen(InkPen(1.6, QColor(190, 120, 0)));
+    p.drawPolyline(QPolygonF({QPointF(13.5, 20), QPointF(14.5, 12), QPointF(16, 14.5),
+                              QPointF(17.5, 12), QPointF(18.5, 20)}));
+}
+
 void Draw(QPainter& p, ButtonPicture picture) {
     switch (picture) {
         case ButtonPicture::Undo:
@@ -285,6 +305,9 @@ void Draw(QPainter& p, ButtonPicture picture) {
             break;
         case ButtonPicture::Verify:
             Verify(p);
+            break;
+        case ButtonPicture::Hint:
+            Hint(p);
             break;
         case ButtonPicture::Autosolve:
             Autosolve(p);

@@ -31,6 +31,7 @@ enum class ButtonPicture {
     EditNumbers,
     EditPattern,
     EditLoop,
+    Hint,
 };
 
 QIcon ButtonIcon(ButtonPicture picture);

@@ -217,6 +217,8 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
         make("editPatternButton", "Edit numbers locations", ButtonPicture::EditPattern, 5, 2);
     editLoopButton_ =
         make("editLoopButton", "Edit bar locations of the link", ButtonPicture::EditLoop, 5, 3);
+    hintButton_ =
+        make("hintButton", "Show the next step|Rightclick to apply it", ButtonPicture::Hint, 6, 0);
     connect(previousButton_, &CommandButton::clickedWith, this, [this](Qt::MouseButton button) {
         onMoveButton(PuzzleMove::Previous, PuzzleMove::First, button);
     });
@@ -241,6 +243,7 @@ void MainWindow::BuildButtons(QGridLayout* grid, QWidget* parent) {
     connect(verifyButton_, &CommandButton::releasedWith, this, [this] { onVerifyReleased(); });
     connect(autosolveButton_, &CommandButton::clickedWith, this, [this] { onAutoSolveButton(); });
     connect(cancelButton_, &CommandButton::clickedWith, this, [this] { onCancel(); });
+    connect(hintButton_, &CommandButton::clickedWith, this, &MainWindow::onHint);
     connect(newPuzzleButton_, &CommandButton::clickedWith, this, &MainWindow::onNewPuzzle);
     connect(newWithOptionsButton_, &CommandButton::clickedWith, this, [this] { onCreateBatch(); });
     connect(editNumbersButton_, &CommandButton::clickedWith, this, [this] { onEditNumbers(); });

@@ -102,6 +102,8 @@ private:
     void onVerifyPressed();
     void onVerifyReleased();
     void onUndo(Qt::MouseButton button);
+    // The hint button: the left button shows the hint, the right one applies its step.
+    void onHint(Qt::MouseButton button);
     void onZoom(ZoomStep step);
     void onShowSolutionPressed();
     void onShowLoopPressed(Qt::MouseButton button);
@@ -167,6 +169,7 @@ private:
     CommandButton* editNumbersButton_ = nullptr;
     CommandButton* editPatternButton_ = nullptr;
     CommandButton* editLoopButton_ = nullptr;
+    CommandButton* hintButton_ = nullptr;
     std::array<CommandButton*, 3> zoomButtons_{};
     CommandButton* showSolutionButton_ = nullptr;
     CommandButton* showLoopButton_ = nullptr;

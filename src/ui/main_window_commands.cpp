@@ -4,6 +4,7 @@
 #include "commands/autosolve_command.h"
 #include "commands/board_commands.h"
 #include "commands/create_new_command.h"
+#include "commands/hint_commands.h"
 #include "commands/options_command.h"
 #include "commands/run_scope.h"
 #include "model/config_file.h"
@@ -139,6 +140,16 @@ void MainWindow::onUndo(Qt::MouseButton button) {
         return;
     }
     boardView_->Paint([this](BoardPainter& painter) { UndoCommand(app_, painter); });
+    BoardTakesFocus();
+}
+
+void MainWindow::onHint(Qt::MouseButton button) {
+    if (button == Qt::RightButton) {
+        boardView_->Paint([this](BoardPainter& painter) { ApplyHintCommand(app_, painter); });
+        SyncBoardState();
+    } else if (ShowHintCommand(app_)) {
+        boardView_->surface()->update();
+    }
     BoardTakesFocus();
 }
 

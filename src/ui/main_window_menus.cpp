@@ -47,6 +47,8 @@ void MainWindow::BuildMenus() {
     Entry(solve, "Clear ALL Bars", "clearAllBarsAction", this, [this] { onClearAllBars(); });
     Entry(solve, "Reset", "resetAction", this, [this] { onReset(); });
     Entry(solve, "Auto Solve", "autoSolveAction", this, [this] { onAutoSolveEntry(); });
+    Entry(solve, "Hint", "hintAction", this, [this] { onHint(Qt::LeftButton); },
+          {QKeySequence(Qt::Key_H)});
     CancelEntry(solve, "cancelSolveAction");
 
     QMenu* save = menuBar()->addMenu("Save");
@@ -120,7 +122,8 @@ void MainWindow::ShowRecentFiles() {
     recentSeparator_->setVisible(any);
 }
 
-// The usual desktop keys for the commands; none of them is a key the board itself uses.
+// The usual desktop keys for the commands, and Shift+H for the hint button's right click; none of
+// them is a key the board itself uses.
 void MainWindow::BuildShortcuts() {
     const auto shortcut = [this](const char* name, const QList<QKeySequence>& keys, auto act) {
         auto* action = new QAction(this);
@@ -142,6 +145,7 @@ void MainWindow::BuildShortcuts() {
              [this] { onMove(PuzzleMove::Next); });
     shortcut("firstShortcut", {QKeySequence("Ctrl+Home")}, [this] { onMove(PuzzleMove::First); });
     shortcut("lastShortcut", {QKeySequence("Ctrl+End")}, [this] { onMove(PuzzleMove::Last); });
+    shortcut("applyHintShortcut", {QKeySequence("Shift+H")}, [this] { onHint(Qt::RightButton); });
 }
 
 }  // namespace ringlace

@@ -44,6 +44,24 @@ void PaintMarkers(QPainter& painter, const BoardMarkers& markers, const Settings
         painter.setBrush(WithAlpha(colour, 25));
         painter.drawRoundedRect(box(markers.cellMarker), 3, 3);
     }
+    // A hint: the cells and dots its rule looked at lightly, its edge boldly (red for a mistake).
+    const HintMarkers& hint = markers.hint;
+    const QColor hintInk = hint.mistake ? QColor(230, 0, 0) : QColor(20, 110, 220);
+    for (const MarkerBox& cell : hint.cells) {
+        painter.setPen(QPen(hintInk, 2));
+        painter.setBrush(QColor(20, 110, 220, 45));
+        painter.drawRect(box(cell));
+    }
+    for (const MarkerBox& dot : hint.dots) {
+        painter.setPen(QPen(hintInk, 2.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(box(dot));
+    }
+    if (hint.edge.visible) {
+        painter.setPen(QPen(Qt::white, 1.5));
+        painter.setBrush(hintInk);
+        painter.drawRoundedRect(box(hint.edge), 2, 2);
+    }
     if (markers.errorMarker.visible) {
         const QRectF ring = box(markers.errorMarker);
         painter.setBrush(Qt::NoBrush);
