@@ -146,7 +146,9 @@ int SolveCommand(const Arguments& args) {
         return outcome.end != AutoSolveEnd::Cancelled && !host.Interrupted();
     };
     const int skipped = WalkRecords(parsed->file, *range, count, app.grid, solveRecord);
-    allSolved = allSolved && skipped == 0;
+    // Ctrl+C between two records stops the walk with every solve so far a success: the run was
+    // still cut short.
+    allSolved = allSolved && skipped == 0 && !host.Interrupted();
     return allSolved ? kExitOk : kExitFailed;
 }
 
