@@ -23,11 +23,12 @@ def table(title, groups):
     print()
 
 
-def best_of(cli, command, path, repeat):
-    """The JSON lines of `ringlace-cli COMMAND PATH`, with each puzzle's ms the smallest of the runs."""
+def best_of(cli, command, path, repeat, after=()):
+    """The JSON lines of `ringlace-cli COMMAND PATH AFTER...`, with each line's ms the smallest of
+    the runs."""
     best = None
     for _ in range(repeat):
-        run = subprocess.run([cli] + command + [path], capture_output=True, text=True)
+        run = subprocess.run([cli] + command + [path] + list(after), capture_output=True, text=True)
         lines = [json.loads(line) for line in run.stdout.splitlines()]
         if best is None:
             best = lines

@@ -27,17 +27,7 @@ from corpus_timing import REPO, best_of, percentile90, records, size_key, table
 def play(cli, path, number, repeat):
     """The hint lines of playing puzzle `number` of `path` to its end by hints alone, each hint's ms
     the smallest of the runs (every run passes through the same positions)."""
-    best = None
-    for _ in range(repeat):
-        run = subprocess.run([cli, "hint", path, str(number), "--apply", "1000000"],
-                             capture_output=True, text=True)
-        lines = [json.loads(line) for line in run.stdout.splitlines()]
-        if best is None:
-            best = lines
-        else:
-            for kept, line in zip(best, lines):
-                kept["ms"] = min(kept["ms"], line["ms"])
-    return best
+    return best_of(cli, ["hint"], path, repeat, [str(number), "--apply", "1000000"])
 
 
 def main():
