@@ -10,16 +10,6 @@ int CountSides(const Grid& grid, int r, int c, EdgeState state) {
            (sides[Side::Right] == state) + (sides[Side::Bottom] == state);
 }
 
-int CountNode(const Grid& grid, int i, int j, EdgeState state) {
-    const auto& links = grid.NodeLink[i][j];
-    int count = 0;
-    if (j != 1) count += links[Side::Left] == state;
-    if (i != 1) count += links[Side::Top] == state;
-    if (j < grid.Cols + 1) count += links[Side::Right] == state;
-    if (i < grid.Rows + 1) count += links[Side::Bottom] == state;
-    return count;
-}
-
 bool IsThree(const Grid& grid, int r, int c) {
     return grid.Clue[grid.CellNum[r][c]] == 3;
 }
@@ -30,10 +20,12 @@ ClueValue ClueOf(const Grid& grid, int r, int c) {
 }
 
 CheckResult DeadEnds(const Grid& grid) {
-    for (int i = 1; i <= grid.Rows; ++i)
-        for (int j = 1; j <= grid.Cols; ++j)
-            if (NodeXCount(grid, i, j) == 3 && NodeBarCount(grid, i, j) == 1)
-                return {i, j, "3X and 1B not valid"};
+    for (int i = 1; i <= grid.Rows; ++i) {
+        for (int j = 1; j <= grid.Cols; ++j) {
+            const NodeCounts counts = CountNodeLinks(grid, i, j);
+            if (counts.crosses == 3 && counts.bars == 1) return {i, j, "3X and 1B not valid"};
+        }
+    }
     return {};
 }
 
@@ -51,10 +43,9 @@ CheckResult CluesOutOfReach(const Grid& grid) {
 CheckResult OverfullPlaces(const Grid& grid) {
     for (int i = 0; i <= grid.Rows + 1; ++i) {
         for (int j = 0; j <= grid.Cols + 1; ++j) {
-            const int bars = NodeBarCount(grid, i, j);
-            if (bars > 2) return {i, j, "more than 2 bars"};
-            // The dot's other directions are counted only for a lone bar.
-            if (bars == 1 && NodeXCount(grid, i, j) + NodeOutsideCount(grid, i, j) == 3)
+            const NodeCounts counts = CountNodeLinks(grid, i, j);
+            if (counts.bars > 2) return {i, j, "more than 2 bars"};
+            if (counts.bars == 1 && counts.crosses + counts.outside == 3)
                 return {i, j, "one bar - no free place"};
             const ClueValue clue = ClueOf(grid, i, j);
             const int cellBars = grid.CountBars(i, j);
@@ -90,7 +81,7 @@ CheckResult StrandedBars(const Grid& grid) {
 
 // The clue and the side are looked at before the bars are counted: most cells are no "3".
 CheckResult BoxesBesideThrees(const Grid& grid) {
-    const std::string message = "3B and 1X with neighbor 3 not valid";
+    const char* const message = "3B and 1X with neighbor 3 not valid";
     const auto& edge = grid.CellEdge;
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols - 1; ++c) {
@@ -125,16 +116,7 @@ int CountXSides(const Grid& grid, int r, int c) {
 }
 
 int NodeBarCount(const Grid& grid, int i, int j) {
-    return CountNode(grid, i, j, Bar);
-}
-int NodeXCount(const Grid& grid, int i, int j) {
-    return CountNode(grid, i, j, XMark);
-}
-int NodeFreeCount(const Grid& grid, int i, int j) {
-    return CountNode(grid, i, j, Free);
-}
-int NodeOutsideCount(const Grid& grid, int i, int j) {
-    return CountNode(grid, i, j, Outside);
+    return CountNodeLinks(grid, i, j).bars;
 }
 
 CheckResult CheckEntries(const Grid& grid) {
@@ -149,7 +131,7 @@ CheckResult CheckEntries(const Grid& grid) {
 CheckResult CheckNodeBars(const Grid& grid) {
     for (int i = 0; i <= grid.Rows + 1; ++i) {
         for (int j = 0; j <= grid.Cols + 1; ++j) {
-            const int bars = NodeBarCount(grid, i, j);
+            const int bars = CountNodeLinks(grid, i, j).bars;
             if (bars > 2) return {i, j, "more than 2 bars"};
             if (bars == 1) return {i, j, "one isolated bar"};
         }

@@ -17,28 +17,6 @@ void CrossIfFree(Grid& grid, int r, int c, Side side) {
     if (grid.CellEdge[r][c][side] == Free) grid.SetEdge(r, c, side, XMark);
 }
 
-struct NodeCounts {
-    int free = 0;
-    int bars = 0;
-    int crosses = 0;
-};
-
-// NodeFreeCount, NodeBarCount and NodeXCount in one look at the dot.
-NodeCounts CountAtNode(const Grid& grid, int i, int j) {
-    const auto& links = grid.NodeLink[i][j];
-    NodeCounts counts;
-    const auto count = [&counts](EdgeState state) {
-        counts.free += state == Free;
-        counts.bars += state == Bar;
-        counts.crosses += state == XMark;
-    };
-    if (j != 1) count(links[Side::Left]);
-    if (i != 1) count(links[Side::Top]);
-    if (j < grid.Cols + 1) count(links[Side::Right]);
-    if (i < grid.Rows + 1) count(links[Side::Bottom]);
-    return counts;
-}
-
 // Whether any of the four states is Free. Most dots and cells are decided soon, and the passes look
 // at every one of them after every decision, so this is asked before anything is counted.
 bool AnyFree(const SideTable<EdgeState>& states) {
@@ -49,12 +27,12 @@ bool AnyFree(const SideTable<EdgeState>& states) {
 void ApplyNodeRules(Grid& grid, int i, int j) {
     // Every rule sets the dot's Free edges: with none left there is nothing to do.
     if (!AnyFree(grid.NodeLink[i][j])) return;
-    NodeCounts n = CountAtNode(grid, i, j);
+    NodeCounts n = CountNodeLinks(grid, i, j);
     if (n.free == 0) return;
     const auto fill = [&](bool applies, EdgeState value) {
         if (!applies) return;
         SetFreeAtNode(grid, i, j, value);
-        n = CountAtNode(grid, i, j);
+        n = CountNodeLinks(grid, i, j);
     };
     fill(n.free == 1 && n.bars == 1, Bar);
     fill(n.crosses == 3, XMark);
@@ -84,7 +62,7 @@ void ApplyCellRules(Grid& grid, int r, int c) {
         } else if (clue == free + bars) {
             value = Bar;
         } else {
-            const NodeCounts node = CountAtNode(grid, r, c);
+            const NodeCounts node = CountNodeLinks(grid, r, c);
             if (node.crosses == 2 && node.bars == 1 && node.free == 1) {
                 for (const Side dir : kSides) {
                     if (grid.NodeLink[r][c][dir] == Free) {

@@ -140,9 +140,9 @@ private:
         }
     }
 
-    // Rounded up to whole vector registers, so that marking a row is a few wide ORs.
+    // Rounded up to an even count, so that marking a row is a run of two-word ORs.
     static constexpr std::size_t kRuleSlots =
-        (static_cast<std::size_t>(LocalRule::CellRules) + 8) / 8 * 8;
+        (static_cast<std::size_t>(LocalRule::CellRules) + 2) / 2 * 2;
 
     void Restart(const Grid& grid);
     void Compare(const Grid& grid, int r0, int r1, int c0, int c1);

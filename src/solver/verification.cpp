@@ -1,5 +1,6 @@
 #include "solver/verification.h"
 
+#include <utility>
 #include <vector>
 
 #include "solver/checks.h"
@@ -23,18 +24,23 @@ struct Region {
     bool reachesFrame = false;
 };
 
+// The cells a region search has taken, and its queue, shared by the searches of one check.
+struct Flood {
+    Table2<std::uint8_t, kCellIndexes> seen{};
+    std::vector<std::pair<int, int>> queue;
+};
+
 // The region of (r, c): the cells of its colour reached through sides that are not Bars.
 // Frame cells join a region but are not searched beyond.
-Region FloodFrom(const Grid& grid, int r, int c, std::vector<char>& seen, std::vector<int>& queue) {
+Region FloodFrom(const Grid& grid, int r, int c, Flood& flood) {
     const std::int32_t colour = grid.CellColour[r][c];
-    const int stride = grid.Cols + 2;
     Region region;
+    auto& queue = flood.queue;
     queue.clear();
-    queue.push_back(r * stride + c);
-    seen[static_cast<std::size_t>(r * stride + c)] = 1;
+    queue.emplace_back(r, c);
+    flood.seen[r][c] = 1;
     for (std::size_t at = 0; at < queue.size(); ++at) {
-        const int cr = queue[at] / stride;
-        const int cc = queue[at] % stride;
+        const auto [cr, cc] = queue[at];
         if (!grid.IsRealCell(cr, cc)) {
             region.reachesFrame = true;
             continue;
@@ -45,10 +51,9 @@ Region FloodFrom(const Grid& grid, int r, int c, std::vector<char>& seen, std::v
             if (grid.CellEdge[cr][cc][side] == Bar) continue;
             const int nr = cr + RowStep(side);
             const int nc = cc + ColStep(side);
-            const std::size_t index = static_cast<std::size_t>(nr * stride + nc);
-            if (grid.CellColour[nr][nc] != colour || seen[index]) continue;
-            seen[index] = 1;
-            queue.push_back(nr * stride + nc);
+            if (grid.CellColour[nr][nc] != colour || flood.seen[nr][nc]) continue;
+            flood.seen[nr][nc] = 1;
+            queue.emplace_back(nr, nc);
         }
     }
     return region;
@@ -67,14 +72,11 @@ bool ClosedRegion(const Grid& grid, std::int32_t colour) {
     int total = 0;
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c) total += grid.CellColour[r][c] == colour;
-    std::vector<char> seen(static_cast<std::size_t>((grid.Rows + 2) * (grid.Cols + 2)), 0);
-    std::vector<int> queue;
+    Flood flood;
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
-            if (grid.CellColour[r][c] != colour ||
-                seen[static_cast<std::size_t>(r * (grid.Cols + 2) + c)])
-                continue;
-            const Region region = FloodFrom(grid, r, c, seen, queue);
+            if (grid.CellColour[r][c] != colour || flood.seen[r][c]) continue;
+            const Region region = FloodFrom(grid, r, c, flood);
             // A region of one cell lists no entries, so it always counts as too small.
             const int entries = region.size == 1 ? 0 : region.size;
             if (region.settled && entries < total) return true;
@@ -84,14 +86,13 @@ bool ClosedRegion(const Grid& grid, std::int32_t colour) {
 }
 
 bool ShutInPinkRegion(const Grid& grid) {
-    std::vector<char> seen(static_cast<std::size_t>((grid.Rows + 2) * (grid.Cols + 2)), 0);
-    std::vector<int> queue;
+    Flood flood;
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
             // A search starts only from a cell off the border, but takes the whole region.
             if (grid.CellColour[r][c] != Pink || IsBorderCell(grid, r, c)) continue;
-            if (seen[static_cast<std::size_t>(r * (grid.Cols + 2) + c)]) continue;
-            const Region region = FloodFrom(grid, r, c, seen, queue);
+            if (flood.seen[r][c]) continue;
+            const Region region = FloodFrom(grid, r, c, flood);
             if (region.settled && !region.reachesFrame) return true;
         }
     }
