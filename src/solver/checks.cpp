@@ -4,19 +4,8 @@ namespace ringlace {
 
 namespace {
 
-int CountSides(const Grid& grid, int r, int c, EdgeState state) {
-    const auto& sides = grid.CellEdge[r][c];
-    return (sides[Side::Left] == state) + (sides[Side::Top] == state) +
-           (sides[Side::Right] == state) + (sides[Side::Bottom] == state);
-}
-
 bool IsThree(const Grid& grid, int r, int c) {
     return grid.Clue[grid.CellNum[r][c]] == 3;
-}
-
-// The cell's clue; a frame cell has none.
-ClueValue ClueOf(const Grid& grid, int r, int c) {
-    return grid.IsRealCell(r, c) ? grid.Clue[grid.CellNum[r][c]] : kNoClue;
 }
 
 CheckResult DeadEnds(const Grid& grid) {
@@ -33,7 +22,9 @@ CheckResult CluesOutOfReach(const Grid& grid) {
     for (int r = 1; r <= grid.Rows; ++r) {
         for (int c = 1; c <= grid.Cols; ++c) {
             const int n = grid.ClueNumber(grid.CellNum[r][c]);
-            if (n > 0 && grid.CountBars(r, c) + CountFreeSides(grid, r, c) < n)
+            if (n == 0) continue;
+            const NodeCounts sides = CountStates(grid.CellEdge[r][c]);
+            if (sides.bars + sides.free < n)
                 return {r, c, "not enough free places for cell value" + NumText(n)};
         }
     }
@@ -47,8 +38,9 @@ CheckResult OverfullPlaces(const Grid& grid) {
             if (counts.bars > 2) return {i, j, "more than 2 bars"};
             if (counts.bars == 1 && counts.crosses + counts.outside == 3)
                 return {i, j, "one bar - no free place"};
-            const ClueValue clue = ClueOf(grid, i, j);
-            const int cellBars = grid.CountBars(i, j);
+            if (!grid.IsRealCell(i, j)) continue;
+            const ClueValue clue = grid.Clue[grid.CellNum[i][j]];
+            const int cellBars = CountStates(grid.CellEdge[i][j]).bars;
             if (clue != kNoClue && cellBars > clue) return {i, j, "too many bars"};
             if (cellBars == 4) return {i, j, "boxed"};
         }
@@ -109,10 +101,10 @@ CheckResult BoxesBesideThrees(const Grid& grid) {
 }  // namespace
 
 int CountFreeSides(const Grid& grid, int r, int c) {
-    return CountSides(grid, r, c, Free);
+    return CountStates(grid.CellEdge[r][c]).free;
 }
 int CountXSides(const Grid& grid, int r, int c) {
-    return CountSides(grid, r, c, XMark);
+    return CountStates(grid.CellEdge[r][c]).crosses;
 }
 
 int NodeBarCount(const Grid& grid, int i, int j) {

@@ -25,8 +25,7 @@ struct CheckResult {
 int CountFreeSides(const Grid& grid, int r, int c);
 int CountXSides(const Grid& grid, int r, int c);
 
-// Node counts look only at directions that stay inside the grid: a border dot has three, a corner
-// dot two.
+// How many of four sides or dot directions hold each state.
 struct NodeCounts {
     int free = 0;
     int bars = 0;
@@ -34,27 +33,33 @@ struct NodeCounts {
     int outside = 0;
 };
 
-// All four counts of dot (i, j) in one look. Inline and without branches per direction: the rules
-// and checks ask it of every dot after every decision. The four states differ in their two low
-// bits (Free 00, Bar 01, X 10, Outside 11), so the directions' bytes are counted a bit at a time.
-inline NodeCounts CountNodeLinks(const Grid& grid, int i, int j) {
+// The counts of the four states, looking only at the entries whose bit in `counted` is set (bit 0
+// of byte k for entry k, in the order Left, Top, Right, Bottom). Without a branch per entry: the
+// rules and checks count every dot and cell after every decision. The four states differ in their
+// two low bits (Free 00, Bar 01, X 10, Outside 11), so the bytes are counted a bit at a time.
+inline NodeCounts CountStates(const SideTable<EdgeState>& four,
+                              std::uint32_t counted = 0x01010101u) {
     static_assert(Free == 0 && Bar == 1 && XMark == 2 && (Outside & 3) == 3);
     std::uint32_t word = 0;
-    std::memcpy(&word, grid.NodeLink[i][j].bySide.data(), sizeof word);
-    // One bit per direction that stays inside the grid, bytes in the order Left, Top, Right,
-    // Bottom.
+    std::memcpy(&word, four.bySide.data(), sizeof word);
+    const std::uint32_t low = word & counted;
+    const std::uint32_t high = (word >> 1) & counted;
+    const auto bytes = [](std::uint32_t bits) {
+        return static_cast<int>((bits * 0x01010101u) >> 24);
+    };
+    return {bytes(counted & ~(low | high)), bytes(low & ~high), bytes(high & ~low),
+            bytes(low & high)};
+}
+
+// Dot (i, j) counts only its directions that stay inside the grid: a border dot has three, a
+// corner dot two.
+inline NodeCounts CountNodeLinks(const Grid& grid, int i, int j) {
     std::uint32_t inside = 0x01010101u;
     if (j == 1) inside &= ~0x00000001u;
     if (i == 1) inside &= ~0x00000100u;
     if (j >= grid.Cols + 1) inside &= ~0x00010000u;
     if (i >= grid.Rows + 1) inside &= ~0x01000000u;
-    const std::uint32_t low = word & inside;
-    const std::uint32_t high = (word >> 1) & inside;
-    const auto bytes = [](std::uint32_t bits) {
-        return static_cast<int>((bits * 0x01010101u) >> 24);
-    };
-    return {bytes(inside & ~(low | high)), bytes(low & ~high), bytes(high & ~low),
-            bytes(low & high)};
+    return CountStates(grid.NodeLink[i][j], inside);
 }
 
 int NodeBarCount(const Grid& grid, int i, int j);
