@@ -25,6 +25,15 @@ Grid GridFromRows(const std::vector<std::string>& rows) {
     return grid;
 }
 
+Grid GridFromClues(int rows, int cols, std::string clues) {
+    clues.resize(static_cast<std::size_t>(rows * cols), ' ');
+    std::vector<std::string> lines;
+    for (int r = 0; r < rows; ++r)
+        lines.push_back(
+            clues.substr(static_cast<std::size_t>(r * cols), static_cast<std::size_t>(cols)));
+    return GridFromRows(lines);
+}
+
 void SetSides(Grid& grid, int r, int c, const std::string& sides, EdgeState state) {
     for (char side : sides)
         grid.SetEdge(r, c,

@@ -11,6 +11,9 @@ namespace ringlace::test {
 // A grid of those clues with every side Free and the frame Pink, as after a load.
 Grid GridFromRows(const std::vector<std::string>& rows);
 
+// The same from the clues in one text, row after row, cut or padded with blanks to rows x cols.
+Grid GridFromClues(int rows, int cols, std::string clues);
+
 // The sides of cell (r, c) named by letters ("LT") set to state.
 void SetSides(Grid& grid, int r, int c, const std::string& sides, EdgeState state);
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "model/grid.h"
 #include "model/settings.h"
@@ -19,12 +20,7 @@ struct PlayBoard {
     explicit PlayBoard(int rows = 3, int cols = 3, std::string clues = "")
         : painter(canvas, geometry, settings, scheme),
           play{grid, state, settings, geometry, painter} {
-        clues.resize(static_cast<std::size_t>(rows * cols), ' ');
-        std::vector<std::string> lines;
-        for (int r = 0; r < rows; ++r)
-            lines.push_back(
-                clues.substr(static_cast<std::size_t>(r * cols), static_cast<std::size_t>(cols)));
-        grid = GridFromRows(lines);
+        grid = GridFromClues(rows, cols, std::move(clues));
         geometry.CellSize = 600;
         geometry.Quarter = 150;
         geometry.Half = 300;
