@@ -89,17 +89,6 @@ private slots:
         QCOMPARE(number->text(), QString("13"));  // an ignored number stays to be corrected
     }
 
-    void whileBusyTheArrowsOnlySayWhatToDoFirst() {
-        test::StartedWindow started;
-        started.app().runState.busy = true;
-        const auto seen = test::AnswerNextMessage("Ok");
-        QTest::mouseClick(started.Find("nextButton"), Qt::LeftButton);
-        QTRY_VERIFY(seen->answered);
-        QCOMPARE(seen->text, QString("Cancel Autosolve/Create first"));
-        QCOMPARE(started.app().place.number, 1);
-        started.app().runState.busy = false;
-    }
-
     void anOpenedFileJoinsTheRecentFiles() {
         test::StartedWindow started;
         const std::string other = started.installation.folder.File("other.txt");

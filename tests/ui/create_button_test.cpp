@@ -56,11 +56,6 @@ private slots:
         QCOMPARE(creating.Status(), QString("Puzzle created"));
         QCOMPARE(creating.SizeField()->text(), QString("%1x%2").arg(grid.Rows).arg(grid.Cols));
         QVERIFY(grid.Rows >= 5 && grid.Rows <= 25 && grid.Cols >= 5 && grid.Cols <= 25);
-
-        creating.SetSize("26x10");
-        auto refused = test::AnswerNextMessage("Ok");
-        QTest::mouseClick(creating.Find("newPuzzleButton"), Qt::LeftButton);
-        QCOMPARE(refused->text, QString("Puzzle size must be 5 to  25"));
     }
 
     // While the puzzle is made, the window shows the new size and stays responsive: the cancel
