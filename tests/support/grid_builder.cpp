@@ -55,6 +55,18 @@ void LoopAround(Grid& grid, int top, int left, int bottom, int right) {
     }
 }
 
+void BarsAroundRegion(Grid& grid, const std::vector<std::string>& region) {
+    const auto inside = [&region](int r, int c) {
+        return r >= 1 && r <= static_cast<int>(region.size()) && c >= 1 &&
+               c <= static_cast<int>(region[r - 1].size()) && region[r - 1][c - 1] == '#';
+    };
+    for (int r = 1; r <= grid.Rows; ++r)
+        for (int c = 1; c <= grid.Cols; ++c)
+            for (const Side side : kSides)
+                if (inside(r, c) && !inside(r + RowStep(side), c + ColStep(side)))
+                    grid.SetEdge(r, c, side, Bar);
+}
+
 Grid SolvedGrid(const std::vector<std::string>& rows, const std::string& letters) {
     Grid grid = GridFromRows(rows);
     grid.SolutionCode = letters;

@@ -20,6 +20,9 @@ void SetSides(Grid& grid, int r, int c, const std::string& sides, EdgeState stat
 // Bars all around the block of cells from (top, left) to (bottom, right).
 void LoopAround(Grid& grid, int top, int left, int bottom, int right);
 
+// Bars round the cells marked "#" in the region, one text a row from row 1.
+void BarsAroundRegion(Grid& grid, const std::vector<std::string>& region);
+
 // A grid holding the loop of a solution record's letters as Bars (every other side Free).
 Grid SolvedGrid(const std::vector<std::string>& rows, const std::string& letters);
 
