@@ -52,17 +52,6 @@ private slots:
                               "Copy to Clipboard", "Delete", "-", "Cancel"}));
         QCOMPARE(Captions(Menu(started.window, "Print")),
                  QStringList({"Printer", "Text File", "-", "Cancel"}));
-        for (const auto& [name, tip] :
-             {std::pair{"previousButton", "Previous puzzle\nRightclick for first puzzle"},
-              {"nextButton", "Next puzzle\nRight click for last puzzle"},
-              {"randomButton", "Random puzzle"},
-              {"loadButton", "Load a puzzle file"},
-              {"saveButton", "Save current puzzle"},
-              {"helpButton", "Display help file"},
-              {"importButton", "Import a puzzle file"},
-              {"printButton", "Print current puzzle and its solution"},
-              {"newWithOptionsButton", "Create a puzzle with options"}})
-            QCOMPARE(started.Find(name)->toolTip(), QString(tip));
     }
 
     void buttonsKeysAndTheNumberBoxMoveThroughTheFile() {
