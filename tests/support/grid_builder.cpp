@@ -44,6 +44,15 @@ void SetSides(Grid& grid, int r, int c, const std::string& sides, EdgeState stat
                      state);
 }
 
+std::string SidesOf(const Grid& grid, int r, int c) {
+    std::string text;
+    for (const Side side : kSides) {
+        const EdgeState edge = grid.CellEdge[r][c][side];
+        text += edge == Outside ? '-' : static_cast<char>('0' + edge);
+    }
+    return text;
+}
+
 void LoopAround(Grid& grid, int top, int left, int bottom, int right) {
     for (int c = left; c <= right; ++c) {
         grid.SetEdge(top, c, Side::Top, Bar);

@@ -17,6 +17,9 @@ Grid GridFromClues(int rows, int cols, std::string clues);
 // The sides of cell (r, c) named by letters ("LT") set to state.
 void SetSides(Grid& grid, int r, int c, const std::string& sides, EdgeState state);
 
+// The four sides of cell (r, c) as digits L, T, R, B ("0120": Free, Bar, X); Outside shows as "-".
+std::string SidesOf(const Grid& grid, int r, int c);
+
 // Bars all around the block of cells from (top, left) to (bottom, right).
 void LoopAround(Grid& grid, int top, int left, int bottom, int right);
 

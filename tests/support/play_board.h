@@ -50,15 +50,7 @@ struct PlayBoard {
                                    Y(r, side == Side::Bottom ? 590 : 10));
     }
 
-    // The four sides of a cell as digits L, T, R, B ("0120"); -1 shows as "-".
-    std::string Sides(int r, int c) const {
-        std::string text;
-        for (const Side side : kSides) {
-            const EdgeState edge = grid.CellEdge[r][c][side];
-            text += edge == Outside ? '-' : static_cast<char>('0' + edge);
-        }
-        return text;
-    }
+    std::string Sides(int r, int c) const { return SidesOf(grid, r, c); }
 
     Grid grid;
     PlayState state;
