@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# ringlace-cli export and import: the exported bytes, the imported records, and a round trip.
+# ringlace-cli export and import: the exported bytes and the imported records.
 set -u
 cli=$1
 data=$2
-corpus=$3
 source "$(dirname "$0")/expect.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -25,8 +24,6 @@ expect 2 "" import a b
 expect 0 "{\"puzzle\": 1, \"format\": \"art-solution\", \"out\": \"$work/art.txt\"}" \
   export --format art-solution "$data/three.txt" 1 --out "$work/art.txt"
 [ "$(sed -n 4p "$work/art.txt")" = "$(printf '#####   #####   +   +\r')" ] || fail "export art-solution: $(sed -n 4p "$work/art.txt")"
-expect 0 "" export --format xls "$data/three.txt" 1 --out "$work/sheet.xls"
-[ "$(head -c 8 "$work/sheet.xls" | od -An -tx1 | tr -d ' \n')" = "0900040002001000" ] || fail "export xls"
 
 # Imports: a pasted grid from standard input, a game ID from a file, each appended as a record.
 printf '3x\n.2\n' | "$cli" import - --out "$work/in.rlc" >/dev/null || fail "import from standard input"
@@ -37,14 +34,6 @@ expect 0 "{\"rows\": 5, \"cols\": 5, \"open\": 56, \"out\": \"$work/in.rlc\"}" i
 printf '3.4\n' >"$work/bad.txt"
 expect 1 '{"error": "not a puzzle"}' import "$work/bad.txt"
 expect 1 '{"error": "read failed"}' import "$work/missing.txt"
-
-# Every record of a corpus file to its game ID and back keeps its clues.
-n=$(wc -l <"$corpus")
-for k in $(seq 1 "$n"); do
-  id=$("$cli" export --format id "$corpus" "$k" --out - 2>/dev/null)
-  back=$(printf '%s' "$id" | "$cli" import - 2>/dev/null)
-  [ "${back:6:25}" = "$(sed -n "${k}p" "$corpus" | cut -c7-31)" ] || fail "round trip of record $k"
-done
 
 "$cli" --help | grep -q "export --format" || fail "--help does not list export"
 

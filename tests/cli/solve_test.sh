@@ -46,7 +46,6 @@ expect 0 '{"puzzle": 1, "rows": 10, "cols": 10, "result": "solved", "stage": "So
 # Ctrl+C cancels the running solve and ends the command: 320 sparse puzzles (forty copies of eight,
 # about 30 s of work) are not all solved.
 for _ in $(seq 40); do cat "$data/sparse.txt"; done >"$work/many.txt"
-start=$(date +%s)
 "$cli" solve "$work/many.txt" > "$work/sparse.out" 2>/dev/null &
 pid=$!
 # Interrupted once the first puzzle is out, so the handler is in place however busy the machine.
@@ -62,7 +61,6 @@ lines=$(grep -c '' "$work/sparse.out")
 [ "$lines" -lt 320 ] || fail "Ctrl+C: all $lines puzzles were still solved"
 grep -q '"result": "solved"' "$work/sparse.out" && ! grep -q '"result": "cancelled"' "$work/sparse.out" &&
   [ "$lines" -gt 3 ] && fail "Ctrl+C: no solve was cancelled"
-[ $(( $(date +%s) - start )) -lt 20 ] || fail "Ctrl+C: the command went on too long"
 
 for args in "solve" "solve --bogus $data/three.txt" "solve $data/three.txt 3-1" "solve $data/three.txt x" \
             "solve $data/three.txt 1 2"; do

@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "commands/app.h"
 #include "model/clue_grid.h"
 #include "model/puzzle_record.h"
-#include "model/text_file.h"
 #include "support/recording_canvas.h"
-#include "support/temp_folder.h"
-#include "support/test_host.h"
+#include "support/test_app.h"
 
 namespace ringlace {
 namespace {
@@ -94,17 +91,13 @@ TEST(PrintedPageTest, TheOptionsAndTheSmallSolution) {
               12200 + 125);
 }
 
-struct Printing {
-    Printing() : app(host) {
+struct Printing : test::TestApp {
+    Printing() {
         file = folder.File("set.txt");
         test::WriteBytes(file, "0102EA3 DI\r\nbroken\r\n0101ME2A\r\n");
-        app.place.count = 3;
-        EXPECT_TRUE(LoadPuzzleOntoBoard(app, file, 1));
+        EXPECT_TRUE(Load(file, 1));
     }
-    test::TempFolder folder;
     std::string file;
-    test::TestHost host;
-    App app;
 };
 
 TEST(PrintCommandsTest, TheCurrentPuzzleIsPrintedAfterTheQuestion) {

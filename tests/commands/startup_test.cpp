@@ -7,32 +7,24 @@
 #include "model/config_file.h"
 #include "model/puzzle_labels.h"
 #include "play/colour_scheme.h"
-#include "support/temp_folder.h"
-#include "support/test_host.h"
+#include "support/test_app.h"
 
 namespace ringlace {
 namespace {
 
 using test::ReadBytes;
 using test::TempFolder;
-using test::TestHost;
 using test::WriteBytes;
 
 const std::string kData = RINGLACE_DATA_DIR;
 
 // An application folder with the shipped scheme list and puzzles unless told otherwise.
-struct Installed {
-    explicit Installed(bool withSchemes = true, bool withPuzzles = true) : app(host) {
+struct Installed : test::TestApp {
+    explicit Installed(bool withSchemes = true, bool withPuzzles = true) {
         if (withSchemes) WriteBytes(folder.File("all.col"), ReadBytes(kData + "/all.col"));
         if (withPuzzles) WriteBytes(folder.File("puzzles.txt"), ReadBytes(kData + "/puzzles.txt"));
-        app.paths.AppFolder = folder.Path();
-        app.paths.DataFolder = folder.Path();
     }
     StartOutcome Start() { return StartUp(app, {"Arial", "@Gothic", "DejaVu Sans"}); }
-
-    TempFolder folder;
-    TestHost host;
-    App app;
 };
 
 TEST(StartupTest, WithoutTheSchemeListTheProgramCannotRun) {

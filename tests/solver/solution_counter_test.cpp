@@ -24,15 +24,7 @@ namespace {
 
 constexpr int kEveryLoop = INT_MAX;
 
-// A grid of the size with the clues, given row by row with ' ' for no clue (anything after the
-// last row is ignored).
-Grid GridWithClues(int rows, int cols, const std::string& clues) {
-    std::vector<std::string> lines;
-    for (int r = 0; r < rows; ++r)
-        lines.push_back(
-            clues.substr(static_cast<std::size_t>(r * cols), static_cast<std::size_t>(cols)));
-    return test::GridFromRows(lines);
-}
+using test::GridFromClues;
 
 // The loops the clues admit, up to the limit; never cancelled.
 CountResult Count(const Grid& grid, int limit) {
@@ -59,8 +51,7 @@ Inside InsideOf(Grid& grid) {
 // Every loop of a grid of the size, found by brute force: each set of cells whose border is one
 // loop, with the clues the loop gives its cells (" " for a cell boxed in on all four sides).
 std::map<Inside, std::string> AllLoops(int rows, int cols) {
-    const Grid blank =
-        GridWithClues(rows, cols, std::string(static_cast<std::size_t>(rows * cols), ' '));
+    const Grid blank = GridFromClues(rows, cols, "");
     std::map<Inside, std::string> loops;
     for (Inside inside = 1; inside >> blank.NumCells == 0; ++inside) {
         const auto in = [&](int r, int c) {
@@ -123,7 +114,7 @@ TEST(SolutionCounterTest, AgreesWithBruteForceOnTinyGrids) {
                         fits = fits && (clues[k] == ' ' || clues[k] == shown[k]);
                     if (fits) expected.insert(inside);
                 }
-                const Grid grid = GridWithClues(rows, cols, clues);
+                const Grid grid = GridFromClues(rows, cols, clues);
                 const CountResult all = Count(grid, kEveryLoop);
                 EXPECT_EQ(Found(grid, all), expected)
                     << rows << " x " << cols << " \"" << clues << "\"";
@@ -139,7 +130,7 @@ TEST(SolutionCounterTest, AgreesWithBruteForceOnTinyGrids) {
 
 // The count is the clues' alone; the player's entries neither help nor hinder it.
 TEST(SolutionCounterTest, CountsFromTheCluesAndShowsTheLoopAsBars) {
-    Grid grid = GridWithClues(5, 5, " 3  0  1 2   2 121  3 01 ");
+    Grid grid = GridFromClues(5, 5, " 3  0  1 2   2 121  3 01 ");
     grid.SetEdge(1, 1, Side::Left, XMark);  // the loop's side
     grid.SetEdge(1, 1, Side::Bottom, Bar);  // not the loop's side
     const CountResult result = Count(grid, 3);
@@ -165,7 +156,7 @@ TEST(SolutionCounterTest, CountsOnTheLargestGrid) {
             clues += static_cast<char>('0' + sides);
         }
     }
-    Grid grid = GridWithClues(kStorageDim, kStorageDim, clues);
+    Grid grid = GridFromClues(kStorageDim, kStorageDim, clues);
     const CountResult result = Count(grid, 2);
     ASSERT_EQ(result.count, 1);
     ApplyFoundLoop(result.loops.front(), grid);
@@ -178,8 +169,7 @@ TEST(SolutionCounterTest, YieldsDuringLongWorkAndStopsWhenCancelled) {
     RunState state;
     host.onYield = [&] { state.cancelRequested = host.yields >= 3; };
     RunContext run{host, state.cancelRequested};
-    const CountResult result =
-        CountSolutions(GridWithClues(50, 50, std::string(2500, ' ')), kEveryLoop, run);
+    const CountResult result = CountSolutions(GridFromClues(50, 50, ""), kEveryLoop, run);
     EXPECT_TRUE(result.cancelled);
     EXPECT_EQ(host.yields, 3);
     EXPECT_EQ(static_cast<int>(result.loops.size()), result.count);
@@ -202,7 +192,7 @@ TEST(SolutionCounterCorpusTest, AlteredPuzzlesHaveTheSatCountersCount) {
         std::getline(fields, count, '\t');
         std::getline(fields, source, '\t');
         std::getline(fields, record);
-        Grid grid = GridWithClues(std::stoi(record.substr(0, 2)), std::stoi(record.substr(2, 2)),
+        Grid grid = GridFromClues(std::stoi(record.substr(0, 2)), std::stoi(record.substr(2, 2)),
                                   record.substr(6));
         const auto known = exact.find(source);
         const int expected = known == exact.end() ? std::stoi(count) : known->second;

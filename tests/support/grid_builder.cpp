@@ -25,6 +25,15 @@ Grid GridFromRows(const std::vector<std::string>& rows) {
     return grid;
 }
 
+Grid GridFromClues(int rows, int cols, std::string clues) {
+    clues.resize(static_cast<std::size_t>(rows * cols), ' ');
+    std::vector<std::string> lines;
+    for (int r = 0; r < rows; ++r)
+        lines.push_back(
+            clues.substr(static_cast<std::size_t>(r * cols), static_cast<std::size_t>(cols)));
+    return GridFromRows(lines);
+}
+
 void SetSides(Grid& grid, int r, int c, const std::string& sides, EdgeState state) {
     for (char side : sides)
         grid.SetEdge(r, c,
@@ -33,6 +42,15 @@ void SetSides(Grid& grid, int r, int c, const std::string& sides, EdgeState stat
                      : side == 'R' ? Side::Right
                                    : Side::Bottom,
                      state);
+}
+
+std::string SidesOf(const Grid& grid, int r, int c) {
+    std::string text;
+    for (const Side side : kSides) {
+        const EdgeState edge = grid.CellEdge[r][c][side];
+        text += edge == Outside ? '-' : static_cast<char>('0' + edge);
+    }
+    return text;
 }
 
 void LoopAround(Grid& grid, int top, int left, int bottom, int right) {
@@ -44,6 +62,18 @@ void LoopAround(Grid& grid, int top, int left, int bottom, int right) {
         grid.SetEdge(r, left, Side::Left, Bar);
         grid.SetEdge(r, right, Side::Right, Bar);
     }
+}
+
+void BarsAroundRegion(Grid& grid, const std::vector<std::string>& region) {
+    const auto inside = [&region](int r, int c) {
+        return r >= 1 && r <= static_cast<int>(region.size()) && c >= 1 &&
+               c <= static_cast<int>(region[r - 1].size()) && region[r - 1][c - 1] == '#';
+    };
+    for (int r = 1; r <= grid.Rows; ++r)
+        for (int c = 1; c <= grid.Cols; ++c)
+            for (const Side side : kSides)
+                if (inside(r, c) && !inside(r + RowStep(side), c + ColStep(side)))
+                    grid.SetEdge(r, c, side, Bar);
 }
 
 Grid SolvedGrid(const std::vector<std::string>& rows, const std::string& letters) {

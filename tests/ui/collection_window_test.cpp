@@ -52,17 +52,6 @@ private slots:
                               "Copy to Clipboard", "Delete", "-", "Cancel"}));
         QCOMPARE(Captions(Menu(started.window, "Print")),
                  QStringList({"Printer", "Text File", "-", "Cancel"}));
-        for (const auto& [name, tip] :
-             {std::pair{"previousButton", "Previous puzzle\nRightclick for first puzzle"},
-              {"nextButton", "Next puzzle\nRight click for last puzzle"},
-              {"randomButton", "Random puzzle"},
-              {"loadButton", "Load a puzzle file"},
-              {"saveButton", "Save current puzzle"},
-              {"helpButton", "Display help file"},
-              {"importButton", "Import a puzzle file"},
-              {"printButton", "Print current puzzle and its solution"},
-              {"newWithOptionsButton", "Create a puzzle with options"}})
-            QCOMPARE(started.Find(name)->toolTip(), QString(tip));
     }
 
     void buttonsKeysAndTheNumberBoxMoveThroughTheFile() {
@@ -87,17 +76,6 @@ private slots:
         QTest::keyClick(number, Qt::Key_Return);
         QCOMPARE(started.app().place.number, 7);
         QCOMPARE(number->text(), QString("13"));  // an ignored number stays to be corrected
-    }
-
-    void whileBusyTheArrowsOnlySayWhatToDoFirst() {
-        test::StartedWindow started;
-        started.app().runState.busy = true;
-        const auto seen = test::AnswerNextMessage("Ok");
-        QTest::mouseClick(started.Find("nextButton"), Qt::LeftButton);
-        QTRY_VERIFY(seen->answered);
-        QCOMPARE(seen->text, QString("Cancel Autosolve/Create first"));
-        QCOMPARE(started.app().place.number, 1);
-        started.app().runState.busy = false;
     }
 
     void anOpenedFileJoinsTheRecentFiles() {
