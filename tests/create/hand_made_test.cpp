@@ -52,9 +52,7 @@ TEST(PatternCreationTest, ASparsePatternIsGivenUp) {
 // A drawn loop becomes an Easy puzzle with its blank share whose one solution is that loop.
 TEST(FixedLoopTest, TheDrawnLoopIsTheOnlySolution) {
     Creation creation(21);
-    Grid& grid = creation.grid;
-    SetCreateSize(grid, 5, 6);
-    ResetGridForCreate(grid);
+    Grid& grid = creation.grid = test::CreateGrid(5, 6);
     // The loop round every cell but a notch cut into the bottom.
     test::BarsAroundRegion(grid, {"######", "######", "######", "##..##", "##..##"});
     ASSERT_TRUE(test::IsSingleLoop(grid));

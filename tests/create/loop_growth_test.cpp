@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "create/clue_rules.h"
+#include "support/creation.h"
 #include "support/grid_builder.h"
 #include "support/loop_picture.h"
 #include "support/test_host.h"
@@ -16,9 +17,7 @@ using test::TestHost;
 
 // The seed square grown in a grid where every other side is an X: growth clears the Xs first.
 Grid GrownGrid(int rows, int cols, std::uint64_t seed, TestHost& host) {
-    Grid grid;
-    SetCreateSize(grid, rows, cols);
-    ResetGridForCreate(grid);
+    Grid grid = test::CreateGrid(rows, cols);
     for (int k = 1; k <= grid.NumCells; ++k)
         test::SetSides(grid, grid.CellRow[k], grid.CellCol[k], "LTRB", XMark);
     SeedSquare(grid);
@@ -32,9 +31,7 @@ Grid GrownGrid(int rows, int cols, std::uint64_t seed, TestHost& host) {
 TEST(LoopGrowthTest, TheSeedSquareIsTheCentreCellRoundedUpAndLeft) {
     for (const auto& [rows, cols, r, c] :
          {std::array{5, 5, 3, 3}, {10, 10, 5, 5}, {1, 7, 1, 4}, {6, 9, 3, 5}}) {
-        Grid grid;
-        SetCreateSize(grid, rows, cols);
-        ResetGridForCreate(grid);
+        Grid grid = test::CreateGrid(rows, cols);
         SeedSquare(grid);
         EXPECT_EQ(grid.CountBars(r, c), 4) << rows << "x" << cols;
         EXPECT_TRUE(IsSingleLoop(grid));

@@ -15,6 +15,7 @@
 #include <sstream>
 #include <vector>
 
+#include "support/creation.h"
 #include "support/grid_builder.h"
 #include "support/loop_picture.h"
 #include "support/test_host.h"
@@ -24,15 +25,8 @@ namespace {
 
 constexpr int kEveryLoop = INT_MAX;
 
+using test::CountLoops;
 using test::GridFromClues;
-
-// The loops the clues admit, up to the limit; never cancelled.
-CountResult Count(const Grid& grid, int limit) {
-    test::TestHost host;
-    const bool cancelRequested = false;
-    RunContext run(host, cancelRequested);
-    return CountSolutions(grid, limit, run);
-}
 
 // A loop by the cells it encloses, one bit a cell in reading order: on a grid a loop and the cells
 // inside it determine each other.
@@ -115,12 +109,12 @@ TEST(SolutionCounterTest, AgreesWithBruteForceOnTinyGrids) {
                     if (fits) expected.insert(inside);
                 }
                 const Grid grid = GridFromClues(rows, cols, clues);
-                const CountResult all = Count(grid, kEveryLoop);
+                const CountResult all = CountLoops(grid, kEveryLoop);
                 EXPECT_EQ(Found(grid, all), expected)
                     << rows << " x " << cols << " \"" << clues << "\"";
                 EXPECT_EQ(all.count, static_cast<int>(expected.size()));
 
-                const CountResult two = Count(grid, 2);
+                const CountResult two = CountLoops(grid, 2);
                 EXPECT_EQ(two.count, std::min<int>(2, static_cast<int>(expected.size())));
                 for (Inside loop : Found(grid, two)) EXPECT_TRUE(expected.count(loop));
             }
@@ -133,7 +127,7 @@ TEST(SolutionCounterTest, CountsFromTheCluesAndShowsTheLoopAsBars) {
     Grid grid = GridFromClues(5, 5, " 3  0  1 2   2 121  3 01 ");
     grid.SetEdge(1, 1, Side::Left, XMark);  // the loop's side
     grid.SetEdge(1, 1, Side::Bottom, Bar);  // not the loop's side
-    const CountResult result = Count(grid, 3);
+    const CountResult result = CountLoops(grid, 3);
     ASSERT_EQ(result.count, 1);
     ApplyFoundLoop(result.loops.front(), grid);
     EXPECT_TRUE(test::IsSingleLoop(grid) && test::CluesMatchLoop(grid));
@@ -157,7 +151,7 @@ TEST(SolutionCounterTest, CountsOnTheLargestGrid) {
         }
     }
     Grid grid = GridFromClues(kStorageDim, kStorageDim, clues);
-    const CountResult result = Count(grid, 2);
+    const CountResult result = CountLoops(grid, 2);
     ASSERT_EQ(result.count, 1);
     ApplyFoundLoop(result.loops.front(), grid);
     EXPECT_TRUE(test::IsSingleLoop(grid) && test::CluesMatchLoop(grid));
@@ -165,13 +159,11 @@ TEST(SolutionCounterTest, CountsOnTheLargestGrid) {
 
 // A search that never ends by itself: every loop of a large blank grid.
 TEST(SolutionCounterTest, YieldsDuringLongWorkAndStopsWhenCancelled) {
-    test::TestHost host;
-    RunState state;
-    host.onYield = [&] { state.cancelRequested = host.yields >= 3; };
-    RunContext run{host, state.cancelRequested};
-    const CountResult result = CountSolutions(GridFromClues(50, 50, ""), kEveryLoop, run);
+    test::TestRun counting;
+    counting.host.onYield = [&] { counting.state.cancelRequested = counting.host.yields >= 3; };
+    const CountResult result = CountSolutions(GridFromClues(50, 50, ""), kEveryLoop, counting.run);
     EXPECT_TRUE(result.cancelled);
-    EXPECT_EQ(host.yields, 3);
+    EXPECT_EQ(counting.host.yields, 3);
     EXPECT_EQ(static_cast<int>(result.loops.size()), result.count);
 }
 
@@ -196,7 +188,7 @@ TEST(SolutionCounterCorpusTest, AlteredPuzzlesHaveTheSatCountersCount) {
                                   record.substr(6));
         const auto known = exact.find(source);
         const int expected = known == exact.end() ? std::stoi(count) : known->second;
-        const CountResult result = Count(grid, known == exact.end() ? 2 : 20);
+        const CountResult result = CountLoops(grid, known == exact.end() ? 2 : 20);
         EXPECT_EQ(result.count, expected) << source;
         std::set<std::vector<std::uint8_t>> distinct;
         for (const FoundLoop& loop : result.loops) {

@@ -1,6 +1,10 @@
 #include "support/grid_builder.h"
 
+#include <gtest/gtest.h>
+
+#include "model/puzzle_record.h"
 #include "model/solution_letters.h"
+#include "model/text_file.h"
 
 namespace ringlace::test {
 
@@ -74,6 +78,13 @@ void BarsAroundRegion(Grid& grid, const std::vector<std::string>& region) {
             for (const Side side : kSides)
                 if (inside(r, c) && !inside(r + RowStep(side), c + ColStep(side)))
                     grid.SetEdge(r, c, side, Bar);
+}
+
+Grid RecordGrid(const std::string& file, int n) {
+    Grid grid;
+    const std::optional<std::string> line = ReadLineAt(file, n);
+    EXPECT_TRUE(line && LoadRecord(grid, *line)) << file << " record " << n;
+    return grid;
 }
 
 Grid SolvedGrid(const std::vector<std::string>& rows, const std::string& letters) {

@@ -26,6 +26,9 @@ void LoopAround(Grid& grid, int top, int left, int bottom, int right);
 // Bars round the cells marked "#" in the region, one text a row from row 1.
 void BarsAroundRegion(Grid& grid, const std::vector<std::string>& region);
 
+// Record n of a puzzle file as a grid; the test fails when it cannot be read.
+Grid RecordGrid(const std::string& file, int n);
+
 // A grid holding the loop of a solution record's letters as Bars (every other side Free).
 Grid SolvedGrid(const std::vector<std::string>& rows, const std::string& letters);
 
