@@ -77,11 +77,9 @@ TEST(OptionsTest, TheDefaultsResetTheLookButNotTheWayOfWorkingAndTheButtonsStep)
     settings.SolutionRegister = 1;
     settings.ButtonColour = Rgb(90, 90, 90);
     AcceptOptions(DefaultOptions(OptionsFrom(settings)), settings);
-    EXPECT_EQ(settings.SchemeName, "xp.col");
-    EXPECT_EQ(settings.ButtonColour, 0);  // the scheme's own button colour again
-    EXPECT_EQ(settings.AutofillOn, 0);
-    EXPECT_EQ(settings.MenuBarSide, 1);
-    EXPECT_EQ(settings.SolutionRegister, 1);
+    const Settings expected{
+        .FontName = "arial", .MenuBarSide = 1, .SolutionRegister = 1, .RecentFiles = {}};
+    EXPECT_EQ(settings, expected);  // the button colour 0: the scheme's own again
     // The adjust button steps ten within limits; the thickness button cycles.
     EXPECT_EQ(AdjustColour(Rgb(100, 15, 250), false), Rgb(90, 10, 240));
     EXPECT_EQ(AdjustColour(Rgb(100, 15, 250), true), Rgb(110, 25, 255));

@@ -51,7 +51,6 @@ private slots:
         play.RightClick(2, 2, Side::Top);
         play.RightClick(2, 2, Side::Top);
         QCOMPARE(play.Sides(2, 2), std::string(".x.."));
-        QVERIFY(play.app().play.markers.horizontalHighlight.visible);
         QVERIFY(play.picture->hasFocus());
         play.Click("undoButton");
         QCOMPARE(play.Sides(2, 2), std::string(".b.."));
@@ -118,7 +117,6 @@ private slots:
         QToolButton* loop = play.Find("showLoopButton");
         QTest::mousePress(loop, Qt::RightButton);
         QCOMPARE(play.app().grid.CellColour[1][1], Yellow);
-        QCOMPARE(play.app().settings.GridLine, 0);
         QTest::mouseRelease(loop, Qt::RightButton);
         QCOMPARE(play.app().grid.CellColour[1][1], 0);
         QCOMPARE(play.Sides(1, 1), std::string("x..."));

