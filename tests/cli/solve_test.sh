@@ -37,11 +37,9 @@ errors=$( (trap '' XFSZ; ulimit -f 0; XDG_DATA_HOME=$work/data "$work/bin/ringla
 [ $? = 1 ] && [ "$errors" = "ringlace-cli: Error writing file: $register" ] && [ -d "$work/data/ringlace" ] &&
   [ ! -e "$register" ] || fail "solve --register on a full disk: $errors"
 
-# Without the complete search a puzzle that needs it is unable.
+# Without the complete search a puzzle that needs it is unable (the corpus tests solve it with it).
 expect 1 '{"puzzle": 1, "rows": 10, "cols": 10, "result": "unable", "stage": "Solving common YP ...", "ms": _, "not_unique": false, "solution": "", "matches_stored": false, "solutions": 1}' \
   solve --no-chains "$data/search.txt"
-expect 0 '{"puzzle": 1, "rows": 10, "cols": 10, "result": "solved", "stage": "Solving by chain inspection ...", "ms": _, "not_unique": false, "solution": "CAKDJJJHECEANJJGHEMEEEDJHALAJKEFJIEEDKCMAGJGKFIEFJFLCFXJGNJIJJNIECEDJGDJJGLEFGHFJJIEDXIANHDJJNIEDLCM", "matches_stored": true, "solutions": 1}' \
-  solve "$data/search.txt"
 
 # Ctrl+C cancels the running solve and ends the command: 320 sparse puzzles (forty copies of eight,
 # about 30 s of work) are not all solved.
