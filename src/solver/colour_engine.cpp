@@ -14,10 +14,6 @@ namespace {
 // Sides in the order the colour and edge sweeps take them.
 constexpr Side kSweepSides[] = {Side::Left, Side::Right, Side::Top, Side::Bottom};
 
-ClueValue ClueAt(const Grid& grid, int r, int c) {
-    return grid.Clue[grid.CellNum[r][c]];
-}
-
 // The colours of the neighbours left, up, right, down, read once when a cell is visited.
 struct Neighbours {
     std::int32_t left, up, right, down;
@@ -43,6 +39,12 @@ void ForEachCell(Grid& grid, RuleVisits& visits, LocalRule id, Rule rule) {
     visits.Sweep(grid, id, 1, grid.Rows, 1, grid.Cols, rule);
 }
 
+// The rule at the cells that hold the clue.
+template <typename Rule>
+void ForEachClue(Grid& grid, RuleVisits& visits, LocalRule id, ClueValue clue, Rule rule) {
+    visits.Sweep(grid, id, clue, 0, 1, grid.Rows, 1, grid.Cols, rule);
+}
+
 // A bar on the border has the inside of the loop on its cell's side.
 void BorderBars(Grid& grid, RuleVisits& visits) {
     const auto along = [&grid, &visits](LocalRule id, int r0, int r1, int c0, int c1, Side side) {
@@ -60,8 +62,7 @@ void BorderBars(Grid& grid, RuleVisits& visits) {
 
 // A "0" has no bar: the cell and its four neighbours share one colour.
 void ZeroClues(Grid& grid, RuleVisits& visits) {
-    ForEachCell(grid, visits, LocalRule::ZeroClue, [&grid, &visits](int r, int c) {
-        if (ClueAt(grid, r, c) != 0) return;
+    ForEachClue(grid, visits, LocalRule::ZeroClue, 0, [&grid, &visits](int r, int c) {
         const Neighbours n = NeighboursOf(grid, r, c);
         std::int32_t colour = 0;
         for (std::int32_t candidate : {n.left, n.right, n.up, n.down})
@@ -74,8 +75,7 @@ void ZeroClues(Grid& grid, RuleVisits& visits) {
 
 // A "2" with two neighbours of one colour: the other two have the other colour.
 void TwoClues(Grid& grid, RuleVisits& visits) {
-    ForEachCell(grid, visits, LocalRule::TwoClue, [&grid, &visits](int r, int c) {
-        if (ClueAt(grid, r, c) != 2) return;
+    ForEachClue(grid, visits, LocalRule::TwoClue, 2, [&grid, &visits](int r, int c) {
         const Neighbours n = NeighboursOf(grid, r, c);
         const std::array<std::int32_t, 4> colours{n.left, n.up, n.right, n.down};
         for (const Pair& pair : kPairs) {
@@ -89,9 +89,8 @@ void TwoClues(Grid& grid, RuleVisits& visits) {
 
 // A "1" (or a "3") with two neighbours of one colour takes that colour (or the other one).
 void OneAndThreeClues(Grid& grid, RuleVisits& visits, ClueValue clue) {
-    ForEachCell(grid, visits, clue == 1 ? LocalRule::OneClue : LocalRule::ThreeClue,
+    ForEachClue(grid, visits, clue == 1 ? LocalRule::OneClue : LocalRule::ThreeClue, clue,
                 [&grid, &visits, clue](int r, int c) {
-                    if (ClueAt(grid, r, c) != clue) return;
                     const Neighbours n = NeighboursOf(grid, r, c);
                     const std::array<std::int32_t, 4> colours{n.left, n.up, n.right, n.down};
                     for (const Pair& pair : kPairs) {
@@ -195,10 +194,16 @@ void ColourEngine(Grid& grid, RuleWatch* watch) {
     else
         visits.emplace(grid);
     visits->Watch(watch);
+    // The colour and pattern rules never read the dot links, and every edge they write goes
+    // through SetEdge, which keeps the links built: they are built once, before the first direct
+    // lines, and only when there are clues (without, the direct lines do nothing).
+    const bool clued = HasClues(grid);
     for (int pass = 1; pass <= 3; ++pass) {
         ColourRules(grid, *visits);
         PatternRules(grid, *visits);
-        SolveDirectLines(grid, *visits);
+        if (!clued) continue;
+        if (pass == 1) BuildNodeLinks(grid);
+        DirectLinesOnBuiltLinks(grid, *visits);
     }
     visits->Watch(nullptr);
 }

@@ -52,28 +52,29 @@ std::string ColourSignature(const Grid& grid) {
 
 GridSnapshot SaveGridState(const Grid& grid) {
     GridSnapshot snapshot;
-    snapshot.sides.reserve(static_cast<std::size_t>(4 * grid.NumCells));
-    snapshot.colours.reserve(static_cast<std::size_t>(grid.NumCells));
+    snapshot.sides.resize(static_cast<std::size_t>(grid.NumCells));
+    snapshot.colours.resize(static_cast<std::size_t>(grid.NumCells));
+    std::size_t cell = 0;
     for (int r = 1; r <= grid.Rows; ++r) {
-        for (int c = 1; c <= grid.Cols; ++c) {
-            for (const Side side : kSides) snapshot.sides.push_back(grid.CellEdge[r][c][side]);
-            snapshot.colours.push_back(grid.CellColour[r][c]);
+        for (int c = 1; c <= grid.Cols; ++c, ++cell) {
+            snapshot.sides[cell] = grid.CellEdge[r][c];
+            snapshot.colours[cell] = grid.CellColour[r][c];
         }
     }
     return snapshot;
 }
 
+// A trial changes a few cells of many: a cell whose four sides are as saved is passed over whole.
 void RestoreGridState(Grid& grid, const GridSnapshot& snapshot) {
-    std::size_t side = 0;
     std::size_t cell = 0;
     for (int r = 1; r <= grid.Rows; ++r) {
-        for (int c = 1; c <= grid.Cols; ++c) {
-            for (const Side s : kSides) {
-                // Copies of one edge always agree, so an edge that holds its value is left alone.
-                const EdgeState saved = snapshot.sides[side++];
-                if (grid.CellEdge[r][c][s] != saved) grid.SetEdge(r, c, s, saved);
-            }
-            grid.CellColour[r][c] = snapshot.colours[cell++];
+        for (int c = 1; c <= grid.Cols; ++c, ++cell) {
+            grid.CellColour[r][c] = snapshot.colours[cell];
+            const SideTable<EdgeState>& saved = snapshot.sides[cell];
+            if (grid.CellEdge[r][c] == saved) continue;
+            // Copies of one edge always agree, so an edge that holds its value is left alone.
+            for (const Side s : kSides)
+                if (grid.CellEdge[r][c][s] != saved[s]) grid.SetEdge(r, c, s, saved[s]);
         }
     }
 }

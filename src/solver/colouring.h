@@ -28,8 +28,8 @@ std::string ColourSignature(const Grid& grid);
 
 // Every real cell's four sides and colour.
 struct GridSnapshot {
-    std::vector<EdgeState> sides;       // four per cell, L T R B
-    std::vector<std::int32_t> colours;  // one per cell
+    std::vector<SideTable<EdgeState>> sides;  // one per cell, row by row
+    std::vector<std::int32_t> colours;        // one per cell
 };
 GridSnapshot SaveGridState(const Grid& grid);
 // Writes the sides and colours back; every side that changed goes through SetEdge, so the

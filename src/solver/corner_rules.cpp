@@ -58,9 +58,8 @@ private:
     using Block = void (CornerBlocks::*)(int r, int c);
 
     void Sweep(LocalRule id, ClueValue clue, Block block) {
-        visits_.Sweep(g_, id, 1, g_.Rows, 1, g_.Cols, [this, clue, block](int r, int c) {
-            if (g_.Clue[g_.CellNum[r][c]] == clue) (this->*block)(r, c);
-        });
+        visits_.Sweep(g_, id, clue, 0, 1, g_.Rows, 1, g_.Cols,
+                      [this, block](int r, int c) { (this->*block)(r, c); });
     }
 
     EdgeState Edge(int r, int c, Side side) const { return g_.CellEdge[r][c][side]; }
@@ -173,7 +172,7 @@ private:
     // A bare "3" on the border next to an X on the border: the loop turns at that dot.
     void ThreeAlongBorder(int r, int c, Side border, int r1, int c1, Side side1, int r2, int c2,
                           Side side2) {
-        if (g_.Clue[g_.CellNum[r][c]] != 3 || g_.CountBars(r, c) != 0) return;
+        if (g_.CountBars(r, c) != 0) return;
         if (Edge(r1, c1, border) == XMark) {
             Set(r, c, side1, Bar);
             Set(r, c, border, Bar);
@@ -186,16 +185,17 @@ private:
     void ThreesAlongBorders() {
         const int rows = g_.Rows;
         const int cols = g_.Cols;
-        visits_.Sweep(g_, LocalRule::ThreeAlongBottom, rows, rows, 1, cols, [&](int r, int c) {
-            ThreeAlongBorder(r, c, Side::Bottom, r, c + 1, Side::Right, r, c - 1, Side::Left);
-        });
-        visits_.Sweep(g_, LocalRule::ThreeAlongTop, 1, 1, 1, cols, [&](int r, int c) {
+        visits_.Sweep(
+            g_, LocalRule::ThreeAlongBottom, 3, 0, rows, rows, 1, cols, [&](int r, int c) {
+                ThreeAlongBorder(r, c, Side::Bottom, r, c + 1, Side::Right, r, c - 1, Side::Left);
+            });
+        visits_.Sweep(g_, LocalRule::ThreeAlongTop, 3, 0, 1, 1, 1, cols, [&](int r, int c) {
             ThreeAlongBorder(r, c, Side::Top, r, c + 1, Side::Right, r, c - 1, Side::Left);
         });
-        visits_.Sweep(g_, LocalRule::ThreeAlongLeft, 1, rows, 1, 1, [&](int r, int c) {
+        visits_.Sweep(g_, LocalRule::ThreeAlongLeft, 3, 0, 1, rows, 1, 1, [&](int r, int c) {
             ThreeAlongBorder(r, c, Side::Left, r + 1, c, Side::Bottom, r - 1, c, Side::Top);
         });
-        visits_.Sweep(g_, LocalRule::ThreeAlongRight, 1, rows, cols, cols, [&](int r, int c) {
+        visits_.Sweep(g_, LocalRule::ThreeAlongRight, 3, 0, 1, rows, cols, cols, [&](int r, int c) {
             ThreeAlongBorder(r, c, Side::Right, r + 1, c, Side::Bottom, r - 1, c, Side::Top);
         });
     }

@@ -14,6 +14,12 @@ int SolveDirectLines(Grid& grid);
 // The same, visiting only what the marks ask for.
 int SolveDirectLines(Grid& grid, RuleVisits& visits);
 
+// Whether any clue is above 0: without one the direct lines write nothing.
+bool HasClues(const Grid& grid);
+// The start rules and the local passes on dot links that BuildNodeLinks built and only SetEdge
+// changed since.
+void DirectLinesOnBuiltLinks(Grid& grid, RuleVisits& visits);
+
 // NodeLink rebuilt from the cell sides; directions that leave the grid read Outside (or what the
 // frame cells hold).
 void BuildNodeLinks(Grid& grid);

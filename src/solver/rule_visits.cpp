@@ -9,8 +9,6 @@ namespace ringlace {
 
 namespace {
 
-constexpr std::uint64_t kEveryRule = ~std::uint64_t{0};
-
 std::uint32_t SidesWord(const Grid& grid, int r, int c) {
     std::uint32_t word = 0;
     std::memcpy(&word, grid.CellEdge[r][c].bySide.data(), sizeof word);
@@ -23,12 +21,16 @@ void RuleVisits::Restart(const Grid& grid) {
     rows_ = grid.Rows;
     cols_ = grid.Cols;
     clues_ = grid.Clue;
+    clueColumns_ = {};
     for (int r = 0; r <= rows_ + 1; ++r) {
-        pendingInRow_[r] = kEveryRule;
+        pending_[static_cast<std::size_t>(r)].fill(~std::uint64_t{0});
         for (int c = 0; c <= cols_ + 1; ++c) {
             colours_[r][c] = grid.CellColour[r][c];
             sides_[r][c] = SidesWord(grid, r, c);
-            pending_[r][c] = kEveryRule;
+            const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
+            if (clue >= 0 && clue <= 3)
+                clueColumns_[static_cast<std::size_t>(clue)][static_cast<std::size_t>(r)] |=
+                    std::uint64_t{1} << c;
         }
     }
 }
@@ -69,12 +71,10 @@ void RuleVisits::SetColour(Grid& grid, int r, int c, std::int32_t colour) {
 void RuleVisits::Mark(int r, int c) {
     const int r0 = std::max(r - 1, 0);
     const int r1 = std::min(r + 1, rows_ + 1);
-    const int c0 = std::max(c - 1, 0);
-    const int c1 = std::min(c + 1, cols_ + 1);
-    for (int rr = r0; rr <= r1; ++rr) {
-        pendingInRow_[rr] = kEveryRule;
-        for (int cc = c0; cc <= c1; ++cc) pending_[rr][cc] = kEveryRule;
-    }
+    // Columns c - 1 to c + 1; column -1 and those past the frame are never swept.
+    const std::uint64_t columns = (std::uint64_t{7} << c) >> 1;
+    for (int rr = r0; rr <= r1; ++rr)
+        for (std::uint64_t& waiting : pending_[static_cast<std::size_t>(rr)]) waiting |= columns;
 }
 
 }  // namespace ringlace

@@ -14,6 +14,8 @@
 #pragma once
 
 #include <array>
+#include <bit>
+#include <cstddef>
 #include <cstdint>
 
 #include "model/grid.h"
@@ -79,29 +81,24 @@ public:
     // A colour written by a rule: through SetCellColour, the change marked at once.
     void SetColour(Grid& grid, int r, int c, std::int32_t colour);
 
-    // Runs visit() for cell (r, c) unless the rule is known to change nothing there. Edges are
-    // written through SetEdge, which counts the writes: only a visit that wrote is compared.
-    template <typename Visit>
-    void AtCell(const Grid& grid, LocalRule rule, int r, int c, Visit visit) {
-        const std::uint64_t bit = Bit(rule);
-        if ((pending_[r][c] & bit) == 0) return;
-        pending_[r][c] &= ~bit;
-        const std::int64_t edgeWrites = grid.EdgeSetCount;
-        visit();
-        if (grid.EdgeSetCount == edgeWrites) return;
-        Compare(grid, r - 2, r + 2, c - 2, c + 2);
-        if (watch_) watch_->SweepWrote(grid, rule, r, c);
-    }
-
     // The rule at every cell of rows r0..r1 and columns c0..c1, row by row.
     template <typename Visit>
     void Sweep(const Grid& grid, LocalRule rule, int r0, int r1, int c0, int c1, Visit visit) {
-        const std::uint64_t bit = Bit(rule);
-        for (int r = r0; r <= r1; ++r) {
-            if ((pendingInRow_[r] & bit) == 0) continue;
-            pendingInRow_[r] &= ~bit;
-            for (int c = c0; c <= c1; ++c) AtCell(grid, rule, r, c, [&] { visit(r, c); });
-        }
+        SweepWhere(
+            grid, rule, r0, r1, c0, c1, [](int) { return ~std::uint64_t{0}; }, visit);
+    }
+
+    // The same for a rule whose visit does nothing unless cell (r, c + dc) holds the clue: only
+    // those cells are visited.
+    template <typename Visit>
+    void Sweep(const Grid& grid, LocalRule rule, ClueValue clue, int dc, int r0, int r1, int c0,
+               int c1, Visit visit) {
+        const auto& rows = clueColumns_[static_cast<std::size_t>(clue)];
+        const auto sites = [&rows, dc](int r) {
+            const std::uint64_t holding = rows[static_cast<std::size_t>(r)];
+            return dc >= 0 ? holding >> dc : holding << -dc;
+        };
+        SweepWhere(grid, rule, r0, r1, c0, c1, sites, visit);
     }
 
     // After a write to a side of cell (r, c) outside a visit.
@@ -117,7 +114,36 @@ public:
     void Watch(RuleWatch* watch) { watch_ = watch; }
 
 private:
-    static std::uint64_t Bit(LocalRule rule) { return std::uint64_t{1} << static_cast<int>(rule); }
+    // Skips the cells where the rule is known to change nothing, and those sites(r) leaves out.
+    // Edges are written through SetEdge, which counts the writes: only a visit that wrote is
+    // compared. A visit may mark cells further along its row: the row's marks are read again
+    // after each visit.
+    template <typename Sites, typename Visit>
+    void SweepWhere(const Grid& grid, LocalRule rule, int r0, int r1, int c0, int c1, Sites sites,
+                    Visit visit) {
+        const auto id = static_cast<std::size_t>(rule);
+        const std::uint64_t span = (~std::uint64_t{0} << c0) & ~(~std::uint64_t{1} << c1);
+        for (int r = r0; r <= r1; ++r) {
+            std::uint64_t& waiting = pending_[static_cast<std::size_t>(r)][id];
+            std::uint64_t ahead = span & sites(r);
+            for (std::uint64_t due = waiting & ahead; due != 0; due = waiting & ahead) {
+                const int c = std::countr_zero(due);
+                const std::uint64_t bit = std::uint64_t{1} << c;
+                waiting &= ~bit;
+                ahead &= ~(bit | (bit - 1));
+                const std::int64_t edgeWrites = grid.EdgeSetCount;
+                visit(r, c);
+                if (grid.EdgeSetCount == edgeWrites) continue;
+                Compare(grid, r - 2, r + 2, c - 2, c + 2);
+                if (watch_) watch_->SweepWrote(grid, rule, r, c);
+            }
+        }
+    }
+
+    // Rounded up to whole vector registers, so that marking a row is a few wide ORs.
+    static constexpr std::size_t kRuleSlots =
+        (static_cast<std::size_t>(LocalRule::CellRules) + 8) / 8 * 8;
+
     void Restart(const Grid& grid);
     void Compare(const Grid& grid, int r0, int r1, int c0, int c1);
     void Mark(int r, int c);
@@ -126,10 +152,13 @@ private:
     int rows_ = 0;
     int cols_ = 0;
     std::array<ClueValue, kCellNumbers> clues_{};
+    // clueColumns_[v][r]: bit c is set when cell (r, c) holds the clue v.
+    std::array<std::array<std::uint64_t, kCellIndexes>, 4> clueColumns_{};
     Table2<std::int32_t, kCellIndexes> colours_{};
     Table2<std::uint32_t, kCellIndexes> sides_{};  // the four side states of a cell in one word
-    Table2<std::uint64_t, kCellIndexes> pending_{};
-    std::array<std::uint64_t, kCellIndexes> pendingInRow_{};
+    // pending_[r][rule]: bit c is set while the rule has cell (r, c) to visit. Columns run up
+    // to 51, so a row of one rule fits one word, and a sweep goes straight to its marked cells.
+    std::array<std::array<std::uint64_t, kRuleSlots>, kCellIndexes> pending_{};
     RuleWatch* watch_ = nullptr;
 };
 
