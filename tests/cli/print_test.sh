@@ -10,11 +10,9 @@ trap 'rm -rf "$work"' EXIT
 
 pages() { pdfinfo "$1" 2>/dev/null | sed -n 's/^Pages: *//p'; }
 
-expect 2 "" print "$corpus"
-expect 2 "" print "$corpus" --pdf
-expect 2 "" print "$corpus" --pdf "$work/x.pdf" --solutions later
-expect 2 "" print "$corpus" --pdf "$work/x.pdf" --paper a5
-expect 2 "" print "$corpus" 3-2 --pdf "$work/x.pdf"
+for args in "" "--pdf" "--pdf $work/x.pdf --solutions later" "--pdf $work/x.pdf --paper a5" "3-2 --pdf $work/x.pdf"; do
+  expect 2 "" print "$corpus" $args
+done
 expect 1 "{\"file\": \"$data/three.txt\", \"first\": 4, \"last\": 4, \"error\": \"Invalid from or to puzzle number\"}" \
   print "$data/three.txt" 4 --pdf "$work/x.pdf"
 [ -e "$work/x.pdf" ] && fail "a refused book left a file"
@@ -48,6 +46,5 @@ grep -q "Solution:" <<<"$(pdftotext "$work/none.pdf" - 2>&1)" && fail "none: a s
 grep -q "Puz# 3 of $n" <<<"$(pdftotext "$work/none.pdf" - 2>&1)" || fail "none: the range's header"
 grep -qa "/Image" "$work/inline.pdf" && fail "the book holds pictures instead of lines"
 
-"$cli" --help | grep -q "print FILE" || fail "--help does not list print"
 [ "$failures" -eq 0 ] && echo "all print checks passed"
 exit $((failures > 0))

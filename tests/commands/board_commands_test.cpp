@@ -2,44 +2,35 @@
 
 #include <gtest/gtest.h>
 
-#include "commands/app.h"
 #include "commands/autosolve_command.h"
 #include "commands/create_new_command.h"
 #include "model/puzzle_record.h"
-#include "model/text_file.h"
 #include "play/board_drawing.h"
 #include "play/check_display.h"
 #include "play/solution_view.h"
 #include "play/undo_list.h"
 #include "support/loop_picture.h"
 #include "support/recording_canvas.h"
-#include "support/temp_folder.h"
-#include "support/test_host.h"
+#include "support/test_app.h"
 
 namespace ringlace {
 namespace {
 
-using test::TestHost;
-
 // The 2 x 2 puzzle whose loop runs round the whole grid, with its stored solution.
 constexpr const char* kRound = "0202EA2  2BHFL\r\n";
 
-struct Played {
-    Played() : app(host), painter(canvas, app.geometry, app.settings, app.scheme) {
+struct Played : test::TestApp {
+    Played() : painter(canvas, app.geometry, app.settings, app.scheme) {
         file = folder.File("puzzles.txt");
         test::WriteBytes(file, kRound);
-        app.place.count = CountLines(file);
-        EXPECT_TRUE(LoadPuzzleOntoBoard(app, file, 1));
+        EXPECT_TRUE(Load(file, 1));
         app.geometry.CellSize = 600;
         app.geometry.GridLeft = 200;
         app.geometry.GridTop = 200;
     }
     std::string Edges() const { return UserRecordText(app.grid).substr(10); }
 
-    test::TempFolder folder;
     std::string file;
-    TestHost host;
-    App app;
     test::RecordingCanvas canvas;
     BoardPainter painter;
 };

@@ -3,13 +3,11 @@
 #include <filesystem>
 #include <functional>
 
-#include "commands/app.h"
 #include "commands/collection_edits.h"
 #include "commands/collection_navigation.h"
 #include "model/puzzle_record.h"
 #include "model/text_file.h"
-#include "support/temp_folder.h"
-#include "support/test_host.h"
+#include "support/test_app.h"
 
 namespace ringlace {
 namespace {
@@ -29,24 +27,19 @@ std::string Collection(int count) {
 // The 2 x 2 puzzle whose loop runs round the whole grid, with its stored solution.
 constexpr const char* kRound = "0202EA2  2BHFL";
 
-struct Collecting {
-    explicit Collecting(int count, int number = 1) : app(host) {
+struct Collecting : test::TestApp {
+    explicit Collecting(int count, int number = 1) {
         file = folder.File("puzzles.txt");
         WriteBytes(file, Collection(count));
-        app.place.count = count;
-        EXPECT_TRUE(LoadPuzzleOntoBoard(app, file, number));
+        EXPECT_TRUE(Load(file, number));
     }
     // The record the board shows, as its number and by the board's width.
     void ExpectShown(int number) const {
         EXPECT_EQ(app.place.number, number);
         EXPECT_EQ(app.grid.Cols, number);
     }
-    const Message& LastMessage() const { return host.messages.back(); }
 
-    test::TempFolder folder;
     std::string file;
-    test::TestHost host;
-    App app;
 };
 
 TEST(CollectionNavigationTest, MovesWrapAroundTheFileAndSkipAOnePuzzleFile) {

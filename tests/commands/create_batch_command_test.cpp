@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "commands/create_jumbo_command.h"
-#include "model/puzzle_record.h"
 #include "model/text_file.h"
 #include "support/creation.h"
+#include "support/grid_builder.h"
 #include "support/test_app.h"
 
 namespace ringlace {
@@ -15,9 +15,8 @@ namespace {
 
 struct Program : test::TestApp {
     Program() : TestApp(7) {
-        WriteFileAtomically(folder.File("shown.txt"), "0505EA 3  0  1 2   2 121  3 01 \r\n");
-        app.place.count = 1;
-        EXPECT_TRUE(LoadPuzzleOntoBoard(app, folder.File("shown.txt"), 1));
+        test::WriteBytes(folder.File("shown.txt"), "0505EA 3  0  1 2   2 121  3 01 \r\n");
+        EXPECT_TRUE(Load(folder.File("shown.txt"), 1));
     }
 };
 
@@ -60,9 +59,7 @@ TEST(BatchCreationTest, AskedThenMadeAppendedAndShown) {
     EXPECT_EQ(program.host.statuses.back(), " 3 puzzles created");
     EXPECT_EQ(program.host.messages.back().text, " 3 puzzles saved in file:\r\n" + file);
     for (int n = 1; n <= 3; ++n) {
-        Grid grid;
-        PuzzlePlace place{file, 0, 3};
-        ASSERT_TRUE(LoadPuzzle(grid, place, file, n));
+        const Grid grid = test::RecordGrid(file, n);
         EXPECT_EQ(grid.DiffCode, "HA");
         EXPECT_EQ(test::Solutions(grid), 1) << n;
     }

@@ -5,37 +5,23 @@
 #include "model/puzzle_record.h"
 #include "model/text_file.h"
 #include "support/loop_picture.h"
-#include "support/temp_folder.h"
-#include "support/test_host.h"
+#include "support/test_app.h"
 
 namespace ringlace {
 namespace {
 
-using test::TempFolder;
 using test::TestHost;
 
 const std::string kPuzzles = std::string(RINGLACE_TEST_DATA_DIR) + "/corpus_sample.txt";
 
-struct Program {
-    explicit Program(std::uint64_t seed = 1) : app(host) {
-        app.paths.AppFolder = folder.Path();
-        app.paths.DataFolder = folder.Path();
-        app.random = RandomSource(seed);
-    }
-    // False when record n cannot be loaded: the test must stop there.
-    bool Load(int n) {
-        app.place.count = CountLines(kPuzzles);
-        return LoadPuzzleOntoBoard(app, kPuzzles, n);
-    }
+struct Program : test::TestApp {
+    using TestApp::TestApp;
+    bool Load(int n) { return TestApp::Load(kPuzzles, n); }
     CreateEnd Create(const std::string& size, const std::string& level,
                      CreateKind kind = CreateKind::Normal) {
         return CreateNew(app, {kind, size, level});
     }
     std::string Scratch() const { return folder.File(kScratchPuzzleFile); }
-
-    TempFolder folder;
-    TestHost host;
-    App app;
 };
 
 bool HasStatus(const TestHost& host, const std::string& text) {

@@ -4,12 +4,10 @@
 
 #include <filesystem>
 
-#include "commands/app.h"
 #include "model/puzzle_record.h"
 #include "model/text_file.h"
 #include "support/recording_canvas.h"
-#include "support/temp_folder.h"
-#include "support/test_host.h"
+#include "support/test_app.h"
 
 namespace ringlace {
 namespace {
@@ -20,20 +18,13 @@ using test::WriteBytes;
 // The 1 x 2 puzzle "3 ." whose stored loop runs round both cells, shown from its file.
 constexpr const char* kPair = "0102EA3 DI\r\n";
 
-struct Exchanging {
-    Exchanging() : app(host) {
-        app.paths = {folder.Path(), folder.Path()};
+struct Exchanging : test::TestApp {
+    Exchanging() {
         file = folder.File("set.rlc");
         WriteBytes(file, kPair);
-        app.place.count = 1;
-        EXPECT_TRUE(LoadPuzzleOntoBoard(app, file, 1));
+        EXPECT_TRUE(Load(file, 1));
     }
-    const Message& LastMessage() const { return host.messages.back(); }
-
-    test::TempFolder folder;
     std::string file;
-    test::TestHost host;
-    App app;
 };
 
 TEST(ExchangeCommandsTest, TextFilesAreWrittenWhereAskedAndNeverChangeTheBoard) {

@@ -2,27 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include "commands/app.h"
 #include "commands/board_commands.h"
-#include "model/text_file.h"
 #include "play/board_drawing.h"
 #include "support/recording_canvas.h"
-#include "support/test_host.h"
+#include "support/test_app.h"
 
 namespace ringlace {
 namespace {
 
 // The first puzzle of the easy 10 x 10 corpus file: its first step is the X left of its top 0.
-struct Hinted {
-    Hinted() : app(host), painter(canvas, app.geometry, app.settings, app.scheme) {
-        const std::string file = std::string(RINGLACE_CORPUS_DIR) + "/10x10-easy.txt";
-        app.place.count = CountLines(file);
-        EXPECT_TRUE(LoadPuzzleOntoBoard(app, file, 1));
+struct Hinted : test::TestApp {
+    Hinted() : painter(canvas, app.geometry, app.settings, app.scheme) {
+        EXPECT_TRUE(Load(std::string(RINGLACE_CORPUS_DIR) + "/10x10-easy.txt", 1));
     }
     EdgeState Edge() const { return app.grid.CellEdge[4][2][Side::Right]; }
 
-    test::TestHost host;
-    App app;
     test::RecordingCanvas canvas;
     BoardPainter painter;
 };
@@ -44,7 +38,7 @@ TEST(HintCommandsTest, AHintIsMarkedAndSaidWithoutAnEntry) {
     ShowHintCommand(hinted.app);
     ASSERT_TRUE(hinted.app.play.markers.hint.edge.visible);
     const std::string file = hinted.app.place.file;
-    ASSERT_TRUE(LoadPuzzleOntoBoard(hinted.app, file, 2));
+    ASSERT_TRUE(hinted.Load(file, 2));
     EXPECT_FALSE(hinted.app.play.markers.hint.edge.visible);
 }
 

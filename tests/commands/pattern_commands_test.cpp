@@ -11,10 +11,6 @@
 namespace ringlace {
 namespace {
 
-struct Program : test::TestApp {
-    Program() : TestApp(5) {}
-};
-
 Pattern Checks(int rows, int cols) {
     Pattern pattern{rows, cols};
     for (int r = 1; r <= rows; ++r)
@@ -23,7 +19,7 @@ Pattern Checks(int rows, int cols) {
 }
 
 TEST(PatternFilesTest, SavedReadAndDeletedSafely) {
-    Program program;
+    test::TestApp program(5);
     const std::string file = program.folder.File("patterns.txt");
     program.host.fileNames = {file, file};
     SavePatternToFile(program.app, Checks(6, 7));
@@ -48,7 +44,7 @@ TEST(PatternFilesTest, SavedReadAndDeletedSafely) {
 
 // The applied pattern waits on an empty board of its size; the next Autosolve creates on it.
 TEST(PatternFilesTest, AnAppliedPatternIsCreatedOnByAutosolve) {
-    Program program;
+    test::TestApp program(5);
     EXPECT_EQ(CheckPattern(Pattern{6, 6})->text, "No pattern to apply!");
     const Pattern pattern = Checks(6, 7);
     ApplyPatternToBoard(program.app, pattern);

@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "commands/app.h"
-#include "model/clue_grid.h"
 #include "model/puzzle_record.h"
-#include "model/text_file.h"
+#include "support/grid_builder.h"
 #include "support/recording_canvas.h"
-#include "support/temp_folder.h"
-#include "support/test_host.h"
+#include "support/test_app.h"
 
 namespace ringlace {
 namespace {
@@ -23,13 +20,7 @@ std::vector<CanvasCall> Texts(const RecordingCanvas& canvas, const std::string& 
     return found;
 }
 
-Grid Blank(int rows, int cols, ClueValue first = kNoClue) {
-    std::vector<ClueValue> clues(static_cast<std::size_t>(rows * cols), kNoClue);
-    clues[0] = first;
-    Grid grid;
-    PlaceClues(grid, {rows, cols, clues});
-    return grid;
-}
+using test::GridFromClues;
 
 TEST(PrintedPageTest, CellsAndCluesShrinkForLargeGrids) {
     struct Case {
@@ -40,7 +31,7 @@ TEST(PrintedPageTest, CellsAndCluesShrinkForLargeGrids) {
     for (const Case& c :
          {Case{10, 500, 13}, Case{17, 400, 13}, Case{20, 400, 10}, Case{25, 400, 10}}) {
         RecordingCanvas canvas;
-        DrawPrintedPage(canvas, Blank(c.side, c.side, 2), "header", PaperStyle{},
+        DrawPrintedPage(canvas, GridFromClues(c.side, c.side, "2"), "header", PaperStyle{},
                         PageSolution::Shown);
         const std::vector<CanvasCall> twos = Texts(canvas, "2");
         ASSERT_EQ(twos.size(), 2u) << c.side;  // the puzzle's and the small solution's
@@ -56,7 +47,7 @@ TEST(PrintedPageTest, CellsAndCluesShrinkForLargeGrids) {
 }
 
 TEST(PrintedPageTest, TheOptionsAndTheSmallSolution) {
-    Grid pair = Blank(1, 2, 3);
+    Grid pair = GridFromClues(1, 2, "3");
     pair.SolutionCode = "DI";
     RecordingCanvas canvas;
     DrawPrintedPage(canvas, pair, "", PaperStyle{"Arial", "", true, true, 2}, PageSolution::Shown);
@@ -76,7 +67,7 @@ TEST(PrintedPageTest, TheOptionsAndTheSmallSolution) {
 
     // Without a stored solution the small grid is empty; without options only the clues show.
     RecordingCanvas plain;
-    DrawPrintedPage(plain, Blank(1, 2, 3), "", PaperStyle{"Arial", "", false, false, 2},
+    DrawPrintedPage(plain, GridFromClues(1, 2, "3"), "", PaperStyle{"Arial", "", false, false, 2},
                     PageSolution::Shown);
     for (const CanvasCall& call : plain.calls) {
         EXPECT_NE(call.kind, "line");
@@ -94,17 +85,13 @@ TEST(PrintedPageTest, TheOptionsAndTheSmallSolution) {
               12200 + 125);
 }
 
-struct Printing {
-    Printing() : app(host) {
+struct Printing : test::TestApp {
+    Printing() {
         file = folder.File("set.txt");
         test::WriteBytes(file, "0102EA3 DI\r\nbroken\r\n0101ME2A\r\n");
-        app.place.count = 3;
-        EXPECT_TRUE(LoadPuzzleOntoBoard(app, file, 1));
+        EXPECT_TRUE(Load(file, 1));
     }
-    test::TempFolder folder;
     std::string file;
-    test::TestHost host;
-    App app;
 };
 
 TEST(PrintCommandsTest, TheCurrentPuzzleIsPrintedAfterTheQuestion) {

@@ -13,10 +13,9 @@
 #include "commands/autosolve_command.h"
 #include "model/puzzle_record.h"
 #include "model/solution_letters.h"
-#include "model/text_file.h"
 #include "support/loop_picture.h"
 #include "support/temp_folder.h"
-#include "support/test_host.h"
+#include "support/test_app.h"
 
 namespace ringlace {
 namespace {
@@ -94,22 +93,20 @@ TEST_P(SolveGoldenTest, SameAnswersAsBefore) {
     options.silent = true;
     for (const GoldenAnswer& answer : answers) {
         // A board of its own for each record: the loop test reads beyond the grid's size.
-        test::TestHost host;
-        App app(host);
-        app.paths.AppFolder = folder.Path();
-        app.paths.DataFolder = folder.Path();
-        app.place.count = CountLines(file);
-        ASSERT_TRUE(LoadPuzzleOntoBoard(app, file, answer.record)) << answer.record;
-        const AutoSolveOutcome outcome = AutoSolveCommand(app, options);
+        test::TestApp program;
+        ASSERT_TRUE(program.Load(file, answer.record)) << answer.record;
+        const AutoSolveOutcome outcome = AutoSolveCommand(program.app, options);
         const std::string where = source + " record " + std::to_string(answer.record);
         EXPECT_EQ(outcome.end, EndNamed(answer.result)) << where;
         EXPECT_EQ(outcome.stage, answer.stage) << where;
         if (outcome.end != AutoSolveEnd::Solved) continue;
         EXPECT_EQ(outcome.solutions, answer.solutions) << where;
         if (answer.solutions == 1 && answer.letters != "?")
-            EXPECT_EQ(SolutionLetters(app.grid), answer.letters) << where;
+            EXPECT_EQ(SolutionLetters(program.app.grid), answer.letters) << where;
         else
-            EXPECT_TRUE(test::IsSingleLoop(app.grid) && test::CluesMatchLoop(app.grid)) << where;
+            EXPECT_TRUE(test::IsSingleLoop(program.app.grid) &&
+                        test::CluesMatchLoop(program.app.grid))
+                << where;
     }
 }
 

@@ -7,32 +7,24 @@
 #include "model/config_file.h"
 #include "model/puzzle_labels.h"
 #include "play/colour_scheme.h"
-#include "support/temp_folder.h"
-#include "support/test_host.h"
+#include "support/test_app.h"
 
 namespace ringlace {
 namespace {
 
 using test::ReadBytes;
 using test::TempFolder;
-using test::TestHost;
 using test::WriteBytes;
 
 const std::string kData = RINGLACE_DATA_DIR;
 
 // An application folder with the shipped scheme list and puzzles unless told otherwise.
-struct Installed {
-    explicit Installed(bool withSchemes = true, bool withPuzzles = true) : app(host) {
+struct Installed : test::TestApp {
+    explicit Installed(bool withSchemes = true, bool withPuzzles = true) {
         if (withSchemes) WriteBytes(folder.File("all.col"), ReadBytes(kData + "/all.col"));
         if (withPuzzles) WriteBytes(folder.File("puzzles.txt"), ReadBytes(kData + "/puzzles.txt"));
-        app.paths.AppFolder = folder.Path();
-        app.paths.DataFolder = folder.Path();
     }
     StartOutcome Start() { return StartUp(app, {"Arial", "@Gothic", "DejaVu Sans"}); }
-
-    TempFolder folder;
-    TestHost host;
-    App app;
 };
 
 TEST(StartupTest, WithoutTheSchemeListTheProgramCannotRun) {
@@ -87,7 +79,9 @@ TEST(StartupTest, NoLoadablePuzzleGivesTheEmptyNineByNineBoard) {
     Installed installed(true, false);
     ASSERT_EQ(installed.Start(), StartOutcome::Run);
     const App& app = installed.app;
-    EXPECT_EQ(DescribePuzzle(app.grid, app.place).size, "9x9");
+    PuzzleLabels onlyTheSize;
+    onlyTheSize.size = "9x9";
+    EXPECT_EQ(DescribePuzzle(app.grid, app.place), onlyTheSize);
     EXPECT_EQ(app.grid.CountBlankClues(), 81);
     EXPECT_EQ(app.place.count, 0);
     EXPECT_EQ(app.grid.CellColour[0][5], Pink);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "create/clue_rules.h"
-#include "create/loop_growth.h"
+#include "support/creation.h"
 #include "support/grid_builder.h"
 #include "support/loop_picture.h"
 
@@ -14,9 +14,7 @@ using test::IsSingleLoop;
 
 // A quadrant whose loop runs around the rectangle of cells (r1, c1) to (r2, c2); no clues.
 Quadrant Rectangle(int rows, int cols, int r1, int c1, int r2, int c2) {
-    Grid grid;
-    SetCreateSize(grid, rows, cols);
-    ResetGridForCreate(grid);
+    Grid grid = test::CreateGrid(rows, cols);
     test::LoopAround(grid, r1, c1, r2, c2);
     Quadrant codes;
     for (int r = 1; r <= rows; ++r)
@@ -29,13 +27,6 @@ Quadrant Rectangle(int rows, int cols, int r1, int c1, int r2, int c2) {
 std::array<Quadrant, 4> Quadrants(const Quadrant& first = Rectangle(4, 4, 1, 1, 4, 4)) {
     return {first, Rectangle(4, 5, 1, 1, 4, 5), Rectangle(5, 4, 1, 1, 5, 4),
             Rectangle(5, 5, 1, 1, 5, 5)};
-}
-
-Grid TenByTen() {
-    Grid grid;
-    SetCreateSize(grid, 10, 10);
-    ResetGridForCreate(grid);
-    return grid;
 }
 
 std::string Sides(const Grid& grid, int r, int c) {
@@ -73,7 +64,7 @@ TEST(CompositeTest, ACellCodeHoldsTheClueAndTheBarSides) {
 // Four quadrant loops along their borders: every seam cell between them is a candidate. With n
 // candidates the junction takes number Int(n/2): the second of 4 and of 5.
 TEST(CompositeTest, ThreeJunctionsJoinFourLoopsIntoOne) {
-    Grid grid = TenByTen();
+    Grid grid = test::CreateGrid(10, 10);
     ASSERT_TRUE(JoinQuadrants(grid, LayoutFor(10, 10), Quadrants(), 3));
     EXPECT_TRUE(IsSingleLoop(grid));
     EXPECT_EQ(Sides(grid, 2, 5), ".T.B");  // seam column, rows 1..4: the second of four
@@ -89,14 +80,14 @@ TEST(CompositeTest, ThreeJunctionsJoinFourLoopsIntoOne) {
 // Quadrant 1's loop touching the seam column in rows 3 and 4 and the seam row in column 4 only
 // joins there; one away from the seam row fails whichever junction is left out.
 TEST(CompositeTest, OneCandidateIsTakenOfTwoTheFirstAndNoneFails) {
-    Grid grid = TenByTen();
+    Grid grid = test::CreateGrid(10, 10);
     ASSERT_TRUE(JoinQuadrants(grid, LayoutFor(10, 10), Quadrants(Rectangle(4, 4, 3, 4, 4, 4)), 1));
     EXPECT_TRUE(IsSingleLoop(grid));
     EXPECT_EQ(Sides(grid, 3, 5), ".T.B");
     EXPECT_EQ(Sides(grid, 5, 4), "L.R.");
     EXPECT_EQ(Sides(grid, 5, 7), "L.R.");
     for (int leftOut = 0; leftOut < 4; ++leftOut) {
-        Grid apart = TenByTen();
+        Grid apart = test::CreateGrid(10, 10);
         EXPECT_FALSE(JoinQuadrants(apart, LayoutFor(10, 10), Quadrants(Rectangle(4, 4, 2, 4, 2, 4)),
                                    leftOut))
             << leftOut;
@@ -105,7 +96,7 @@ TEST(CompositeTest, OneCandidateIsTakenOfTwoTheFirstAndNoneFails) {
 
 // A seam cell between two blank quadrant cells shows its count; one beside a clue may stay blank.
 TEST(CompositeTest, SeamCellsBetweenBlankCellsShowTheirCount) {
-    Grid grid = TenByTen();
+    Grid grid = test::CreateGrid(10, 10);
     std::array<Quadrant, 4> quadrants = Quadrants();
     quadrants[0][3] = "2.TR.";  // cell (1, 4) shows its "2"
     ASSERT_TRUE(JoinQuadrants(grid, LayoutFor(10, 10), quadrants, 0));

@@ -12,6 +12,7 @@
 #include "solver/link_ambiguities.h"
 #include "solver/solver_driver.h"
 #include "support/creation.h"
+#include "support/grid_builder.h"
 #include "support/loop_picture.h"
 #include "support/temp_folder.h"
 
@@ -65,9 +66,7 @@ void CheckCreated(const std::vector<Case>& cases) {
         const std::string file = folder.File("created.txt");
         ASSERT_TRUE(WritePuzzleRecord(grid, file, WriteMode::Replace));
         test::Creation solving(1);
-        PuzzlePlace place;
-        place.count = 1;
-        ASSERT_TRUE(LoadPuzzle(solving.grid, place, file, 1)) << Name(c);
+        solving.grid = test::RecordGrid(file, 1);
         EXPECT_EQ(solving.grid.SolutionCode, SolutionLetters(grid));
         solving.grid.ResetColours();
         const SolveOutcome solved = SolveThroughStage(solving.grid, solving.run, kChainStage);

@@ -6,7 +6,9 @@
 #include "create/loop_growth.h"
 #include "create/pattern_file.h"
 #include "create/single_creators.h"
+#include "model/solution_letters.h"
 #include "support/creation.h"
+#include "support/grid_builder.h"
 #include "support/loop_picture.h"
 
 namespace ringlace {
@@ -47,44 +49,19 @@ TEST(PatternCreationTest, ASparsePatternIsGivenUp) {
     EXPECT_GE(sparse.ctx.attempts, kPatternTries);
 }
 
-// The sides of every cell on the loop, "b" or ".", four a cell.
-std::string Bars(const Grid& grid) {
-    std::string bars;
-    for (int r = 1; r <= grid.Rows; ++r)
-        for (int c = 1; c <= grid.Cols; ++c)
-            for (const Side side : kSides) bars += grid.CellEdge[r][c][side] == Bar ? 'b' : '.';
-    return bars;
-}
-
 // A drawn loop becomes an Easy puzzle with its blank share whose one solution is that loop.
 TEST(FixedLoopTest, TheDrawnLoopIsTheOnlySolution) {
     Creation creation(21);
-    Grid& grid = creation.grid;
+    Grid& grid = creation.grid = test::CreateGrid(5, 6);
     // The loop round every cell but a notch cut into the bottom.
-    const std::vector<std::string> region = {
-        "######", "######", "######", "##..##", "##..##",
-    };
-    SetCreateSize(grid, 5, 6);
-    ResetGridForCreate(grid);
-    const auto inside = [&region](int r, int c) {
-        return r >= 1 && r <= 5 && c >= 1 && c <= 6 && region[r - 1][c - 1] == '#';
-    };
-    for (int r = 1; r <= 5; ++r) {
-        for (int c = 1; c <= 6; ++c) {
-            if (!inside(r, c)) continue;
-            if (!inside(r, c - 1)) grid.SetEdge(r, c, Side::Left, Bar);
-            if (!inside(r - 1, c)) grid.SetEdge(r, c, Side::Top, Bar);
-            if (!inside(r, c + 1)) grid.SetEdge(r, c, Side::Right, Bar);
-            if (!inside(r + 1, c)) grid.SetEdge(r, c, Side::Bottom, Bar);
-        }
-    }
+    test::BarsAroundRegion(grid, {"######", "######", "######", "##..##", "##..##"});
     ASSERT_TRUE(test::IsSingleLoop(grid));
-    const std::string drawn = Bars(grid);
+    const std::string drawn = SolutionLetters(grid);
     ASSERT_EQ(CreateFromLoop(creation.ctx), CreateResult::Created);
     EXPECT_EQ(grid.DiffCode, "EA");
     EXPECT_GE(OpenShare(grid), OpenTarget(grid.MaxDim) - 12);
     EXPECT_EQ(Solutions(grid), 1);
-    EXPECT_EQ(Bars(grid), drawn);
+    EXPECT_EQ(SolutionLetters(grid), drawn);
     EXPECT_TRUE(test::CluesMatchLoop(grid));
 }
 

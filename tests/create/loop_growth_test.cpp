@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "create/clue_rules.h"
+#include "support/creation.h"
 #include "support/grid_builder.h"
 #include "support/loop_picture.h"
 #include "support/test_host.h"
@@ -12,29 +13,22 @@ namespace {
 
 using test::GridFromPicture;
 using test::IsSingleLoop;
-using test::TestHost;
 
 // The seed square grown in a grid where every other side is an X: growth clears the Xs first.
-Grid GrownGrid(int rows, int cols, std::uint64_t seed, TestHost& host) {
-    Grid grid;
-    SetCreateSize(grid, rows, cols);
-    ResetGridForCreate(grid);
+Grid GrownGrid(int rows, int cols, std::uint64_t seed, test::TestRun& growing) {
+    Grid grid = test::CreateGrid(rows, cols);
     for (int k = 1; k <= grid.NumCells; ++k)
         test::SetSides(grid, grid.CellRow[k], grid.CellCol[k], "LTRB", XMark);
     SeedSquare(grid);
     RandomSource random(seed);
-    const bool cancelRequested = false;
-    RunContext run(host, cancelRequested);
-    GrowLoop(grid, random, run);
+    GrowLoop(grid, random, growing.run);
     return grid;
 }
 
 TEST(LoopGrowthTest, TheSeedSquareIsTheCentreCellRoundedUpAndLeft) {
     for (const auto& [rows, cols, r, c] :
          {std::array{5, 5, 3, 3}, {10, 10, 5, 5}, {1, 7, 1, 4}, {6, 9, 3, 5}}) {
-        Grid grid;
-        SetCreateSize(grid, rows, cols);
-        ResetGridForCreate(grid);
+        Grid grid = test::CreateGrid(rows, cols);
         SeedSquare(grid);
         EXPECT_EQ(grid.CountBars(r, c), 4) << rows << "x" << cols;
         EXPECT_TRUE(IsSingleLoop(grid));
@@ -43,30 +37,30 @@ TEST(LoopGrowthTest, TheSeedSquareIsTheCentreCellRoundedUpAndLeft) {
 
 // Whatever the size and the draws, growth keeps one simple closed loop inside the grid.
 TEST(LoopGrowthTest, EveryGrownLoopIsOneClosedLoopInsideTheGrid) {
-    TestHost host;
+    test::TestRun growing;
     const std::pair<int, int> sizes[] = {{1, 1},  {1, 9},  {9, 1},   {2, 2},  {5, 5},
                                          {7, 12}, {12, 7}, {10, 10}, {25, 25}};
     for (const auto& [rows, cols] : sizes) {
         for (std::uint64_t seed = 1; seed <= 40; ++seed) {
-            const Grid grid = GrownGrid(rows, cols, seed, host);
+            const Grid grid = GrownGrid(rows, cols, seed, growing);
             ASSERT_TRUE(IsSingleLoop(grid)) << rows << "x" << cols << " seed " << seed;
         }
     }
 }
 
 TEST(LoopGrowthTest, TheSameSeedGrowsTheSameLoop) {
-    TestHost host;
-    const std::string first = LoopSignature(GrownGrid(15, 15, 99, host));
-    EXPECT_EQ(LoopSignature(GrownGrid(15, 15, 99, host)), first);
-    EXPECT_NE(LoopSignature(GrownGrid(15, 15, 100, host)), first);
+    test::TestRun growing;
+    const std::string first = LoopSignature(GrownGrid(15, 15, 99, growing));
+    EXPECT_EQ(LoopSignature(GrownGrid(15, 15, 99, growing)), first);
+    EXPECT_NE(LoopSignature(GrownGrid(15, 15, 100, growing)), first);
 }
 
 // Growth ends after the sixth cycle whose last pass absorbed nothing. In a 1 x 1 grid nothing can
 // ever be absorbed, so that is six cycles, each yielding once.
 TEST(LoopGrowthTest, GrowthStopsAfterSixFruitlessCyclesYieldingOncePerCycle) {
-    TestHost host;
-    const Grid grid = GrownGrid(1, 1, 5, host);
-    EXPECT_EQ(host.yields, 6);
+    test::TestRun growing;
+    const Grid grid = GrownGrid(1, 1, 5, growing);
+    EXPECT_EQ(growing.host.yields, 6);
     EXPECT_EQ(grid.CountBars(1, 1), 4);
 }
 

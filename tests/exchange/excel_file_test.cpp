@@ -14,10 +14,6 @@ using test::HexBytes;
 constexpr std::size_t kBeginLength = 8;
 constexpr std::size_t kEndLength = 4;
 
-TEST(ExcelFileTest, AnEmptySheetIsTheBeginningAndEndOfAWorksheet) {
-    EXPECT_EQ(ExcelSheet().Bytes(), HexBytes("09 00 04 00 02 00 10 00  0A 00 00 00"));
-}
-
 struct RecordCase {
     const char* what;
     std::function<void(ExcelSheet&)> write;
@@ -51,36 +47,17 @@ TEST(ExcelFileTest, EveryRecordAsWrittenOutByHand) {
         {"negative number, centred",
          [](ExcelSheet& s) { s.NumberCell(4, 5, -2.25, {.alignment = CellAlignment::Centre}); },
          HexBytes("03 00 0F 00  03 00 04 00  00 00 02  00 00 00 00 00 00 02 C0")},
-        {"text in the title font",
-         [](ExcelSheet& s) {
-             s.TextCell(2, 3, "Loop", {.font = 1, .alignment = CellAlignment::Left});
-         },
-         HexBytes("04 00 0C 00  01 00 02 00  00 40 01  04 4C 6F 6F 70")},
         {"empty text", [](ExcelSheet& s) { s.TextCell(1, 1, "", {}); },
          HexBytes("04 00 08 00  00 00 00 00  00 00 00  00")},
         {"Latin-1 text byte for byte", [](ExcelSheet& s) { s.TextCell(1, 1, "caf\xE9", {}); },
          HexBytes("04 00 0C 00  00 00 00 00  00 00 00  04 63 61 66 E9")},
         {"text cut to 255 bytes", [&](ExcelSheet& s) { s.TextCell(1, 1, longText, {}); },
          HexBytes("04 00 07 01  00 00 00 00  00 00 00  FF") + std::string(255, 'x')},
-        {"left margin", [](ExcelSheet& s) { s.Margin(PageMargin::Left, 1.5); },
-         HexBytes("26 00 08 00  00 00 00 00 00 00 F8 3F")},
-        {"right margin", [](ExcelSheet& s) { s.Margin(PageMargin::Right, 0.75); },
-         HexBytes("27 00 08 00  00 00 00 00 00 00 E8 3F")},
-        {"top margin", [](ExcelSheet& s) { s.Margin(PageMargin::Top, 1.0); },
-         HexBytes("28 00 08 00  00 00 00 00 00 00 F0 3F")},
-        {"bottom margin", [](ExcelSheet& s) { s.Margin(PageMargin::Bottom, 2.0); },
-         HexBytes("29 00 08 00  00 00 00 00 00 00 00 40")},
-        {"column width", [](ExcelSheet& s) { s.ColumnWidth(1, 200, 3 * 256); },
-         HexBytes("24 00 04 00  00 C7  00 03")},
-        {"plain font", [](ExcelSheet& s) { s.Font("Arial", 200, 0); },
-         HexBytes("31 00 0A 00  C8 00  00 00  05 41 72 69 61 6C")},
         {"font with every style",
          [](ExcelSheet& s) { s.Font("Sans", 240, kBold | kItalic | kUnderline | kStrikeOut); },
          HexBytes("31 00 09 00  F0 00  0F 00  04 53 61 6E 73")},
         {"grid lines printed", [](ExcelSheet& s) { s.PrintGridLines(true); },
          HexBytes("2B 00 02 00  01 00")},
-        {"grid lines not printed", [](ExcelSheet& s) { s.PrintGridLines(false); },
-         HexBytes("2B 00 02 00  00 00")},
     };
     for (const RecordCase& recordCase : cases) {
         SCOPED_TRACE(recordCase.what);

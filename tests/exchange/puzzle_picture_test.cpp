@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "model/clue_grid.h"
+#include "support/grid_builder.h"
 #include "support/recording_canvas.h"
 
 namespace ringlace {
@@ -21,8 +21,7 @@ int Count(const RecordingCanvas& canvas, const std::string& kind) {
 
 // The 1 x 2 puzzle "3 ." whose stored loop runs round both cells.
 Grid Pair() {
-    Grid grid;
-    PlaceClues(grid, {1, 2, {3, kNoClue}});
+    Grid grid = test::GridFromClues(1, 2, "3");
     grid.SolutionCode = "DI";
     return grid;
 }
@@ -54,8 +53,7 @@ TEST(PuzzlePictureTest, TheSolutionDrawsTheStoredLoopAndLargeGridsGetSmallerCell
     DrawPuzzlePicture(canvas, Pair(), "", PaperStyle{}, PictureOf::Solution);
     EXPECT_EQ(Count(canvas, "line"), 6);  // three sides of each cell
 
-    Grid large;
-    PlaceClues(large, {17, 17, std::vector<ClueValue>(289, kNoClue)});
+    const Grid large = test::GridFromClues(17, 17, "");
     EXPECT_EQ(PaperCellSize(large), 400);
     RecordingCanvas measuring;
     const PictureSize size = PuzzlePictureSize(large, "", measuring, PaperStyle{});

@@ -51,25 +51,6 @@ TEST(PuzzleSheetTest, TheOneCellPuzzleInFull) {
     EXPECT_EQ(SheetOf(Loaded("0101EA2A")), expected);
 }
 
-// The 2 x 2 puzzle with its loop round the outside: blank cells are empty text cells, and every
-// solution cell has the borders of its two outer sides.
-TEST(PuzzleSheetTest, BlankCellsAndTheBordersOfTheLoop) {
-    const std::string cells =
-        HexBytes("02 00 09 00  02 00 01 00  00 00 02  02 00") +
-        HexBytes("04 00 08 00  02 00 02 00  00 00 02  00") +
-        HexBytes("04 00 08 00  03 00 01 00  00 00 02  00") +
-        HexBytes("02 00 09 00  03 00 02 00  00 00 02  02 00") +
-        HexBytes("02 00 09 00  02 00 05 00  00 00 2A  02 00") +  // left and top
-        HexBytes("04 00 08 00  02 00 06 00  00 00 32  00") +     // top and right
-        HexBytes("04 00 08 00  03 00 05 00  00 00 4A  00") +     // left and bottom
-        HexBytes("02 00 09 00  03 00 06 00  00 00 52  02 00") +  // right and bottom
-        HexBytes("0A 00 00 00");
-    const std::string sheet = SheetOf(Loaded("0202HA2  2BHFL"));
-    EXPECT_TRUE(sheet.ends_with(cells));
-    EXPECT_NE(sheet.find(HexBytes("00 00 05 00  00 40 01  11") + "Ringlace Solution"),
-              std::string::npos);
-}
-
 TEST(PuzzleSheetTest, TheTitleNamesTheDifficulty) {
     const std::pair<const char*, std::string> titles[] = {
         {"EA", "Easy"}, {"ME", "Med"}, {"HA", "Hard"}, {"ZZ", "Easy"}};

@@ -9,10 +9,6 @@
 namespace ringlace {
 namespace {
 
-Grid Blank(int rows, int cols) {
-    return test::GridFromRows(std::vector<std::string>(rows, std::string(cols, ' ')));
-}
-
 // The state of the edge that leaves node (i, j) in direction dir, read through NodeEdgeRef.
 EdgeState ThroughReference(const Grid& grid, int i, int j, Side dir) {
     const NodeEdgeName& ref = grid.NodeEdgeRef[i][j][dir];
@@ -21,7 +17,7 @@ EdgeState ThroughReference(const Grid& grid, int i, int j, Side dir) {
 
 // Saved entries come back over any change, the colours untouched.
 TEST(GridTest, SetEdgeKeepsTheFourCopiesOfEveryEdgeEqualAndSavedEntriesComeBack) {
-    Grid grid = Blank(4, 6);
+    Grid grid = test::GridFromClues(4, 6, "");
     const std::int64_t callsBefore = grid.EdgeSetCount;
     std::mt19937 random(7);
     for (int step = 0; step < 2000; ++step) {

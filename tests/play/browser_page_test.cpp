@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <array>
 
-#include "model/grid.h"
+#include "model/clue_grid.h"
+#include "support/grid_builder.h"
 #include "support/recording_canvas.h"
 #include "support/temp_folder.h"
 
@@ -28,11 +29,7 @@ SchemeColours Colours() {
 
 // A clue grid from its rows, "." for a blank cell.
 ClueGrid Clues(const std::vector<std::string>& rows) {
-    ClueGrid grid{static_cast<int>(rows.size()), static_cast<int>(rows.front().size()), {}};
-    for (const std::string& row : rows)
-        for (const char ch : row)
-            grid.clues.push_back(ch == '.' ? kNoClue : static_cast<ClueValue>(ch - '0'));
-    return grid;
+    return CluesOf(test::GridFromRows(rows));
 }
 
 std::vector<CanvasCall> Drawn(const std::vector<ClueGrid>& entries, int first,

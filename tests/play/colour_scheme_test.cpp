@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "commands/app.h"
 #include "commands/options_command.h"
 #include "support/temp_folder.h"
-#include "support/test_host.h"
+#include "support/test_app.h"
 
 namespace ringlace {
 namespace {
@@ -77,11 +76,9 @@ TEST(OptionsTest, TheDefaultsResetTheLookButNotTheWayOfWorkingAndTheButtonsStep)
     settings.SolutionRegister = 1;
     settings.ButtonColour = Rgb(90, 90, 90);
     AcceptOptions(DefaultOptions(OptionsFrom(settings)), settings);
-    EXPECT_EQ(settings.SchemeName, "xp.col");
-    EXPECT_EQ(settings.ButtonColour, 0);  // the scheme's own button colour again
-    EXPECT_EQ(settings.AutofillOn, 0);
-    EXPECT_EQ(settings.MenuBarSide, 1);
-    EXPECT_EQ(settings.SolutionRegister, 1);
+    const Settings expected{
+        .FontName = "arial", .MenuBarSide = 1, .SolutionRegister = 1, .RecentFiles = {}};
+    EXPECT_EQ(settings, expected);  // the button colour 0: the scheme's own again
     // The adjust button steps ten within limits; the thickness button cycles.
     EXPECT_EQ(AdjustColour(Rgb(100, 15, 250), false), Rgb(90, 10, 240));
     EXPECT_EQ(AdjustColour(Rgb(100, 15, 250), true), Rgb(110, 25, 255));
@@ -97,8 +94,9 @@ TEST(OptionsTest, TheDefaultsResetTheLookButNotTheWayOfWorkingAndTheButtonsStep)
 // The preview reads a listed scheme or falls back to the standard colours; applying brings the
 // scheme and then the adjusted button colour.
 TEST(OptionsTest, PreviewAndAppliedOptionsReadTheScheme) {
-    TempFolder folder;
-    const std::string file = folder.File("all.col");
+    test::TestApp p;
+    App& app = p.app;
+    const std::string file = p.folder.File("all.col");
     WriteBytes(file, Scheme("xp.col", "0;0;0", "1;2;3") + Scheme("dark.col", "0;0;0", "4;5;6") +
                          Scheme("odd.col extra", "0;0;0", "4;5;6"));
     SchemeColours standard{};
@@ -107,9 +105,6 @@ TEST(OptionsTest, PreviewAndAppliedOptionsReadTheScheme) {
     EXPECT_EQ(PreviewScheme(file, "DEFAULT.col", standard)->at(4), 777);
     EXPECT_EQ(PreviewScheme(file, "odd.col", standard), std::nullopt);  // the dialog says so
 
-    test::TestHost host;
-    App app(host);
-    app.paths = AppPaths{folder.Path(), folder.Path()};
     app.geometry.NumberFontSize = 17;
     OptionsChoice choice = OptionsFrom(app.settings);
     choice.schemeName = "dark.col";

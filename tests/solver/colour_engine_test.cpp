@@ -59,8 +59,7 @@ TEST(PatternRulesTest, EdgesFromColours) {
     grid.CellColour[3][2] = Yellow;
     SetSides(grid, 2, 2, "B", Bar);
     test::RunFresh(grid, PatternRules);
-    EXPECT_EQ(grid.CellEdge[2][2][Side::Right], Bar);
-    EXPECT_EQ(grid.CellEdge[2][2][Side::Bottom], XMark);  // same colours: X even over a Bar
+    EXPECT_EQ(test::SidesOf(grid, 2, 2), "0012");  // same colours below: X even over a Bar
 }
 
 TEST(PatternRulesTest, ClueAndCornerRules) {
@@ -69,25 +68,20 @@ TEST(PatternRulesTest, ClueAndCornerRules) {
     Grid three = GridFromRows({"     ", "     ", "  3  ", "     ", "     "});
     SetSides(three, 2, 3, "LR", Bar);
     test::RunFresh(three, PatternRules);
-    EXPECT_EQ(three.CellEdge[3][3][Side::Left], Bar);
-    EXPECT_EQ(three.CellEdge[3][3][Side::Right], Bar);
-    EXPECT_EQ(three.CellEdge[3][3][Side::Bottom], Bar);
+    EXPECT_EQ(test::SidesOf(three, 3, 3), "1011");
 
     // A "1" whose top-right dot is closed outside: neither side there can be its bar.
     Grid one = GridFromRows({"     ", "     ", "  1  ", "     ", "     "});
     SetSides(one, 2, 4, "LB", XMark);
     SetSides(one, 3, 3, "L", XMark);
     test::RunFresh(one, PatternRules);
-    EXPECT_EQ(one.CellEdge[3][3][Side::Top], XMark);
-    EXPECT_EQ(one.CellEdge[3][3][Side::Right], XMark);
-    EXPECT_EQ(one.CellEdge[3][3][Side::Bottom], Bar);
+    EXPECT_EQ(test::SidesOf(one, 3, 3), "2221");
 
     // A "3" on the bottom border next to a border X turns at that dot.
     Grid bottom = GridFromRows({"   ", "   ", " 3 "});
     SetSides(bottom, 3, 3, "B", XMark);
     test::RunFresh(bottom, PatternRules);
-    EXPECT_EQ(bottom.CellEdge[3][2][Side::Right], Bar);
-    EXPECT_EQ(bottom.CellEdge[3][2][Side::Bottom], Bar);
+    EXPECT_EQ(test::SidesOf(bottom, 3, 2), "0011");
 }
 
 TEST(ColourEngineTest, AFinishedConsistentGridStaysAsItIs) {

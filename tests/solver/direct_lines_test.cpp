@@ -10,6 +10,7 @@ namespace {
 
 using test::GridFromRows;
 using test::SetSides;
+using test::SidesOf;
 
 Grid AfterStartRules(const std::vector<std::string>& rows) {
     Grid grid = GridFromRows(rows);
@@ -18,45 +19,32 @@ Grid AfterStartRules(const std::vector<std::string>& rows) {
     return grid;
 }
 
+// Sides are read as digits L, T, R, B: 0 Free, 1 Bar, 2 X.
 TEST(DirectLinesTest, StartRulesOnCluePatterns) {
-    const Grid zero = AfterStartRules({"0"});
-    for (Side side : {Side::Left, Side::Top, Side::Right, Side::Bottom})
-        EXPECT_EQ(zero.CellEdge[1][1][side], XMark);
+    EXPECT_EQ(SidesOf(AfterStartRules({"0"}), 1, 1), "2222");
 
     const Grid threes = AfterStartRules({" 33 ", "    "});
-    EXPECT_EQ(threes.CellEdge[1][2][Side::Left], Bar);
-    EXPECT_EQ(threes.CellEdge[1][2][Side::Right], Bar);
-    EXPECT_EQ(threes.CellEdge[1][3][Side::Right], Bar);
+    EXPECT_EQ(SidesOf(threes, 1, 2), "1010");
+    EXPECT_EQ(SidesOf(threes, 1, 3), "1010");
     EXPECT_EQ(threes.CellEdge[0][2][Side::Right], XMark);  // lands in the frame, deciding nothing
-    EXPECT_EQ(threes.CellEdge[2][2][Side::Right], XMark);
+    EXPECT_EQ(SidesOf(threes, 2, 2), "0020");
 
-    const Grid cornerOne = AfterStartRules({"1  ", "   "});
-    EXPECT_EQ(cornerOne.CellEdge[1][1][Side::Top], XMark);
-    EXPECT_EQ(cornerOne.CellEdge[1][1][Side::Left], XMark);
-
+    EXPECT_EQ(SidesOf(AfterStartRules({"1  ", "   "}), 1, 1), "2200");
     const Grid cornerTwo = AfterStartRules({"   ", "   ", "  2"});
-    EXPECT_EQ(cornerTwo.CellEdge[2][3][Side::Right], Bar);
-    EXPECT_EQ(cornerTwo.CellEdge[3][2][Side::Bottom], Bar);
+    EXPECT_EQ(SidesOf(cornerTwo, 2, 3), "0010");
+    EXPECT_EQ(SidesOf(cornerTwo, 3, 2), "0001");
 
     const Grid diagonal = AfterStartRules({"3   ", " 2  ", "  3 ", "    "});
-    EXPECT_EQ(diagonal.CellEdge[1][1][Side::Top], Bar);
-    EXPECT_EQ(diagonal.CellEdge[1][1][Side::Left], Bar);
-    EXPECT_EQ(diagonal.CellEdge[3][3][Side::Right], Bar);
-    EXPECT_EQ(diagonal.CellEdge[3][3][Side::Bottom], Bar);
+    EXPECT_EQ(SidesOf(diagonal, 1, 1), "1100");
+    EXPECT_EQ(SidesOf(diagonal, 3, 3), "0011");
 
     // Threes touching on a rising diagonal, one pair at each end of the grid's range.
     const Grid rising = AfterStartRules({" 3  ", "3   ", "   3", "  3 "});
-    for (const int r : {1, 3}) {
-        const int c = r + 1;
-        EXPECT_EQ(rising.CellEdge[r][c][Side::Top], Bar) << r;
-        EXPECT_EQ(rising.CellEdge[r][c][Side::Right], Bar) << r;
-        EXPECT_EQ(rising.CellEdge[r + 1][c - 1][Side::Left], Bar) << r;
-        EXPECT_EQ(rising.CellEdge[r + 1][c - 1][Side::Bottom], Bar) << r;
-    }
+    for (const auto& [r, c, sides] :
+         {std::tuple{1, 2, "0110"}, {2, 1, "1001"}, {3, 4, "0110"}, {4, 3, "1001"}})
+        EXPECT_EQ(SidesOf(rising, r, c), sides) << r << c;
 
-    const Grid zeroThree = AfterStartRules({"    ", " 0  ", "  3 ", "    "});
-    EXPECT_EQ(zeroThree.CellEdge[3][3][Side::Top], Bar);
-    EXPECT_EQ(zeroThree.CellEdge[3][3][Side::Left], Bar);
+    EXPECT_EQ(SidesOf(AfterStartRules({"    ", " 0  ", "  3 ", "    "}), 3, 3), "1100");
 }
 
 TEST(DirectLinesTest, DotRules) {
@@ -65,25 +53,22 @@ TEST(DirectLinesTest, DotRules) {
     SetSides(grid, 1, 1, "R", XMark);
     SetSides(grid, 2, 1, "T", XMark);  // ...two Xs, one Free left: it must carry the line on
     test::RunFresh(grid, NodeAndOnePass);
-    EXPECT_EQ(grid.CellEdge[2][2][Side::Left], Bar);
+    EXPECT_EQ(SidesOf(grid, 2, 2), "1100");
 
     Grid full = GridFromRows({"   ", "   ", "   "});
     SetSides(full, 2, 2, "LT", Bar);
     test::RunFresh(full, NodeAndOnePass);
-    EXPECT_EQ(full.CellEdge[1][1][Side::Right], XMark);
-    EXPECT_EQ(full.CellEdge[2][1][Side::Top], XMark);
+    EXPECT_EQ(SidesOf(full, 1, 1), "0022");
+    EXPECT_EQ(SidesOf(full, 2, 1), "0210");
 
-    Grid border = GridFromRows({"   ", "   ", "   "});
-    SetSides(border, 1, 1, "L", XMark);
-    SetSides(border, 2, 1, "L", XMark);
-    test::RunFresh(border, NodeAndOnePass);
-    EXPECT_EQ(border.CellEdge[2][1][Side::Top], XMark);  // a left-border dot with two Xs
-
-    Grid borderBar = GridFromRows({"   ", "   ", "   "});
-    SetSides(borderBar, 1, 1, "L", XMark);
-    SetSides(borderBar, 2, 1, "L", Bar);
-    test::RunFresh(borderBar, NodeAndOnePass);
-    EXPECT_EQ(borderBar.CellEdge[2][1][Side::Top], Bar);  // one X, one Bar: the bar goes on
+    // A left-border dot with two Xs, or with one X and one Bar, where the bar goes on.
+    for (const EdgeState below : {XMark, Bar}) {
+        Grid border = GridFromRows({"   ", "   ", "   "});
+        SetSides(border, 1, 1, "L", XMark);
+        SetSides(border, 2, 1, "L", below);
+        test::RunFresh(border, NodeAndOnePass);
+        EXPECT_EQ(border.CellEdge[2][1][Side::Top], below);
+    }
 }
 
 TEST(DirectLinesTest, CellPass) {
@@ -92,24 +77,21 @@ TEST(DirectLinesTest, CellPass) {
     SetSides(grid, 2, 2, "T", Bar);
     SetSides(grid, 3, 3, "LT", XMark);
     test::RunFresh(grid, CellPass);
-    EXPECT_EQ(grid.CellEdge[1][1][Side::Bottom], XMark);  // a blank cell is never boxed
-    for (Side side : {Side::Left, Side::Right, Side::Bottom})
-        EXPECT_EQ(grid.CellEdge[2][2][side], XMark);
-    EXPECT_EQ(grid.CellEdge[3][3][Side::Right], Bar);
-    EXPECT_EQ(grid.CellEdge[3][3][Side::Bottom], Bar);
+    EXPECT_EQ(SidesOf(grid, 1, 1), "1112");  // a blank cell is never boxed
+    EXPECT_EQ(SidesOf(grid, 2, 2), "2122");
+    EXPECT_EQ(SidesOf(grid, 3, 3), "2211");
 }
 
 TEST(DirectLinesTest, OnesAtTheBorderAndOnTheDiagonal) {
     Grid border = GridFromRows({"  ", " 1", " 1"});
     SetSides(border, 1, 2, "R", XMark);
     test::RunFresh(border, NodeAndOnePass);
-    EXPECT_EQ(border.CellEdge[2][2][Side::Top], XMark);
+    EXPECT_EQ(SidesOf(border, 2, 2), "0200");
 
     Grid diagonal = GridFromRows({"   ", " 1 ", "  1"});
     SetSides(diagonal, 2, 2, "R", Bar);
     test::RunFresh(diagonal, NodeAndOnePass);
-    EXPECT_EQ(diagonal.CellEdge[3][3][Side::Right], XMark);
-    EXPECT_EQ(diagonal.CellEdge[3][3][Side::Bottom], XMark);
+    EXPECT_EQ(SidesOf(diagonal, 3, 3), "0022");
 }
 
 TEST(DirectLinesTest, TheLocalPassesStopAtAFixedPoint) {

@@ -9,7 +9,6 @@
 #include <set>
 #include <tuple>
 
-#include "model/puzzle_record.h"
 #include "model/solution_letters.h"
 #include "model/text_file.h"
 #include "solver/solver_driver.h"
@@ -19,21 +18,11 @@
 namespace ringlace {
 namespace {
 
-struct Hints {
-    Hints() : run(host, state.cancelRequested, true) {}
+struct Hints : test::TestRun {
     Hint For(const Grid& grid) { return FindHint(grid, run); }
-    test::TestHost host;
-    RunState state;
-    RunContext run;
 };
 
-Grid Loaded(const std::string& file, int n) {
-    Grid grid;
-    PuzzlePlace place;
-    place.count = CountLines(file);
-    EXPECT_TRUE(LoadPuzzle(grid, place, file, n)) << file << " " << n;
-    return grid;
-}
+using test::RecordGrid;
 
 Grid LoopOf(const Grid& grid) {
     Grid loop = grid;
@@ -59,7 +48,7 @@ const std::string kFirstTen = std::string(RINGLACE_CORPUS_DIR) + "/10x10-hard.tx
 
 TEST(HintFinderTest, MistakesAreFoundInCellOrderBeforeAnyStep) {
     Hints hints;
-    Grid grid = Loaded(kFirstTen, 1);
+    Grid grid = RecordGrid(kFirstTen, 1);
     const Grid loop = LoopOf(grid);
     // A bar off the loop in the last row, then an X on the loop in an earlier row.
     int barCol = 1;
@@ -93,7 +82,8 @@ TEST(HintFinderTest, WithoutAStoredSolutionTheCounterDecides) {
 
 TEST(HintFinderTest, TheFirstZeroIsTheFirstStepOfAnEmptyBoard) {
     Hints hints;
-    const Hint hint = hints.For(Loaded(std::string(RINGLACE_CORPUS_DIR) + "/10x10-easy.txt", 1));
+    const Hint hint =
+        hints.For(RecordGrid(std::string(RINGLACE_CORPUS_DIR) + "/10x10-easy.txt", 1));
     EXPECT_EQ(hint.kind, HintKind::Step);
     EXPECT_EQ(hint.message, "Direct lines: a 0 has no loop edges");
     EXPECT_EQ(hint.rule, "zero");
@@ -103,7 +93,7 @@ TEST(HintFinderTest, TheFirstZeroIsTheFirstStepOfAnEmptyBoard) {
 
 // Puzzle n of a corpus file after the first `steps` hints.
 Grid Played(Hints& hints, const std::string& name, int n, int steps) {
-    Grid grid = Loaded(std::string(RINGLACE_CORPUS_DIR) + "/" + name, n);
+    Grid grid = RecordGrid(std::string(RINGLACE_CORPUS_DIR) + "/" + name, n);
     for (int k = 0; k < steps; ++k) ApplyHintStep(grid, hints.For(grid));
     return grid;
 }
@@ -156,7 +146,7 @@ TEST(HintFinderTest, HintsAloneSolveEveryCorpusPuzzle) {
         if (entry.path().extension() != ".txt") continue;
         const std::string file = entry.path().string();
         for (int n = 1; n <= CountLines(file); ++n) {
-            Grid grid = Loaded(file, n);
+            Grid grid = RecordGrid(file, n);
             const Grid loop = LoopOf(grid);
             for (;;) {
                 const Hint hint = hints.For(grid);

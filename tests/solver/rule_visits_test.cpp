@@ -2,42 +2,41 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-#include <vector>
+#include <string>
 
 #include "support/grid_builder.h"
 
 namespace ringlace {
 namespace {
 
-using Cells = std::vector<std::pair<int, int>>;
-
-Cells Visited(const Grid& grid, RuleVisits& visits, LocalRule rule = LocalRule::ZeroClue) {
-    Cells cells;
-    visits.Sweep(grid, rule, 1, grid.Rows, 1, grid.Cols, [&cells](int r, int c) {
-        cells.push_back({r, c});
-    });
+// The cells a sweep visits, in order, as row and column digits: "11 12 ".
+std::string Visited(const Grid& grid, RuleVisits& visits, LocalRule rule = LocalRule::ZeroClue) {
+    std::string cells;
+    visits.Sweep(grid, rule, 1, grid.Rows, 1, grid.Cols,
+                 [&cells](int r, int c) { cells += std::to_string(r) + std::to_string(c) + " "; });
     return cells;
 }
+
+const std::string kEveryCell = "11 12 13 14 21 22 23 24 31 32 33 34 41 42 43 44 ";
 
 // Every cell at first; then only the cells next to a change made since, in row-major order, and
 // every cell again once the clues are others.
 TEST(RuleVisitsTest, ASweepVisitsOnlyAroundChanges) {
     Grid grid = test::GridFromRows({"    ", "    ", "    ", "    "});
     RuleVisits visits(grid);
-    EXPECT_EQ(Visited(grid, visits).size(), 16u);
+    EXPECT_EQ(Visited(grid, visits), kEveryCell);
     EXPECT_TRUE(Visited(grid, visits).empty());
 
     grid.SetEdge(4, 4, Side::Left, Bar);  // sides of cells (4, 3) and (4, 4)
     visits.Resume(grid);
-    EXPECT_EQ(Visited(grid, visits), (Cells{{3, 2}, {3, 3}, {3, 4}, {4, 2}, {4, 3}, {4, 4}}));
+    EXPECT_EQ(Visited(grid, visits), "32 33 34 42 43 44 ");
     EXPECT_TRUE(Visited(grid, visits).empty());
     // Each rule keeps its own marks: another one still has every cell to visit.
-    EXPECT_EQ(Visited(grid, visits, LocalRule::TwoClue).size(), 16u);
+    EXPECT_EQ(Visited(grid, visits, LocalRule::TwoClue), kEveryCell);
 
     grid.Clue[grid.CellNum[2][2]] = 1;
     visits.Resume(grid);
-    EXPECT_EQ(Visited(grid, visits).size(), 16u);
+    EXPECT_EQ(Visited(grid, visits), kEveryCell);
 }
 
 // A visit that writes marks the cells around the write again, also those the sweep has passed:
@@ -45,25 +44,14 @@ TEST(RuleVisitsTest, ASweepVisitsOnlyAroundChanges) {
 TEST(RuleVisitsTest, WritesDuringASweepAreSeen) {
     Grid grid = test::GridFromRows({"    ", "    ", "    ", "    "});
     RuleVisits visits(grid);
-    Cells first;
+    std::string first;
     visits.Sweep(grid, LocalRule::ZeroClue, 1, 4, 1, 4, [&](int r, int c) {
-        first.push_back({r, c});
+        first += std::to_string(r) + std::to_string(c) + " ";
         if (r == 3 && c == 3) grid.SetEdge(2, 2, Side::Top, XMark);
         if (r == 4 && c == 4) visits.SetColour(grid, 4, 4, Pink);
     });
-    EXPECT_EQ(first.size(), 16u);
-    EXPECT_EQ(Visited(grid, visits), (Cells{{1, 1},
-                                            {1, 2},
-                                            {1, 3},
-                                            {2, 1},
-                                            {2, 2},
-                                            {2, 3},
-                                            {3, 1},
-                                            {3, 2},
-                                            {3, 3},
-                                            {3, 4},
-                                            {4, 3},
-                                            {4, 4}}));
+    EXPECT_EQ(first, kEveryCell);
+    EXPECT_EQ(Visited(grid, visits), "11 12 13 21 22 23 31 32 33 34 43 44 ");
 }
 
 }  // namespace

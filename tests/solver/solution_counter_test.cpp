@@ -15,6 +15,7 @@
 #include <sstream>
 #include <vector>
 
+#include "support/creation.h"
 #include "support/grid_builder.h"
 #include "support/loop_picture.h"
 #include "support/test_host.h"
@@ -24,23 +25,8 @@ namespace {
 
 constexpr int kEveryLoop = INT_MAX;
 
-// A grid of the size with the clues, given row by row with ' ' for no clue (anything after the
-// last row is ignored).
-Grid GridWithClues(int rows, int cols, const std::string& clues) {
-    std::vector<std::string> lines;
-    for (int r = 0; r < rows; ++r)
-        lines.push_back(
-            clues.substr(static_cast<std::size_t>(r * cols), static_cast<std::size_t>(cols)));
-    return test::GridFromRows(lines);
-}
-
-// The loops the clues admit, up to the limit; never cancelled.
-CountResult Count(const Grid& grid, int limit) {
-    test::TestHost host;
-    const bool cancelRequested = false;
-    RunContext run(host, cancelRequested);
-    return CountSolutions(grid, limit, run);
-}
+using test::CountLoops;
+using test::GridFromClues;
 
 // A loop by the cells it encloses, one bit a cell in reading order: on a grid a loop and the cells
 // inside it determine each other.
@@ -59,8 +45,7 @@ Inside InsideOf(Grid& grid) {
 // Every loop of a grid of the size, found by brute force: each set of cells whose border is one
 // loop, with the clues the loop gives its cells (" " for a cell boxed in on all four sides).
 std::map<Inside, std::string> AllLoops(int rows, int cols) {
-    const Grid blank =
-        GridWithClues(rows, cols, std::string(static_cast<std::size_t>(rows * cols), ' '));
+    const Grid blank = GridFromClues(rows, cols, "");
     std::map<Inside, std::string> loops;
     for (Inside inside = 1; inside >> blank.NumCells == 0; ++inside) {
         const auto in = [&](int r, int c) {
@@ -123,13 +108,13 @@ TEST(SolutionCounterTest, AgreesWithBruteForceOnTinyGrids) {
                         fits = fits && (clues[k] == ' ' || clues[k] == shown[k]);
                     if (fits) expected.insert(inside);
                 }
-                const Grid grid = GridWithClues(rows, cols, clues);
-                const CountResult all = Count(grid, kEveryLoop);
+                const Grid grid = GridFromClues(rows, cols, clues);
+                const CountResult all = CountLoops(grid, kEveryLoop);
                 EXPECT_EQ(Found(grid, all), expected)
                     << rows << " x " << cols << " \"" << clues << "\"";
                 EXPECT_EQ(all.count, static_cast<int>(expected.size()));
 
-                const CountResult two = Count(grid, 2);
+                const CountResult two = CountLoops(grid, 2);
                 EXPECT_EQ(two.count, std::min<int>(2, static_cast<int>(expected.size())));
                 for (Inside loop : Found(grid, two)) EXPECT_TRUE(expected.count(loop));
             }
@@ -139,10 +124,10 @@ TEST(SolutionCounterTest, AgreesWithBruteForceOnTinyGrids) {
 
 // The count is the clues' alone; the player's entries neither help nor hinder it.
 TEST(SolutionCounterTest, CountsFromTheCluesAndShowsTheLoopAsBars) {
-    Grid grid = GridWithClues(5, 5, " 3  0  1 2   2 121  3 01 ");
+    Grid grid = GridFromClues(5, 5, " 3  0  1 2   2 121  3 01 ");
     grid.SetEdge(1, 1, Side::Left, XMark);  // the loop's side
     grid.SetEdge(1, 1, Side::Bottom, Bar);  // not the loop's side
-    const CountResult result = Count(grid, 3);
+    const CountResult result = CountLoops(grid, 3);
     ASSERT_EQ(result.count, 1);
     ApplyFoundLoop(result.loops.front(), grid);
     EXPECT_TRUE(test::IsSingleLoop(grid) && test::CluesMatchLoop(grid));
@@ -165,8 +150,8 @@ TEST(SolutionCounterTest, CountsOnTheLargestGrid) {
             clues += static_cast<char>('0' + sides);
         }
     }
-    Grid grid = GridWithClues(kStorageDim, kStorageDim, clues);
-    const CountResult result = Count(grid, 2);
+    Grid grid = GridFromClues(kStorageDim, kStorageDim, clues);
+    const CountResult result = CountLoops(grid, 2);
     ASSERT_EQ(result.count, 1);
     ApplyFoundLoop(result.loops.front(), grid);
     EXPECT_TRUE(test::IsSingleLoop(grid) && test::CluesMatchLoop(grid));
@@ -174,14 +159,11 @@ TEST(SolutionCounterTest, CountsOnTheLargestGrid) {
 
 // A search that never ends by itself: every loop of a large blank grid.
 TEST(SolutionCounterTest, YieldsDuringLongWorkAndStopsWhenCancelled) {
-    test::TestHost host;
-    RunState state;
-    host.onYield = [&] { state.cancelRequested = host.yields >= 3; };
-    RunContext run{host, state.cancelRequested};
-    const CountResult result =
-        CountSolutions(GridWithClues(50, 50, std::string(2500, ' ')), kEveryLoop, run);
+    test::TestRun counting;
+    counting.host.onYield = [&] { counting.state.cancelRequested = counting.host.yields >= 3; };
+    const CountResult result = CountSolutions(GridFromClues(50, 50, ""), kEveryLoop, counting.run);
     EXPECT_TRUE(result.cancelled);
-    EXPECT_EQ(host.yields, 3);
+    EXPECT_EQ(counting.host.yields, 3);
     EXPECT_EQ(static_cast<int>(result.loops.size()), result.count);
 }
 
@@ -202,11 +184,11 @@ TEST(SolutionCounterCorpusTest, AlteredPuzzlesHaveTheSatCountersCount) {
         std::getline(fields, count, '\t');
         std::getline(fields, source, '\t');
         std::getline(fields, record);
-        Grid grid = GridWithClues(std::stoi(record.substr(0, 2)), std::stoi(record.substr(2, 2)),
+        Grid grid = GridFromClues(std::stoi(record.substr(0, 2)), std::stoi(record.substr(2, 2)),
                                   record.substr(6));
         const auto known = exact.find(source);
         const int expected = known == exact.end() ? std::stoi(count) : known->second;
-        const CountResult result = Count(grid, known == exact.end() ? 2 : 20);
+        const CountResult result = CountLoops(grid, known == exact.end() ? 2 : 20);
         EXPECT_EQ(result.count, expected) << source;
         std::set<std::vector<std::uint8_t>> distinct;
         for (const FoundLoop& loop : result.loops) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "model/grid.h"
 #include "model/settings.h"
@@ -19,12 +20,7 @@ struct PlayBoard {
     explicit PlayBoard(int rows = 3, int cols = 3, std::string clues = "")
         : painter(canvas, geometry, settings, scheme),
           play{grid, state, settings, geometry, painter} {
-        clues.resize(static_cast<std::size_t>(rows * cols), ' ');
-        std::vector<std::string> lines;
-        for (int r = 0; r < rows; ++r)
-            lines.push_back(
-                clues.substr(static_cast<std::size_t>(r * cols), static_cast<std::size_t>(cols)));
-        grid = GridFromRows(lines);
+        grid = GridFromClues(rows, cols, std::move(clues));
         geometry.CellSize = 600;
         geometry.Quarter = 150;
         geometry.Half = 300;
@@ -54,15 +50,7 @@ struct PlayBoard {
                                    Y(r, side == Side::Bottom ? 590 : 10));
     }
 
-    // The four sides of a cell as digits L, T, R, B ("0120"); -1 shows as "-".
-    std::string Sides(int r, int c) const {
-        std::string text;
-        for (const Side side : kSides) {
-            const EdgeState edge = grid.CellEdge[r][c][side];
-            text += edge == Outside ? '-' : static_cast<char>('0' + edge);
-        }
-        return text;
-    }
+    std::string Sides(int r, int c) const { return SidesOf(grid, r, c); }
 
     Grid grid;
     PlayState state;

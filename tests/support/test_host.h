@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "seams/host.h"
+#include "seams/run_context.h"
 
 namespace ringlace::test {
 
@@ -47,6 +48,14 @@ public:
     std::vector<ClipboardEntry> clipboard;  // what the commands put there
     std::vector<std::vector<Drawing>> printJobs;
     bool printerChosen = true;  // false: the print dialog is cancelled
+};
+
+// What long work (a solve, a count, a creation) runs on in the tests: a test host and a cancel
+// flag, the work never asking whether to go on.
+struct TestRun {
+    TestHost host;
+    RunState state;
+    RunContext run{host, state.cancelRequested, true};
 };
 
 }  // namespace ringlace::test

@@ -98,9 +98,6 @@ private slots:
         started.Options(
             [](OptionsDialog& form) { test::In<QPushButton>(form, "defaultsButton")->click(); });
         QCOMPARE(started.settings().GridLine, int(kGridSolid));
-        QCOMPARE(started.settings().BarThickness, 2);
-        QCOMPARE(started.settings().AutofillOn, 0);
-        QCOMPARE(started.settings().FontName, std::string("arial"));
 
         started.settings().BarThickness = 4;
         started.Find<QAction>("saveOptionsAction")->trigger();

@@ -48,7 +48,6 @@ std::shared_ptr<SeenMessage> AnswerNextMessage(const QString& caption) {
     auto seen = std::make_shared<SeenMessage>();
     WhenModalShows<MessageBox>([seen, caption](MessageBox& box) {
         seen->text = box.Text()->text();
-        for (QPushButton* button : box.Buttons()) seen->buttons << button->text();
         for (QPushButton* button : box.Buttons()) {
             if (button->text() == caption) {
                 seen->answered = true;
@@ -57,37 +56,6 @@ std::shared_ptr<SeenMessage> AnswerNextMessage(const QString& caption) {
             }
         }
     });
-    return seen;
-}
-
-std::shared_ptr<std::vector<SeenMessage>> AnswerMessages(const QStringList& captions) {
-    auto seen = std::make_shared<std::vector<SeenMessage>>();
-    auto* poll = new QTimer(qApp);
-    poll->setInterval(10);
-    // The box is shared by every message, and each message makes new buttons: a box whose first
-    // button is not the one answered last holds the next message.
-    auto answered = std::make_shared<QPushButton*>(nullptr);
-    QObject::connect(poll, &QTimer::timeout, [poll, seen, captions, answered] {
-        auto* box = qobject_cast<MessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible() || box->Buttons().empty() ||
-            box->Buttons().front() == *answered)
-            return;
-        SeenMessage message{box->Text()->text(), {}, false};
-        QPushButton* chosen = nullptr;
-        for (QPushButton* button : box->Buttons()) {
-            message.buttons << button->text();
-            if (button->text() == captions[static_cast<int>(seen->size())]) chosen = button;
-        }
-        message.answered = chosen != nullptr;
-        seen->push_back(message);
-        *answered = box->Buttons().front();
-        if (static_cast<int>(seen->size()) == captions.size()) {
-            poll->stop();
-            poll->deleteLater();
-        }
-        if (chosen) chosen->click();
-    });
-    poll->start();
     return seen;
 }
 

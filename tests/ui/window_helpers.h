@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
@@ -70,16 +69,11 @@ void WhenModalShows(std::function<void(Dialog&)> act) {
 
 struct SeenMessage {
     QString text;
-    QStringList buttons;
     bool answered = false;
 };
 
 // Waits for the next message box to open, records it, and presses the button with the caption.
 // The returned record fills in when the box has been answered.
 std::shared_ptr<SeenMessage> AnswerNextMessage(const QString& caption);
-
-// Answers the next messages in turn, one caption each, for a command that asks again before it
-// returns; the records fill in as they are answered.
-std::shared_ptr<std::vector<SeenMessage>> AnswerMessages(const QStringList& captions);
 
 }  // namespace ringlace::test
