@@ -122,10 +122,16 @@ private:
     void SweepWhere(const Grid& grid, LocalRule rule, int r0, int r1, int c0, int c1, Sites sites,
                     Visit visit) {
         const auto id = static_cast<std::size_t>(rule);
-        const std::uint64_t span = (~std::uint64_t{0} << c0) & ~(~std::uint64_t{1} << c1);
-        for (int r = r0; r <= r1; ++r) {
+        const std::uint64_t span = Bits(c0, c1);
+        std::uint64_t& waitingRows = pendingRows_[id];
+        std::uint64_t rowsAhead = Bits(r0, r1);
+        for (std::uint64_t dueRows = waitingRows & rowsAhead; dueRows != 0;
+             dueRows = waitingRows & rowsAhead) {
+            const int r = std::countr_zero(dueRows);
+            rowsAhead &= ~Bits(0, r);
             std::uint64_t& waiting = pending_[static_cast<std::size_t>(r)][id];
-            std::uint64_t ahead = span & sites(r);
+            const std::uint64_t swept = span & sites(r);
+            std::uint64_t ahead = swept;
             for (std::uint64_t due = waiting & ahead; due != 0; due = waiting & ahead) {
                 const int c = std::countr_zero(due);
                 const std::uint64_t bit = std::uint64_t{1} << c;
@@ -137,7 +143,14 @@ private:
                 Compare(grid, r - 2, r + 2, c - 2, c + 2);
                 if (watch_) watch_->SweepWrote(grid, rule, r, c);
             }
+            // Cells marked behind the visits keep the row waiting for the next sweep.
+            if ((waiting & swept) == 0) waitingRows &= ~(std::uint64_t{1} << r);
         }
+    }
+
+    // Bits first to last.
+    static std::uint64_t Bits(int first, int last) {
+        return (~std::uint64_t{0} << first) & ~(~std::uint64_t{1} << last);
     }
 
     // Rounded up to an even count, so that marking a row is a run of two-word ORs.
@@ -146,7 +159,9 @@ private:
 
     void Restart(const Grid& grid);
     void Compare(const Grid& grid, int r0, int r1, int c0, int c1);
-    void Mark(int r, int c);
+    // The cells of row r in `columns` wait for every rule again (the caller marks the row in
+    // pendingRows_).
+    void MarkRow(int r, std::uint64_t columns);
     void CompareAll(const Grid& grid) { Compare(grid, 0, grid.Rows + 1, 0, grid.Cols + 1); }
 
     int rows_ = 0;
@@ -159,6 +174,8 @@ private:
     // pending_[r][rule]: bit c is set while the rule has cell (r, c) to visit. Columns run up
     // to 51, so a row of one rule fits one word, and a sweep goes straight to its marked cells.
     std::array<std::array<std::uint64_t, kRuleSlots>, kCellIndexes> pending_{};
+    // pendingRows_[rule]: bit r is set while row r may hold cells the rule has to visit.
+    std::array<std::uint64_t, kRuleSlots> pendingRows_{};
     RuleWatch* watch_ = nullptr;
 };
 
