@@ -67,6 +67,13 @@ int NodeBarCount(const Grid& grid, int i, int j);
 // The first rule broken, in the fixed order of the checks.
 CheckResult CheckEntries(const Grid& grid);
 
+// Rows of dots and cells, bit r for row r (0 to kStorageDim + 1).
+using RowMask = std::uint64_t;
+inline constexpr RowMask kEveryRow = ~RowMask{0};
+// The same, looking only at the dots and cells of the rows given (a pair of cells one above the
+// other, or a bar along the border between them, belongs to the upper one's row).
+CheckResult CheckEntriesInRows(const Grid& grid, RowMask rows);
+
 // A dot with one bar or more than two.
 CheckResult CheckNodeBars(const Grid& grid);
 

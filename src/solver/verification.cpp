@@ -1,5 +1,9 @@
 #include "solver/verification.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -101,9 +105,80 @@ bool ShutInPinkRegion(const Grid& grid) {
 
 namespace {
 
+// The sides and dot links of the last grid whose rule checks found nothing broken. Every check is
+// local: whether a dot or cell breaks a rule depends only on the cells of its own row and the
+// rows beside it. So in a grid that differs from that one in a few rows, a problem can only lie
+// in those rows or next to them, and only they are checked. The solver's trials change a few rows
+// of a grid that was sound; a grid with other clues or another size is checked whole.
+class SoundEntries {
+public:
+    CheckResult Check(const Grid& grid) {
+        if (SamePuzzle(grid)) {
+            const RowMask changed = ChangedRows(grid);
+            if (changed == 0) return {};
+            if (!CheckEntriesInRows(grid, changed | (changed << 1) | (changed >> 1)).Broken()) {
+                Keep(grid);
+                return {};
+            }
+        }
+        CheckResult found = CheckEntries(grid);
+        if (!found.Broken()) Keep(grid);
+        return found;
+    }
+
+private:
+    static std::uint32_t Word(const SideTable<EdgeState>& four) {
+        std::uint32_t word = 0;
+        std::memcpy(&word, four.bySide.data(), sizeof word);
+        return word;
+    }
+
+    bool SamePuzzle(const Grid& grid) const {
+        const auto cells = static_cast<std::size_t>(grid.NumCells) + 1;
+        return kept_ && grid.Rows == rows_ && grid.Cols == cols_ &&
+               std::equal(clues_.begin(), clues_.begin() + cells, grid.Clue.begin());
+    }
+
+    // Rows of cells whose sides, or of dots whose links, differ from the grid kept.
+    RowMask ChangedRows(const Grid& grid) const {
+        RowMask changed = 0;
+        for (int r = 0; r <= rows_ + 1; ++r) {
+            for (int c = 0; c <= cols_ + 1; ++c) {
+                if (Word(grid.CellEdge[r][c]) != sides_[r][c] ||
+                    Word(grid.NodeLink[r][c]) != links_[r][c]) {
+                    changed |= RowMask{1} << r;
+                    break;
+                }
+            }
+        }
+        return changed;
+    }
+
+    void Keep(const Grid& grid) {
+        kept_ = true;
+        rows_ = grid.Rows;
+        cols_ = grid.Cols;
+        clues_ = grid.Clue;
+        for (int r = 0; r <= rows_ + 1; ++r) {
+            for (int c = 0; c <= cols_ + 1; ++c) {
+                sides_[r][c] = Word(grid.CellEdge[r][c]);
+                links_[r][c] = Word(grid.NodeLink[r][c]);
+            }
+        }
+    }
+
+    bool kept_ = false;
+    int rows_ = 0;
+    int cols_ = 0;
+    std::array<ClueValue, kCellNumbers> clues_{};
+    Table2<std::uint32_t, kCellIndexes> sides_{};
+    Table2<std::uint32_t, kCellIndexes> links_{};
+};
+
 // The rule checks, then the two region checks: what is broken, or nothing.
 CheckResult FirstProblem(const Grid& grid) {
-    CheckResult found = CheckEntries(grid);
+    thread_local SoundEntries sound;
+    CheckResult found = sound.Check(grid);
     if (found.Broken()) return found;
     if (ClosedRegion(grid, Yellow)) return {0, 0, "Closed Loop Yellow"};
     if (ShutInPinkRegion(grid)) return {0, 0, "An isolated pink"};

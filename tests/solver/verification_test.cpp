@@ -85,5 +85,23 @@ TEST(VerificationTest, TheVerifyButtonsOwnSequence) {
     EXPECT_EQ(VerifyButtonCheck(nested).problem, (CheckResult{0, 0, "An isolated pink"}));
 }
 
+// After a sound grid only the rows that changed, and the rows beside them, are checked again: a
+// bar that boxes in the cell below a "3" whose bottom is X is found from the row above, as a whole
+// check finds it, and the grid is sound again once the bar is taken back.
+TEST(VerificationTest, AChangeBreaksARuleInTheRowAbove) {
+    Grid grid = GridFromRows({"     ", "  3  ", "     ", "     ", "     "});
+    SetSides(grid, 2, 3, "B", XMark);
+    SetSides(grid, 3, 3, "LR", Bar);
+    EXPECT_EQ(VerifyPuzzle(grid).result, VerifyResult::Open);
+
+    SetSides(grid, 3, 3, "B", Bar);
+    const Verification broken = VerifyPuzzle(grid);
+    EXPECT_EQ(broken.problem, (CheckResult{2, 3, "3B and 1X with neighbor 3 not valid"}));
+    EXPECT_EQ(broken.problem, CheckEntries(grid));
+
+    SetSides(grid, 3, 3, "B", Free);
+    EXPECT_EQ(VerifyPuzzle(grid).result, VerifyResult::Open);
+}
+
 }  // namespace
 }  // namespace ringlace
