@@ -13,18 +13,9 @@ namespace ringlace {
 
 namespace {
 
-// A cell whose region is settled: each side is a Bar or leads to a coloured cell.
-bool PassesCellTest(const Grid& grid, int r, int c) {
-    for (const Side side : kSides)
-        if (grid.CellEdge[r][c][side] != Bar &&
-            grid.CellColour[r + RowStep(side)][c + ColStep(side)] == 0)
-            return false;
-    return true;
-}
-
 struct Region {
     int size = 0;
-    bool settled = true;  // every cell passes the cell test
+    bool settled = true;  // each side of each cell is a Bar or leads to a coloured cell
     bool reachesFrame = false;
 };
 
@@ -50,12 +41,15 @@ Region FloodFrom(const Grid& grid, int r, int c, Flood& flood) {
             continue;
         }
         ++region.size;
-        if (!PassesCellTest(grid, cr, cc)) region.settled = false;
+        // One look at each side serves the cell test (a side that is no Bar must lead to a
+        // coloured cell) and the search.
         for (const Side side : kSides) {
             if (grid.CellEdge[cr][cc][side] == Bar) continue;
             const int nr = cr + RowStep(side);
             const int nc = cc + ColStep(side);
-            if (grid.CellColour[nr][nc] != colour || flood.seen[nr][nc]) continue;
+            const std::int32_t beyond = grid.CellColour[nr][nc];
+            if (beyond == 0) region.settled = false;
+            if (beyond != colour || flood.seen[nr][nc]) continue;
             flood.seen[nr][nc] = 1;
             queue.emplace_back(nr, nc);
         }
