@@ -16,7 +16,7 @@ CheckResult DeadEnds(const Grid& grid, RowMask rows) {
     for (int i = 1; i <= grid.Rows; ++i) {
         if (!InRows(rows, i)) continue;
         for (int j = 1; j <= grid.Cols; ++j) {
-            const NodeCounts counts = CountNodeLinks(grid, i, j);
+            const StateCounts counts = CountNodeLinks(grid, i, j);
             if (counts.crosses == 3 && counts.bars == 1) return {i, j, "3X and 1B not valid"};
         }
     }
@@ -29,7 +29,7 @@ CheckResult CluesOutOfReach(const Grid& grid, RowMask rows) {
         for (int c = 1; c <= grid.Cols; ++c) {
             const int n = grid.ClueNumber(grid.CellNum[r][c]);
             if (n == 0) continue;
-            const NodeCounts sides = CountStates(grid.CellEdge[r][c]);
+            const StateCounts sides = CountStates(grid.CellEdge[r][c]);
             if (sides.bars + sides.free < n)
                 return {r, c, "not enough free places for cell value" + NumText(n)};
         }
@@ -41,7 +41,7 @@ CheckResult OverfullPlaces(const Grid& grid, RowMask rows) {
     for (int i = 0; i <= grid.Rows + 1; ++i) {
         if (!InRows(rows, i)) continue;
         for (int j = 0; j <= grid.Cols + 1; ++j) {
-            const NodeCounts counts = CountNodeLinks(grid, i, j);
+            const StateCounts counts = CountNodeLinks(grid, i, j);
             if (counts.bars > 2) return {i, j, "more than 2 bars"};
             if (counts.bars == 1 && counts.crosses + counts.outside == 3)
                 return {i, j, "one bar - no free place"};
@@ -55,24 +55,24 @@ CheckResult OverfullPlaces(const Grid& grid, RowMask rows) {
     return {};
 }
 
-CheckResult StrandedBars(const Grid& grid, RowMask shown) {
+CheckResult StrandedBars(const Grid& grid, RowMask checked) {
     const auto& edge = grid.CellEdge;
     const int rows = grid.Rows;
     const int cols = grid.Cols;
-    for (int c = 1; c <= cols - 1 && InRows(shown, 1); ++c)
+    for (int c = 1; c <= cols - 1 && InRows(checked, 1); ++c)
         if (edge[1][c][Side::Top] == XMark && edge[1][c][Side::Right] == Bar &&
             edge[1][c + 1][Side::Top] == XMark)
             return {1, c, "vertical bar stranded"};
-    for (int c = 1; c <= cols - 1 && InRows(shown, rows); ++c)
+    for (int c = 1; c <= cols - 1 && InRows(checked, rows); ++c)
         if (edge[rows][c][Side::Bottom] == XMark && edge[rows][c][Side::Right] == Bar &&
             edge[rows][c + 1][Side::Bottom] == XMark)
             return {rows, c, "vertical bar stranded"};
     for (int r = 1; r <= rows - 1; ++r)
-        if (InRows(shown, r) && edge[r][1][Side::Left] == XMark &&
+        if (InRows(checked, r) && edge[r][1][Side::Left] == XMark &&
             edge[r][1][Side::Bottom] == Bar && edge[r + 1][1][Side::Left] == XMark)
             return {r, 1, "horizontal bar stranded"};
     for (int r = 1; r <= rows - 1; ++r)
-        if (InRows(shown, r) && edge[r][cols][Side::Right] == XMark &&
+        if (InRows(checked, r) && edge[r][cols][Side::Right] == XMark &&
             edge[r][cols][Side::Bottom] == Bar && edge[r + 1][cols][Side::Right] == XMark)
             return {r, cols, "horizontal bar stranded"};
     return {};

@@ -26,7 +26,7 @@ int CountFreeSides(const Grid& grid, int r, int c);
 int CountXSides(const Grid& grid, int r, int c);
 
 // How many of four sides or dot directions hold each state.
-struct NodeCounts {
+struct StateCounts {
     int free = 0;
     int bars = 0;
     int crosses = 0;
@@ -37,8 +37,8 @@ struct NodeCounts {
 // of byte k for entry k, in the order Left, Top, Right, Bottom). Without a branch per entry: the
 // rules and checks count every dot and cell after every decision. The four states differ in their
 // two low bits (Free 00, Bar 01, X 10, Outside 11), so the bytes are counted a bit at a time.
-inline NodeCounts CountStates(const SideTable<EdgeState>& four,
-                              std::uint32_t counted = 0x01010101u) {
+inline StateCounts CountStates(const SideTable<EdgeState>& four,
+                               std::uint32_t counted = 0x01010101u) {
     static_assert(Free == 0 && Bar == 1 && XMark == 2 && (Outside & 3) == 3);
     std::uint32_t word = 0;
     std::memcpy(&word, four.bySide.data(), sizeof word);
@@ -53,7 +53,7 @@ inline NodeCounts CountStates(const SideTable<EdgeState>& four,
 
 // Dot (i, j) counts only its directions that stay inside the grid: a border dot has three, a
 // corner dot two.
-inline NodeCounts CountNodeLinks(const Grid& grid, int i, int j) {
+inline StateCounts CountNodeLinks(const Grid& grid, int i, int j) {
     std::uint32_t inside = 0x01010101u;
     if (j == 1) inside &= ~0x00000001u;
     if (i == 1) inside &= ~0x00000100u;

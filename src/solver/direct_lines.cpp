@@ -27,7 +27,7 @@ bool AnyFree(const SideTable<EdgeState>& states) {
 void ApplyNodeRules(Grid& grid, int i, int j) {
     // Every rule sets the dot's Free edges: with none left there is nothing to do.
     if (!AnyFree(grid.NodeLink[i][j])) return;
-    NodeCounts n = CountNodeLinks(grid, i, j);
+    StateCounts n = CountNodeLinks(grid, i, j);
     if (n.free == 0) return;
     const auto fill = [&](bool applies, EdgeState value) {
         if (!applies) return;
@@ -62,7 +62,7 @@ void ApplyCellRules(Grid& grid, int r, int c) {
         } else if (clue == free + bars) {
             value = Bar;
         } else {
-            const NodeCounts node = CountNodeLinks(grid, r, c);
+            const StateCounts node = CountNodeLinks(grid, r, c);
             if (node.crosses == 2 && node.bars == 1 && node.free == 1) {
                 for (const Side dir : kSides) {
                     if (grid.NodeLink[r][c][dir] == Free) {
