@@ -12,7 +12,6 @@ namespace {
 constexpr std::uint16_t kBeginFile = 9;
 constexpr std::uint16_t kEndFile = 10;
 constexpr std::uint16_t kIntegerCell = 2;
-constexpr std::uint16_t kNumberCell = 3;
 constexpr std::uint16_t kTextCell = 4;
 constexpr std::uint16_t kColumnWidth = 36;
 constexpr std::uint16_t kPrintGridLines = 43;
@@ -64,7 +63,7 @@ void ExcelSheet::CellRecord(std::uint16_t number, int row, int col, const CellFo
     std::string data;
     Put16(data, static_cast<unsigned>(row - 1));
     Put16(data, static_cast<unsigned>(col - 1));
-    Put8(data, static_cast<unsigned>(format.protection));
+    Put8(data, 0);  // not locked, not hidden
     Put8(data, static_cast<unsigned>(format.font) * 64);
     Put8(data, static_cast<unsigned>(format.alignment) + format.borders);
     data += value;
@@ -75,12 +74,6 @@ void ExcelSheet::IntegerCell(int row, int col, std::uint16_t value, const CellFo
     std::string data;
     Put16(data, value);
     CellRecord(kIntegerCell, row, col, format, data);
-}
-
-void ExcelSheet::NumberCell(int row, int col, double value, const CellFormat& format) {
-    std::string data;
-    PutDouble(data, value);
-    CellRecord(kNumberCell, row, col, format, data);
 }
 
 void ExcelSheet::TextCell(int row, int col, std::string_view text, const CellFormat& format) {
@@ -111,9 +104,9 @@ void ExcelSheet::Font(std::string_view name, std::uint16_t height, std::uint8_t 
     Record(kFont, data);
 }
 
-void ExcelSheet::PrintGridLines(bool print) {
+void ExcelSheet::HidePrintedGridLines() {
     std::string data;
-    Put16(data, print ? 1 : 0);
+    Put16(data, 0);
     Record(kPrintGridLines, data);
 }
 

@@ -9,28 +9,23 @@
 
 namespace ringlace {
 
-enum class CellProtection : std::uint8_t { Normal = 0, Locked = 64, Hidden = 128 };
-enum class CellAlignment : std::uint8_t { General = 0, Left = 1, Centre = 2, Right = 3, Fill = 4 };
+enum class CellAlignment : std::uint8_t { General = 0, Left = 1, Centre = 2 };
 
-// Lines around a cell and its shading, added to its alignment.
+// Lines around a cell, added to its alignment.
 inline constexpr std::uint8_t kBorderLeft = 8;
 inline constexpr std::uint8_t kBorderRight = 16;
 inline constexpr std::uint8_t kBorderTop = 32;
 inline constexpr std::uint8_t kBorderBottom = 64;
-inline constexpr std::uint8_t kShaded = 128;
 
+// How a cell looks; no cell is locked or hidden.
 struct CellFormat {
-    CellProtection protection = CellProtection::Normal;
     int font = 0;  // 0..3, the order of the fonts in the file
     CellAlignment alignment = CellAlignment::General;
-    std::uint8_t borders = 0;  // kBorder... and kShaded
+    std::uint8_t borders = 0;  // kBorder...
 };
 
-// Font styles, added together.
+// The one font style the sheets use; 0 is plain.
 inline constexpr std::uint8_t kBold = 1;
-inline constexpr std::uint8_t kItalic = 2;
-inline constexpr std::uint8_t kUnderline = 4;
-inline constexpr std::uint8_t kStrikeOut = 8;
 
 // The values are the record numbers.
 enum class PageMargin : std::uint16_t { Left = 38, Right = 39, Top = 40, Bottom = 41 };
@@ -41,7 +36,6 @@ public:
     ExcelSheet();
 
     void IntegerCell(int row, int col, std::uint16_t value, const CellFormat& format);
-    void NumberCell(int row, int col, double value, const CellFormat& format);
     // One byte per character in the reader's code page; more than 255 bytes are cut off.
     void TextCell(int row, int col, std::string_view text, const CellFormat& format);
 
@@ -51,7 +45,8 @@ public:
     // Height in twentieths of a point; the fonts are numbered 0, 1, ... in the order they are
     // added.
     void Font(std::string_view name, std::uint16_t height, std::uint8_t style);
-    void PrintGridLines(bool print);
+    // Leaves the grid lines off the printed page.
+    void HidePrintedGridLines();
 
     // The whole file: the records so far and the end of file.
     std::string Bytes() const;

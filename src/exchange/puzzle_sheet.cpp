@@ -57,7 +57,7 @@ bool WritePuzzleSheet(const Grid& grid, const std::string& fileName, SheetLoop l
     }
 
     ExcelSheet sheet;
-    sheet.PrintGridLines(false);
+    sheet.HidePrintedGridLines();
     for (const PageMargin side :
          {PageMargin::Top, PageMargin::Left, PageMargin::Right, PageMargin::Bottom})
         sheet.Margin(side, kMarginInches);

@@ -6,20 +6,11 @@ namespace ringlace {
 
 namespace {
 
-std::string OffsetText(int offset) {
-    return offset == 0 ? "00" : "-1";
-}
-
 char EdgeDigit(EdgeState state) {
     return static_cast<char>('0' + std::max<int>(state, 0));
 }
 
 }  // namespace
-
-std::string NodeEdgeName::Text() const {
-    if (!exists) return "00000";
-    return std::to_string(static_cast<int>(side)) + OffsetText(rowOffset) + OffsetText(colOffset);
-}
 
 std::string NumText(long long n) {
     return std::to_string(n);

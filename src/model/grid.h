@@ -76,9 +76,6 @@ struct NodeEdgeName {
     Side side = Side::Left;
     std::int8_t rowOffset = 0;
     std::int8_t colOffset = 0;
-
-    // The five-character form: side digit, then each offset as "00" or "-1"; "00000" for none.
-    std::string Text() const;
     bool operator==(const NodeEdgeName&) const = default;
 };
 

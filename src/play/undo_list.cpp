@@ -11,12 +11,6 @@ void SaveUndoCell(const Grid& grid, UndoList& undo, int r, int c) {
     undo.push_back(entry);
 }
 
-std::string UndoEntryText(const UndoEntry& entry) {
-    std::string text = NumText(entry.row) + "," + NumText(entry.col);
-    for (const EdgeState side : entry.sides) text += "," + NumText(side);
-    return text + "," + NumText(entry.colour);
-}
-
 bool RestoreNewestEntry(Grid& grid, UndoList& from, UndoList& to, BoardPainter& painter) {
     if (from.empty()) return false;
     const UndoEntry entry = from.back();

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "model/grid.h"
@@ -26,10 +25,6 @@ using UndoList = std::vector<UndoEntry>;  // back() is the newest entry
 
 // Records the state of cell (r, c) as the newest entry.
 void SaveUndoCell(const Grid& grid, UndoList& undo, int r, int c);
-
-// "row,col,L,T,R,B,colour", the form the entries have always been shown in: cell (3, 5) with a
-// Bar on top, an X on the right and no colour is "3,5,0,1,2,0,0".
-std::string UndoEntryText(const UndoEntry& entry);
 
 // Puts the newest entry of `from` back (sides and colour), draws it, and drops it; the cell's
 // state before that becomes the newest entry of `to`, so undo fills the redo list and redo the

@@ -12,12 +12,9 @@ enum class Icon {
     Question,
     Exclamation,
     Information,
-    Error,
     Critical,
-    Happy,
     Trash,
     Print,
-    LightOn,
     Exit,
     Save,
     Open

@@ -46,11 +46,6 @@ void Information(QPainter& p) {
     Glyph(p, QRectF(4, 4, 40, 40), "i", Qt::white, 30);
 }
 
-void Error(QPainter& p) {
-    Disc(p, QColor(220, 60, 50), QColor(150, 30, 25));
-    Glyph(p, QRectF(4, 4, 40, 40), "!", Qt::white, 30);
-}
-
 void Critical(QPainter& p) {
     QPolygonF octagon;
     for (int k = 0; k < 8; ++k) {
@@ -63,17 +58,6 @@ void Critical(QPainter& p) {
     p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(16, 16), QPointF(32, 32));
     p.drawLine(QPointF(32, 16), QPointF(16, 32));
-}
-
-void Happy(QPainter& p) {
-    Disc(p, QColor(255, 214, 60), QColor(190, 140, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(70, 50, 0));
-    p.drawEllipse(QRectF(15, 15, 5, 7));
-    p.drawEllipse(QRectF(28, 15, 5, 7));
-    p.setPen(QPen(QColor(70, 50, 0), 3, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(13, 14, 22, 20), -20 * 16, -140 * 16);
 }
 
 void Trash(QPainter& p) {
@@ -98,21 +82,6 @@ void Printer(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(80, 200, 90));
     p.drawEllipse(QRectF(36, 21, 4, 4));
-}
-
-void LightOn(QPainter& p) {
-    p.setPen(QPen(QColor(240, 190, 0), 2, Qt::SolidLine, Qt::RoundCap));
-    for (int k = 0; k < 5; ++k) {
-        const qreal angle = (200 + k * 35) * M_PI / 180;
-        p.drawLine(QPointF(24 + 17 * std::cos(angle), 19 + 17 * std::sin(angle)),
-                   QPointF(24 + 22 * std::cos(angle), 19 + 22 * std::sin(angle)));
-    }
-    p.setPen(QPen(QColor(170, 130, 0), 2));
-    p.setBrush(QColor(255, 230, 90));
-    p.drawEllipse(QRectF(13, 8, 22, 22));
-    p.setBrush(QColor(150, 150, 160));
-    p.drawRect(QRectF(18, 30, 12, 10));
-    p.drawLine(QPointF(18, 35), QPointF(30, 35));
 }
 
 void Exit(QPainter& p) {
@@ -162,9 +131,8 @@ void DrawMessagePicture(QPainter& p, Icon icon, qreal side) {
     p.scale(side / kDesign, side / kDesign);
     using Draw = void (*)(QPainter&);
     // In the order of Icon.
-    static constexpr Draw kPictures[] = {nullptr,  Question, Exclamation, Information, Error,
-                                         Critical, Happy,    Trash,       Printer,     LightOn,
-                                         Exit,     Save,     Open};
+    static constexpr Draw kPictures[] = {nullptr, Question, Exclamation, Information, Critical,
+                                         Trash,   Printer,  Exit,        Save,        Open};
     const auto index = static_cast<std::size_t>(icon);
     if (index < std::size(kPictures) && kPictures[index]) kPictures[index](p);
     p.restore();

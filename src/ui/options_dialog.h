@@ -30,8 +30,6 @@ public:
     // Shows the dialog with the current options; the choice when it was accepted.
     std::optional<OptionsChoice> Ask();
 
-    const OptionsChoice& Choice() const { return choice_; }
-
 private:
     QWidget* BuildSchemeFrame();
     QWidget* BuildColoursFrame();

@@ -114,7 +114,7 @@ TEST(EntryTest, KeysSetTheSelectedSideAndOnlySpaceIsRecorded) {
         EXPECT_EQ(board.Sides(3, 1), sides) << key;
     }
     ASSERT_EQ(board.state.undo.size(), 1u);
-    EXPECT_EQ(UndoEntryText(board.state.undo.back()), "3,1,0,0,0,1,0");
+    EXPECT_EQ(board.state.undo.back(), (UndoEntry{3, 1, {Free, Free, Free, Bar}, 0}));
     EXPECT_TRUE(board.state.autofillDue);
     EXPECT_FALSE(CharacterKey(board.play, 'Q'));
 }
@@ -180,7 +180,7 @@ TEST(PopupTest, EntriesActOnTheSelectedCellAndUndoRestoresIt) {
         EXPECT_EQ(board.Sides(2, 2), sides);
         EXPECT_EQ(board.grid.CellColour[2][2], colour);
     }
-    EXPECT_EQ(UndoEntryText(board.state.undo.back()), "2,2,0,0,0,0,0");
+    EXPECT_EQ(board.state.undo.back(), (UndoEntry{2, 2, {}, 0}));
     // With no cell selected, or on the frame, the pop-up entries do nothing.
     Hover(board.play, 0, 0);
     PopupCommand(board.play, PopupEntry::SetAllX);
