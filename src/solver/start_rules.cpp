@@ -36,11 +36,11 @@ public:
 private:
     void Plan() {
         ZeroRule();
-        CornerOneRule();
+        CornerSides(StartRule::CornerOne, 1, XMark);
         CornerTwoRule();
         AdjacentThrees();
         DiagonalThrees();
-        CornerThrees();
+        CornerSides(StartRule::CornerThree, 3, Bar);
         ZeroThreeDiagonals();
         DiagonalThrees();
         AntiDiagonalThrees();
@@ -72,12 +72,14 @@ private:
                 }
     }
 
-    void CornerOneRule() {
-        const auto corner = [this](int r, int c, Side side1, Side side2) {
-            if (!Is(r, c, 1)) return;
-            Pattern(StartRule::CornerOne, r, c);
-            Set(r, c, side1, XMark);
-            Set(r, c, side2, XMark);
+    // A "1" in a corner: the loop takes neither of its two border sides. A "3" there: it takes
+    // both.
+    void CornerSides(StartRule rule, int clue, EdgeState value) {
+        const auto corner = [&](int r, int c, Side side1, Side side2) {
+            if (!Is(r, c, clue)) return;
+            Pattern(rule, r, c);
+            Set(r, c, side1, value);
+            Set(r, c, side2, value);
         };
         corner(1, 1, Side::Top, Side::Left);
         corner(1, cols_, Side::Top, Side::Right);
@@ -139,19 +141,6 @@ private:
                 Set(r + 1, c + 1, Side::Bottom, Bar);
             }
         }
-    }
-
-    void CornerThrees() {
-        const auto corner = [this](int r, int c, Side side1, Side side2) {
-            if (!Is(r, c, 3)) return;
-            Pattern(StartRule::CornerThree, r, c);
-            Set(r, c, side1, Bar);
-            Set(r, c, side2, Bar);
-        };
-        corner(1, 1, Side::Top, Side::Left);
-        corner(1, cols_, Side::Top, Side::Right);
-        corner(rows_, 1, Side::Left, Side::Bottom);
-        corner(rows_, cols_, Side::Right, Side::Bottom);
     }
 
     // A "0" diagonal to a "3": the loop turns around the "3" at the corner away from the "0".
