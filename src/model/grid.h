@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,15 @@ struct SideTable {
     void fill(const Element& value) { bySide.fill(value); }
     bool operator==(const SideTable&) const = default;
 };
+
+// A cell's four side states, or a dot's four directions, as one word with Left in the lowest
+// byte: the solver compares and counts them a word at a time.
+inline std::uint32_t StatesWord(const SideTable<EdgeState>& four) {
+    static_assert(sizeof four.bySide == sizeof(std::uint32_t));
+    std::uint32_t word = 0;
+    std::memcpy(&word, four.bySide.data(), sizeof word);
+    return word;
+}
 
 template <typename Element, int N>
 using Table3 = std::array<std::array<SideTable<Element>, N>, N>;

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 
 #include "model/grid.h"
@@ -40,8 +39,7 @@ struct StateCounts {
 inline StateCounts CountStates(const SideTable<EdgeState>& four,
                                std::uint32_t counted = 0x01010101u) {
     static_assert(Free == 0 && Bar == 1 && XMark == 2 && (Outside & 3) == 3);
-    std::uint32_t word = 0;
-    std::memcpy(&word, four.bySide.data(), sizeof word);
+    const std::uint32_t word = StatesWord(four);
     const std::uint32_t low = word & counted;
     const std::uint32_t high = (word >> 1) & counted;
     const auto bytes = [](std::uint32_t bits) {

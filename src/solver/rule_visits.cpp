@@ -1,33 +1,20 @@
 #include "solver/rule_visits.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "solver/colouring.h"
 
 namespace ringlace {
 
-namespace {
-
-std::uint32_t SidesWord(const Grid& grid, int r, int c) {
-    std::uint32_t word = 0;
-    std::memcpy(&word, grid.CellEdge[r][c].bySide.data(), sizeof word);
-    return word;
-}
-
-}  // namespace
-
 void RuleVisits::Restart(const Grid& grid) {
-    rows_ = grid.Rows;
-    cols_ = grid.Cols;
-    clues_ = grid.Clue;
+    puzzle_.Take(grid);
     clueColumns_ = {};
     pendingRows_.fill(~std::uint64_t{0});
-    for (int r = 0; r <= rows_ + 1; ++r) {
+    for (int r = 0; r <= puzzle_.rows + 1; ++r) {
         pending_[static_cast<std::size_t>(r)].fill(~std::uint64_t{0});
-        for (int c = 0; c <= cols_ + 1; ++c) {
+        for (int c = 0; c <= puzzle_.cols + 1; ++c) {
             colours_[r][c] = grid.CellColour[r][c];
-            sides_[r][c] = SidesWord(grid, r, c);
+            sides_[r][c] = StatesWord(grid.CellEdge[r][c]);
             const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
             if (clue >= 0 && clue <= 3)
                 clueColumns_[static_cast<std::size_t>(clue)][static_cast<std::size_t>(r)] |=
@@ -37,21 +24,19 @@ void RuleVisits::Restart(const Grid& grid) {
 }
 
 void RuleVisits::Resume(const Grid& grid) {
-    const auto cells = static_cast<std::size_t>(grid.NumCells) + 1;
-    if (grid.Rows != rows_ || grid.Cols != cols_ ||
-        !std::equal(clues_.begin(), clues_.begin() + cells, grid.Clue.begin()))
-        Restart(grid);
-    else
+    if (puzzle_.Same(grid))
         CompareAll(grid);
+    else
+        Restart(grid);
 }
 
 // The changed cells of each row are gathered first, so that a row is marked once for all the
 // changes around it.
 void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
     r0 = std::max(r0, 0);
-    r1 = std::min(r1, rows_ + 1);
+    r1 = std::min(r1, puzzle_.rows + 1);
     c0 = std::max(c0, 0);
-    c1 = std::min(c1, cols_ + 1);
+    c1 = std::min(c1, puzzle_.cols + 1);
     // changed[r + 2]: the changed cells of row r; rows r0 - 2 to r1 + 2 are read.
     std::array<std::uint64_t, kCellIndexes + 4> changed;
     const auto slot = [](int r) { return static_cast<std::size_t>(r + 2); };
@@ -61,7 +46,7 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
         std::uint64_t columns = 0;
         for (int c = c0; c <= c1; ++c) {
             const std::int32_t colour = grid.CellColour[r][c];
-            const std::uint32_t sides = SidesWord(grid, r, c);
+            const std::uint32_t sides = StatesWord(grid.CellEdge[r][c]);
             if (colour == colours_[r][c] && sides == sides_[r][c]) continue;
             colours_[r][c] = colour;
             sides_[r][c] = sides;
@@ -70,7 +55,7 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
         changed[slot(r)] = columns;
     }
     std::uint64_t markedRows = 0;
-    for (int r = std::max(r0 - 1, 0); r <= std::min(r1 + 1, rows_ + 1); ++r) {
+    for (int r = std::max(r0 - 1, 0); r <= std::min(r1 + 1, puzzle_.rows + 1); ++r) {
         const std::uint64_t near = changed[slot(r - 1)] | changed[slot(r)] | changed[slot(r + 1)];
         if (near == 0) continue;
         MarkRow(r, near | (near << 1) | (near >> 1));
@@ -84,7 +69,7 @@ void RuleVisits::SetColour(Grid& grid, int r, int c, std::int32_t colour) {
     if (grid.CellColour[r][c] == colours_[r][c]) return;
     colours_[r][c] = grid.CellColour[r][c];
     const int r0 = std::max(r - 1, 0);
-    const int r1 = std::min(r + 1, rows_ + 1);
+    const int r1 = std::min(r + 1, puzzle_.rows + 1);
     // Columns c - 1 to c + 1; column -1 and those past the frame are never swept.
     const std::uint64_t columns = (std::uint64_t{7} << c) >> 1;
     for (int rr = r0; rr <= r1; ++rr) MarkRow(rr, columns);

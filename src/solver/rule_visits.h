@@ -19,6 +19,7 @@
 #include <cstdint>
 
 #include "model/grid.h"
+#include "solver/puzzle_clues.h"
 #include "solver/rule_watch.h"
 
 namespace ringlace {
@@ -164,9 +165,7 @@ private:
     void MarkRow(int r, std::uint64_t columns);
     void CompareAll(const Grid& grid) { Compare(grid, 0, grid.Rows + 1, 0, grid.Cols + 1); }
 
-    int rows_ = 0;
-    int cols_ = 0;
-    std::array<ClueValue, kCellNumbers> clues_{};
+    PuzzleClues puzzle_;
     // clueColumns_[v][r]: bit c is set when cell (r, c) holds the clue v.
     std::array<std::array<std::uint64_t, kCellIndexes>, 4> clueColumns_{};
     Table2<std::int32_t, kCellIndexes> colours_{};

@@ -1,13 +1,11 @@
 #include "solver/verification.h"
 
-#include <algorithm>
-#include <array>
 #include <cstdint>
-#include <cstring>
 #include <utility>
 #include <vector>
 
 #include "solver/checks.h"
+#include "solver/puzzle_clues.h"
 
 namespace ringlace {
 
@@ -107,7 +105,7 @@ namespace {
 class SoundEntries {
 public:
     CheckResult Check(const Grid& grid) {
-        if (SamePuzzle(grid)) {
+        if (puzzle_.Same(grid)) {
             const RowMask changed = ChangedRows(grid);
             if (changed == 0) return {};
             if (!CheckEntriesInRows(grid, changed | (changed << 1) | (changed >> 1)).Broken()) {
@@ -121,25 +119,13 @@ public:
     }
 
 private:
-    static std::uint32_t Word(const SideTable<EdgeState>& four) {
-        std::uint32_t word = 0;
-        std::memcpy(&word, four.bySide.data(), sizeof word);
-        return word;
-    }
-
-    bool SamePuzzle(const Grid& grid) const {
-        const auto cells = static_cast<std::size_t>(grid.NumCells) + 1;
-        return kept_ && grid.Rows == rows_ && grid.Cols == cols_ &&
-               std::equal(clues_.begin(), clues_.begin() + cells, grid.Clue.begin());
-    }
-
     // Rows of cells whose sides, or of dots whose links, differ from the grid kept.
     RowMask ChangedRows(const Grid& grid) const {
         RowMask changed = 0;
-        for (int r = 0; r <= rows_ + 1; ++r) {
-            for (int c = 0; c <= cols_ + 1; ++c) {
-                if (Word(grid.CellEdge[r][c]) != sides_[r][c] ||
-                    Word(grid.NodeLink[r][c]) != links_[r][c]) {
+        for (int r = 0; r <= grid.Rows + 1; ++r) {
+            for (int c = 0; c <= grid.Cols + 1; ++c) {
+                if (StatesWord(grid.CellEdge[r][c]) != sides_[r][c] ||
+                    StatesWord(grid.NodeLink[r][c]) != links_[r][c]) {
                     changed |= RowMask{1} << r;
                     break;
                 }
@@ -149,22 +135,16 @@ private:
     }
 
     void Keep(const Grid& grid) {
-        kept_ = true;
-        rows_ = grid.Rows;
-        cols_ = grid.Cols;
-        clues_ = grid.Clue;
-        for (int r = 0; r <= rows_ + 1; ++r) {
-            for (int c = 0; c <= cols_ + 1; ++c) {
-                sides_[r][c] = Word(grid.CellEdge[r][c]);
-                links_[r][c] = Word(grid.NodeLink[r][c]);
+        puzzle_.Take(grid);
+        for (int r = 0; r <= grid.Rows + 1; ++r) {
+            for (int c = 0; c <= grid.Cols + 1; ++c) {
+                sides_[r][c] = StatesWord(grid.CellEdge[r][c]);
+                links_[r][c] = StatesWord(grid.NodeLink[r][c]);
             }
         }
     }
 
-    bool kept_ = false;
-    int rows_ = 0;
-    int cols_ = 0;
-    std::array<ClueValue, kCellNumbers> clues_{};
+    PuzzleClues puzzle_;
     Table2<std::uint32_t, kCellIndexes> sides_{};
     Table2<std::uint32_t, kCellIndexes> links_{};
 };
