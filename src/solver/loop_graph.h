@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -58,5 +59,24 @@ struct LoopGraph {
         return cells[0] == cell ? cells[1] : cells[0];
     }
 };
+
+// Calls onEdge(edge, on) for every side the grid holds as a Bar (on) or an X mark (off), and
+// onCell(cell, inside) for every Yellow (inside) or Pink (outside) cell. Stops at the first call
+// that returns false, and returns false then.
+template <typename OnEdge, typename OnCell>
+bool ForEachEntry(const LoopGraph& graph, const Grid& grid, OnEdge onEdge, OnCell onCell) {
+    for (int cell = 0; cell < graph.cellCount; ++cell) {
+        const int r = cell / graph.cols + 1;
+        const int c = cell % graph.cols + 1;
+        for (const Side side : kSides) {
+            const EdgeState entry = grid.CellEdge[r][c][side];
+            const int edge = graph.cellEdges[cell][SideIndex(side)];
+            if ((entry == Bar || entry == XMark) && !onEdge(edge, entry == Bar)) return false;
+        }
+        const std::int32_t colour = grid.CellColour[r][c];
+        if ((colour == Yellow || colour == Pink) && !onCell(cell, colour == Yellow)) return false;
+    }
+    return true;
+}
 
 }  // namespace ringlace

@@ -4,6 +4,7 @@
 #include <array>
 #include <chrono>
 
+#include "solver/clause_loops.h"
 #include "solver/loop_graph.h"
 #include "solver/loop_propagation.h"
 #include "solver/open_regions.h"
@@ -54,8 +55,13 @@ struct Branch {
 
 class Counter {
 public:
-    Counter(const Grid& grid, int limit, RunContext& run)
-        : graph_(grid), state_(graph_), regions_(graph_), limit_(std::max(limit, 1)), run_(run) {
+    Counter(const Grid& grid, int limit, RunContext& run, std::uint64_t searchBeforeClauses)
+        : graph_(grid),
+          state_(graph_),
+          regions_(graph_),
+          limit_(std::max(limit, 1)),
+          searchBeforeClauses_(searchBeforeClauses),
+          run_(run) {
         branches_.reserve(graph_.edgeCount + 1);
     }
 
@@ -64,6 +70,7 @@ public:
 private:
     enum class RunEnd { Exhausted, GaveUp, Stopped };
 
+    void CountByClauses(const Grid* entries);
     RunEnd SearchOnce(const SearchMark& root, std::uint64_t allowance);
     bool ChooseBranch(Branch& branch) const;
     bool ExtendPath(Branch& branch) const;
@@ -72,7 +79,7 @@ private:
     // Takes back decisions until one has an untried option that does not contradict itself.
     // False when the run's search is exhausted.
     bool NextOption();
-    void Record();
+    void Record(const std::vector<std::uint8_t>& onEdges);
     bool TimeToStop();
     bool TakeEntries(const Grid& grid);
 
@@ -80,9 +87,11 @@ private:
     LoopPropagation state_;
     OpenRegions regions_;
     int limit_;
+    std::uint64_t searchBeforeClauses_;
     RunContext& run_;
     std::vector<Branch> branches_;
     CountResult result_;
+    std::vector<std::vector<std::uint8_t>> foundEdges_;  // the loops found, as on-edges by edge
     unsigned runNumber_ = 0;
     std::size_t loopsOfEarlierRuns_ = 0;
     std::uint64_t contradictions_ = 0;
@@ -94,9 +103,30 @@ CountResult Counter::Count(const Grid* entries) {
     if (!state_.Start()) return result_;
     if (entries && !TakeEntries(*entries)) return result_;
     const SearchMark root = state_.Mark();
-    for (runNumber_ = 1;; ++runNumber_)
-        if (SearchOnce(root, kRestartUnit * Luby(runNumber_)) != RunEnd::GaveUp) break;
+    for (runNumber_ = 1; contradictions_ < searchBeforeClauses_; ++runNumber_)
+        if (SearchOnce(root, kRestartUnit * Luby(runNumber_)) != RunEnd::GaveUp) return result_;
+    CountByClauses(entries);
     return result_;
+}
+
+// Goes on from the loops found so far, which the clause solver is told to pass over.
+void Counter::CountByClauses(const Grid* entries) {
+    ClauseLoops clauses(graph_);
+    if (entries) clauses.Agree(*entries);
+    for (const std::vector<std::uint8_t>& onEdges : foundEdges_) clauses.Exclude(onEdges);
+    loopsOfEarlierRuns_ = 0;
+    std::vector<std::uint8_t> onEdges;
+    while (result_.count < limit_) {
+        switch (clauses.Next(onEdges, [this] { return TimeToStop(); })) {
+            case ClauseLoops::Answer::Found:
+                Record(onEdges);
+                clauses.Exclude(onEdges);
+                break;
+            case ClauseLoops::Answer::None:
+            case ClauseLoops::Answer::Stopped:
+                return;
+        }
+    }
 }
 
 // Solutions found by a run that gives up are kept (Record skips those found before), so a count
@@ -110,7 +140,10 @@ Counter::RunEnd Counter::SearchOnce(const SearchMark& root, std::uint64_t allowa
         if (TimeToStop()) return RunEnd::Stopped;
         if (contradictions_ >= giveUpAt) return RunEnd::GaveUp;
         if (state_.Closed()) {
-            Record();
+            std::vector<std::uint8_t> onEdges(graph_.edgeCount);
+            for (int edge = 0; edge < graph_.edgeCount; ++edge)
+                onEdges[edge] = state_.Value(edge) == EdgeValue::On;
+            Record(onEdges);
             if (result_.count >= limit_) return RunEnd::Stopped;
             continue;
         }
@@ -209,40 +242,33 @@ bool Counter::SplitEdge(Branch& branch) const {
     return true;
 }
 
-void Counter::Record() {
+void Counter::Record(const std::vector<std::uint8_t>& onEdges) {
+    // One run never finds a loop twice, since its options always exclude each other.
+    for (std::size_t k = 0; k < loopsOfEarlierRuns_; ++k)
+        if (foundEdges_[k] == onEdges) return;
     FoundLoop loop;
     loop.rows = graph_.rows;
     loop.cols = graph_.cols;
     loop.barSides.assign(graph_.cellCount, 0);
     for (int cell = 0; cell < graph_.cellCount; ++cell) {
         for (const Side side : kSides) {
-            if (state_.Value(graph_.cellEdges[cell][SideIndex(side)]) == EdgeValue::On)
+            if (onEdges[graph_.cellEdges[cell][SideIndex(side)]])
                 loop.barSides[cell] |= static_cast<std::uint8_t>(1 << SideNumber(side));
         }
     }
-    // One run never finds a loop twice, since its options always exclude each other.
-    for (std::size_t k = 0; k < loopsOfEarlierRuns_; ++k)
-        if (result_.loops[k].barSides == loop.barSides) return;
     ++result_.count;
     result_.loops.push_back(std::move(loop));
+    foundEdges_.push_back(onEdges);
 }
 
 // The grid's decided edges and coloured cells become part of the start of every run.
 bool Counter::TakeEntries(const Grid& grid) {
-    for (int cell = 0; cell < graph_.cellCount; ++cell) {
-        const int r = cell / graph_.cols + 1;
-        const int c = cell % graph_.cols + 1;
-        for (const Side side : kSides) {
-            const EdgeState entry = grid.CellEdge[r][c][side];
-            const int edge = graph_.cellEdges[cell][SideIndex(side)];
-            if (entry == Bar && !state_.Decide(edge, EdgeValue::On)) return false;
-            if (entry == XMark && !state_.Decide(edge, EdgeValue::Off)) return false;
-        }
-        const std::int32_t colour = grid.CellColour[r][c];
-        if (colour == Yellow && !state_.PlaceCell(cell, true)) return false;
-        if (colour == Pink && !state_.PlaceCell(cell, false)) return false;
-    }
-    return true;
+    return ForEachEntry(
+        graph_, grid,
+        [this](int edge, bool on) {
+            return state_.Decide(edge, on ? EdgeValue::On : EdgeValue::Off);
+        },
+        [this](int cell, bool inside) { return state_.PlaceCell(cell, inside); });
 }
 
 bool Counter::TimeToStop() {
@@ -256,13 +282,15 @@ bool Counter::TimeToStop() {
 
 }  // namespace
 
-CountResult CountSolutions(const Grid& grid, int limit, RunContext& run) {
-    Counter counter(grid, limit, run);
+CountResult CountSolutions(const Grid& grid, int limit, RunContext& run,
+                           std::uint64_t searchBeforeClauses) {
+    Counter counter(grid, limit, run, searchBeforeClauses);
     return counter.Count();
 }
 
-CountResult CountSolutionsAgreeing(const Grid& grid, int limit, RunContext& run) {
-    Counter counter(grid, limit, run);
+CountResult CountSolutionsAgreeing(const Grid& grid, int limit, RunContext& run,
+                                   std::uint64_t searchBeforeClauses) {
+    Counter counter(grid, limit, run, searchBeforeClauses);
     return counter.Count(&grid);
 }
 

@@ -38,14 +38,22 @@ struct CountResult {
     bool cancelled = false;
 };
 
+// The counter's own search walks the puzzle's paths and is quick on nearly every clue set. After
+// this many contradictions in all it goes on with a clause solver, which learns from its dead
+// ends: a few clue sets, mostly large ones with few clues, lead the search into the same dead
+// ends over and over. Counts that end sooner find their loops in the search's own order.
+inline constexpr std::uint64_t kSearchBeforeClauses = 2000;
+
 // Counts the loops that satisfy the clues of the grid (Clue; the grid's bars and X marks are not
 // read), up to limit (at least 1). Any size from 1 x 1 to kStorageDim x kStorageDim. Yields to
 // the run context every few milliseconds and stops when it asks to.
-CountResult CountSolutions(const Grid& grid, int limit, RunContext& run);
+CountResult CountSolutions(const Grid& grid, int limit, RunContext& run,
+                           std::uint64_t searchBeforeClauses = kSearchBeforeClauses);
 
 // As CountSolutions, counting only the loops that also agree with what the grid holds now: its
 // Bars are on the loop, its X marks off it, its Yellow cells inside and its Pink cells outside.
-CountResult CountSolutionsAgreeing(const Grid& grid, int limit, RunContext& run);
+CountResult CountSolutionsAgreeing(const Grid& grid, int limit, RunContext& run,
+                                   std::uint64_t searchBeforeClauses = kSearchBeforeClauses);
 
 // Whether the loop agrees with what the grid holds, in the same sense.
 bool LoopAgrees(const FoundLoop& loop, const Grid& grid);

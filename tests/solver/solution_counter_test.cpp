@@ -80,43 +80,51 @@ std::set<Inside> Found(const Grid& clued, const CountResult& result) {
     return found;
 }
 
+// How the count is made: by the counter's own search, by the clause solver from the start, and by
+// the clause solver going on from a few loops the search found.
+constexpr std::uint64_t kCountWays[] = {kSearchBeforeClauses, 0, 3};
+
 // Clue patterns on every shape up to 3 x 4: the blank grid, then mostly the clues of a real loop
 // with some removed, sometimes one of them changed, sometimes clues at random. The counter must
-// find exactly the loops that brute force finds, and stop at the limit.
+// find exactly the loops that brute force finds, and stop at the limit, whichever way it counts.
 TEST(SolutionCounterTest, AgreesWithBruteForceOnTinyGrids) {
-    std::mt19937 random(2024);
-    for (int rows = 1; rows <= 4; ++rows) {
-        for (int cols = 1; cols <= 4; ++cols) {
-            if (rows * cols > 12) continue;
-            const std::map<Inside, std::string> loops = AllLoops(rows, cols);
-            for (int pattern = 0; pattern < 40; ++pattern) {
-                std::string clues =
-                    std::next(loops.begin(), static_cast<long>(random() % loops.size()))->second;
-                const double keep =
-                    pattern == 0 ? 0 : std::uniform_real_distribution<>(0.2, 1.0)(random);
-                for (char& clue : clues)
-                    if (std::uniform_real_distribution<>()(random) >= keep) clue = ' ';
-                if (pattern % 5 == 1)
-                    clues[random() % clues.size()] = static_cast<char>('0' + random() % 4);
-                if (pattern % 10 == 9)
-                    for (char& clue : clues) clue = " 0123"[random() % 5];
+    for (const std::uint64_t way : kCountWays) {
+        SCOPED_TRACE(way);
+        std::mt19937 random(2024);
+        for (int rows = 1; rows <= 4; ++rows) {
+            for (int cols = 1; cols <= 4; ++cols) {
+                if (rows * cols > 12) continue;
+                const std::map<Inside, std::string> loops = AllLoops(rows, cols);
+                for (int pattern = 0; pattern < 40; ++pattern) {
+                    std::string clues =
+                        std::next(loops.begin(), static_cast<long>(random() % loops.size()))
+                            ->second;
+                    const double keep =
+                        pattern == 0 ? 0 : std::uniform_real_distribution<>(0.2, 1.0)(random);
+                    for (char& clue : clues)
+                        if (std::uniform_real_distribution<>()(random) >= keep) clue = ' ';
+                    if (pattern % 5 == 1)
+                        clues[random() % clues.size()] = static_cast<char>('0' + random() % 4);
+                    if (pattern % 10 == 9)
+                        for (char& clue : clues) clue = " 0123"[random() % 5];
 
-                std::set<Inside> expected;
-                for (const auto& [inside, shown] : loops) {
-                    bool fits = true;
-                    for (std::size_t k = 0; k < clues.size(); ++k)
-                        fits = fits && (clues[k] == ' ' || clues[k] == shown[k]);
-                    if (fits) expected.insert(inside);
+                    std::set<Inside> expected;
+                    for (const auto& [inside, shown] : loops) {
+                        bool fits = true;
+                        for (std::size_t k = 0; k < clues.size(); ++k)
+                            fits = fits && (clues[k] == ' ' || clues[k] == shown[k]);
+                        if (fits) expected.insert(inside);
+                    }
+                    const Grid grid = GridFromClues(rows, cols, clues);
+                    const CountResult all = CountLoops(grid, kEveryLoop, way);
+                    EXPECT_EQ(Found(grid, all), expected)
+                        << rows << " x " << cols << " \"" << clues << "\"";
+                    EXPECT_EQ(all.count, static_cast<int>(expected.size()));
+
+                    const CountResult two = CountLoops(grid, 2, way);
+                    EXPECT_EQ(two.count, std::min<int>(2, static_cast<int>(expected.size())));
+                    for (Inside loop : Found(grid, two)) EXPECT_TRUE(expected.count(loop));
                 }
-                const Grid grid = GridFromClues(rows, cols, clues);
-                const CountResult all = CountLoops(grid, kEveryLoop);
-                EXPECT_EQ(Found(grid, all), expected)
-                    << rows << " x " << cols << " \"" << clues << "\"";
-                EXPECT_EQ(all.count, static_cast<int>(expected.size()));
-
-                const CountResult two = CountLoops(grid, 2);
-                EXPECT_EQ(two.count, std::min<int>(2, static_cast<int>(expected.size())));
-                for (Inside loop : Found(grid, two)) EXPECT_TRUE(expected.count(loop));
             }
         }
     }
@@ -176,6 +184,7 @@ TEST(SolutionCounterCorpusTest, AlteredPuzzlesHaveTheSatCountersCount) {
     const std::map<std::string, int> exact = {{"10x25-hard.txt:4", 2}, {"25x25-tricky.txt:8", 8}};
     std::ifstream in(std::string(RINGLACE_TEST_DATA_DIR) + "/altered_puzzles.txt");
     int byCount[3] = {0, 0, 0};
+    // Every puzzle is counted by the search and again by the clause solver alone.
     int exactlyCounted = 0;
     for (std::string line; std::getline(in, line);) {
         if (line.empty() || line[0] == '#') continue;
@@ -188,15 +197,17 @@ TEST(SolutionCounterCorpusTest, AlteredPuzzlesHaveTheSatCountersCount) {
                                   record.substr(6));
         const auto known = exact.find(source);
         const int expected = known == exact.end() ? std::stoi(count) : known->second;
-        const CountResult result = CountLoops(grid, known == exact.end() ? 2 : 20);
-        EXPECT_EQ(result.count, expected) << source;
-        std::set<std::vector<std::uint8_t>> distinct;
-        for (const FoundLoop& loop : result.loops) {
-            ApplyFoundLoop(loop, grid);
-            EXPECT_TRUE(test::IsSingleLoop(grid) && test::CluesMatchLoop(grid)) << source;
-            distinct.insert(loop.barSides);
+        for (const std::uint64_t way : {kSearchBeforeClauses, std::uint64_t{0}}) {
+            const CountResult result = CountLoops(grid, known == exact.end() ? 2 : 20, way);
+            EXPECT_EQ(result.count, expected) << source << " " << way;
+            std::set<std::vector<std::uint8_t>> distinct;
+            for (const FoundLoop& loop : result.loops) {
+                ApplyFoundLoop(loop, grid);
+                EXPECT_TRUE(test::IsSingleLoop(grid) && test::CluesMatchLoop(grid)) << source;
+                distinct.insert(loop.barSides);
+            }
+            EXPECT_EQ(static_cast<int>(distinct.size()), expected) << source << " " << way;
         }
-        EXPECT_EQ(static_cast<int>(distinct.size()), expected) << source;
         ++byCount[std::stoi(count)];
         exactlyCounted += known != exact.end();
     }

@@ -28,9 +28,10 @@ inline Grid CreateGrid(int rows, int cols) {
 }
 
 // The loops the clues admit, up to the limit; never cancelled.
-inline CountResult CountLoops(const Grid& grid, int limit) {
+inline CountResult CountLoops(const Grid& grid, int limit,
+                              std::uint64_t searchBeforeClauses = kSearchBeforeClauses) {
     TestRun counting;
-    return CountSolutions(grid, limit, counting.run);
+    return CountSolutions(grid, limit, counting.run, searchBeforeClauses);
 }
 
 // The loops the clues admit: 0, 1, or 2 for two or more.
