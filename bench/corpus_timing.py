@@ -1,5 +1,7 @@
 """Shared pieces of the corpus benchmarks: running a ringlace-cli command over a puzzle file and
 keeping each puzzle's best time, and printing figures per group."""
+import argparse
+import glob
 import json
 import math
 import os
@@ -36,6 +38,39 @@ def best_of(cli, command, path, repeat, after=()):
             for kept, line in zip(best, lines):
                 kept["ms"] = min(kept["ms"], line["ms"])
     return best
+
+
+def autosolve_options(doc, seed, extra=()):
+    """The options of the Autosolve benchmarks (--cli, --baseline, --limit, --sizes, --seed, and
+    the EXTRA (name, type, default) ones), parsed, and the test corpus's records of those sizes."""
+    parser = argparse.ArgumentParser(description=doc.splitlines()[0])
+    parser.add_argument("--cli", default=os.path.join(REPO, "build", "bin", "ringlace-cli"))
+    parser.add_argument("--baseline")
+    parser.add_argument("--limit", type=float, default=10.0)
+    parser.add_argument("--sizes", default="20x20,25x25")
+    parser.add_argument("--seed", type=int, default=seed)
+    for name, kind, default in extra:
+        parser.add_argument(name, type=kind, default=default)
+    args = parser.parse_args()
+    corpus = os.path.join(REPO, "tests", "data", "corpus")
+    sources = [r for size in args.sizes.split(",")
+               for path in sorted(glob.glob(os.path.join(corpus, size + "-*.txt")))
+               for r in records(path)]
+    return args, sources
+
+
+def solve_each(cli, path, count, limit):
+    """`ringlace-cli solve` on records 1 to COUNT of the file, each in its own process, stopped
+    after LIMIT seconds: such a record's answer is "over the limit" at the limit's ms."""
+    answers = []
+    for n in range(1, count + 1):
+        try:
+            run = subprocess.run([cli, "solve", path, str(n)], capture_output=True, text=True,
+                                 timeout=limit)
+            answers.append(json.loads(run.stdout))
+        except subprocess.TimeoutExpired:
+            answers.append({"result": "over the limit", "not_unique": None, "ms": limit * 1000.0})
+    return answers
 
 
 def records(path):

@@ -8,12 +8,10 @@ The sets are made with the build under test (its count decides which removals ke
 unique), then solved by it and, with --baseline, by a second build, each record in its own
 process, stopped after --limit seconds (such records count at the limit).
 
-usage: bench/minimal_sets.py [--cli PATH] [--baseline PATH] [--limit S] [--sizes 25x25]
-       [--count N] [--seed N]
+usage: bench/minimal_sets.py [--cli PATH] [--baseline PATH] [--limit S] [--sizes 20x20,25x25]
+       [--count 12] [--seed N]
 Exit status 1 when a set is not solved as unique or took more than 2 seconds.
 """
-import argparse
-import glob
 import json
 import os
 import random
@@ -21,7 +19,7 @@ import subprocess
 import sys
 import tempfile
 
-from corpus_timing import REPO, records, table
+from corpus_timing import autosolve_options, solve_each, table
 
 # Removals tried in one run of the count: the first that keeps the loop unique is taken, and the
 # ones before it stay given for good, since taking clues away never removes a loop.
@@ -58,32 +56,9 @@ def near_minimal(cli, work, record, rng):
     return head + "".join(clues)
 
 
-def solve_each(cli, path, count, limit):
-    answers = []
-    for n in range(1, count + 1):
-        try:
-            run = subprocess.run([cli, "solve", path, str(n)], capture_output=True, text=True,
-                                 timeout=limit)
-            answers.append(json.loads(run.stdout))
-        except subprocess.TimeoutExpired:
-            answers.append({"result": "over the limit", "not_unique": None, "ms": limit * 1000.0})
-    return answers
-
-
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--cli", default=os.path.join(REPO, "build", "bin", "ringlace-cli"))
-    parser.add_argument("--baseline")
-    parser.add_argument("--limit", type=float, default=10.0)
-    parser.add_argument("--sizes", default="25x25")
-    parser.add_argument("--count", type=int, default=8)
-    parser.add_argument("--seed", type=int, default=7)
-    args = parser.parse_args()
+    args, sources = autosolve_options(__doc__, 7, [("--count", int, 12)])
     rng = random.Random(args.seed)
-    corpus = os.path.join(REPO, "tests", "data", "corpus")
-    sources = [r for size in args.sizes.split(",")
-               for path in sorted(glob.glob(os.path.join(corpus, size + "-*.txt")))
-               for r in records(path)]
     sources = rng.sample(sources, min(args.count, len(sources)))
     failures = 0
     with tempfile.TemporaryDirectory() as work:

@@ -14,8 +14,6 @@ usage: bench/sparse_autosolve.py [--cli PATH] [--baseline PATH] [--limit S] [--s
        [--seed N]
 Exit status 1 when a verdict is wrong or a record took more than 2 seconds.
 """
-import argparse
-import glob
 import json
 import os
 import random
@@ -23,7 +21,7 @@ import subprocess
 import sys
 import tempfile
 
-from corpus_timing import REPO, records, table
+from corpus_timing import autosolve_options, solve_each, table
 
 KINDS = [("70% removed", 0.70), ("90% removed", 0.90), ("98% removed", 0.98),
          ("one changed", None)]
@@ -49,31 +47,9 @@ def solve_file(cli, path):
     return [json.loads(line) for line in run.stdout.splitlines()]
 
 
-def solve_each(cli, path, count, limit):
-    answers = []
-    for n in range(1, count + 1):
-        try:
-            run = subprocess.run([cli, "solve", path, str(n)], capture_output=True, text=True,
-                                 timeout=limit)
-            answers.append(json.loads(run.stdout))
-        except subprocess.TimeoutExpired:
-            answers.append({"result": "over the limit", "ms": limit * 1000.0})
-    return answers
-
-
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--cli", default=os.path.join(REPO, "build", "bin", "ringlace-cli"))
-    parser.add_argument("--baseline")
-    parser.add_argument("--limit", type=float, default=10.0)
-    parser.add_argument("--sizes", default="20x20,25x25")
-    parser.add_argument("--seed", type=int, default=1)
-    args = parser.parse_args()
+    args, sources = autosolve_options(__doc__, 1)
     rng = random.Random(args.seed)
-    corpus = os.path.join(REPO, "tests", "data", "corpus")
-    sources = [r for size in args.sizes.split(",")
-               for path in sorted(glob.glob(os.path.join(corpus, size + "-*.txt")))
-               for r in records(path)]
     failures = 0
     with tempfile.TemporaryDirectory() as work:
         groups, baseline_groups = [], []
