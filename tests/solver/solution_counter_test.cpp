@@ -165,14 +165,18 @@ TEST(SolutionCounterTest, CountsOnTheLargestGrid) {
     EXPECT_TRUE(test::IsSingleLoop(grid) && test::CluesMatchLoop(grid));
 }
 
-// A search that never ends by itself: every loop of a large blank grid.
+// A search that never ends by itself: every loop of a large blank grid, by the search and by the
+// clause solver.
 TEST(SolutionCounterTest, YieldsDuringLongWorkAndStopsWhenCancelled) {
-    test::TestRun counting;
-    counting.host.onYield = [&] { counting.state.cancelRequested = counting.host.yields >= 3; };
-    const CountResult result = CountSolutions(GridFromClues(50, 50, ""), kEveryLoop, counting.run);
-    EXPECT_TRUE(result.cancelled);
-    EXPECT_EQ(counting.host.yields, 3);
-    EXPECT_EQ(static_cast<int>(result.loops.size()), result.count);
+    for (const std::uint64_t way : {kSearchBeforeClauses, std::uint64_t{0}}) {
+        test::TestRun counting;
+        counting.host.onYield = [&] { counting.state.cancelRequested = counting.host.yields >= 3; };
+        const CountResult result =
+            CountSolutions(GridFromClues(50, 50, ""), kEveryLoop, counting.run, way);
+        EXPECT_TRUE(result.cancelled) << way;
+        EXPECT_EQ(counting.host.yields, 3) << way;
+        EXPECT_EQ(static_cast<int>(result.loops.size()), result.count) << way;
+    }
 }
 
 // Each line of the data: the SAT counter's count (0, 1, or 2 for two or more), the source puzzle,
