@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "play/solution_view.h"
 #include "support/check_printing.h"
 #include "support/grid_builder.h"
 
 namespace ringlace {
 namespace {
 
-using test::ColourByLoop;
 using test::GridFromRows;
 using test::LoopAround;
 using test::SetSides;
@@ -19,7 +19,7 @@ using test::SolvedGrid;
 TEST(VerificationTest, AFinishedColouredLoopIsDoneAndTwoLoopsAreClosed) {
     Grid grid =
         SolvedGrid({" 3  0", "  1 2", "   2 ", "121  ", "3 01 "}, "CMCFXAGNHFAKCFHALAHEMBXKM");
-    ColourByLoop(grid);
+    ColourBySideOfLoop(grid);
     EXPECT_EQ(VerifyPuzzle(grid).result, VerifyResult::Done);
     grid.CellColour[3][3] = 0;
     EXPECT_EQ(VerifyPuzzle(grid).result, VerifyResult::Open);
@@ -27,7 +27,7 @@ TEST(VerificationTest, AFinishedColouredLoopIsDoneAndTwoLoopsAreClosed) {
     Grid two = GridFromRows({"     ", "     "});
     LoopAround(two, 1, 1, 2, 2);
     LoopAround(two, 1, 4, 2, 5);
-    ColourByLoop(two);
+    ColourBySideOfLoop(two);
     EXPECT_EQ(VerifyPuzzle(two).problem, (CheckResult{0, 0, "Closed Loop Yellow"}));
 }
 
@@ -80,7 +80,7 @@ TEST(VerificationTest, TheVerifyButtonsOwnSequence) {
     Grid nested = GridFromRows({"     ", "     ", "     ", "     ", "     "});
     LoopAround(nested, 1, 1, 5, 5);
     LoopAround(nested, 2, 2, 4, 4);
-    ColourByLoop(nested);
+    ColourBySideOfLoop(nested);
     EXPECT_EQ(VerifyPuzzle(nested).problem, (CheckResult{0, 0, "An isolated pink"}));
     EXPECT_EQ(VerifyButtonCheck(nested).problem, (CheckResult{0, 0, "An isolated pink"}));
 }
