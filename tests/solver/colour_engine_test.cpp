@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "play/solution_view.h"
 #include "solver/colouring.h"
 #include "support/fresh_visits.h"
 #include "support/grid_builder.h"
@@ -37,20 +36,6 @@ TEST(PatternRulesTest, ClueAndCornerRules) {
     EXPECT_EQ(test::SidesOf(bottom, 3, 2), "0011");
 }
 
-TEST(ColourEngineTest, AFinishedConsistentGridStaysAsItIs) {
-    Grid grid = test::SolvedGrid({" 3  0", "  1 2", "   2 ", "121  ", "3 01 "},
-                                 "CMCFXAGNHFAKCFHALAHEMBXKM");
-    ColourBySideOfLoop(grid);
-    for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c)
-            for (const Side side : kSides)
-                if (grid.CellEdge[r][c][side] == Free) grid.SetEdge(r, c, side, XMark);
-    const Grid before = grid;
-    ColourEngine(grid);
-    EXPECT_EQ(grid.CellEdge, before.CellEdge);
-    EXPECT_EQ(grid.CellColour, before.CellColour);
-}
-
 // The trials take the most constrained cells first: those with the most sides and coloured
 // neighbours decided, and a cell between both colours before one beside a single colour. A colour
 // that a Bar or an X around the cell contradicts is not tried.
@@ -70,6 +55,8 @@ TEST(ColouringTest, TrialsTakeTheMostConstrainedCellFirstAndSkipConflicts) {
     SetSides(grid, 2, 2, "T", Bar);
     EXPECT_EQ(ColourConflicts(grid, 2, 2, Yellow), 1);
     EXPECT_EQ(ColourConflicts(grid, 2, 2, Pink), 0);
+    SetSides(grid, 3, 3, "B", XMark);  // across an X from the Pink frame
+    EXPECT_EQ(ColourConflicts(grid, 3, 3, Yellow), 1);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@ namespace ringlace {
 namespace {
 
 using test::GridFromRows;
-using test::SetSides;
 using test::SidesOf;
 
 Grid AfterStartRules(const std::vector<std::string>& rows) {
@@ -45,18 +44,6 @@ TEST(DirectLinesTest, StartRulesOnCluePatterns) {
         EXPECT_EQ(SidesOf(rising, r, c), sides) << r << c;
 
     EXPECT_EQ(SidesOf(AfterStartRules({"    ", " 0  ", "  3 ", "    "}), 3, 3), "1100");
-}
-
-TEST(DirectLinesTest, OnesAtTheBorderAndOnTheDiagonal) {
-    Grid border = GridFromRows({"  ", " 1", " 1"});
-    SetSides(border, 1, 2, "R", XMark);
-    test::RunFresh(border, NodeAndOnePass);
-    EXPECT_EQ(SidesOf(border, 2, 2), "0200");
-
-    Grid diagonal = GridFromRows({"   ", " 1 ", "  1"});
-    SetSides(diagonal, 2, 2, "R", Bar);
-    test::RunFresh(diagonal, NodeAndOnePass);
-    EXPECT_EQ(SidesOf(diagonal, 3, 3), "0022");
 }
 
 }  // namespace
