@@ -51,24 +51,6 @@ TEST(VerificationTest, OneYellowCellIsClosedAndPinkReachingTheBorderIsNot) {
     EXPECT_FALSE(ShutInPinkRegion(row));
 }
 
-TEST(VerificationTest, AYellowRegionTouchingAnUncolouredCellIsNotJudged) {
-    // Yellow cells along the top; the second one still has an open side to an uncoloured cell,
-    // so the region's extent is not settled and it must not read as a closed loop, whichever of
-    // its cells a search starts from.
-    Grid grid = GridFromRows({"      ", "      "});
-    for (int c = 1; c <= 4; ++c) {
-        SetSides(grid, 1, c, "T", Bar);
-        grid.CellColour[1][c] = Yellow;
-    }
-    SetSides(grid, 1, 1, "LB", Bar);
-    SetSides(grid, 1, 3, "B", Bar);
-    SetSides(grid, 1, 4, "RB", Bar);
-    for (int c : {5, 6}) grid.CellColour[1][c] = Pink;
-    for (int c : {1, 3, 4, 5, 6}) grid.CellColour[2][c] = Pink;
-    EXPECT_FALSE(ClosedRegion(grid, Yellow));
-    EXPECT_EQ(VerifyPuzzle(grid).result, VerifyResult::Open);
-}
-
 // The button checks loose ends even on an uncoloured grid, and a Pink region shut in between two
 // nested loops.
 TEST(VerificationTest, TheVerifyButtonsOwnSequence) {
