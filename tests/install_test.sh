@@ -4,19 +4,11 @@
 # pass their validators; the installed programs read the shipped files from share/ringlace and
 # write their own files to the person's data folder, never into the prefix.
 # Usage: install_test.sh CMAKE BUILD-FOLDER WITH-WINDOW(ON|OFF)
-set -u
+source "$(dirname "$0")/cli/expect.sh"
 cmake=$1
 build=$2
 with_window=$3
 id=io.github.ringlace.Ringlace
-
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-work=$(mktemp -d)
 window=
 trap '[ -n "$window" ] && kill "$window" 2>/dev/null; rm -rf "$work"' EXIT
 prefix=$work/prefix
@@ -80,5 +72,4 @@ unexpected=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort |
   comm -23 - <(printf '%s\n' "${programs[@]}" "${files[@]}" | sort))
 [ -z "$unexpected" ] || fail "in the prefix but not expected: $unexpected"
 
-[ "$failures" -eq 0 ] && echo "all install checks passed"
-exit $((failures > 0))
+finish install

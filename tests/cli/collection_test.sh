@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
 # ringlace-cli list and delete: output lines, exit statuses, and the file delete leaves behind.
-set -u
-cli=$1
-data=$2
 source "$(dirname "$0")/expect.sh"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+data=$2
 
 expect 1 '{"puzzle": 1, "rows": 5, "cols": 5, "code": "EA", "open": 56, "has_solution": true, "valid": true}
 {"puzzle": 2, "rows": 2, "cols": 2, "code": "**", "open": 50, "has_solution": false, "valid": true}
@@ -29,7 +25,6 @@ expect 1 "" delete "$work/three.txt" 3
 mkdir "$work/three.txt.tmp"
 expect 1 "" delete "$work/three.txt" 1
 
-
 # shuffle: repeats (letter case aside) and empty lines dropped, the rest written in a shuffled order.
 printf 'b\r\na\r\nB\r\n\r\nc\r\nd\r\na\r\n' >"$work/mixed.txt"
 expect 0 "{\"read\": 7, \"duplicates\": 2, \"blank\": 1, \"written\": 4, \"seed\": 3, \"out\": \"$work/shuffled.txt\"}" \
@@ -37,5 +32,4 @@ expect 0 "{\"read\": 7, \"duplicates\": 2, \"blank\": 1, \"written\": 4, \"seed\
 [ "$(tr -d '\r' <"$work/shuffled.txt" | sort | tr '\n' ' ')" = "a b c d " ] || fail "shuffle lines: $(cat "$work/shuffled.txt")"
 expect 1 "" shuffle "$work/none.txt" --out "$work/x.txt"
 
-[ "$failures" -eq 0 ] && echo "all list and delete checks passed"
-exit $((failures > 0))
+finish "list and delete"

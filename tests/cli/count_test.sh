@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # ringlace-cli count: output lines, record ranges and exit statuses.
-set -u
-cli=$1
-data=$2/count.txt
 source "$(dirname "$0")/expect.sh"
+data=$2/count.txt
 
 unique='{"puzzle": 1, "rows": 5, "cols": 5, "count": 1, "ms": _, "solution": "CMCFXAGNHFAKCFHALAHEMBXKM"}'
 none='{"puzzle": 3, "rows": 1, "cols": 1, "count": 0, "ms": _, "solution": ""}'
@@ -37,5 +35,4 @@ for args in "" "1 2" "x" "-1" "3-1" "1-" "1-2-3" "2147483648" "1-2147483648"; do
   expect 2 "" count ${args:+"$data"} $args
 done
 
-[ "$failures" -eq 0 ] && echo "all count checks passed"
-exit $((failures > 0))
+finish "count"

@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
 # ringlace-cli export and import: the exported bytes and the imported records.
-set -u
-cli=$1
-data=$2
 source "$(dirname "$0")/expect.sh"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+data=$2
 
 crlf() { printf '%s\r\n' "$@"; }
 
@@ -33,6 +29,4 @@ printf '3.4\n' >"$work/bad.txt"
 expect 1 '{"error": "not a puzzle"}' import "$work/bad.txt"
 expect 1 '{"error": "read failed"}' import "$work/missing.txt"
 
-
-[ "$failures" -eq 0 ] && echo "all export and import checks passed"
-exit $((failures > 0))
+finish "export and import"

@@ -1,4 +1,9 @@
-# Shared by the CLI test scripts (sourced, with $cli set): fail and expect, counting failures.
+# Shared by the test scripts (sourced): the program under test as $cli (the first argument), a
+# scratch folder $work removed at the end, fail and expect counting failures, and finish.
+set -u
+cli=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 failures=0
 
 fail() {
@@ -35,4 +40,10 @@ expect_stderr() {
     printf '  got:    %s\n  wanted: %s\n' "$(cat "$errors")" "$expected_errors"
   fi
   rm -f "$errors"
+}
+
+# finish WHAT: reports and exits with the outcome of every check.
+finish() {
+  [ "$failures" -eq 0 ] && echo "all $1 checks passed"
+  exit $((failures > 0))
 }

@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
 # ringlace-cli hint: the JSON line of each kind of hint, --apply with --out, and exit statuses.
-set -u
-cli=$1
-data=$2
 source "$(dirname "$0")/expect.sh"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+data=$2
 
 for args in "hint" "hint $data/three.txt 1 2" "hint $data/three.txt x" "hint $data/three.txt --apply" \
   "hint $data/three.txt --apply -1" "hint $data/three.txt --out $work/x.txt" "hint $data/three.txt --frob"; do
@@ -41,5 +37,4 @@ printf '0101**1....\r\n' >"$work/none.txt"
 expect 1 '{"puzzle": 1, "kind": "no solution", "row": null, "col": null, "side": null, "value": null, "stage": null, "rule": null, "ms": _, "message": "This puzzle has no solution"}' \
   hint "$work/none.txt"
 
-[ "$failures" -eq 0 ] && echo "all hint checks passed"
-exit $((failures > 0))
+finish "hint"

@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
 # ringlace-cli print: PDF puzzle books read back by an independent reader (poppler's tools).
-set -u
-cli=$1
+source "$(dirname "$0")/expect.sh"
 data=$2
 corpus=$3
-source "$(dirname "$0")/expect.sh"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 pages() { pdfinfo "$1" 2>/dev/null | sed -n 's/^Pages: *//p'; }
 
@@ -46,5 +42,4 @@ grep -q "Solution:" <<<"$(pdftotext "$work/none.pdf" - 2>&1)" && fail "none: a s
 grep -q "Puz# 3 of $n" <<<"$(pdftotext "$work/none.pdf" - 2>&1)" || fail "none: the range's header"
 grep -qa "/Image" "$work/inline.pdf" && fail "the book holds pictures instead of lines"
 
-[ "$failures" -eq 0 ] && echo "all print checks passed"
-exit $((failures > 0))
+finish "print"

@@ -178,20 +178,18 @@ TEST(SolutionViewTest, TheLoopViewColoursByParityOnADotsOnlyGrid) {
     HideSolutionCommand(played.app, played.painter);
     EXPECT_EQ(grid.CellColour[1][1], Pink);
     EXPECT_EQ(grid.CellColour[1][2], 0);
-}
 
-TEST(SolutionViewTest, ParityFollowsTheBarsCrossedAlongARow) {
-    Grid grid = test::GridFromPicture({"+ + + + + +", "  |   | |  ", "+ + + + + +"});
-    ColourBySideOfLoop(grid);
+    // Along a row the side flips at every Bar crossed.
+    Grid row = test::GridFromPicture({"+ + + + + +", "  |   | |  ", "+ + + + + +"});
+    ColourBySideOfLoop(row);
     const std::int32_t expected[] = {Pink, Yellow, Yellow, Pink, Yellow};
-    for (int c = 1; c <= 5; ++c) EXPECT_EQ(grid.CellColour[1][c], expected[c - 1]) << c;
+    for (int c = 1; c <= 5; ++c) EXPECT_EQ(row.CellColour[1][c], expected[c - 1]) << c;
 }
 
 TEST(BoardCommandsTest, TheLevelStepsEasyMediumHard) {
-    EXPECT_EQ(NextLevelName("Easy"), "Medium");
-    EXPECT_EQ(NextLevelName("Medium"), "Hard");
-    EXPECT_EQ(NextLevelName("hard"), "Easy");
-    EXPECT_EQ(NextLevelName("03Only"), "Medium");
+    EXPECT_EQ(NextLevelName("Easy") + NextLevelName("Medium") + NextLevelName("hard") +
+                  NextLevelName("03Only"),
+              "MediumHardEasyMedium");
 }
 
 }  // namespace

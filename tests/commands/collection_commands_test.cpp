@@ -93,51 +93,41 @@ TEST(CollectionNavigationTest, AFileCutShortOnDiskIsCountedAgain) {
     EXPECT_EQ(collecting.host.statuses.back(), "Puzzle 2 could not be read");
 }
 
-TEST(CollectionNavigationTest, OpeningAFileAddsTxtAndPutsItFirstAmongTheRecentFiles) {
-    Collecting collecting(2);
+// A file opened from the dialog gains ".txt" and goes first among the recent files; reopened, the
+// order stays. One that cannot be loaded, or is gone, is reported and the puzzle stays.
+TEST(CollectionNavigationTest, OpeningAFileUpdatesTheRecentFilesOrReportsWhyItCannot) {
+    Collecting collecting(2, 2);
     const std::string other = collecting.folder.File("other");
     WriteBytes(other + ".txt", Collection(3));
+    const std::string junk = collecting.folder.File("junk.txt");
+    WriteBytes(junk, "not a puzzle\r\n");
     collecting.app.settings.RecentFiles = {"a", "b", "c", "d", "e"};
-    collecting.host.fileNames = {"", other};
+    collecting.host.fileNames = {"", junk, other};
     EXPECT_FALSE(OpenPuzzleFileCommand(collecting.app));
+    EXPECT_FALSE(OpenPuzzleFileCommand(collecting.app));
+    EXPECT_EQ(collecting.LastMessage(),
+              (Message{"Error reading file:\r\n" + junk, Icon::Critical, Buttons::Ok}));
+    EXPECT_EQ(collecting.app.place.file, collecting.file);
+    collecting.ExpectShown(2);
+
     EXPECT_TRUE(OpenPuzzleFileCommand(collecting.app));
-    EXPECT_EQ(collecting.host.fileRequests[1].title, "Select a Puzzle file to open");
-    EXPECT_EQ(collecting.host.fileRequests[1].folder, collecting.folder.Path());
+    EXPECT_EQ(collecting.host.fileRequests[2].folder, collecting.folder.Path());
     EXPECT_EQ(collecting.app.place.file, other + ".txt");
     EXPECT_EQ(collecting.app.place.count, 3);
     collecting.ExpectShown(1);
     const std::array<std::string, 5> recent{other + ".txt", "a", "b", "c", "d"};
     EXPECT_EQ(collecting.app.settings.RecentFiles, recent);
-
-    // Reopened, from the dialog or the recent files, the order stays.
-    ASSERT_TRUE(GoToPuzzle(collecting.app, PuzzleMove::Last));
-    EXPECT_TRUE(OpenFileAt(collecting.app, other + ".txt", 1));
     collecting.app.settings.RecentFiles = {"a", other + ".txt", "", "", ""};
     EXPECT_TRUE(OpenRecentFile(collecting.app, 1));
     EXPECT_EQ(collecting.app.settings.RecentFiles[0], "a");
-    EXPECT_TRUE(collecting.host.messages.empty());
-}
-
-TEST(CollectionNavigationTest, AFileThatCannotBeLoadedIsReportedAndThePuzzleStays) {
-    Collecting collecting(2, 2);
-    const std::string junk = collecting.folder.File("junk.txt");
-    WriteBytes(junk, "not a puzzle\r\n");
-    collecting.host.fileNames = {junk};
-    EXPECT_FALSE(OpenPuzzleFileCommand(collecting.app));
-    EXPECT_EQ(collecting.LastMessage(),
-              (Message{"Error reading file:\r\n" + junk, Icon::Critical, Buttons::Ok}));
-    EXPECT_EQ(collecting.app.place.file, collecting.file);
-    EXPECT_EQ(collecting.app.place.count, 2);
-    collecting.ExpectShown(2);
+    // The command line's number is held to the file.
+    EXPECT_TRUE(OpenFileAt(collecting.app, other + ".txt", 9));
+    collecting.ExpectShown(3);
 
     collecting.app.settings.RecentFiles[0] = collecting.folder.File("gone.txt");
     EXPECT_FALSE(OpenRecentFile(collecting.app, 0));
     EXPECT_EQ(collecting.LastMessage().text,
               "File not found:\r\n" + collecting.folder.File("gone.txt"));
-
-    // The command line's number is held to the file.
-    EXPECT_TRUE(OpenFileAt(collecting.app, collecting.file, 9));
-    collecting.ExpectShown(2);
 }
 
 TEST(CollectionCommandsTest, EveryCommandWaitsForTheRunningWork) {
@@ -169,46 +159,40 @@ TEST(CollectionCommandsTest, EveryCommandWaitsForTheRunningWork) {
               (Message{"Cancel Puzzle Creation first", Icon::Critical, Buttons::Ok}));
 }
 
+// Nothing is appended without a puzzle. Appended elsewhere, the stored solution is written and the
+// board stays; appended to its own file, the board shows the new record, the entries still on it.
 TEST(CollectionEditsTest, AppendingWritesTheStoredSolutionAndKeepsTheEntries) {
     Collecting collecting(1);
-    WriteBytes(collecting.file, std::string(kRound) + "\r\n");
-    ASSERT_TRUE(LoadPuzzleOntoBoard(collecting.app, collecting.file, 1));
-    collecting.app.grid.SetEdge(1, 1, Side::Left, XMark);
-    const std::string other = collecting.folder.File("kept");
-    collecting.host.fileNames = {other, collecting.file};
-
-    EXPECT_FALSE(AppendPuzzleCommand(collecting.app));
-    EXPECT_EQ(ReadBytes(other + ".txt"), std::string(kRound) + "\r\n");
-    EXPECT_EQ(collecting.LastMessage(), (Message{"Current Puzzle saved in file:\r\n" + other +
-                                                     ".txt\r\nThis file has 1 puzzles",
-                                                 Icon::Save, Buttons::Ok}));
-    EXPECT_EQ(collecting.app.grid.CellEdge[1][1][Side::Left], XMark);
-    EXPECT_EQ(collecting.app.place.file, collecting.file);
-
-    // Appended to its own file, the board shows the new record, the entries still on it.
-    EXPECT_TRUE(AppendUserEntriesCommand(collecting.app));
-    EXPECT_EQ(collecting.app.place.number, 2);
-    EXPECT_EQ(collecting.app.place.count, 2);
-    EXPECT_EQ(*ReadLineAt(collecting.file, 2), UserRecordText(collecting.app.grid));
-    EXPECT_EQ(collecting.app.grid.CellEdge[1][1][Side::Left], XMark);
-    EXPECT_EQ(collecting.LastMessage().text.substr(0, 28), "User solution saved in file:");
-}
-
-TEST(CollectionEditsTest, NothingIsAppendedWithoutAPuzzleOrWhenTheFileCannotBeWritten) {
-    Collecting collecting(2);
     collecting.app.place.number = 0;
     EXPECT_FALSE(AppendPuzzleCommand(collecting.app));
     EXPECT_EQ(collecting.LastMessage(),
               (Message{"This puzzle is not complete", Icon::Critical, Buttons::Ok}));
     EXPECT_TRUE(collecting.host.fileRequests.empty());
 
-    collecting.app.place.number = 1;
+    WriteBytes(collecting.file, std::string(kRound) + "\r\n");
+    ASSERT_TRUE(LoadPuzzleOntoBoard(collecting.app, collecting.file, 1));
+    collecting.app.grid.SetEdge(1, 1, Side::Left, XMark);
+    const std::string other = collecting.folder.File("kept");
     const std::string folderInTheWay = collecting.folder.File("in-the-way.txt");
     std::filesystem::create_directory(folderInTheWay);
-    collecting.host.fileNames = {folderInTheWay};
+    collecting.host.fileNames = {folderInTheWay, other, collecting.file};
     EXPECT_FALSE(AppendPuzzleCommand(collecting.app));
     EXPECT_EQ(collecting.LastMessage(),
               (Message{"Error writing file:\r\n" + folderInTheWay, Icon::Critical, Buttons::Ok}));
+
+    EXPECT_FALSE(AppendPuzzleCommand(collecting.app));
+    EXPECT_EQ(ReadBytes(other + ".txt"), std::string(kRound) + "\r\n");
+    EXPECT_EQ(collecting.LastMessage(), (Message{"Current Puzzle saved in file:\r\n" + other +
+                                                     ".txt\r\nThis file has 1 puzzles",
+                                                 Icon::Save, Buttons::Ok}));
+    EXPECT_EQ(collecting.app.place.file, collecting.file);
+
+    EXPECT_TRUE(AppendUserEntriesCommand(collecting.app));
+    EXPECT_EQ(collecting.app.place.number, 2);
+    EXPECT_EQ(collecting.app.place.count, 2);
+    EXPECT_EQ(*ReadLineAt(collecting.file, 2), UserRecordText(collecting.app.grid));
+    EXPECT_EQ(collecting.app.grid.CellEdge[1][1][Side::Left], XMark);
+    EXPECT_EQ(collecting.LastMessage().text.substr(0, 28), "User solution saved in file:");
 }
 
 TEST(CollectionEditsTest, DeletingShowsTheNeighbourAndLeavesNoScratchFile) {
@@ -257,19 +241,20 @@ TEST(CollectionEditsTest, AFailedDeleteLeavesTheFileAsItWas) {
     EXPECT_EQ(ReadBytes(single.file), Collection(1));
 }
 
+// Only a file with content is asked about, and kept on No.
 TEST(CollectionEditsTest, AFileWithContentIsOverwrittenOnlyOnYes) {
-    test::TempFolder folder;
     test::TestHost host;
-    EXPECT_TRUE(ConfirmOverwrite(host, folder.File("new.txt")));
+    test::TempFolder folder;
     WriteBytes(folder.File("empty.txt"), "");
-    EXPECT_TRUE(ConfirmOverwrite(host, folder.File("empty.txt")));
-    EXPECT_TRUE(host.messages.empty());
     WriteBytes(folder.File("full.txt"), "x");
     host.answers = {Answer::No, Answer::Yes};
+    EXPECT_TRUE(ConfirmOverwrite(host, folder.File("new.txt")));
+    EXPECT_TRUE(ConfirmOverwrite(host, folder.File("empty.txt")));
     EXPECT_FALSE(ConfirmOverwrite(host, folder.File("full.txt")));
     EXPECT_TRUE(ConfirmOverwrite(host, folder.File("full.txt")));
-    EXPECT_EQ(host.messages[0], (Message{"OverWrite file:\r\n" + folder.File("full.txt") + " ?",
-                                         Icon::Question, Buttons::YesNo}));
+    EXPECT_EQ(host.messages,
+              std::vector<Message>(2, {"OverWrite file:\r\n" + folder.File("full.txt") + " ?",
+                                       Icon::Question, Buttons::YesNo}));
 }
 
 }  // namespace

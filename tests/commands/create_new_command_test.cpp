@@ -36,18 +36,19 @@ TEST(CreateNewTest, TheSizeAndLevelFields) {
         const PuzzleSize size = ReadSizeText(text, grid, random);
         return std::pair{size.rows, size.cols};
     };
-    EXPECT_EQ(read("7"), (std::pair{7, 7}));
-    EXPECT_EQ(read(" 12X8 "), (std::pair{12, 8}));
-    EXPECT_EQ(read("12 x 8"), (std::pair{12, 8}));
-    EXPECT_EQ(read("7.6"), (std::pair{8, 8}));
-    EXPECT_EQ(read("abc"), (std::pair{0, 0}));
+    for (const auto& [text, rows, cols] : {std::tuple{"7", 7, 7},
+                                           {" 12X8 ", 12, 8},
+                                           {"12 x 8", 12, 8},
+                                           {"7.6", 8, 8},
+                                           {"abc", 0, 0}})
+        EXPECT_EQ(read(text), (std::pair{rows, cols})) << text;
     for (int i = 0; i < 200; ++i) {
         const auto [rows, cols] = read("");
         ASSERT_TRUE(rows >= 5 && rows <= 25 && cols >= 5 && cols <= 25) << rows << "x" << cols;
     }
-    EXPECT_EQ(LevelFromCaption(""), kEasy);
-    EXPECT_EQ(LevelFromCaption("Medium"), kMedium);
-    EXPECT_EQ(LevelFromCaption("hard"), kHard);
+    EXPECT_EQ(
+        (std::array{LevelFromCaption(""), LevelFromCaption("Medium"), LevelFromCaption("hard")}),
+        (std::array{kEasy, kMedium, kHard}));
 }
 
 // The size message names only the row limit, with the blank of a plain number before it.
@@ -89,9 +90,8 @@ TEST(CreateNewTest, ACreatedPuzzleIsWrittenToTheScratchFileAndLoaded) {
 
     const Grid& grid = p.app.grid;
     EXPECT_EQ(grid.DiffCode, "EA");
-    EXPECT_EQ(p.app.place.file, p.Scratch());
-    EXPECT_EQ(p.app.place.number, 1);
-    EXPECT_EQ(p.app.place.count, 1);
+    EXPECT_EQ(std::tuple(p.app.place.file, p.app.place.number, p.app.place.count),
+              std::tuple(p.Scratch(), 1, 1));
     EXPECT_EQ(CountLines(p.Scratch()), 1);
     EXPECT_EQ(ReadLineAt(p.Scratch(), 1).value_or("").substr(0, 6 + 49),
               PuzzleRecordText(grid).substr(0, 6 + 49));
@@ -124,8 +124,7 @@ TEST(CreateNewTest, ACancelBringsThePreviousPuzzleBack) {
     EXPECT_EQ(p.host.messages,
               (std::vector<Message>{{"Canceled", Icon::Information, Buttons::Ok}}));
     EXPECT_EQ(test::ClueRows(p.app.grid), before);
-    EXPECT_EQ(p.app.place.file, kPuzzles);
-    EXPECT_EQ(p.app.place.number, 4);
+    EXPECT_EQ(std::tuple(p.app.place.file, p.app.place.number), std::tuple(kPuzzles, 4));
     EXPECT_EQ(p.host.statuses.back(), "");
     EXPECT_FALSE(p.app.runState.busy || p.app.runState.cancelRequested);
     EXPECT_FALSE(FileExists(p.Scratch()));
@@ -147,8 +146,7 @@ TEST(CreateNewTest, AScratchFileThatCannotBeWrittenIsReported) {
               (std::vector<Message>{
                   {"Error writing file:\r\n" + p.folder.File("missing/") + kScratchPuzzleFile,
                    Icon::Critical, Buttons::Ok}}));
-    EXPECT_EQ(p.app.place.file, kPuzzles);
-    EXPECT_EQ(p.app.place.number, 2);
+    EXPECT_EQ(std::tuple(p.app.place.file, p.app.place.number), std::tuple(kPuzzles, 2));
     EXPECT_FALSE(p.app.runState.busy);
 }
 

@@ -12,13 +12,7 @@ namespace {
 
 using test::CanvasCall;
 using test::RecordingCanvas;
-
-std::vector<CanvasCall> Texts(const RecordingCanvas& canvas, const std::string& text) {
-    std::vector<CanvasCall> found;
-    for (const CanvasCall& call : canvas.calls)
-        if (call.kind == "text" && call.text == text) found.push_back(call);
-    return found;
-}
+using test::Texts;
 
 using test::GridFromClues;
 
@@ -33,7 +27,7 @@ TEST(PrintedPageTest, CellsAndCluesShrinkForLargeGrids) {
         RecordingCanvas canvas;
         DrawPrintedPage(canvas, GridFromClues(c.side, c.side, "2"), "header", PaperStyle{},
                         PageSolution::Shown);
-        const std::vector<CanvasCall> twos = Texts(canvas, "2");
+        const std::vector<CanvasCall> twos = Texts(canvas.calls, "2");
         ASSERT_EQ(twos.size(), 2u) << c.side;  // the puzzle's and the small solution's
         EXPECT_EQ(twos[0].font.points, c.clue) << c.side;
         // Centred in cell (1, 1), whose corner is one cell right of the page's left edge.
@@ -41,8 +35,9 @@ TEST(PrintedPageTest, CellsAndCluesShrinkForLargeGrids) {
         EXPECT_EQ(twos[0].x1, 1200 + c.cell + (c.cell - size.width) / 2) << c.side;
         EXPECT_EQ(twos[0].y1, 1500 + (c.cell - size.height) / 2) << c.side;
         EXPECT_EQ(twos[1].font.points, 7);
-        EXPECT_EQ(Texts(canvas, "header")[0].x1, 1200 + c.cell);
-        EXPECT_EQ(Texts(canvas, "+").size(), static_cast<std::size_t>((c.side + 1) * (c.side + 1)));
+        EXPECT_EQ(Texts(canvas.calls, "header")[0].x1, 1200 + c.cell);
+        EXPECT_EQ(Texts(canvas.calls, "+").size(),
+                  static_cast<std::size_t>((c.side + 1) * (c.side + 1)));
     }
 }
 
@@ -58,10 +53,10 @@ TEST(PrintedPageTest, TheOptionsAndTheSmallSolution) {
         lines += call.kind == "line";
     }
     EXPECT_EQ(squares, 6);  // a square at every dot, no corner characters
-    EXPECT_TRUE(Texts(canvas, "+").empty());
+    EXPECT_TRUE(Texts(canvas.calls, "+").empty());
     EXPECT_EQ(grey, 2 + 2);  // the printed grid, and the small solution's cells always
     EXPECT_EQ(lines, 6);     // the loop round both cells of the small solution
-    const CanvasCall label = Texts(canvas, "Solution:")[0];
+    const CanvasCall label = Texts(canvas.calls, "Solution:")[0];
     EXPECT_EQ(label.x1, 1325);
     EXPECT_EQ(label.y1, 12000);
 
@@ -77,8 +72,8 @@ TEST(PrintedPageTest, TheOptionsAndTheSmallSolution) {
     // A book that keeps its solutions apart leaves the page's lower part empty.
     RecordingCanvas alone;
     DrawPrintedPage(alone, pair, "", PaperStyle{}, PageSolution::LeftOut);
-    EXPECT_TRUE(Texts(alone, "Solution:").empty());
-    EXPECT_EQ(Texts(alone, "3").size(), 1u);
+    EXPECT_TRUE(Texts(alone.calls, "Solution:").empty());
+    EXPECT_EQ(Texts(alone.calls, "3").size(), 1u);
     EXPECT_EQ(PrintedPageExtent(pair, "", alone, PaperStyle{}, PageSolution::LeftOut).height,
               1200 + 300 + 500);
     EXPECT_EQ(PrintedPageExtent(pair, "", alone, PaperStyle{}, PageSolution::Shown).height,
@@ -106,8 +101,8 @@ TEST(PrintCommandsTest, TheCurrentPuzzleIsPrintedAfterTheQuestion) {
     EXPECT_EQ(printing.host.messages.back(), (Message{"Printed", Icon::Print, Buttons::Ok}));
     RecordingCanvas canvas;
     printing.host.printJobs[0][0].draw(canvas);
-    EXPECT_EQ(Texts(canvas, "Puz# 1 of 3 (Easy) : File: " + printing.file +
-                                ": Ringlace 3.0 - https://ringlace.example.org")
+    EXPECT_EQ(Texts(canvas.calls, "Puz# 1 of 3 (Easy) : File: " + printing.file +
+                                      ": Ringlace 3.0 - https://ringlace.example.org")
                   .size(),
               1u);
     // The page reaches as far as its small solution.
@@ -130,7 +125,7 @@ TEST(PrintCommandsTest, ARangeIsCheckedThenPrintedWithoutTheRecordsThatFail) {
               "Printed\r\n1 puzzles could not be read and were left out");
     RecordingCanvas canvas;
     printing.host.printJobs[0][1].draw(canvas);
-    EXPECT_EQ(Texts(canvas, "*").size(), 4u);  // the corner character, cut to one
+    EXPECT_EQ(Texts(canvas.calls, "*").size(), 4u);  // the corner character, cut to one
     EXPECT_EQ(printing.app.settings.CornerChar, "*");
     EXPECT_EQ(printing.app.settings.PrintGrid, 1);
     EXPECT_EQ(printing.app.grid.Cols, 2);  // the board keeps its puzzle

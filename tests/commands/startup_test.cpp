@@ -89,39 +89,31 @@ TEST(StartupTest, NoLoadablePuzzleGivesTheEmptyNineByNineBoard) {
     EXPECT_TRUE(installed.host.messages.empty());
 }
 
-// The shipped puzzles are still read from the program folder.
-TEST(StartupTest, AReadOnlyProgramFolderIsAnnouncedOnceAndSettingsGoElsewhere) {
+// A read-only program folder and a configuration that cannot be read are each announced once; the
+// settings go to the data folder, the shipped puzzles are still read from the program folder, the
+// bad configuration is kept aside and the next start reads the defaults that replaced it.
+TEST(StartupTest, AReadOnlyFolderAndAnUnreadableConfigurationAreAnnouncedOnce) {
     Installed installed;
     TempFolder data;
     installed.app.paths.DataFolder = data.Path();
+    const std::string file = data.File("ringlace.cfg");
+    ASSERT_EQ(installed.Start(), StartOutcome::Run);
+    WriteBytes(file, "dark.col\r\nArial\r\n");
     ASSERT_EQ(installed.Start(), StartOutcome::Run);
     ASSERT_EQ(installed.Start(), StartOutcome::Run);
     EXPECT_EQ(installed.host.messages,
               (std::vector<Message>{
                   {"The program folder cannot be written:\r\n" + installed.folder.Path() +
                        "\r\nSettings and scratch files are kept in:\r\n" + data.Path(),
-                   Icon::Information, Buttons::Ok}}));
-    EXPECT_TRUE(std::filesystem::exists(data.File("ringlace.cfg")));
-    EXPECT_FALSE(std::filesystem::exists(installed.folder.File("ringlace.cfg")));
-    EXPECT_EQ(installed.app.place.file, installed.folder.File("puzzles.txt"));
-}
-
-// A configuration that cannot be read is kept aside and the person told once; the next start
-// reads the defaults that replaced it.
-TEST(StartupTest, AnUnreadableConfigurationIsKeptAsideAndAnnouncedOnce) {
-    Installed installed;
-    const std::string file = installed.folder.File("ringlace.cfg");
-    WriteBytes(file, "dark.col\r\nArial\r\n");
-    ASSERT_EQ(installed.Start(), StartOutcome::Run);
-    ASSERT_EQ(installed.Start(), StartOutcome::Run);
-    EXPECT_EQ(installed.host.messages,
-              (std::vector<Message>{{"Configuration file:\r\n" + file +
-                                         "\r\ncould not be read, default options used\r\nIt was "
-                                         "kept as:\r\n" +
-                                         file + ".bad",
-                                     Icon::Exclamation, Buttons::Ok}}));
+                   Icon::Information, Buttons::Ok},
+                  {"Configuration file:\r\n" + file +
+                       "\r\ncould not be read, default options used\r\nIt was kept as:\r\n" + file +
+                       ".bad",
+                   Icon::Exclamation, Buttons::Ok}}));
     EXPECT_EQ(ReadBytes(file + ".bad"), "dark.col\r\nArial\r\n");
     EXPECT_EQ(installed.app.settings.SchemeName, "xp.col");
+    EXPECT_FALSE(std::filesystem::exists(installed.folder.File("ringlace.cfg")));
+    EXPECT_EQ(installed.app.place.file, installed.folder.File("puzzles.txt"));
 }
 
 // Exit asks first, then writes the configuration, and says so when it cannot.

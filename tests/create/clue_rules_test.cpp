@@ -13,18 +13,19 @@ using test::ClueRows;
 using test::GridFromPicture;
 using Rows = std::vector<std::string>;
 
-// The loop of the picture with every clue blank and the true counts in OrigClue, as the rule
-// passes find it.
-Grid LoopOnly(const Rows& picture) {
+// The loop of the picture with its true counts in OrigClue and only the clues the picture writes
+// shown, as the rule passes find it.
+Grid LoopShowing(const Rows& picture) {
     Grid grid = GridFromPicture(picture);
     StoreTrueClues(grid);
-    for (int k = 1; k <= grid.NumCells; ++k) grid.Clue[k] = kNoClue;
     return grid;
 }
 
 // A loop with turns at every corner kind, straight runs and cells away from it.
 const Rows kWinding = {"+-+-+ + +", "|   |    ", "+ + +-+ +", "|     |  ",
                        "+-+-+-+ +", "         ", "+ + + + +"};
+// A U in (2, 2) open below, closed towards (1, 2), which has only that Bar.
+const Rows kU = {"+ + + +", "       ", "+ +-+ +", "  | |  ", "+-+ +-+", "|     |", "+-+-+-+"};
 
 TEST(ClueRulesTest, OpenTargetFollowsTheLargerSide) {
     EXPECT_EQ(OpenTarget(5), 72);
@@ -37,14 +38,61 @@ TEST(ClueRulesTest, LoopSignatureNamesEverySideOfEveryCell) {
     EXPECT_EQ(LoopSignature(grid), "bbxbx...");
 }
 
-// Cells turning at the top-left, bottom-right and top-right corner show their count; the turns at
-// the bottom-left corners of (1, 3) and (2, 1) and the straight runs do not.
-TEST(ClueRulesTest, TurningCellsShowTheirCount) {
-    Grid grid = LoopOnly(kWinding);
-    RevealTurningCells(grid);
-    EXPECT_EQ(ClueRows(grid), (Rows{"22..", "..3.", "...."}));
-    RevealEmptyCells(grid);
-    EXPECT_EQ(ClueRows(grid), (Rows{"22.0", "..3.", "...0"}));
+// Each pass on a loop, and the clues it leaves (the first rows of them where fewer are given).
+TEST(ClueRulesTest, EachPassShowsTheCluesOfItsRule) {
+    const struct {
+        const char* what;
+        Rows picture;
+        void (*pass)(Grid&);
+        Rows clues;
+    } cases[] = {
+        // Cells turning at the top-left, bottom-right and top-right corner show their count; the
+        // turns at the bottom-left corners of (1, 3) and (2, 1) and the straight runs do not.
+        {"turning cells", kWinding, RevealTurningCells, {"22..", "..3.", "...."}},
+        {"empty cells", kWinding, RevealEmptyCells, {"...0", "....", "...0"}},
+        // A "3" whose U is closed towards a neighbour with only that Bar moves there as a "1";
+        // lying on its side, closed towards the left or the right, as well.
+        {"a 3 moves",
+         {"+ + + +", "       ", "+ +-+ +", "  |3|  ", "+-+ +-+", "|     |", "+-+-+-+"},
+         MoveThreesToOnes,
+         {".1.", "...", "..."}},
+        {"a 3 moves left",
+         {"+ + +-+", "    | |", "+ +-+ +", "  |3  |", "+ +-+ +", "    | |", "+ + +-+"},
+         MoveThreesToOnes,
+         {"...", "1..", "..."}},
+        {"a 3 moves right",
+         {"+-+ + +", "| |    ", "+ +-+ +", "|  3|  ", "+ +-+ +", "| |    ", "+-+ + +"},
+         MoveThreesToOnes,
+         {"...", "..1", "..."}},
+        // When the neighbour's far side is a Bar as well, the "3" stays.
+        {"a 3 stays",
+         {"+ +-+ +", "  | |  ", "+ + + +", "  |3|  ", "+-+ +-+", "|     |", "+-+-+-+"},
+         MoveThreesToOnes,
+         {"...", ".3.", "..."}},
+        {"beside a U", kU, RevealBesideU, {".1."}},
+        // On the border: (1, 3) has only its inner side as a Bar, and its neighbours are blank.
+        {"beside a U on the border",
+         {"+ + + +", "       ", "+-+-+-+", "|     |", "+-+-+-+"},
+         RevealBesideU,
+         {"1.1", "..."}},
+        // Hidden threes with blank cells across their three Bars are shown; a "3" whose closed
+        // end faces a blank cell inside the grid moves there as that cell's count; a corner with
+        // blank neighbours shows its count.
+        {"adjusted threes", kU, AdjustThrees, {".1.", "...", "3.3"}},
+        {"adjusted threes, winding", kWinding, AdjustThrees, {"2...", "...1", "1..."}},
+    };
+    for (const auto& c : cases) {
+        Grid grid = LoopShowing(c.picture);
+        c.pass(grid);
+        const Rows clues = ClueRows(grid);
+        EXPECT_EQ(Rows(clues.begin(), clues.begin() + static_cast<long>(c.clues.size())), c.clues)
+            << c.what;
+    }
+    // A moved "3" is moved in the true clues as well.
+    Grid moved = LoopShowing(cases[2].picture);
+    MoveThreesToOnes(moved);
+    EXPECT_EQ(moved.OrigClue[moved.CellNum[1][2]], 1);
+    EXPECT_EQ(moved.OrigClue[moved.CellNum[2][2]], kNoClue);
 }
 
 TEST(ClueRulesTest, ThinningKeepsEveryOtherClueOfARun) {
@@ -56,51 +104,8 @@ TEST(ClueRulesTest, ThinningKeepsEveryOtherClueOfARun) {
     EXPECT_EQ(ClueRows(grid), (Rows{"1.3.1", ".....", "3.2.."}));
 }
 
-// A "3" whose U is closed towards a neighbour with only that Bar moves there as a "1"; when the
-// neighbour's far side is a Bar as well, the "3" stays.
-TEST(ClueRulesTest, AThreeMovesToTheOneAcrossItsClosedEnd) {
-    Grid grid =
-        LoopOnly({"+ + + +", "       ", "+ +-+ +", "  | |  ", "+-+ +-+", "|     |", "+-+-+-+"});
-    grid.Clue[grid.CellNum[2][2]] = 3;
-    MoveThreesToOnes(grid);
-    EXPECT_EQ(ClueRows(grid), (Rows{".1.", "...", "..."}));
-    EXPECT_EQ(grid.OrigClue[grid.CellNum[1][2]], 1);
-    EXPECT_EQ(grid.OrigClue[grid.CellNum[2][2]], kNoClue);
-
-    Grid blocked =
-        LoopOnly({"+ +-+ +", "  | |  ", "+ + + +", "  | |  ", "+-+ +-+", "|     |", "+-+-+-+"});
-    blocked.Clue[blocked.CellNum[2][2]] = 3;
-    MoveThreesToOnes(blocked);
-    EXPECT_EQ(ClueRows(blocked), (Rows{"...", ".3.", "..."}));
-
-    // The same U lying on its side, closed towards the left and towards the right.
-    const Rows closedLeft = {"+ + +-+", "    | |", "+ +-+ +", "  |3  |",
-                             "+ +-+ +", "    | |", "+ + +-+"};
-    const Rows closedRight = {"+-+ + +", "| |    ", "+ +-+ +", "|  3|  ",
-                              "+ +-+ +", "| |    ", "+-+ + +"};
-    for (const auto& [picture, moved] : {std::pair{closedLeft, Rows{"...", "1..", "..."}},
-                                         std::pair{closedRight, Rows{"...", "..1", "..."}}}) {
-        Grid sideways = GridFromPicture(picture);
-        StoreTrueClues(sideways);
-        MoveThreesToOnes(sideways);
-        EXPECT_EQ(ClueRows(sideways), moved) << picture[3];
-    }
-}
-
-TEST(ClueRulesTest, TheCellBesideAUShowsItsOne) {
-    // Interior: the U in (2, 2) is open at the bottom, closed towards (1, 2), which has one Bar.
-    Grid inner = LoopOnly({"+ + + +", "       ", "+ +-+ +", "  | |  ", "+-+ +-+", "|     |",
-                           "+-+-+-+", "       ", "+ + + +"});
-    RevealBesideU(inner);
-    EXPECT_EQ(ClueRows(inner)[0], ".1.");
-    // Border: (1, 3) has only its inner side as a Bar, and its neighbours are blank.
-    Grid border = LoopOnly({"+ + + +", "       ", "+-+-+-+", "|     |", "+-+-+-+"});
-    RevealBesideU(border);
-    EXPECT_EQ(ClueRows(border), (Rows{"1.1", "..."}));
-}
-
 TEST(ClueRulesTest, ACornerTwoGetsOneNeighbourRevealed) {
-    Grid grid = LoopOnly(kWinding);
+    Grid grid = LoopShowing(kWinding);
     grid.Clue[grid.CellNum[1][1]] = 2;
     RandomSource random(1);
     EXPECT_EQ(FixCornerTwos(grid, random), 1);
@@ -112,7 +117,7 @@ TEST(ClueRulesTest, ACornerTwoGetsOneNeighbourRevealed) {
 }
 
 TEST(ClueRulesTest, RandomBlanksRevealExactlyTheirShare) {
-    Grid grid = LoopOnly(kWinding);
+    Grid grid = LoopShowing(kWinding);
     RandomSource random(4);
     RevealRandomBlanks(grid, random, 0);
     RevealRandomBlanks(grid, random, 8);  // 8 x 12 / 100 is 0 cells
@@ -120,21 +125,6 @@ TEST(ClueRulesTest, RandomBlanksRevealExactlyTheirShare) {
     RevealRandomBlanks(grid, random, 50);
     EXPECT_EQ(grid.CountBlankClues(), 6);
     EXPECT_TRUE(test::CluesMatchLoop(grid));
-}
-
-// Hidden threes with blank cells across their three Bars are shown; a "3" whose closed end faces a
-// blank cell inside the grid moves there as that cell's count; a corner with blank neighbours
-// shows its count.
-TEST(ClueRulesTest, AdjustThreesShowsAndMovesThreesAndFillsCorners) {
-    Grid grid =
-        LoopOnly({"+ + + +", "       ", "+ +-+ +", "  | |  ", "+-+ +-+", "|     |", "+-+-+-+"});
-    AdjustThrees(grid);
-    EXPECT_EQ(ClueRows(grid), (Rows{".1.", "...", "3.3"}));
-
-    Grid winding = LoopOnly(kWinding);
-    AdjustThrees(winding);
-    EXPECT_EQ(ClueRows(winding), (Rows{"2...", "...1", "1..."}));
-    EXPECT_TRUE(test::CluesMatchLoop(winding));
 }
 
 TEST(ClueRulesTest, RandomOrdersBreakTiesByTheTextOfTheCellNumber) {

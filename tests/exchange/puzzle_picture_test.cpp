@@ -2,22 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "support/grid_builder.h"
 #include "support/recording_canvas.h"
 
 namespace ringlace {
 namespace {
 
-using test::CanvasCall;
+using test::OfKind;
 using test::RecordingCanvas;
-
-int Count(const RecordingCanvas& canvas, const std::string& kind) {
-    return static_cast<int>(
-        std::count_if(canvas.calls.begin(), canvas.calls.end(),
-                      [&](const CanvasCall& call) { return call.kind == kind; }));
-}
 
 // The 1 x 2 puzzle "3 ." whose stored loop runs round both cells.
 Grid Pair() {
@@ -38,20 +30,21 @@ TEST(PuzzlePictureTest, TheHeaderTheCentredCluesAndTheDots) {
     EXPECT_EQ(calls[2].font.points, 13);
     EXPECT_EQ(calls[2].x1, 200 + (500 - 156) / 2);
     EXPECT_EQ(calls[2].y1, 500 + (500 - 299) / 2);
-    EXPECT_EQ(Count(canvas, "text"), 2 + 6);  // header, clue, a "+" at each of the six dots
-    EXPECT_EQ(Count(canvas, "line"), 0);
+    EXPECT_EQ(OfKind(canvas.calls, "text").size(),
+              2u + 6u);  // header, clue, a "+" at each of the six dots
+    EXPECT_EQ(OfKind(canvas.calls, "line").size(), 0u);
 
     RecordingCanvas squares;
     DrawPuzzlePicture(squares, Pair(), "", {"Arial", "", true, true, 2}, PictureOf::Puzzle);
-    EXPECT_EQ(Count(squares, "fill"), 6);
-    EXPECT_EQ(Count(squares, "rect"), 2);
+    EXPECT_EQ(OfKind(squares.calls, "fill").size(), 6u);
+    EXPECT_EQ(OfKind(squares.calls, "rect").size(), 2u);
     EXPECT_EQ(squares.calls.back().colour, 0);
 }
 
 TEST(PuzzlePictureTest, TheSolutionDrawsTheStoredLoopAndLargeGridsGetSmallerCells) {
     RecordingCanvas canvas;
     DrawPuzzlePicture(canvas, Pair(), "", PaperStyle{}, PictureOf::Solution);
-    EXPECT_EQ(Count(canvas, "line"), 6);  // three sides of each cell
+    EXPECT_EQ(OfKind(canvas.calls, "line").size(), 6u);  // three sides of each cell
 
     const Grid large = test::GridFromClues(17, 17, "");
     EXPECT_EQ(PaperCellSize(large), 400);

@@ -21,18 +21,12 @@ TEST(TextPictureTest, ThePuzzleIsBoxedWithItsCluesInTheMiddle) {
     EXPECT_EQ(TextPictureGrid(one, PictureOf::Puzzle), (Lines{"+---+", ": 1 :", "+---+"}));
     // Without a stored solution the solution picture is the open grid with its clues.
     EXPECT_EQ(TextPictureGrid(one, PictureOf::Solution), (Lines{"+   +", "  1  ", "+   +"}));
-
-    const Grid pair = Puzzle(1, 2, "3", "DI");
-    EXPECT_EQ(TextPictureFile(pair, "Puz# 1 of 2 (Easy) : File: /p/set.rlc", PictureOf::Puzzle),
-              (Lines{"", "Puz# 1 of 2 (Easy) : File: /p/set.rlc", "", "+---+---+", ": 3 :   :",
-                     "+---+---+", "", "Ringlace - free download at https://ringlace.example.org"}));
 }
 
-// Loops round a 1 x 2 and a 3 x 3 grid: corners where the loop turns or runs straight on are "#",
-// the corners it does not touch stay "+", and every wall inside is open.
+// The loop round a 3 x 3 grid: corners where the loop turns or runs straight on are "#", the
+// corners it does not touch stay "+", and every wall inside is open. The file with its header and
+// footer, and the loop round a 1 x 2 grid, are in the exchange commands' test.
 TEST(TextPictureTest, TheSolutionDrawsTheStoredLoop) {
-    EXPECT_EQ(TextPictureGrid(Puzzle(1, 2, "3", "DI"), PictureOf::Solution),
-              (Lines{"#########", "# 3     #", "#########"}));
     const Grid ring = Puzzle(3, 3, "    2", "BGHAXKFNL");
     EXPECT_EQ(TextPictureGrid(ring, PictureOf::Solution),
               (Lines{"#############", "#           #", "#   +   +   #", "#     2     #",

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "support/grid_builder.h"
 #include "support/play_board.h"
 
@@ -11,30 +13,27 @@ namespace {
 using test::PlayBoard;
 using test::SetSides;
 
-TEST(AutofillTest, ASatisfiedClueCrossesOutItsFreeSides) {
-    PlayBoard board(3, 3, "    3   0");
-    SetSides(board.grid, 2, 2, "LTR", Bar);
-    SetSides(board.grid, 1, 1, "L", Bar);  // a blank cell is never satisfied
-    AutofillPass(board.grid, board.painter);
-    EXPECT_EQ(board.Sides(2, 2), "1112");
-    EXPECT_EQ(board.Sides(3, 3), "0000");  // a "0" is left to the player
-    EXPECT_EQ(board.Sides(1, 1), "1000");
-}
+// A satisfied clue crosses out its free sides; coloured neighbours decide the edge between them,
+// whatever was there; an uncoloured cell takes its colour across decided edges.
+TEST(AutofillTest, APassCompletesCluesAndColoursFromWhatIsDecided) {
+    PlayBoard clues(3, 3, "    3   0");
+    SetSides(clues.grid, 2, 2, "LTR", Bar);
+    SetSides(clues.grid, 1, 1, "L", Bar);  // a blank cell is never satisfied
+    AutofillPass(clues.grid, clues.painter);
+    EXPECT_EQ(clues.Sides(2, 2), "1112");
+    EXPECT_EQ(clues.Sides(3, 3), "0000");  // a "0" is left to the player
+    EXPECT_EQ(clues.Sides(1, 1), "1000");
 
-TEST(AutofillTest, ColouredNeighboursDecideTheEdgeBetweenThem) {
-    PlayBoard board;
-    Grid& grid = board.grid;
-    grid.CellColour[2][2] = Yellow;
-    grid.CellColour[2][3] = Pink;
-    grid.CellColour[1][2] = Yellow;
-    SetSides(grid, 2, 2, "R", XMark);  // wrong: Yellow beside Pink is a bar whatever was there
-    SetSides(grid, 2, 2, "T", Bar);    // wrong the other way
-    AutofillPass(grid, board.painter);
-    EXPECT_EQ(board.Sides(2, 2).substr(1, 2), "21");
-    EXPECT_EQ(board.Sides(1, 2)[1], '1');  // a bar towards the Pink frame
-}
+    PlayBoard edges;
+    edges.grid.CellColour[2][2] = Yellow;
+    edges.grid.CellColour[2][3] = Pink;
+    edges.grid.CellColour[1][2] = Yellow;
+    SetSides(edges.grid, 2, 2, "R", XMark);  // wrong: Yellow beside Pink is a bar
+    SetSides(edges.grid, 2, 2, "T", Bar);    // wrong the other way
+    AutofillPass(edges.grid, edges.painter);
+    EXPECT_EQ(edges.Sides(2, 2).substr(1, 2), "21");
+    EXPECT_EQ(edges.Sides(1, 2)[1], '1');  // a bar towards the Pink frame
 
-TEST(AutofillTest, AnUncolouredCellTakesItsColourAcrossDecidedEdges) {
     PlayBoard board(3, 4);
     Grid& grid = board.grid;
     SetSides(grid, 1, 1, "L", Bar);    // across a bar from the Pink frame: inside
@@ -45,11 +44,9 @@ TEST(AutofillTest, AnUncolouredCellTakesItsColourAcrossDecidedEdges) {
     grid.CellColour[2][1] = Pink;
     grid.CellColour[3][2] = Yellow;
     AutofillPass(grid, board.painter);
-    EXPECT_EQ(grid.CellColour[1][1], Yellow);
-    EXPECT_EQ(grid.CellColour[1][2], Yellow);
-    EXPECT_EQ(grid.CellColour[3][4], Pink);
-    EXPECT_EQ(grid.CellColour[2][2], Yellow);
-    EXPECT_EQ(grid.CellColour[2][3], 0);
+    EXPECT_EQ((std::array{grid.CellColour[1][1], grid.CellColour[1][2], grid.CellColour[3][4],
+                          grid.CellColour[2][2], grid.CellColour[2][3]}),
+              (std::array<std::int32_t, 5>{Yellow, Yellow, Pink, Yellow, 0}));
 }
 
 TEST(AutofillTest, TheBoxSwitchesTheModeAndATickChecksTheEntries) {

@@ -14,6 +14,7 @@ namespace ringlace {
 namespace {
 
 using test::CanvasCall;
+using test::OfKind;
 using test::RecordingCanvas;
 
 constexpr std::int32_t kBoard = Rgb(250, 250, 245);
@@ -37,13 +38,6 @@ std::vector<CanvasCall> Drawn(const std::vector<ClueGrid>& entries, int first,
     RecordingCanvas canvas;
     DrawBrowserPage(canvas, entries, first, Colours(), "Arial", currentNumber);
     return canvas.calls;
-}
-
-std::vector<CanvasCall> OfKind(const std::vector<CanvasCall>& calls, const std::string& kind) {
-    std::vector<CanvasCall> found;
-    for (const CanvasCall& call : calls)
-        if (call.kind == kind) found.push_back(call);
-    return found;
 }
 
 std::vector<std::string> Captions(const std::vector<CanvasCall>& calls) {

@@ -9,7 +9,6 @@ namespace ringlace {
 namespace {
 
 using test::GridFromRows;
-using test::SetSides;
 using test::SidesOf;
 
 Grid AfterStartRules(const std::vector<std::string>& rows) {
@@ -45,62 +44,6 @@ TEST(DirectLinesTest, StartRulesOnCluePatterns) {
         EXPECT_EQ(SidesOf(rising, r, c), sides) << r << c;
 
     EXPECT_EQ(SidesOf(AfterStartRules({"    ", " 0  ", "  3 ", "    "}), 3, 3), "1100");
-}
-
-TEST(DirectLinesTest, DotRules) {
-    Grid grid = GridFromRows({"   ", "   ", "   "});
-    SetSides(grid, 2, 2, "T", Bar);  // dot (2, 2): one Bar
-    SetSides(grid, 1, 1, "R", XMark);
-    SetSides(grid, 2, 1, "T", XMark);  // ...two Xs, one Free left: it must carry the line on
-    test::RunFresh(grid, NodeAndOnePass);
-    EXPECT_EQ(SidesOf(grid, 2, 2), "1100");
-
-    Grid full = GridFromRows({"   ", "   ", "   "});
-    SetSides(full, 2, 2, "LT", Bar);
-    test::RunFresh(full, NodeAndOnePass);
-    EXPECT_EQ(SidesOf(full, 1, 1), "0022");
-    EXPECT_EQ(SidesOf(full, 2, 1), "0210");
-
-    // A left-border dot with two Xs, or with one X and one Bar, where the bar goes on.
-    for (const EdgeState below : {XMark, Bar}) {
-        Grid border = GridFromRows({"   ", "   ", "   "});
-        SetSides(border, 1, 1, "L", XMark);
-        SetSides(border, 2, 1, "L", below);
-        test::RunFresh(border, NodeAndOnePass);
-        EXPECT_EQ(border.CellEdge[2][1][Side::Top], below);
-    }
-}
-
-TEST(DirectLinesTest, CellPass) {
-    Grid grid = GridFromRows({"   ", " 1 ", "  2"});
-    SetSides(grid, 1, 1, "LTR", Bar);
-    SetSides(grid, 2, 2, "T", Bar);
-    SetSides(grid, 3, 3, "LT", XMark);
-    test::RunFresh(grid, CellPass);
-    EXPECT_EQ(SidesOf(grid, 1, 1), "1112");  // a blank cell is never boxed
-    EXPECT_EQ(SidesOf(grid, 2, 2), "2122");
-    EXPECT_EQ(SidesOf(grid, 3, 3), "2211");
-}
-
-TEST(DirectLinesTest, OnesAtTheBorderAndOnTheDiagonal) {
-    Grid border = GridFromRows({"  ", " 1", " 1"});
-    SetSides(border, 1, 2, "R", XMark);
-    test::RunFresh(border, NodeAndOnePass);
-    EXPECT_EQ(SidesOf(border, 2, 2), "0200");
-
-    Grid diagonal = GridFromRows({"   ", " 1 ", "  1"});
-    SetSides(diagonal, 2, 2, "R", Bar);
-    test::RunFresh(diagonal, NodeAndOnePass);
-    EXPECT_EQ(SidesOf(diagonal, 3, 3), "0022");
-}
-
-TEST(DirectLinesTest, TheLocalPassesStopAtAFixedPoint) {
-    Grid grid = GridFromRows({"3 2 ", " 1  ", "2  3", " 0 1"});
-    ASSERT_EQ(SolveDirectLines(grid), 0);
-    const Grid settled = grid;
-    test::RunFresh(grid, RunLocalPasses);
-    EXPECT_EQ(grid.EdgeSetCount, 0);
-    EXPECT_EQ(grid.CellEdge, settled.CellEdge);
 }
 
 }  // namespace

@@ -46,26 +46,23 @@ std::tuple<int, int, Side, EdgeState> EdgeOf(const Hint& hint) {
 
 const std::string kFirstTen = std::string(RINGLACE_CORPUS_DIR) + "/10x10-hard.txt";
 
+// A bar off the loop in the last row, then an X on the loop in an earlier row: the X is reported.
+// (The command line's hint test has them the other way round.)
 TEST(HintFinderTest, MistakesAreFoundInCellOrderBeforeAnyStep) {
     Hints hints;
     Grid grid = RecordGrid(kFirstTen, 1);
     const Grid loop = LoopOf(grid);
-    // A bar off the loop in the last row, then an X on the loop in an earlier row.
     int barCol = 1;
     while (loop.CellEdge[10][barCol][Side::Bottom] == Bar) ++barCol;
     grid.SetEdge(10, barCol, Side::Bottom, Bar);
-    Hint hint = hints.For(grid);
-    EXPECT_EQ(hint.kind, HintKind::Mistake);
-    EXPECT_EQ(hint.message, "This bar is not on the loop");
-    EXPECT_EQ(EdgeOf(hint), std::make_tuple(10, barCol, Side::Bottom, Bar));
-    EXPECT_TRUE(hint.cells.empty());
-
     int xCol = 1;
     while (loop.CellEdge[5][xCol][Side::Right] != Bar) ++xCol;
     grid.SetEdge(5, xCol, Side::Right, XMark);
-    hint = hints.For(grid);
+    const Hint hint = hints.For(grid);
+    EXPECT_EQ(hint.kind, HintKind::Mistake);
     EXPECT_EQ(hint.message, "This X is on the loop");
     EXPECT_EQ(EdgeOf(hint), std::make_tuple(5, xCol, Side::Right, XMark));
+    EXPECT_TRUE(hint.cells.empty());
 }
 
 TEST(HintFinderTest, WithoutAStoredSolutionTheCounterDecides) {
@@ -78,17 +75,6 @@ TEST(HintFinderTest, WithoutAStoredSolutionTheCounterDecides) {
     EXPECT_EQ(hint.message.rfind("Direct lines: ", 0), 0u) << hint.message;
     test::LoopAround(unique, 1, 1, 2, 2);
     EXPECT_EQ(hints.For(unique).kind, HintKind::Solved);
-}
-
-TEST(HintFinderTest, TheFirstZeroIsTheFirstStepOfAnEmptyBoard) {
-    Hints hints;
-    const Hint hint =
-        hints.For(RecordGrid(std::string(RINGLACE_CORPUS_DIR) + "/10x10-easy.txt", 1));
-    EXPECT_EQ(hint.kind, HintKind::Step);
-    EXPECT_EQ(hint.message, "Direct lines: a 0 has no loop edges");
-    EXPECT_EQ(hint.rule, "zero");
-    EXPECT_EQ(EdgeOf(hint), std::make_tuple(4, 2, Side::Right, XMark));
-    EXPECT_EQ(hint.cells, (std::vector<CellPlace>{{4, 3}}));
 }
 
 // Puzzle n of a corpus file after the first `steps` hints.
@@ -107,7 +93,12 @@ bool SideOf(const Hint& hint, const CellPlace& cell) {
 
 TEST(HintFinderTest, EachStageNamesItsRuleAndMarksWhatItLookedAt) {
     Hints hints;
-    Hint hint = hints.For(Played(hints, "7x7-hard.txt", 3, 36));
+    Hint hint = hints.For(Played(hints, "10x10-easy.txt", 1, 0));
+    EXPECT_EQ(hint.message, "Direct lines: a 0 has no loop edges");
+    EXPECT_EQ(EdgeOf(hint), std::make_tuple(4, 2, Side::Right, XMark));
+    EXPECT_EQ(hint.cells, (std::vector<CellPlace>{{4, 3}}));
+
+    hint = hints.For(Played(hints, "7x7-hard.txt", 3, 36));
     EXPECT_EQ(hint.message,
               "Colour parities: these two cells are on the same side of the loop, so it does not "
               "run between them");

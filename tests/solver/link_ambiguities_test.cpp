@@ -27,18 +27,13 @@ TEST(LinkAmbiguitiesTest, ABlankBorderCellCanLetTheLoopDipIn) {
     EXPECT_EQ(grid.Clue[3], 1);
     EXPECT_EQ(grid.Clue[11], 1);
     EXPECT_TRUE(CheckLinkUnique(grid).empty());
-}
 
-TEST(LinkAmbiguitiesTest, ACornerWithThreeBlankCellsCanBeCutAcross) {
-    Grid grid = Perimeter({"    2", " 1 1 ", "     ", " 1 1 ", "2   2"});
-    const std::vector<int> cells = CheckLinkUnique(grid);
-    ASSERT_FALSE(cells.empty());
-    EXPECT_EQ(cells.front(), 1);  // the top-left corner cell
-}
-
-TEST(LinkAmbiguitiesTest, CluedNeighbourhoodsAreNotAmbiguous) {
-    Grid grid = Perimeter({"21112", "1   1", "1   1", "1   1", "21112"});
-    EXPECT_TRUE(CheckLinkUnique(grid).empty());
+    // A corner with three blank cells can be cut across; clued neighbourhoods are not ambiguous.
+    Grid corner = Perimeter({"    2", " 1 1 ", "     ", " 1 1 ", "2   2"});
+    ASSERT_FALSE(CheckLinkUnique(corner).empty());
+    EXPECT_EQ(CheckLinkUnique(corner).front(), 1);  // the top-left corner cell
+    Grid clued = Perimeter({"21112", "1   1", "1   1", "1   1", "21112"});
+    EXPECT_TRUE(CheckLinkUnique(clued).empty());
 }
 
 }  // namespace

@@ -39,20 +39,5 @@ TEST(RuleVisitsTest, ASweepVisitsOnlyAroundChanges) {
     EXPECT_EQ(Visited(grid, visits), kEveryCell);
 }
 
-// A visit that writes marks the cells around the write again, also those the sweep has passed:
-// the next sweep goes back to them.
-TEST(RuleVisitsTest, WritesDuringASweepAreSeen) {
-    Grid grid = test::GridFromRows({"    ", "    ", "    ", "    "});
-    RuleVisits visits(grid);
-    std::string first;
-    visits.Sweep(grid, LocalRule::ZeroClue, 1, 4, 1, 4, [&](int r, int c) {
-        first += std::to_string(r) + std::to_string(c) + " ";
-        if (r == 3 && c == 3) grid.SetEdge(2, 2, Side::Top, XMark);
-        if (r == 4 && c == 4) visits.SetColour(grid, 4, 4, Pink);
-    });
-    EXPECT_EQ(first, kEveryCell);
-    EXPECT_EQ(Visited(grid, visits), "11 12 13 21 22 23 31 32 33 34 43 44 ");
-}
-
 }  // namespace
 }  // namespace ringlace

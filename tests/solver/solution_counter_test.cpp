@@ -1,8 +1,8 @@
 // The loop counter against what it is compared with, written without any of its code: every loop
 // of a tiny grid found by brute force, a loop around the largest grid, and corpus puzzles altered
 // to have several solutions or none, whose counts an independent SAT counter made (see
-// tests/data/make_altered_puzzles.py). The corpus puzzles themselves are counted by the command
-// line's corpus tests.
+// tests/data/make_altered_puzzles.py). The corpus puzzles themselves are counted in the solve
+// golden test.
 #include "solver/solution_counter.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include <sstream>
 #include <vector>
 
+#include "play/solution_view.h"
 #include "support/creation.h"
 #include "support/grid_builder.h"
 #include "support/loop_picture.h"
@@ -34,7 +35,7 @@ using Inside = std::uint32_t;
 
 // The cells inside the loop that the grid's Bars draw.
 Inside InsideOf(Grid& grid) {
-    test::ColourByLoop(grid);
+    ColourBySideOfLoop(grid);
     Inside inside = 0;
     for (int k = 1; k <= grid.NumCells; ++k)
         if (grid.CellColour[grid.CellRow[k]][grid.CellCol[k]] == Yellow)

@@ -4,12 +4,7 @@
 #include <random>
 
 #include "model/solution_letters.h"
-#include "model/text_file.h"
-#include "solver/colour_engine.h"
-#include "solver/direct_lines.h"
-#include "solver/solution_counter.h"
 #include "solver/solver_driver.h"
-#include "solver/trial_stages.h"
 #include "support/grid_builder.h"
 #include "support/loop_picture.h"
 #include "support/test_host.h"
@@ -29,25 +24,9 @@ struct Solver : test::TestRun {
     }
 };
 
-// Nothing the solver decided contradicts the stored solution, coloured Yellow inside its loop.
-void ExpectAgreesWithSolution(const Grid& grid, const Grid& solved, const char* stage) {
-    for (int r = 1; r <= grid.Rows; ++r) {
-        for (int c = 1; c <= grid.Cols; ++c) {
-            for (const Side side : kSides) {
-                const EdgeState edge = grid.CellEdge[r][c][side];
-                const bool onLoop = solved.CellEdge[r][c][side] == Bar;
-                ASSERT_FALSE(edge == Bar && !onLoop) << stage << " put a Bar at " << r << "," << c;
-                ASSERT_FALSE(edge == XMark && onLoop) << stage << " put an X at " << r << "," << c;
-            }
-            const std::int32_t colour = grid.CellColour[r][c];
-            ASSERT_TRUE(colour == 0 || colour == solved.CellColour[r][c])
-                << stage << " coloured " << r << "," << c;
-        }
-    }
-}
-
 // The player's entries are no help to a solve: a box drawn around the first cell is ignored, and
-// no X is left. The golden test holds the loop and the count of every shipped puzzle.
+// no X is left. The golden test holds the loop, the stage and the count of every shipped and
+// corpus puzzle, and the hint test each stage's decisions against the loop.
 TEST(SolverTest, ThePlayersEntriesAreIgnoredAndNoXIsLeft) {
     Grid grid = test::RecordGrid(std::string(RINGLACE_DATA_DIR) + "/puzzles.txt", 1);
     test::SetSides(grid, 1, 1, "LTRB", Bar);
@@ -55,30 +34,15 @@ TEST(SolverTest, ThePlayersEntriesAreIgnoredAndNoXIsLeft) {
     ASSERT_EQ(solver.Solve(grid), SolveResult::Solved);
     EXPECT_EQ(SolutionLetters(grid), grid.SolutionCode);
     EXPECT_TRUE(test::IsSingleLoop(grid));
-}
 
-TEST(SolverTest, EveryStageOnlyDecidesWhatTheSolutionHolds) {
-    for (int n = 1; n <= CountLines(kSample); ++n) {
-        Grid grid = test::RecordGrid(kSample, n);
-        Grid solved = grid;
-        ApplySolution(solved);
-        test::ColourByLoop(solved);
-        Solver solver;
-        grid.ResetColours();
-        SolveDirectLines(grid);
-        ExpectAgreesWithSolution(grid, solved, "direct lines");
-        grid.ResetColours();
-        ColourEngine(grid);
-        ExpectAgreesWithSolution(grid, solved, "colour parities");
-        if (SingleColourTrials(grid, solver.run, Yellow) == StageResult::Finished) continue;
-        ExpectAgreesWithSolution(grid, solved, "single Y");
-        if (SingleColourTrials(grid, solver.run, Pink) == StageResult::Finished) continue;
-        ExpectAgreesWithSolution(grid, solved, "single P");
-        if (TwoBarTrials(grid, solver.run) == StageResult::Finished) continue;
-        ExpectAgreesWithSolution(grid, solved, "2 bar cells");
-        CommonColourTrials(grid, solver.run);
-        ExpectAgreesWithSolution(grid, solved, "common YP");
-    }
+    // Without clues the grid is left alone, entries and all.
+    Grid blank = GridFromRows({"   ", "   "});
+    blank.SetEdge(1, 1, Side::Left, Bar);
+    const Grid before = blank;
+    Solver unclued;
+    EXPECT_EQ(unclued.Solve(blank), SolveResult::NoClues);
+    EXPECT_EQ(blank.CellEdge, before.CellEdge);
+    EXPECT_TRUE(unclued.host.statuses.empty());
 }
 
 // Without chains the solve stops before the complete search, and the puzzle is unable.
@@ -120,10 +84,9 @@ TEST(SolverTest, ACancelDuringEachStageEndsTheSolveThere) {
     }
 }
 
-// Clue sets a person can type: with nearly every clue blank many loops fit and the complete search
-// walks to one of them; with clues that no loop fits but that look fine locally, the search is
-// unable before its first decision.
-TEST(SolverTest, SparseAndImpossibleClueSetsEndWithTheCountsVerdict) {
+// With nearly every clue blank many loops fit and the complete search walks to one of them. (The
+// golden test holds the clue sets that admit no loop.)
+TEST(SolverTest, ASparseClueSetEndsWithOneOfItsLoops) {
     std::vector<std::string> rows(25, std::string(25, ' '));
     rows[3][4] = '3';
     rows[12][20] = '1';
@@ -132,24 +95,6 @@ TEST(SolverTest, SparseAndImpossibleClueSetsEndWithTheCountsVerdict) {
     Solver solver;
     ASSERT_EQ(solver.Solve(sparse), SolveResult::Solved);
     EXPECT_TRUE(test::IsSingleLoop(sparse) && test::CluesMatchLoop(sparse));
-
-    Grid impossible =
-        GridFromRows({"1 31  221 ", " 3   1 11 ", "2 2    21 ", "   122223 ", "3   1  1 2",
-                      "   3 3 0 3", " 202    1 ", "31   21122", "2 12 1 2  ", "     1 323"});
-    Solver unable;
-    ASSERT_EQ(CountSolutions(impossible, 1, unable.run).count, 0);
-    EXPECT_EQ(unable.Solve(impossible), SolveResult::Unable);
-    EXPECT_EQ(unable.run.stage, "Solving by chain inspection ...");
-}
-
-TEST(SolverTest, NoCluesLeavesTheGridAlone) {
-    Grid blank = GridFromRows({"   ", "   "});
-    blank.SetEdge(1, 1, Side::Left, Bar);
-    const Grid before = blank;
-    Solver solver;
-    EXPECT_EQ(solver.Solve(blank), SolveResult::NoClues);
-    EXPECT_EQ(blank.CellEdge, before.CellEdge);
-    EXPECT_TRUE(solver.host.statuses.empty());
 }
 
 TEST(SolverTest, WhateverItCallsSolvedIsOneLoopMatchingTheClues) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/clue_grid.h"
 #include "model/puzzle_record.h"
 #include "model/solution_letters.h"
 #include "model/text_file.h"
@@ -9,33 +10,20 @@
 namespace ringlace::test {
 
 Grid GridFromRows(const std::vector<std::string>& rows) {
-    Grid grid;
-    grid.Rows = static_cast<int>(rows.size());
-    grid.Cols = static_cast<int>(rows.front().size());
-    grid.BuildCellIndex();
-    grid.BuildNodeEdgeRef();
-    grid.ResetGrid();
-    grid.ResetColours();
-    grid.ClueSum = 0;
-    for (int r = 1; r <= grid.Rows; ++r) {
-        for (int c = 1; c <= grid.Cols; ++c) {
-            const char ch = rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)];
-            const int k = grid.CellNum[r][c];
-            grid.Clue[k] = ch >= '0' && ch <= '3' ? static_cast<ClueValue>(ch - '0') : kNoClue;
-            grid.OrigClue[k] = grid.Clue[k];
-            grid.ClueSum += grid.ClueNumber(k);
-        }
-    }
-    return grid;
+    std::string clues;
+    for (const std::string& row : rows) clues += row;
+    return GridFromClues(static_cast<int>(rows.size()), static_cast<int>(rows.front().size()),
+                         clues);
 }
 
 Grid GridFromClues(int rows, int cols, std::string clues) {
     clues.resize(static_cast<std::size_t>(rows * cols), ' ');
-    std::vector<std::string> lines;
-    for (int r = 0; r < rows; ++r)
-        lines.push_back(
-            clues.substr(static_cast<std::size_t>(r * cols), static_cast<std::size_t>(cols)));
-    return GridFromRows(lines);
+    ClueGrid placed{rows, cols, {}};
+    for (const char ch : clues)
+        placed.clues.push_back(ch >= '0' && ch <= '3' ? static_cast<ClueValue>(ch - '0') : kNoClue);
+    Grid grid;
+    PlaceClues(grid, placed);
+    return grid;
 }
 
 void SetSides(Grid& grid, int r, int c, const std::string& sides, EdgeState state) {
@@ -92,16 +80,6 @@ Grid SolvedGrid(const std::vector<std::string>& rows, const std::string& letters
     grid.SolutionCode = letters;
     ApplySolution(grid);
     return grid;
-}
-
-void ColourByLoop(Grid& grid) {
-    for (int r = 1; r <= grid.Rows; ++r) {
-        bool inside = false;
-        for (int c = 1; c <= grid.Cols; ++c) {
-            if (grid.CellEdge[r][c][Side::Left] == Bar) inside = !inside;
-            grid.CellColour[r][c] = inside ? Yellow : Pink;
-        }
-    }
 }
 
 }  // namespace ringlace::test

@@ -32,7 +32,4 @@ Grid RecordGrid(const std::string& file, int n);
 // A grid holding the loop of a solution record's letters as Bars (every other side Free).
 Grid SolvedGrid(const std::vector<std::string>& rows, const std::string& letters);
 
-// Every real cell coloured by its side of the loop that the Bars draw: Yellow inside, Pink out.
-void ColourByLoop(Grid& grid);
-
 }  // namespace ringlace::test

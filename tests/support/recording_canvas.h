@@ -45,4 +45,20 @@ public:
     std::vector<CanvasCall> calls;
 };
 
+// The calls of one kind, and the texts that read `text`.
+inline std::vector<CanvasCall> OfKind(const std::vector<CanvasCall>& calls,
+                                      const std::string& kind) {
+    std::vector<CanvasCall> found;
+    for (const CanvasCall& call : calls)
+        if (call.kind == kind) found.push_back(call);
+    return found;
+}
+inline std::vector<CanvasCall> Texts(const std::vector<CanvasCall>& calls,
+                                     const std::string& text) {
+    std::vector<CanvasCall> found;
+    for (const CanvasCall& call : OfKind(calls, "text"))
+        if (call.text == text) found.push_back(call);
+    return found;
+}
+
 }  // namespace ringlace::test

@@ -32,7 +32,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsWithTheLastPuzzleShown() {
+    void startsWithTheLastPuzzleShownAndOnlyExitSaves() {
         test::StartedWindow started([](Installation& installation) { installation.StartAt(3); });
         QCOMPARE(started.window.windowTitle(), QString("puzzles.txt - 3 of 12 - Ringlace 3.0"));
         ExpectTexts(started.window, {{"fileLabel", "puzzles.txt"},
@@ -50,11 +50,8 @@ private slots:
         QVERIFY(frame->rect().contains(frame->surface()->geometry()));
         QVERIFY(frame->surface()->width() > 100);
         QVERIFY(DistinctColours(frame->surface()->Image()) >= 3);
-    }
 
-    // Exit asks and saves only on Yes; closing the frame ends without saving.
-    void onlyExitSaves() {
-        test::StartedWindow started;
+        // Exit asks and saves only on Yes; closing the frame ends without saving.
         const Installation& installation = started.installation;
         QSignalSpy ended(&started.window, &MainWindow::programEnded);
         QAction* exit = started.Find<QAction>("exitAction");
