@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "solver/luby.h"
+
 namespace ringlace {
 
 namespace {
@@ -18,21 +20,6 @@ constexpr double kLearnedGrowth = 1.2;
 constexpr int kAlwaysKeptLevels = 2;
 // How often the search asks whether to stop, in conflicts and choices together.
 constexpr std::uint64_t kStepsPerStopCheck = 64;
-
-std::uint64_t Luby(std::uint64_t i) {
-    std::uint64_t size = 1;
-    int sequence = 0;
-    while (size < i + 1) {
-        ++sequence;
-        size = 2 * size + 1;
-    }
-    while (size - 1 != i) {
-        size = (size - 1) / 2;
-        --sequence;
-        i %= size;
-    }
-    return std::uint64_t{1} << sequence;
-}
 
 }  // namespace
 
@@ -78,7 +65,7 @@ ClauseSolver::Answer ClauseSolver::Solve(const std::function<bool()>& stop) {
     if (contradiction_) return Answer::Unsatisfiable;
     BackTo(0);
     std::uint64_t steps = 0;
-    std::uint64_t restartAt = conflicts_ + kRestartUnit * Luby(restarts_);
+    std::uint64_t restartAt = conflicts_ + kRestartUnit * Luby(restarts_ + 1);
     std::vector<Literal> learned;
     for (;;) {
         if (++steps % kStepsPerStopCheck == 0 && stop()) return Answer::Stopped;
@@ -105,7 +92,7 @@ ClauseSolver::Answer ClauseSolver::Solve(const std::function<bool()>& stop) {
         if (conflicts_ >= restartAt) {
             BackTo(0);
             ++restarts_;
-            restartAt = conflicts_ + kRestartUnit * Luby(restarts_);
+            restartAt = conflicts_ + kRestartUnit * Luby(restarts_ + 1);
             if (learnedCount_ > learnedLimit_) DropLearnedClauses();
             continue;
         }

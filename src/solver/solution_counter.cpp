@@ -7,6 +7,7 @@
 #include "solver/clause_loops.h"
 #include "solver/loop_graph.h"
 #include "solver/loop_propagation.h"
+#include "solver/luby.h"
 #include "solver/open_regions.h"
 
 namespace ringlace {
@@ -26,13 +27,6 @@ constexpr auto kYieldInterval = std::chrono::milliseconds(4);
 constexpr std::uint64_t kRestartUnit = 100;
 // Branching prefers path ends with fewer ways on, unless contradictions near an end outweigh this.
 constexpr long kWeightPerOption = 1000;
-
-unsigned Luby(unsigned i) {
-    unsigned k = 1;
-    while ((1u << k) - 1 < i) ++k;
-    if ((1u << k) - 1 == i) return 1u << (k - 1);
-    return Luby(i - (1u << (k - 1)) + 1);
-}
 
 // A fixed scramble of two numbers, for tie-breaks that differ from run to run but never from one
 // count to the next.
