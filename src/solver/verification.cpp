@@ -1,6 +1,9 @@
 #include "solver/verification.h"
 
+#include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -11,88 +14,116 @@ namespace ringlace {
 
 namespace {
 
-struct Region {
-    int size = 0;
-    bool settled = true;  // each side of each cell is a Bar or leads to a coloured cell
-    bool reachesFrame = false;
-};
-
-// The cells a region search has taken, and its queue, shared by the searches of one check.
+// The cells the region searches of one check have taken, each marked with the number of the
+// search that took it, and the queue they share.
 struct Flood {
-    Table2<std::uint8_t, kCellIndexes> seen{};
+    Table2<std::uint16_t, kCellIndexes> takenBy{};
+    std::uint16_t searches = 0;
     std::vector<std::pair<int, int>> queue;
 };
 
-// The region of (r, c): the cells of its colour reached through sides that are not Bars.
-// Frame cells join a region but are not searched beyond.
-Region FloodFrom(const Grid& grid, int r, int c, Flood& flood) {
+// Searches the region of (r, c): the cells of its colour reached through sides that are not Bars.
+// Frame cells join a region but are not searched beyond. Only a region whose extent is settled
+// (each side of each cell is a Bar or leads to a coloured cell) can break the loop, and with
+// `stopAtFrame` only one that does not reach the frame; so the search gives up as soon as its
+// region cannot be one, which on a grid still being solved is after a few cells. A search that
+// meets the cells of an earlier one gives up too: it is in the same region, which that search gave
+// up on (a region searched whole is never met again). Returns the region's number of real cells
+// when it was searched whole, and 0 when the search gave up.
+int SettledRegion(const Grid& grid, int r, int c, bool stopAtFrame, Flood& flood) {
     const std::int32_t colour = grid.CellColour[r][c];
-    Region region;
+    const std::uint16_t search = ++flood.searches;
+    int size = 0;
     auto& queue = flood.queue;
     queue.clear();
     queue.emplace_back(r, c);
-    flood.seen[r][c] = 1;
+    flood.takenBy[r][c] = search;
     for (std::size_t at = 0; at < queue.size(); ++at) {
         const auto [cr, cc] = queue[at];
         if (!grid.IsRealCell(cr, cc)) {
-            region.reachesFrame = true;
+            if (stopAtFrame) return 0;
             continue;
         }
-        ++region.size;
-        // One look at each side serves the cell test (a side that is no Bar must lead to a
-        // coloured cell) and the search.
+        ++size;
         for (const Side side : kSides) {
             if (grid.CellEdge[cr][cc][side] == Bar) continue;
             const int nr = cr + RowStep(side);
             const int nc = cc + ColStep(side);
             const std::int32_t beyond = grid.CellColour[nr][nc];
-            if (beyond == 0) region.settled = false;
-            if (beyond != colour || flood.seen[nr][nc]) continue;
-            flood.seen[nr][nc] = 1;
+            if (beyond == 0) return 0;
+            if (beyond != colour || flood.takenBy[nr][nc] == search) continue;
+            if (flood.takenBy[nr][nc] != 0) return 0;
+            flood.takenBy[nr][nc] = search;
             queue.emplace_back(nr, nc);
         }
     }
-    return region;
+    return size;
 }
 
 bool IsBorderCell(const Grid& grid, int r, int c) {
     return r == 1 || r == grid.Rows || c == 1 || c == grid.Cols;
 }
 
-}  // namespace
+// Cells to start region searches from: bit c of cells[r] stands for cell (r, c).
+using CellRows = std::array<std::uint64_t, kCellIndexes>;
 
-// Each region is searched whole, once. (A search that gives up at the first unsettled cell and
-// leaves the rest of its region half-visited would let a later search see only a fragment and
-// call it a closed loop.)
-bool ClosedRegion(const Grid& grid, std::int32_t colour) {
+CellRows EveryCell(const Grid& grid) {
+    CellRows cells{};
+    for (int r = 1; r <= grid.Rows; ++r) cells[static_cast<std::size_t>(r)] = ~std::uint64_t{0};
+    return cells;
+}
+
+// Calls visit(r, c) for the real cells among `cells`, row by row, until it returns true.
+template <typename Visit>
+bool AnyCell(const Grid& grid, const CellRows& cells, Visit visit) {
+    const std::uint64_t columns = (~std::uint64_t{0} << 1) & ~(~std::uint64_t{1} << grid.Cols);
+    for (int r = 1; r <= grid.Rows; ++r)
+        for (std::uint64_t due = cells[static_cast<std::size_t>(r)] & columns; due != 0;
+             due &= due - 1)
+            if (visit(r, std::countr_zero(due))) return true;
+    return false;
+}
+
+// Whether a region of the colour holding one of the start cells is settled and smaller than all
+// the cells of that colour. `wholeSettled` is set when a region searched holds all of them.
+bool ClosedRegionFrom(const Grid& grid, std::int32_t colour, const CellRows& starts, Flood& flood,
+                      bool& wholeSettled) {
     int total = 0;
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c) total += grid.CellColour[r][c] == colour;
+    return AnyCell(grid, starts, [&](int r, int c) {
+        if (grid.CellColour[r][c] != colour || flood.takenBy[r][c] != 0) return false;
+        const int size = SettledRegion(grid, r, c, false, flood);
+        wholeSettled = wholeSettled || size == total;
+        // A region of one cell lists no entries, so it always counts as too small.
+        return size == 1 || (size > 1 && size < total);
+    });
+}
+
+// Whether a Pink region holding one of the start cells and a cell off the border is settled and
+// does not reach the frame.
+bool ShutInPinkFrom(const Grid& grid, const CellRows& starts, Flood& flood) {
+    return AnyCell(grid, starts, [&](int r, int c) {
+        if (grid.CellColour[r][c] != Pink || flood.takenBy[r][c] != 0) return false;
+        if (SettledRegion(grid, r, c, true, flood) == 0) return false;
+        // A region searched whole is left in the queue.
+        for (const auto& [rr, cc] : flood.queue)
+            if (!IsBorderCell(grid, rr, cc)) return true;
+        return false;
+    });
+}
+
+}  // namespace
+
+bool ClosedRegion(const Grid& grid, std::int32_t colour) {
     Flood flood;
-    for (int r = 1; r <= grid.Rows; ++r) {
-        for (int c = 1; c <= grid.Cols; ++c) {
-            if (grid.CellColour[r][c] != colour || flood.seen[r][c]) continue;
-            const Region region = FloodFrom(grid, r, c, flood);
-            // A region of one cell lists no entries, so it always counts as too small.
-            const int entries = region.size == 1 ? 0 : region.size;
-            if (region.settled && entries < total) return true;
-        }
-    }
-    return false;
+    bool wholeSettled = false;
+    return ClosedRegionFrom(grid, colour, EveryCell(grid), flood, wholeSettled);
 }
 
 bool ShutInPinkRegion(const Grid& grid) {
     Flood flood;
-    for (int r = 1; r <= grid.Rows; ++r) {
-        for (int c = 1; c <= grid.Cols; ++c) {
-            // A search starts only from a cell off the border, but takes the whole region.
-            if (grid.CellColour[r][c] != Pink || IsBorderCell(grid, r, c)) continue;
-            if (flood.seen[r][c]) continue;
-            const Region region = FloodFrom(grid, r, c, flood);
-            if (region.settled && !region.reachesFrame) return true;
-        }
-    }
-    return false;
+    return ShutInPinkFrom(grid, EveryCell(grid), flood);
 }
 
 namespace {
@@ -149,14 +180,70 @@ private:
     Table2<std::uint32_t, kCellIndexes> links_{};
 };
 
+// The colours and sides of the last grid whose regions broke nothing. Whether a region breaks the
+// loop depends only on its cells and their neighbours: a region of a later grid where none of
+// those changed was there too, and broke nothing. So only the regions around changed cells are
+// searched. One exception: a Yellow region holding every Yellow cell breaks the loop once a Yellow
+// cell is added anywhere, so after one was found the next grid is searched whole.
+class SoundRegions {
+public:
+    CheckResult Check(const Grid& grid) {
+        const bool resume = puzzle_.Same(grid) && !yellowWhole_;
+        const CellRows starts = resume ? NearChanges(grid) : EveryCell(grid);
+        Flood flood;
+        bool yellowWhole = false;
+        if (ClosedRegionFrom(grid, Yellow, starts, flood, yellowWhole))
+            return {0, 0, "Closed Loop Yellow"};
+        if (ShutInPinkFrom(grid, starts, flood)) return {0, 0, "An isolated pink"};
+        Keep(grid, yellowWhole);
+        return {};
+    }
+
+private:
+    // The cells whose colour or sides differ from the grid kept, and their neighbours.
+    CellRows NearChanges(const Grid& grid) const {
+        const auto colourBytes = static_cast<std::size_t>(grid.Cols + 2) * sizeof(std::int32_t);
+        const auto sideBytes =
+            static_cast<std::size_t>(grid.Cols + 2) * sizeof(grid.CellEdge[0][0]);
+        CellRows changed{};
+        for (int r = 0; r <= grid.Rows + 1; ++r) {
+            if (std::memcmp(grid.CellColour[r].data(), colours_[r].data(), colourBytes) == 0 &&
+                std::memcmp(grid.CellEdge[r].data(), sides_[r].data(), sideBytes) == 0)
+                continue;
+            std::uint64_t& columns = changed[static_cast<std::size_t>(r)];
+            for (int c = 0; c <= grid.Cols + 1; ++c)
+                if (grid.CellColour[r][c] != colours_[r][c] || grid.CellEdge[r][c] != sides_[r][c])
+                    columns |= std::uint64_t{1} << c;
+        }
+        CellRows near{};
+        for (std::size_t r = 1; r <= static_cast<std::size_t>(grid.Rows); ++r)
+            near[r] =
+                changed[r - 1] | changed[r] | changed[r + 1] | changed[r] << 1 | changed[r] >> 1;
+        return near;
+    }
+
+    void Keep(const Grid& grid, bool yellowWhole) {
+        puzzle_.Take(grid);
+        yellowWhole_ = yellowWhole;
+        for (int r = 0; r <= grid.Rows + 1; ++r) {
+            colours_[r] = grid.CellColour[r];
+            sides_[r] = grid.CellEdge[r];
+        }
+    }
+
+    PuzzleClues puzzle_;
+    bool yellowWhole_ = false;
+    Table2<std::int32_t, kNodeIndexes> colours_{};
+    Table3<EdgeState, kCellIndexes> sides_{};
+};
+
 // The rule checks, then the two region checks: what is broken, or nothing.
 CheckResult FirstProblem(const Grid& grid) {
     thread_local SoundEntries sound;
+    thread_local SoundRegions regions;
     CheckResult found = sound.Check(grid);
     if (found.Broken()) return found;
-    if (ClosedRegion(grid, Yellow)) return {0, 0, "Closed Loop Yellow"};
-    if (ShutInPinkRegion(grid)) return {0, 0, "An isolated pink"};
-    return {};
+    return regions.Check(grid);
 }
 
 bool AllColoured(const Grid& grid) {

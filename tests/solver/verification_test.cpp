@@ -85,5 +85,19 @@ TEST(VerificationTest, AChangeBreaksARuleInTheRowAbove) {
     EXPECT_EQ(VerifyPuzzle(grid).result, VerifyResult::Open);
 }
 
+// Regions are searched again only around cells that changed, but a Yellow region that held every
+// Yellow cell is too small once a Yellow cell appears anywhere, even far from it and beside an
+// uncoloured cell.
+TEST(VerificationTest, AWholeYellowRegionBecomesClosedByAYellowCellElsewhere) {
+    Grid grid = GridFromRows({"     ", "     ", "     ", "     ", "     "});
+    LoopAround(grid, 1, 1, 2, 2);
+    ColourBySideOfLoop(grid);
+    EXPECT_EQ(VerifyPuzzle(grid).result, VerifyResult::Done);
+
+    grid.CellColour[4][4] = Yellow;
+    grid.CellColour[4][5] = 0;
+    EXPECT_EQ(VerifyPuzzle(grid).problem, (CheckResult{0, 0, "Closed Loop Yellow"}));
+}
+
 }  // namespace
 }  // namespace ringlace
