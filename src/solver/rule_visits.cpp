@@ -37,48 +37,60 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
     r1 = std::min(r1, puzzle_.rows + 1);
     c0 = std::max(c0, 0);
     c1 = std::min(c1, puzzle_.cols + 1);
-    // changed[r + 2]: the changed cells of row r; rows r0 - 2 to r1 + 2 are read.
-    std::array<std::uint64_t, kCellIndexes + 4> changed;
+    // colours[r + 2] and sides[r + 2]: the cells of row r whose colour, or sides, changed; rows
+    // r0 - 2 to r1 + 2 are read.
+    std::array<std::uint64_t, kCellIndexes + 4> colours;
+    std::array<std::uint64_t, kCellIndexes + 4> sides;
     const auto slot = [](int r) { return static_cast<std::size_t>(r + 2); };
-    changed[slot(r0 - 2)] = changed[slot(r0 - 1)] = 0;
-    changed[slot(r1 + 1)] = changed[slot(r1 + 2)] = 0;
+    for (const int outside : {r0 - 2, r0 - 1, r1 + 1, r1 + 2})
+        colours[slot(outside)] = sides[slot(outside)] = 0;
     for (int r = r0; r <= r1; ++r) {
-        std::uint64_t columns = 0;
+        std::uint64_t colourColumns = 0;
+        std::uint64_t sideColumns = 0;
         for (int c = c0; c <= c1; ++c) {
+            const std::uint64_t bit = std::uint64_t{1} << c;
             const std::int32_t colour = grid.CellColour[r][c];
-            const std::uint32_t sides = StatesWord(grid.CellEdge[r][c]);
-            if (colour == colours_[r][c] && sides == sides_[r][c]) continue;
-            colours_[r][c] = colour;
-            sides_[r][c] = sides;
-            columns |= std::uint64_t{1} << c;
+            if (colour != colours_[r][c]) {
+                colours_[r][c] = colour;
+                colourColumns |= bit;
+            }
+            const std::uint32_t states = StatesWord(grid.CellEdge[r][c]);
+            if (states != sides_[r][c]) {
+                sides_[r][c] = states;
+                sideColumns |= bit;
+            }
         }
-        changed[slot(r)] = columns;
+        colours[slot(r)] = colourColumns;
+        sides[slot(r)] = sideColumns;
     }
-    std::uint64_t markedRows = 0;
-    for (int r = std::max(r0 - 1, 0); r <= std::min(r1 + 1, puzzle_.rows + 1); ++r) {
+    const auto around = [&slot](const std::array<std::uint64_t, kCellIndexes + 4>& changed, int r) {
         const std::uint64_t near = changed[slot(r - 1)] | changed[slot(r)] | changed[slot(r + 1)];
-        if (near == 0) continue;
-        MarkRow(r, near | (near << 1) | (near >> 1));
-        markedRows |= std::uint64_t{1} << r;
+        return near | (near << 1) | (near >> 1);
+    };
+    for (int r = std::max(r0 - 1, 0); r <= std::min(r1 + 1, puzzle_.rows + 1); ++r) {
+        Mark(r, around(colours, r), 0, kColourReadersEnd);
+        Mark(r, around(sides, r), kFirstSideReader, kRules);
     }
-    for (std::uint64_t& waitingRows : pendingRows_) waitingRows |= markedRows;
 }
 
 void RuleVisits::SetColour(Grid& grid, int r, int c, std::int32_t colour) {
     SetCellColour(grid, r, c, colour);
     if (grid.CellColour[r][c] == colours_[r][c]) return;
     colours_[r][c] = grid.CellColour[r][c];
-    const int r0 = std::max(r - 1, 0);
-    const int r1 = std::min(r + 1, puzzle_.rows + 1);
     // Columns c - 1 to c + 1; column -1 and those past the frame are never swept.
     const std::uint64_t columns = (std::uint64_t{7} << c) >> 1;
-    for (int rr = r0; rr <= r1; ++rr) MarkRow(rr, columns);
-    const std::uint64_t rows = Bits(r0, r1);
-    for (std::uint64_t& waitingRows : pendingRows_) waitingRows |= rows;
+    for (int rr = std::max(r - 1, 0); rr <= std::min(r + 1, puzzle_.rows + 1); ++rr)
+        Mark(rr, columns, 0, kColourReadersEnd);
 }
 
-void RuleVisits::MarkRow(int r, std::uint64_t columns) {
-    for (std::uint64_t& waiting : pending_[static_cast<std::size_t>(r)]) waiting |= columns;
+void RuleVisits::Mark(int r, std::uint64_t columns, std::size_t first, std::size_t last) {
+    if (columns == 0) return;
+    const std::uint64_t row = std::uint64_t{1} << r;
+    auto& waiting = pending_[static_cast<std::size_t>(r)];
+    for (std::size_t rule = first; rule < last; ++rule) {
+        waiting[rule] |= columns;
+        pendingRows_[rule] |= row;
+    }
 }
 
 }  // namespace ringlace

@@ -25,17 +25,20 @@
 namespace ringlace {
 
 // One bit per sweep of a local rule; a sweep over a line or a part of the grid is a rule of its
-// own.
+// own. The rules come in three groups: those that read only colours, those that read colours and
+// sides, and those that read only sides (a rule that overwrites a colour reads it, since a change
+// of that colour lets it write again). A change of a colour marks only the first two groups, a
+// change of a side only the last two.
 enum class LocalRule : std::uint8_t {
-    BorderBarsTop,
-    BorderBarsBottom,
-    BorderBarsLeft,
-    BorderBarsRight,
     ZeroClue,
     TwoClue,
     OneClue,
     ThreeClue,
     NoCheckerboard,
+    BorderBarsTop,
+    BorderBarsBottom,
+    BorderBarsLeft,
+    BorderBarsRight,
     AcrossBars,
     AcrossCrosses,
     BarsFromColours,
@@ -154,15 +157,18 @@ private:
         return (~std::uint64_t{0} << first) & ~(~std::uint64_t{1} << last);
     }
 
-    // Rounded up to an even count, so that marking a row is a run of two-word ORs.
-    static constexpr std::size_t kRuleSlots =
-        (static_cast<std::size_t>(LocalRule::CellRules) + 2) / 2 * 2;
+    static constexpr std::size_t kRules = static_cast<std::size_t>(LocalRule::CellRules) + 1;
+    // The rules that read colours are those before kColourReadersEnd; those that read sides start
+    // at kFirstSideReader.
+    static constexpr std::size_t kColourReadersEnd =
+        static_cast<std::size_t>(LocalRule::CrossesFromColours) + 1;
+    static constexpr std::size_t kFirstSideReader =
+        static_cast<std::size_t>(LocalRule::BorderBarsTop);
 
     void Restart(const Grid& grid);
     void Compare(const Grid& grid, int r0, int r1, int c0, int c1);
-    // The cells of row r in `columns` wait for every rule again (the caller marks the row in
-    // pendingRows_).
-    void MarkRow(int r, std::uint64_t columns);
+    // The cells of row r in `columns` wait again for the rules first..last - 1.
+    void Mark(int r, std::uint64_t columns, std::size_t first, std::size_t last);
     void CompareAll(const Grid& grid) { Compare(grid, 0, grid.Rows + 1, 0, grid.Cols + 1); }
 
     PuzzleClues puzzle_;
@@ -172,9 +178,9 @@ private:
     Table2<std::uint32_t, kCellIndexes> sides_{};  // the four side states of a cell in one word
     // pending_[r][rule]: bit c is set while the rule has cell (r, c) to visit. Columns run up
     // to 51, so a row of one rule fits one word, and a sweep goes straight to its marked cells.
-    std::array<std::array<std::uint64_t, kRuleSlots>, kCellIndexes> pending_{};
+    std::array<std::array<std::uint64_t, kRules>, kCellIndexes> pending_{};
     // pendingRows_[rule]: bit r is set while row r may hold cells the rule has to visit.
-    std::array<std::uint64_t, kRuleSlots> pendingRows_{};
+    std::array<std::uint64_t, kRules> pendingRows_{};
     RuleWatch* watch_ = nullptr;
 };
 

@@ -20,23 +20,31 @@ std::string Visited(const Grid& grid, RuleVisits& visits, LocalRule rule = Local
 const std::string kEveryCell = "11 12 13 14 21 22 23 24 31 32 33 34 41 42 43 44 ";
 
 // Every cell at first; then only the cells next to a change made since, in row-major order, and
-// every cell again once the clues are others.
+// every cell again once the clues are others. A changed side marks the rules that read sides, a
+// changed colour those that read colours.
 TEST(RuleVisitsTest, ASweepVisitsOnlyAroundChanges) {
     Grid grid = test::GridFromRows({"    ", "    ", "    ", "    "});
     RuleVisits visits(grid);
-    EXPECT_EQ(Visited(grid, visits), kEveryCell);
-    EXPECT_TRUE(Visited(grid, visits).empty());
+    for (const LocalRule rule : {LocalRule::ZeroClue, LocalRule::CellRules, LocalRule::AcrossBars})
+        EXPECT_EQ(Visited(grid, visits, rule), kEveryCell);
+    EXPECT_TRUE(Visited(grid, visits, LocalRule::CellRules).empty());
 
     grid.SetEdge(4, 4, Side::Left, Bar);  // sides of cells (4, 3) and (4, 4)
     visits.Resume(grid);
-    EXPECT_EQ(Visited(grid, visits), "32 33 34 42 43 44 ");
-    EXPECT_TRUE(Visited(grid, visits).empty());
+    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "32 33 34 42 43 44 ");
+    EXPECT_TRUE(Visited(grid, visits, LocalRule::CellRules).empty());
+    EXPECT_TRUE(Visited(grid, visits, LocalRule::ZeroClue).empty());
     // Each rule keeps its own marks: another one still has every cell to visit.
     EXPECT_EQ(Visited(grid, visits, LocalRule::TwoClue), kEveryCell);
 
+    visits.SetColour(grid, 1, 1, Pink);
+    EXPECT_EQ(Visited(grid, visits, LocalRule::ZeroClue), "11 12 21 22 ");
+    EXPECT_TRUE(Visited(grid, visits, LocalRule::CellRules).empty());
+    EXPECT_EQ(Visited(grid, visits, LocalRule::AcrossBars), "11 12 21 22 32 33 34 42 43 44 ");
+
     grid.Clue[grid.CellNum[2][2]] = 1;
     visits.Resume(grid);
-    EXPECT_EQ(Visited(grid, visits), kEveryCell);
+    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), kEveryCell);
 }
 
 }  // namespace
