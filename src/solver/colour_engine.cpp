@@ -187,12 +187,35 @@ void PatternRules(Grid& grid, RuleVisits& visits) {
 
 // The marks of what the rules last saw are kept from one run to the next: a trial changes a few
 // cells, so the next run visits only the cells around them.
-void ColourEngine(Grid& grid, RuleWatch* watch) {
+namespace {
+
+std::optional<RuleVisits>& EngineVisits() {
     thread_local std::optional<RuleVisits> visits;
+    return visits;
+}
+
+// The engine's marks, brought up to date with the grid.
+RuleVisits& VisitsOn(const Grid& grid) {
+    std::optional<RuleVisits>& visits = EngineVisits();
     if (visits)
         visits->Resume(grid);
     else
         visits.emplace(grid);
+    return *visits;
+}
+
+}  // namespace
+
+EngineMarks SaveEngineMarks(const Grid& grid) {
+    return VisitsOn(grid).LeftToVisit();
+}
+
+void RestoreEngineMarks(const Grid& grid, const EngineMarks& marks) {
+    EngineVisits()->ComeBack(grid, marks);
+}
+
+void ColourEngine(Grid& grid, RuleWatch* watch) {
+    RuleVisits* const visits = &VisitsOn(grid);
     visits->Watch(watch);
     // The colour and pattern rules never read the dot links, and every edge they write goes
     // through SetEdge, which keeps the links built: they are built once, before the first direct

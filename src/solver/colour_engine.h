@@ -12,6 +12,15 @@ namespace ringlace {
 
 // The watch, when given, hears of every edge the rules write in this run.
 void ColourEngine(Grid& grid, RuleWatch* watch = nullptr);
+
+// What the engine's rules have left to visit on a grid, saved with the grid's state. A trial that
+// takes the grid back to that state takes the rules back too: the next run then visits only the
+// cells around the next change, not again every cell the trial changed, which in that state
+// would all change nothing.
+using EngineMarks = RuleVisits::Left;
+EngineMarks SaveEngineMarks(const Grid& grid);
+// The grid must be back in the state it was saved in.
+void RestoreEngineMarks(const Grid& grid, const EngineMarks& marks);
 // Colours from edges, clues and neighbouring colours.
 void ColourRules(Grid& grid, RuleVisits& visits);
 // Edges from colours, then from clues and the bars at the cells' corner dots.

@@ -30,6 +30,22 @@ void RuleVisits::Resume(const Grid& grid) {
         Restart(grid);
 }
 
+RuleVisits::Left RuleVisits::LeftToVisit() const {
+    const auto rows = static_cast<std::ptrdiff_t>(puzzle_.rows + 2);
+    return {{pending_.begin(), pending_.begin() + rows}, pendingRows_};
+}
+
+void RuleVisits::ComeBack(const Grid& grid, const Left& left) {
+    std::copy(left.cells.begin(), left.cells.end(), pending_.begin());
+    pendingRows_ = left.rows;
+    for (int r = 0; r <= puzzle_.rows + 1; ++r) {
+        for (int c = 0; c <= puzzle_.cols + 1; ++c) {
+            colours_[r][c] = grid.CellColour[r][c];
+            sides_[r][c] = StatesWord(grid.CellEdge[r][c]);
+        }
+    }
+}
+
 // The changed cells of each row are gathered first, so that a row is marked once for all the
 // changes around it.
 void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
@@ -69,7 +85,7 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
     };
     for (int r = std::max(r0 - 1, 0); r <= std::min(r1 + 1, puzzle_.rows + 1); ++r) {
         Mark(r, around(colours, r), 0, kColourReadersEnd);
-        Mark(r, around(sides, r), kFirstSideReader, kRules);
+        Mark(r, around(sides, r), kFirstSideReader, kLocalRules);
     }
 }
 

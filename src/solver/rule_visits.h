@@ -17,6 +17,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "model/grid.h"
 #include "solver/puzzle_clues.h"
@@ -73,6 +74,8 @@ enum class LocalRule : std::uint8_t {
     CellRules,
 };
 
+inline constexpr std::size_t kLocalRules = static_cast<std::size_t>(LocalRule::CellRules) + 1;
+
 class RuleVisits {
 public:
     // Every cell is to be visited by every rule.
@@ -81,6 +84,16 @@ public:
     // Takes up a grid the rules last saw through this object: cells that changed since, and every
     // cell when the size or the clues differ, are visited again.
     void Resume(const Grid& grid);
+
+    // What the rules have left to visit on the grid last seen, by row.
+    struct Left {
+        std::vector<std::array<std::uint64_t, kLocalRules>> cells;
+        std::array<std::uint64_t, kLocalRules> rows{};
+    };
+    Left LeftToVisit() const;
+    // The grid is back in the state it had when `left` was taken (and seen): the rules take it up
+    // from there.
+    void ComeBack(const Grid& grid, const Left& left);
 
     // A colour written by a rule: through SetCellColour, the change marked at once.
     void SetColour(Grid& grid, int r, int c, std::int32_t colour);
@@ -157,7 +170,6 @@ private:
         return (~std::uint64_t{0} << first) & ~(~std::uint64_t{1} << last);
     }
 
-    static constexpr std::size_t kRules = static_cast<std::size_t>(LocalRule::CellRules) + 1;
     // The rules that read colours are those before kColourReadersEnd; those that read sides start
     // at kFirstSideReader.
     static constexpr std::size_t kColourReadersEnd =
@@ -178,9 +190,9 @@ private:
     Table2<std::uint32_t, kCellIndexes> sides_{};  // the four side states of a cell in one word
     // pending_[r][rule]: bit c is set while the rule has cell (r, c) to visit. Columns run up
     // to 51, so a row of one rule fits one word, and a sweep goes straight to its marked cells.
-    std::array<std::array<std::uint64_t, kRules>, kCellIndexes> pending_{};
+    std::array<std::array<std::uint64_t, kLocalRules>, kCellIndexes> pending_{};
     // pendingRows_[rule]: bit r is set while row r may hold cells the rule has to visit.
-    std::array<std::uint64_t, kRules> pendingRows_{};
+    std::array<std::uint64_t, kLocalRules> pendingRows_{};
     RuleWatch* watch_ = nullptr;
 };
 

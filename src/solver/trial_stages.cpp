@@ -11,6 +11,21 @@ namespace ringlace {
 
 namespace {
 
+// A state to come back to after a trial: the grid's and the engine's.
+struct TrialPoint {
+    GridSnapshot grid;
+    EngineMarks marks;
+};
+
+TrialPoint Save(const Grid& grid) {
+    return {SaveGridState(grid), SaveEngineMarks(grid)};
+}
+
+void Restore(Grid& grid, const TrialPoint& point) {
+    RestoreGridState(grid, point.grid);
+    RestoreEngineMarks(grid, point.marks);
+}
+
 Verification Propagate(Grid& grid) {
     ColourEngine(grid);
     return VerifyPuzzle(grid);
@@ -45,14 +60,14 @@ StageResult SingleColourTrials(Grid& grid, RunContext& run, std::int32_t colour,
     for (const TrialCell& cell : ColourTrialList(grid, 1)) {
         if (run.Yield()) return StageResult::Cancelled;
         if (grid.CellColour[cell.row][cell.col] != 0) continue;
-        const GridSnapshot snapshot = SaveGridState(grid);
+        const TrialPoint snapshot = Save(grid);
         SetCellColour(grid, cell.row, cell.col, colour);
         const Verification tried = Propagate(grid);
         if (tried.result == VerifyResult::Done) {
             Tell(watch, grid, {cell.row, cell.col, colour, std::nullopt, {}, true});
             return StageResult::Finished;
         }
-        RestoreGridState(grid, snapshot);
+        Restore(grid, snapshot);
         if (tried.result == VerifyResult::Open) continue;
         // The opposite colour is then certain. A grid it completes must pass the whole
         // verification to count as finished: every cell coloured with no dot left open is not
@@ -78,7 +93,7 @@ StageResult TwoBarTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
         if (run.Yield()) return StageResult::Cancelled;
         const std::vector<Side> sides = FreeSidesLastFirst(grid, cell.row, cell.col);
         if (sides.size() != 2) continue;
-        GridSnapshot snapshot = SaveGridState(grid);
+        TrialPoint snapshot = Save(grid);
         for (int turn = 0; turn < 2; ++turn) {
             const Side tried = sides[static_cast<std::size_t>(turn)];
             const Side kept = sides[static_cast<std::size_t>(1 - turn)];
@@ -88,10 +103,10 @@ StageResult TwoBarTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
                 Tell(watch, grid, {cell.row, cell.col, 0, tried, {}, true});
                 return StageResult::Finished;
             }
-            RestoreGridState(grid, snapshot);
+            Restore(grid, snapshot);
             if (result.result == VerifyResult::Broken) {
                 grid.SetEdge(cell.row, cell.col, kept, Bar);
-                snapshot = SaveGridState(grid);
+                snapshot = Save(grid);
                 if (Tell(watch, grid, {cell.row, cell.col, 0, tried, result.problem}))
                     return StageResult::Open;
             }
@@ -103,7 +118,7 @@ StageResult TwoBarTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
 // One snapshot serves the whole stage: each entry's trials go back to it, so a colour fixed for
 // one entry lasts only until a later entry restores the grid.
 int CommonColourTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
-    const GridSnapshot snapshot = SaveGridState(grid);
+    const TrialPoint snapshot = Save(grid);
     int count = 0;
     if (run.Yield()) return count;
     for (const TrialCell& cell : ColourTrialList(grid, 1)) {
@@ -122,13 +137,13 @@ int CommonColourTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
             return count;
         }
         if (result.result == VerifyResult::Broken) {
-            RestoreGridState(grid, snapshot);
+            Restore(grid, snapshot);
             SetCellColour(grid, r, c, Pink);
             if (Tell(watch, grid, {r, c, Yellow, std::nullopt, result.problem})) return count;
             continue;
         }
         const std::string yellowSig = ColourSignature(grid);
-        RestoreGridState(grid, snapshot);
+        Restore(grid, snapshot);
         if (yellowSig == before) continue;
         if (ColourConflicts(grid, r, c, Pink) == 1) continue;
         SetCellColour(grid, r, c, Pink);
@@ -138,13 +153,13 @@ int CommonColourTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
             return count;
         }
         if (result.result == VerifyResult::Broken) {
-            RestoreGridState(grid, snapshot);
+            Restore(grid, snapshot);
             SetCellColour(grid, r, c, Yellow);
             if (Tell(watch, grid, {r, c, Pink, std::nullopt, result.problem})) return count;
             continue;
         }
         const std::string pinkSig = ColourSignature(grid);
-        RestoreGridState(grid, snapshot);
+        Restore(grid, snapshot);
         if (pinkSig == before) continue;
         for (std::size_t k = 0; k < yellowSig.size(); ++k) {
             if (yellowSig[k] != pinkSig[k] || before[k] != '0' || yellowSig[k] == '0') continue;
