@@ -79,13 +79,25 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
         colours[slot(r)] = colourColumns;
         sides[slot(r)] = sideColumns;
     }
-    const auto around = [&slot](const std::array<std::uint64_t, kCellIndexes + 4>& changed, int r) {
-        const std::uint64_t near = changed[slot(r - 1)] | changed[slot(r)] | changed[slot(r + 1)];
-        return near | (near << 1) | (near >> 1);
+    // Columns c - 1 to c + 1 of the columns c given.
+    const auto widened = [](std::uint64_t columns) {
+        return columns | (columns << 1) | (columns >> 1);
     };
     for (int r = std::max(r0 - 1, 0); r <= std::min(r1 + 1, puzzle_.rows + 1); ++r) {
-        Mark(r, around(colours, r), 0, kColourReadersEnd);
-        Mark(r, around(sides, r), kFirstSideReader, kLocalRules);
+        const std::uint64_t colourAbove = colours[slot(r - 1)];
+        const std::uint64_t colourHere = colours[slot(r)];
+        const std::uint64_t colourBelow = colours[slot(r + 1)];
+        const std::uint64_t colourNear = colourAbove | colourHere | colourBelow;
+        const std::uint64_t colourSquare = colourHere | colourBelow;
+        Mark(r, colourSquare | (colourSquare >> 1), 0, kColourCross);
+        Mark(r, colourAbove | colourBelow | widened(colourHere), kColourCross, kColour3x3);
+        Mark(r, widened(colourNear), kColour3x3, kSidesOnly);
+
+        const std::uint64_t sidesHere = sides[slot(r)];
+        const std::uint64_t sidesSquare = sides[slot(r - 1)] | sidesHere;
+        Mark(r, sidesHere, kOwnSides, kColour3x3);
+        Mark(r, widened(sidesSquare | sides[slot(r + 1)]), kColour3x3, kSides3x3End);
+        Mark(r, sidesSquare | (sidesSquare << 1), kSides3x3End, kLocalRules);
     }
 }
 
@@ -93,10 +105,14 @@ void RuleVisits::SetColour(Grid& grid, int r, int c, std::int32_t colour) {
     SetCellColour(grid, r, c, colour);
     if (grid.CellColour[r][c] == colours_[r][c]) return;
     colours_[r][c] = grid.CellColour[r][c];
-    // Columns c - 1 to c + 1; column -1 and those past the frame are never swept.
-    const std::uint64_t columns = (std::uint64_t{7} << c) >> 1;
-    for (int rr = std::max(r - 1, 0); rr <= std::min(r + 1, puzzle_.rows + 1); ++rr)
-        Mark(rr, columns, 0, kColourReadersEnd);
+    // Column -1 and those past the frame are never swept.
+    const std::uint64_t here = std::uint64_t{1} << c;
+    const std::uint64_t besides = (here << 1) | here | (here >> 1);
+    for (int rr = std::max(r - 1, 0); rr <= std::min(r + 1, puzzle_.rows + 1); ++rr) {
+        if (rr <= r) Mark(rr, here | (here >> 1), 0, kColourCross);
+        Mark(rr, rr == r ? besides : here, kColourCross, kColour3x3);
+        Mark(rr, besides, kColour3x3, kSidesOnly);
+    }
 }
 
 void RuleVisits::Mark(int r, std::uint64_t columns, std::size_t first, std::size_t last) {

@@ -1,10 +1,11 @@
 // Which cells each local rule of the colour engine has to look at again.
 //
-// Every local rule, run at a cell, reads only the colours and sides of the 3 x 3 cells around it
-// and writes within the 5 x 5 cells around it. When nothing in those 3 x 3 cells changed since the
-// rule last ran there, and that run changed nothing, running it again changes nothing either; so
-// a sweep skips such cells and still decides exactly what the full sweep decided, in the same
-// row-major order. A change anywhere marks the 3 x 3 cells around it for every rule again.
+// Every local rule, run at a cell, reads and writes only the colours and sides of a few cells
+// around it: at most the 3 x 3 cells around it, fewer for most (see LocalRule). When none of
+// those changed since the rule last ran there, and that run changed nothing, running it again
+// changes nothing either; so a sweep skips such cells and still decides exactly what the full
+// sweep decided, in the same row-major order. A change marks again, for every rule, the cells
+// whose run of that rule looks at the cell changed.
 //
 // Changes are found by comparing the grid with a copy of the colours and sides taken as the rules
 // ran: as a colour is written, after each visit that wrote an edge (around the cell visited), and
@@ -26,24 +27,28 @@
 namespace ringlace {
 
 // One bit per sweep of a local rule; a sweep over a line or a part of the grid is a rule of its
-// own. The rules come in three groups: those that read only colours, those that read colours and
-// sides, and those that read only sides (a rule that overwrites a colour reads it, since a change
-// of that colour lets it write again). A change of a colour marks only the first two groups, a
-// change of a side only the last two.
+// own. The rules are grouped by the cells around a cell (r, c) whose colours or sides a run there
+// looks at (a rule that overwrites a colour looks at it, since a change of that colour lets it
+// write again), so that each group is a run of rules to mark.
 enum class LocalRule : std::uint8_t {
+    // Colours of the 2 x 2 cells from (r, c) down and right.
+    NoCheckerboard,
+    // Colours of the cell and the four beside it.
     ZeroClue,
     TwoClue,
     OneClue,
     ThreeClue,
-    NoCheckerboard,
-    BorderBarsTop,
-    BorderBarsBottom,
-    BorderBarsLeft,
-    BorderBarsRight,
+    // The same colours, and the cell's own sides.
     AcrossBars,
     AcrossCrosses,
     BarsFromColours,
     CrossesFromColours,
+    // Colours and sides of the 3 x 3 cells.
+    BorderBarsTop,
+    BorderBarsBottom,
+    BorderBarsLeft,
+    BorderBarsRight,
+    // Sides of the 3 x 3 cells.
     TwoBesideBarredDots,
     ThreeAtBarredDots,
     OneBesideFullDot,
@@ -54,7 +59,6 @@ enum class LocalRule : std::uint8_t {
     ThreeAlongTop,
     ThreeAlongLeft,
     ThreeAlongRight,
-    NodeRules,
     OnesAboveCrossRight,
     OnesAboveCrossLeft,
     OnesBesideCrossAbove,
@@ -71,10 +75,17 @@ enum class LocalRule : std::uint8_t {
     DiagonalOnesFromUpperRight,
     DiagonalOnesFromLowerRight,
     DiagonalOnesFromLowerLeft,
+    // Sides of the 2 x 2 cells from (r - 1, c - 1) to (r, c): the node rules at dot (r, c), whose
+    // four edges are sides of those cells, and the cell rules, which read the cell's sides and the
+    // edges at its top-left dot.
+    NodeRules,
     CellRules,
 };
 
-inline constexpr std::size_t kLocalRules = static_cast<std::size_t>(LocalRule::CellRules) + 1;
+constexpr std::size_t RuleIndex(LocalRule rule) {
+    return static_cast<std::size_t>(rule);
+}
+inline constexpr std::size_t kLocalRules = RuleIndex(LocalRule::CellRules) + 1;
 
 class RuleVisits {
 public:
@@ -138,7 +149,7 @@ private:
     template <typename Sites, typename Visit>
     void SweepWhere(const Grid& grid, LocalRule rule, int r0, int r1, int c0, int c1, Sites sites,
                     Visit visit) {
-        const auto id = static_cast<std::size_t>(rule);
+        const std::size_t id = RuleIndex(rule);
         const std::uint64_t span = Bits(c0, c1);
         std::uint64_t& waitingRows = pendingRows_[id];
         std::uint64_t rowsAhead = Bits(r0, r1);
@@ -170,12 +181,12 @@ private:
         return (~std::uint64_t{0} << first) & ~(~std::uint64_t{1} << last);
     }
 
-    // The rules that read colours are those before kColourReadersEnd; those that read sides start
-    // at kFirstSideReader.
-    static constexpr std::size_t kColourReadersEnd =
-        static_cast<std::size_t>(LocalRule::CrossesFromColours) + 1;
-    static constexpr std::size_t kFirstSideReader =
-        static_cast<std::size_t>(LocalRule::BorderBarsTop);
+    // Where the groups of rules begin.
+    static constexpr std::size_t kColourCross = RuleIndex(LocalRule::ZeroClue);
+    static constexpr std::size_t kOwnSides = RuleIndex(LocalRule::AcrossBars);
+    static constexpr std::size_t kColour3x3 = RuleIndex(LocalRule::BorderBarsTop);
+    static constexpr std::size_t kSidesOnly = RuleIndex(LocalRule::TwoBesideBarredDots);
+    static constexpr std::size_t kSides3x3End = RuleIndex(LocalRule::NodeRules);
 
     void Restart(const Grid& grid);
     void Compare(const Grid& grid, int r0, int r1, int c0, int c1);
