@@ -48,6 +48,7 @@ void RuleVisits::ComeBack(const Grid& grid, const Left& left) {
 
 // The changed cells of each row are gathered first, so that a row is marked once for all the
 // changes around it.
+template <bool Colours>
 void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
     r0 = std::max(r0, 0);
     r1 = std::min(r1, puzzle_.rows + 1);
@@ -66,7 +67,7 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
         for (int c = c0; c <= c1; ++c) {
             const std::uint64_t bit = std::uint64_t{1} << c;
             const std::int32_t colour = grid.CellColour[r][c];
-            if (colour != colours_[r][c]) {
+            if (Colours && colour != colours_[r][c]) {
                 colours_[r][c] = colour;
                 colourColumns |= bit;
             }
@@ -100,6 +101,9 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
         Mark(r, sidesSquare | (sidesSquare << 1), kSides3x3End, kLocalRules);
     }
 }
+
+template void RuleVisits::Compare<false>(const Grid&, int, int, int, int);
+template void RuleVisits::Compare<true>(const Grid&, int, int, int, int);
 
 void RuleVisits::SetColour(Grid& grid, int r, int c, std::int32_t colour) {
     SetCellColour(grid, r, c, colour);

@@ -130,7 +130,7 @@ public:
     }
 
     // After a write to a side of cell (r, c) outside a visit.
-    void Wrote(const Grid& grid, int r, int c) { Compare(grid, r - 1, r + 1, c - 1, c + 1); }
+    void Wrote(const Grid& grid, int r, int c) { Compare<false>(grid, r - 1, r + 1, c - 1, c + 1); }
 
     // A start rule wrote side `side` of cell (r, c).
     void StartRuleWrote(const Grid& grid, const StartPattern& pattern, int r, int c, Side side) {
@@ -168,7 +168,7 @@ private:
                 const std::int64_t edgeWrites = grid.EdgeSetCount;
                 visit(r, c);
                 if (grid.EdgeSetCount == edgeWrites) continue;
-                Compare(grid, r - 2, r + 2, c - 2, c + 2);
+                Compare<false>(grid, r - 2, r + 2, c - 2, c + 2);
                 if (watch_) watch_->SweepWrote(grid, rule, r, c);
             }
             // Cells marked behind the visits keep the row waiting for the next sweep.
@@ -189,10 +189,13 @@ private:
     static constexpr std::size_t kSides3x3End = RuleIndex(LocalRule::NodeRules);
 
     void Restart(const Grid& grid);
+    // Marks the changes in rows r0..r1 and columns c0..c1: of the sides, and of the colours when
+    // asked (the rules write colours through SetColour, which marks them at once).
+    template <bool Colours>
     void Compare(const Grid& grid, int r0, int r1, int c0, int c1);
     // The cells of row r in `columns` wait again for the rules first..last - 1.
     void Mark(int r, std::uint64_t columns, std::size_t first, std::size_t last);
-    void CompareAll(const Grid& grid) { Compare(grid, 0, grid.Rows + 1, 0, grid.Cols + 1); }
+    void CompareAll(const Grid& grid) { Compare<true>(grid, 0, grid.Rows + 1, 0, grid.Cols + 1); }
 
     PuzzleClues puzzle_;
     // clueColumns_[v][r]: bit c is set when cell (r, c) holds the clue v.
