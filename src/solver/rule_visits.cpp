@@ -1,6 +1,7 @@
 #include "solver/rule_visits.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "solver/colouring.h"
 
@@ -12,9 +13,8 @@ void RuleVisits::Restart(const Grid& grid) {
     pendingRows_.fill(~std::uint64_t{0});
     for (int r = 0; r <= puzzle_.rows + 1; ++r) {
         pending_[static_cast<std::size_t>(r)].fill(~std::uint64_t{0});
+        SeeRow(grid, r);
         for (int c = 0; c <= puzzle_.cols + 1; ++c) {
-            colours_[r][c] = grid.CellColour[r][c];
-            sides_[r][c] = StatesWord(grid.CellEdge[r][c]);
             const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
             if (clue >= 0 && clue <= 3)
                 clueColumns_[static_cast<std::size_t>(clue)][static_cast<std::size_t>(r)] |=
@@ -38,12 +38,20 @@ RuleVisits::Left RuleVisits::LeftToVisit() const {
 void RuleVisits::ComeBack(const Grid& grid, const Left& left) {
     std::copy(left.cells.begin(), left.cells.end(), pending_.begin());
     pendingRows_ = left.rows;
-    for (int r = 0; r <= puzzle_.rows + 1; ++r) {
-        for (int c = 0; c <= puzzle_.cols + 1; ++c) {
-            colours_[r][c] = grid.CellColour[r][c];
-            sides_[r][c] = StatesWord(grid.CellEdge[r][c]);
-        }
-    }
+    for (int r = 0; r <= puzzle_.rows + 1; ++r) SeeRow(grid, r);
+}
+
+bool RuleVisits::RowAsSeen(const Grid& grid, int r) const {
+    const auto cells = static_cast<std::size_t>(puzzle_.cols + 2);
+    return std::memcmp(grid.CellColour[r].data(), colours_[r].data(),
+                       cells * sizeof colours_[r][0]) == 0 &&
+           std::memcmp(grid.CellEdge[r].data(), sides_[r].data(), cells * sizeof sides_[r][0]) == 0;
+}
+
+void RuleVisits::SeeRow(const Grid& grid, int r) {
+    const auto cells = static_cast<std::size_t>(puzzle_.cols + 2);
+    std::memcpy(colours_[r].data(), grid.CellColour[r].data(), cells * sizeof colours_[r][0]);
+    std::memcpy(sides_[r].data(), grid.CellEdge[r].data(), cells * sizeof sides_[r][0]);
 }
 
 // The changed cells of each row are gathered first, so that a row is marked once for all the
@@ -62,6 +70,11 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
     for (const int outside : {r0 - 2, r0 - 1, r1 + 1, r1 + 2})
         colours[slot(outside)] = sides[slot(outside)] = 0;
     for (int r = r0; r <= r1; ++r) {
+        // A whole row, compared at once, is most often as it was.
+        if (Colours && c0 == 0 && c1 == puzzle_.cols + 1 && RowAsSeen(grid, r)) {
+            colours[slot(r)] = sides[slot(r)] = 0;
+            continue;
+        }
         std::uint64_t colourColumns = 0;
         std::uint64_t sideColumns = 0;
         for (int c = c0; c <= c1; ++c) {
@@ -71,9 +84,8 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
                 colours_[r][c] = colour;
                 colourColumns |= bit;
             }
-            const std::uint32_t states = StatesWord(grid.CellEdge[r][c]);
-            if (states != sides_[r][c]) {
-                sides_[r][c] = states;
+            if (StatesWord(grid.CellEdge[r][c]) != StatesWord(sides_[r][c])) {
+                sides_[r][c] = grid.CellEdge[r][c];
                 sideColumns |= bit;
             }
         }

@@ -195,13 +195,16 @@ private:
     void Compare(const Grid& grid, int r0, int r1, int c0, int c1);
     // The cells of row r in `columns` wait again for the rules first..last - 1.
     void Mark(int r, std::uint64_t columns, std::size_t first, std::size_t last);
+    // Whether row r of the grid holds the colours and sides of the copy; and making it so.
+    bool RowAsSeen(const Grid& grid, int r) const;
+    void SeeRow(const Grid& grid, int r);
     void CompareAll(const Grid& grid) { Compare<true>(grid, 0, grid.Rows + 1, 0, grid.Cols + 1); }
 
     PuzzleClues puzzle_;
     // clueColumns_[v][r]: bit c is set when cell (r, c) holds the clue v.
     std::array<std::array<std::uint64_t, kCellIndexes>, 4> clueColumns_{};
     Table2<std::int32_t, kCellIndexes> colours_{};
-    Table2<std::uint32_t, kCellIndexes> sides_{};  // the four side states of a cell in one word
+    Table3<EdgeState, kCellIndexes> sides_{};
     // pending_[r][rule]: bit c is set while the rule has cell (r, c) to visit. Columns run up
     // to 51, so a row of one rule fits one word, and a sweep goes straight to its marked cells.
     std::array<std::array<std::uint64_t, kLocalRules>, kCellIndexes> pending_{};

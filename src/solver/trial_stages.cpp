@@ -57,10 +57,12 @@ StageResult SingleColourTrials(Grid& grid, RunContext& run, std::int32_t colour,
                                TrialWatch* watch) {
     const std::int32_t other = colour == Yellow ? Pink : Yellow;
     if (run.Yield()) return StageResult::Cancelled;
+    // A trial that decides nothing leaves the grid as it was: the state saved serves until one
+    // does.
+    TrialPoint snapshot = Save(grid);
     for (const TrialCell& cell : ColourTrialList(grid, 1)) {
         if (run.Yield()) return StageResult::Cancelled;
         if (grid.CellColour[cell.row][cell.col] != 0) continue;
-        const TrialPoint snapshot = Save(grid);
         SetCellColour(grid, cell.row, cell.col, colour);
         const Verification tried = Propagate(grid);
         if (tried.result == VerifyResult::Done) {
@@ -79,6 +81,7 @@ StageResult SingleColourTrials(Grid& grid, RunContext& run, std::int32_t colour,
             Tell(watch, grid, {cell.row, cell.col, colour, std::nullopt, tried.problem});
         if (certain == VerifyResult::Done) return StageResult::Finished;
         if (stop) return StageResult::Open;
+        snapshot = Save(grid);
     }
     return StageResult::Open;
 }
@@ -89,11 +92,11 @@ StageResult TwoBarTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c)
             if (NeedsOneOfTwo(grid, r, c)) list.push_back({r * 100 + c, r, c});
+    TrialPoint snapshot = Save(grid);
     for (const TrialCell& cell : list) {
         if (run.Yield()) return StageResult::Cancelled;
         const std::vector<Side> sides = FreeSidesLastFirst(grid, cell.row, cell.col);
         if (sides.size() != 2) continue;
-        TrialPoint snapshot = Save(grid);
         for (int turn = 0; turn < 2; ++turn) {
             const Side tried = sides[static_cast<std::size_t>(turn)];
             const Side kept = sides[static_cast<std::size_t>(1 - turn)];

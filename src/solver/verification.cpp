@@ -140,44 +140,42 @@ public:
             const RowMask changed = ChangedRows(grid);
             if (changed == 0) return {};
             if (!CheckEntriesInRows(grid, changed | (changed << 1) | (changed >> 1)).Broken()) {
-                Keep(grid);
+                Keep(grid, changed);
                 return {};
             }
         }
         CheckResult found = CheckEntries(grid);
-        if (!found.Broken()) Keep(grid);
+        if (!found.Broken()) {
+            puzzle_.Take(grid);
+            Keep(grid, kEveryRow);
+        }
         return found;
     }
 
 private:
     // Rows of cells whose sides, or of dots whose links, differ from the grid kept.
     RowMask ChangedRows(const Grid& grid) const {
+        const auto bytes = static_cast<std::size_t>(grid.Cols + 2) * sizeof sides_[0][0];
         RowMask changed = 0;
-        for (int r = 0; r <= grid.Rows + 1; ++r) {
-            for (int c = 0; c <= grid.Cols + 1; ++c) {
-                if (StatesWord(grid.CellEdge[r][c]) != sides_[r][c] ||
-                    StatesWord(grid.NodeLink[r][c]) != links_[r][c]) {
-                    changed |= RowMask{1} << r;
-                    break;
-                }
-            }
-        }
+        for (int r = 0; r <= grid.Rows + 1; ++r)
+            if (std::memcmp(grid.CellEdge[r].data(), sides_[r].data(), bytes) != 0 ||
+                std::memcmp(grid.NodeLink[r].data(), links_[r].data(), bytes) != 0)
+                changed |= RowMask{1} << r;
         return changed;
     }
 
-    void Keep(const Grid& grid) {
-        puzzle_.Take(grid);
+    void Keep(const Grid& grid, RowMask rows) {
+        const auto bytes = static_cast<std::size_t>(grid.Cols + 2) * sizeof sides_[0][0];
         for (int r = 0; r <= grid.Rows + 1; ++r) {
-            for (int c = 0; c <= grid.Cols + 1; ++c) {
-                sides_[r][c] = StatesWord(grid.CellEdge[r][c]);
-                links_[r][c] = StatesWord(grid.NodeLink[r][c]);
-            }
+            if (((rows >> r) & 1) == 0) continue;
+            std::memcpy(sides_[r].data(), grid.CellEdge[r].data(), bytes);
+            std::memcpy(links_[r].data(), grid.NodeLink[r].data(), bytes);
         }
     }
 
     PuzzleClues puzzle_;
-    Table2<std::uint32_t, kCellIndexes> sides_{};
-    Table2<std::uint32_t, kCellIndexes> links_{};
+    Table3<EdgeState, kCellIndexes> sides_{};
+    Table3<EdgeState, kNodeIndexes> links_{};
 };
 
 // The colours and sides of the last grid whose regions broke nothing. Whether a region breaks the
@@ -189,27 +187,31 @@ class SoundRegions {
 public:
     CheckResult Check(const Grid& grid) {
         const bool resume = puzzle_.Same(grid) && !yellowWhole_;
-        const CellRows starts = resume ? NearChanges(grid) : EveryCell(grid);
+        RowMask changed = kEveryRow;
+        const CellRows starts = resume ? NearChanges(grid, changed) : EveryCell(grid);
         Flood flood;
         bool yellowWhole = false;
         if (ClosedRegionFrom(grid, Yellow, starts, flood, yellowWhole))
             return {0, 0, "Closed Loop Yellow"};
         if (ShutInPinkFrom(grid, starts, flood)) return {0, 0, "An isolated pink"};
-        Keep(grid, yellowWhole);
+        if (!resume) puzzle_.Take(grid);
+        yellowWhole_ = yellowWhole;
+        Keep(grid, changed);
         return {};
     }
 
 private:
-    // The cells whose colour or sides differ from the grid kept, and their neighbours.
-    CellRows NearChanges(const Grid& grid) const {
-        const auto colourBytes = static_cast<std::size_t>(grid.Cols + 2) * sizeof(std::int32_t);
-        const auto sideBytes =
-            static_cast<std::size_t>(grid.Cols + 2) * sizeof(grid.CellEdge[0][0]);
+    // The cells whose colour or sides differ from the grid kept, and their neighbours; the rows
+    // that differ go to `changed`.
+    CellRows NearChanges(const Grid& grid, RowMask& changedRows) const {
         CellRows changed{};
+        changedRows = 0;
         for (int r = 0; r <= grid.Rows + 1; ++r) {
-            if (std::memcmp(grid.CellColour[r].data(), colours_[r].data(), colourBytes) == 0 &&
-                std::memcmp(grid.CellEdge[r].data(), sides_[r].data(), sideBytes) == 0)
+            if (std::memcmp(grid.CellColour[r].data(), colours_[r].data(), ColourBytes(grid)) ==
+                    0 &&
+                std::memcmp(grid.CellEdge[r].data(), sides_[r].data(), SideBytes(grid)) == 0)
                 continue;
+            changedRows |= RowMask{1} << r;
             std::uint64_t& columns = changed[static_cast<std::size_t>(r)];
             for (int c = 0; c <= grid.Cols + 1; ++c)
                 if (grid.CellColour[r][c] != colours_[r][c] || grid.CellEdge[r][c] != sides_[r][c])
@@ -222,13 +224,19 @@ private:
         return near;
     }
 
-    void Keep(const Grid& grid, bool yellowWhole) {
-        puzzle_.Take(grid);
-        yellowWhole_ = yellowWhole;
+    void Keep(const Grid& grid, RowMask rows) {
         for (int r = 0; r <= grid.Rows + 1; ++r) {
-            colours_[r] = grid.CellColour[r];
-            sides_[r] = grid.CellEdge[r];
+            if (((rows >> r) & 1) == 0) continue;
+            std::memcpy(colours_[r].data(), grid.CellColour[r].data(), ColourBytes(grid));
+            std::memcpy(sides_[r].data(), grid.CellEdge[r].data(), SideBytes(grid));
         }
+    }
+
+    static std::size_t ColourBytes(const Grid& grid) {
+        return static_cast<std::size_t>(grid.Cols + 2) * sizeof grid.CellColour[0][0];
+    }
+    static std::size_t SideBytes(const Grid& grid) {
+        return static_cast<std::size_t>(grid.Cols + 2) * sizeof grid.CellEdge[0][0];
     }
 
     PuzzleClues puzzle_;
