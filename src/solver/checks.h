@@ -3,6 +3,8 @@
 // border, a box beside a "3"). They report; they never change the grid.
 #pragma once
 
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <string>
 
@@ -65,12 +67,30 @@ int NodeBarCount(const Grid& grid, int i, int j);
 // The first rule broken, in the fixed order of the checks.
 CheckResult CheckEntries(const Grid& grid);
 
-// Rows of dots and cells, bit r for row r (0 to kStorageDim + 1).
-using RowMask = std::uint64_t;
-inline constexpr RowMask kEveryRow = ~RowMask{0};
-// The same, looking only at the dots and cells of the rows given (a pair of cells one above the
-// other, or a bar along the border between them, belongs to the upper one's row).
-CheckResult CheckEntriesInRows(const Grid& grid, RowMask rows);
+// Places of dots or cells, row by row: bit c of places[r] stands for dot or cell (r, c).
+using Places = std::array<std::uint64_t, kCellIndexes>;
+inline constexpr Places kEveryPlace = [] {
+    Places every{};
+    every.fill(~std::uint64_t{0});
+    return every;
+}();
+// Calls visit(r, c) for the places given in rows r0..r1 and columns c0..c1, row by row, until it
+// returns true; whether one did.
+template <typename Visit>
+bool AnyPlace(const Places& places, int r0, int r1, int c0, int c1, Visit visit) {
+    const std::uint64_t columns = (~std::uint64_t{0} << c0) & ~(~std::uint64_t{1} << c1);
+    for (int r = r0; r <= r1; ++r)
+        for (std::uint64_t due = places[static_cast<std::size_t>(r)] & columns; due != 0;
+             due &= due - 1)
+            if (visit(r, std::countr_zero(due))) return true;
+    return false;
+}
+// The places of rows 0 to rows + 1 within one step of those given, across or diagonally.
+Places AroundPlaces(const Places& places, int rows);
+// The same checks, looking only at the dots and cells given (a pair of cells side by side, or a
+// bar along the border between them, belongs to the upper or left one). Whether a place breaks a
+// rule depends only on the sides and dot links of the places within one step of it.
+CheckResult CheckEntriesAt(const Grid& grid, const Places& places);
 
 // A dot with one bar or more than two.
 CheckResult CheckNodeBars(const Grid& grid);

@@ -1,7 +1,6 @@
 #include "solver/verification.h"
 
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -64,34 +63,14 @@ bool IsBorderCell(const Grid& grid, int r, int c) {
     return r == 1 || r == grid.Rows || c == 1 || c == grid.Cols;
 }
 
-// Cells to start region searches from: bit c of cells[r] stands for cell (r, c).
-using CellRows = std::array<std::uint64_t, kCellIndexes>;
-
-CellRows EveryCell(const Grid& grid) {
-    CellRows cells{};
-    for (int r = 1; r <= grid.Rows; ++r) cells[static_cast<std::size_t>(r)] = ~std::uint64_t{0};
-    return cells;
-}
-
-// Calls visit(r, c) for the real cells among `cells`, row by row, until it returns true.
-template <typename Visit>
-bool AnyCell(const Grid& grid, const CellRows& cells, Visit visit) {
-    const std::uint64_t columns = (~std::uint64_t{0} << 1) & ~(~std::uint64_t{1} << grid.Cols);
-    for (int r = 1; r <= grid.Rows; ++r)
-        for (std::uint64_t due = cells[static_cast<std::size_t>(r)] & columns; due != 0;
-             due &= due - 1)
-            if (visit(r, std::countr_zero(due))) return true;
-    return false;
-}
-
 // Whether a region of the colour holding one of the start cells is settled and smaller than all
 // the cells of that colour. `wholeSettled` is set when a region searched holds all of them.
-bool ClosedRegionFrom(const Grid& grid, std::int32_t colour, const CellRows& starts, Flood& flood,
+bool ClosedRegionFrom(const Grid& grid, std::int32_t colour, const Places& starts, Flood& flood,
                       bool& wholeSettled) {
     int total = 0;
     for (int r = 1; r <= grid.Rows; ++r)
         for (int c = 1; c <= grid.Cols; ++c) total += grid.CellColour[r][c] == colour;
-    return AnyCell(grid, starts, [&](int r, int c) {
+    return AnyPlace(starts, 1, grid.Rows, 1, grid.Cols, [&](int r, int c) {
         if (grid.CellColour[r][c] != colour || flood.takenBy[r][c] != 0) return false;
         const int size = SettledRegion(grid, r, c, false, flood);
         wholeSettled = wholeSettled || size == total;
@@ -102,8 +81,8 @@ bool ClosedRegionFrom(const Grid& grid, std::int32_t colour, const CellRows& sta
 
 // Whether a Pink region holding one of the start cells and a cell off the border is settled and
 // does not reach the frame.
-bool ShutInPinkFrom(const Grid& grid, const CellRows& starts, Flood& flood) {
-    return AnyCell(grid, starts, [&](int r, int c) {
+bool ShutInPinkFrom(const Grid& grid, const Places& starts, Flood& flood) {
+    return AnyPlace(starts, 1, grid.Rows, 1, grid.Cols, [&](int r, int c) {
         if (grid.CellColour[r][c] != Pink || flood.takenBy[r][c] != 0) return false;
         if (SettledRegion(grid, r, c, true, flood) == 0) return false;
         // A region searched whole is left in the queue.
@@ -118,12 +97,12 @@ bool ShutInPinkFrom(const Grid& grid, const CellRows& starts, Flood& flood) {
 bool ClosedRegion(const Grid& grid, std::int32_t colour) {
     Flood flood;
     bool wholeSettled = false;
-    return ClosedRegionFrom(grid, colour, EveryCell(grid), flood, wholeSettled);
+    return ClosedRegionFrom(grid, colour, kEveryPlace, flood, wholeSettled);
 }
 
 bool ShutInPinkRegion(const Grid& grid) {
     Flood flood;
-    return ShutInPinkFrom(grid, EveryCell(grid), flood);
+    return ShutInPinkFrom(grid, kEveryPlace, flood);
 }
 
 namespace {
@@ -137,34 +116,42 @@ class SoundEntries {
 public:
     CheckResult Check(const Grid& grid) {
         if (puzzle_.Same(grid)) {
-            const RowMask changed = ChangedRows(grid);
-            if (changed == 0) return {};
-            if (!CheckEntriesInRows(grid, changed | (changed << 1) | (changed >> 1)).Broken()) {
-                Keep(grid, changed);
+            std::uint64_t changedRows = 0;
+            const Places changed = ChangedPlaces(grid, changedRows);
+            if (changedRows == 0) return {};
+            if (!CheckEntriesAt(grid, AroundPlaces(changed, grid.Rows)).Broken()) {
+                Keep(grid, changedRows);
                 return {};
             }
         }
         CheckResult found = CheckEntries(grid);
         if (!found.Broken()) {
             puzzle_.Take(grid);
-            Keep(grid, kEveryRow);
+            Keep(grid, ~std::uint64_t{0});
         }
         return found;
     }
 
 private:
-    // Rows of cells whose sides, or of dots whose links, differ from the grid kept.
-    RowMask ChangedRows(const Grid& grid) const {
+    // The cells whose sides, and the dots whose links, differ from the grid kept; the rows that
+    // hold them go to `rows`.
+    Places ChangedPlaces(const Grid& grid, std::uint64_t& rows) const {
         const auto bytes = static_cast<std::size_t>(grid.Cols + 2) * sizeof sides_[0][0];
-        RowMask changed = 0;
-        for (int r = 0; r <= grid.Rows + 1; ++r)
-            if (std::memcmp(grid.CellEdge[r].data(), sides_[r].data(), bytes) != 0 ||
-                std::memcmp(grid.NodeLink[r].data(), links_[r].data(), bytes) != 0)
-                changed |= RowMask{1} << r;
+        Places changed{};
+        for (int r = 0; r <= grid.Rows + 1; ++r) {
+            if (std::memcmp(grid.CellEdge[r].data(), sides_[r].data(), bytes) == 0 &&
+                std::memcmp(grid.NodeLink[r].data(), links_[r].data(), bytes) == 0)
+                continue;
+            rows |= std::uint64_t{1} << r;
+            std::uint64_t& columns = changed[static_cast<std::size_t>(r)];
+            for (int c = 0; c <= grid.Cols + 1; ++c)
+                if (grid.CellEdge[r][c] != sides_[r][c] || grid.NodeLink[r][c] != links_[r][c])
+                    columns |= std::uint64_t{1} << c;
+        }
         return changed;
     }
 
-    void Keep(const Grid& grid, RowMask rows) {
+    void Keep(const Grid& grid, std::uint64_t rows) {
         const auto bytes = static_cast<std::size_t>(grid.Cols + 2) * sizeof sides_[0][0];
         for (int r = 0; r <= grid.Rows + 1; ++r) {
             if (((rows >> r) & 1) == 0) continue;
@@ -187,8 +174,8 @@ class SoundRegions {
 public:
     CheckResult Check(const Grid& grid) {
         const bool resume = puzzle_.Same(grid) && !yellowWhole_;
-        RowMask changed = kEveryRow;
-        const CellRows starts = resume ? NearChanges(grid, changed) : EveryCell(grid);
+        std::uint64_t changed = ~std::uint64_t{0};
+        const Places starts = resume ? NearChanges(grid, changed) : kEveryPlace;
         Flood flood;
         bool yellowWhole = false;
         if (ClosedRegionFrom(grid, Yellow, starts, flood, yellowWhole))
@@ -203,28 +190,28 @@ public:
 private:
     // The cells whose colour or sides differ from the grid kept, and their neighbours; the rows
     // that differ go to `changed`.
-    CellRows NearChanges(const Grid& grid, RowMask& changedRows) const {
-        CellRows changed{};
+    Places NearChanges(const Grid& grid, std::uint64_t& changedRows) const {
+        Places changed{};
         changedRows = 0;
         for (int r = 0; r <= grid.Rows + 1; ++r) {
             if (std::memcmp(grid.CellColour[r].data(), colours_[r].data(), ColourBytes(grid)) ==
                     0 &&
                 std::memcmp(grid.CellEdge[r].data(), sides_[r].data(), SideBytes(grid)) == 0)
                 continue;
-            changedRows |= RowMask{1} << r;
+            changedRows |= std::uint64_t{1} << r;
             std::uint64_t& columns = changed[static_cast<std::size_t>(r)];
             for (int c = 0; c <= grid.Cols + 1; ++c)
                 if (grid.CellColour[r][c] != colours_[r][c] || grid.CellEdge[r][c] != sides_[r][c])
                     columns |= std::uint64_t{1} << c;
         }
-        CellRows near{};
+        Places near{};
         for (std::size_t r = 1; r <= static_cast<std::size_t>(grid.Rows); ++r)
             near[r] =
                 changed[r - 1] | changed[r] | changed[r + 1] | changed[r] << 1 | changed[r] >> 1;
         return near;
     }
 
-    void Keep(const Grid& grid, RowMask rows) {
+    void Keep(const Grid& grid, std::uint64_t rows) {
         for (int r = 0; r <= grid.Rows + 1; ++r) {
             if (((rows >> r) & 1) == 0) continue;
             std::memcpy(colours_[r].data(), grid.CellColour[r].data(), ColourBytes(grid));
