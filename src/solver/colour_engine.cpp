@@ -34,15 +34,10 @@ constexpr Pair kPairs[] = {{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2},
 constexpr int kNr[] = {0, -1, 0, 1};
 constexpr int kNc[] = {-1, 0, 1, 0};
 
+// The rule at every cell, or at the cells its clue site allows (see SiteOf).
 template <typename Rule>
 void ForEachCell(Grid& grid, RuleVisits& visits, LocalRule id, Rule rule) {
     visits.Sweep(grid, id, 1, grid.Rows, 1, grid.Cols, rule);
-}
-
-// The rule at the cells that hold the clue.
-template <typename Rule>
-void ForEachClue(Grid& grid, RuleVisits& visits, LocalRule id, ClueValue clue, Rule rule) {
-    visits.Sweep(grid, id, clue, 0, 1, grid.Rows, 1, grid.Cols, rule);
 }
 
 // A bar on the border has the inside of the loop on its cell's side.
@@ -62,7 +57,7 @@ void BorderBars(Grid& grid, RuleVisits& visits) {
 
 // A "0" has no bar: the cell and its four neighbours share one colour.
 void ZeroClues(Grid& grid, RuleVisits& visits) {
-    ForEachClue(grid, visits, LocalRule::ZeroClue, 0, [&grid, &visits](int r, int c) {
+    ForEachCell(grid, visits, LocalRule::ZeroClue, [&grid, &visits](int r, int c) {
         const Neighbours n = NeighboursOf(grid, r, c);
         std::int32_t colour = 0;
         for (std::int32_t candidate : {n.left, n.right, n.up, n.down})
@@ -75,7 +70,7 @@ void ZeroClues(Grid& grid, RuleVisits& visits) {
 
 // A "2" with two neighbours of one colour: the other two have the other colour.
 void TwoClues(Grid& grid, RuleVisits& visits) {
-    ForEachClue(grid, visits, LocalRule::TwoClue, 2, [&grid, &visits](int r, int c) {
+    ForEachCell(grid, visits, LocalRule::TwoClue, [&grid, &visits](int r, int c) {
         const Neighbours n = NeighboursOf(grid, r, c);
         const std::array<std::int32_t, 4> colours{n.left, n.up, n.right, n.down};
         for (const Pair& pair : kPairs) {
@@ -89,7 +84,7 @@ void TwoClues(Grid& grid, RuleVisits& visits) {
 
 // A "1" (or a "3") with two neighbours of one colour takes that colour (or the other one).
 void OneAndThreeClues(Grid& grid, RuleVisits& visits, ClueValue clue) {
-    ForEachClue(grid, visits, clue == 1 ? LocalRule::OneClue : LocalRule::ThreeClue, clue,
+    ForEachCell(grid, visits, clue == 1 ? LocalRule::OneClue : LocalRule::ThreeClue,
                 [&grid, &visits, clue](int r, int c) {
                     const Neighbours n = NeighboursOf(grid, r, c);
                     const std::array<std::int32_t, 4> colours{n.left, n.up, n.right, n.down};

@@ -45,20 +45,20 @@ public:
     CornerBlocks(Grid& grid, RuleVisits& visits) : g_(grid), visits_(visits) {}
 
     void Run() {
-        Sweep(LocalRule::TwoBesideBarredDots, 2, &CornerBlocks::TwoBesideBarredDots);
-        Sweep(LocalRule::ThreeAtBarredDots, 3, &CornerBlocks::ThreeAtBarredDots);
-        Sweep(LocalRule::OneBesideFullDot, 1, &CornerBlocks::OneBesideFullDot);
-        Sweep(LocalRule::ThreeAtClosedDot, 3, &CornerBlocks::ThreeAtClosedDot);
-        Sweep(LocalRule::TwoAtClosedDot, 2, &CornerBlocks::TwoAtClosedDot);
-        Sweep(LocalRule::OneAtClosedDot, 1, &CornerBlocks::OneAtClosedDot);
+        Sweep(LocalRule::TwoBesideBarredDots, &CornerBlocks::TwoBesideBarredDots);
+        Sweep(LocalRule::ThreeAtBarredDots, &CornerBlocks::ThreeAtBarredDots);
+        Sweep(LocalRule::OneBesideFullDot, &CornerBlocks::OneBesideFullDot);
+        Sweep(LocalRule::ThreeAtClosedDot, &CornerBlocks::ThreeAtClosedDot);
+        Sweep(LocalRule::TwoAtClosedDot, &CornerBlocks::TwoAtClosedDot);
+        Sweep(LocalRule::OneAtClosedDot, &CornerBlocks::OneAtClosedDot);
         ThreesAlongBorders();
     }
 
 private:
     using Block = void (CornerBlocks::*)(int r, int c);
 
-    void Sweep(LocalRule id, ClueValue clue, Block block) {
-        visits_.Sweep(g_, id, clue, 0, 1, g_.Rows, 1, g_.Cols,
+    void Sweep(LocalRule id, Block block) {
+        visits_.Sweep(g_, id, 1, g_.Rows, 1, g_.Cols,
                       [this, block](int r, int c) { (this->*block)(r, c); });
     }
 
@@ -185,17 +185,16 @@ private:
     void ThreesAlongBorders() {
         const int rows = g_.Rows;
         const int cols = g_.Cols;
-        visits_.Sweep(
-            g_, LocalRule::ThreeAlongBottom, 3, 0, rows, rows, 1, cols, [&](int r, int c) {
-                ThreeAlongBorder(r, c, Side::Bottom, r, c + 1, Side::Right, r, c - 1, Side::Left);
-            });
-        visits_.Sweep(g_, LocalRule::ThreeAlongTop, 3, 0, 1, 1, 1, cols, [&](int r, int c) {
+        visits_.Sweep(g_, LocalRule::ThreeAlongBottom, rows, rows, 1, cols, [&](int r, int c) {
+            ThreeAlongBorder(r, c, Side::Bottom, r, c + 1, Side::Right, r, c - 1, Side::Left);
+        });
+        visits_.Sweep(g_, LocalRule::ThreeAlongTop, 1, 1, 1, cols, [&](int r, int c) {
             ThreeAlongBorder(r, c, Side::Top, r, c + 1, Side::Right, r, c - 1, Side::Left);
         });
-        visits_.Sweep(g_, LocalRule::ThreeAlongLeft, 3, 0, 1, rows, 1, 1, [&](int r, int c) {
+        visits_.Sweep(g_, LocalRule::ThreeAlongLeft, 1, rows, 1, 1, [&](int r, int c) {
             ThreeAlongBorder(r, c, Side::Left, r + 1, c, Side::Bottom, r - 1, c, Side::Top);
         });
-        visits_.Sweep(g_, LocalRule::ThreeAlongRight, 3, 0, 1, rows, cols, cols, [&](int r, int c) {
+        visits_.Sweep(g_, LocalRule::ThreeAlongRight, 1, rows, cols, cols, [&](int r, int c) {
             ThreeAlongBorder(r, c, Side::Right, r + 1, c, Side::Bottom, r - 1, c, Side::Top);
         });
     }

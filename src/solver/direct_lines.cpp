@@ -83,23 +83,20 @@ void PairRules(Grid& grid, RuleVisits& visits) {
     const int rows = grid.Rows;
     const int cols = grid.Cols;
     auto& e = grid.CellEdge;
+    visits.Sweep(grid, LocalRule::OnesAboveCrossRight, 1, rows - 1, 1, cols - 1, [&](int r, int c) {
+        if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c + 1][Side::Bottom] == XMark)
+            CrossIfFree(grid, r, c, Side::Bottom);
+    });
+    visits.Sweep(grid, LocalRule::OnesAboveCrossLeft, 1, rows - 1, 2, cols, [&](int r, int c) {
+        if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c - 1][Side::Bottom] == XMark)
+            CrossIfFree(grid, r, c, Side::Bottom);
+    });
+    visits.Sweep(grid, LocalRule::OnesBesideCrossAbove, 2, rows, 1, cols - 1, [&](int r, int c) {
+        if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r - 1][c][Side::Right] == XMark)
+            CrossIfFree(grid, r, c, Side::Right);
+    });
     visits.Sweep(
-        grid, LocalRule::OnesAboveCrossRight, 1, 0, 1, rows - 1, 1, cols - 1, [&](int r, int c) {
-            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c + 1][Side::Bottom] == XMark)
-                CrossIfFree(grid, r, c, Side::Bottom);
-        });
-    visits.Sweep(
-        grid, LocalRule::OnesAboveCrossLeft, 1, 0, 1, rows - 1, 2, cols, [&](int r, int c) {
-            if (IsOne(grid, r, c) && IsOne(grid, r + 1, c) && e[r][c - 1][Side::Bottom] == XMark)
-                CrossIfFree(grid, r, c, Side::Bottom);
-        });
-    visits.Sweep(
-        grid, LocalRule::OnesBesideCrossAbove, 1, 0, 2, rows, 1, cols - 1, [&](int r, int c) {
-            if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r - 1][c][Side::Right] == XMark)
-                CrossIfFree(grid, r, c, Side::Right);
-        });
-    visits.Sweep(
-        grid, LocalRule::OnesBesideCrossBelow, 1, 0, 1, rows - 1, 1, cols - 1, [&](int r, int c) {
+        grid, LocalRule::OnesBesideCrossBelow, 1, rows - 1, 1, cols - 1, [&](int r, int c) {
             if (IsOne(grid, r, c) && IsOne(grid, r, c + 1) && e[r + 1][c][Side::Right] == XMark)
                 CrossIfFree(grid, r, c, Side::Right);
         });
@@ -140,7 +137,7 @@ void BorderRules(Grid& grid, RuleVisits& visits) {
         const int c1 = pair.alongRow ? last : line;
         const int dr = pair.alongRow ? 0 : pair.step;
         const int dc = pair.alongRow ? pair.step : 0;
-        visits.Sweep(grid, pair.rule, 1, 0, r0, r1, c0, c1, [&](int r, int c) {
+        visits.Sweep(grid, pair.rule, r0, r1, c0, c1, [&](int r, int c) {
             if (IsOne(grid, r, c) && grid.CellEdge[r + dr][c + dc][pair.border] == XMark)
                 CrossIfFree(grid, r, c, pair.crossed);
         });
@@ -153,32 +150,32 @@ void DiagonalRules(Grid& grid, RuleVisits& visits) {
     const int rows = grid.Rows;
     const int cols = grid.Cols;
     auto& e = grid.CellEdge;
-    // Each rule's first "1" is the cell visited or the one to its right.
-    const auto sweep = [&](LocalRule rule, int dc, auto diagonal) {
-        visits.Sweep(grid, rule, 1, dc, 1, rows - 1, 1, cols - 1, diagonal);
+    // Each rule's first "1" is the cell visited or the one to its right (see SiteOf).
+    const auto sweep = [&](LocalRule rule, auto diagonal) {
+        visits.Sweep(grid, rule, 1, rows - 1, 1, cols - 1, diagonal);
     };
-    sweep(LocalRule::DiagonalOnesFromUpperLeft, 0, [&](int r, int c) {
+    sweep(LocalRule::DiagonalOnesFromUpperLeft, [&](int r, int c) {
         if (IsOne(grid, r, c) && IsOne(grid, r + 1, c + 1) &&
             (e[r][c][Side::Bottom] == Bar || e[r][c][Side::Right] == Bar)) {
             CrossIfFree(grid, r + 1, c + 1, Side::Right);
             CrossIfFree(grid, r + 1, c + 1, Side::Bottom);
         }
     });
-    sweep(LocalRule::DiagonalOnesFromUpperRight, 1, [&](int r, int c) {
+    sweep(LocalRule::DiagonalOnesFromUpperRight, [&](int r, int c) {
         if (IsOne(grid, r, c + 1) && IsOne(grid, r + 1, c) &&
             (e[r][c + 1][Side::Left] == Bar || e[r][c + 1][Side::Bottom] == Bar)) {
             CrossIfFree(grid, r + 1, c, Side::Left);
             CrossIfFree(grid, r + 1, c, Side::Bottom);
         }
     });
-    sweep(LocalRule::DiagonalOnesFromLowerRight, 0, [&](int r, int c) {
+    sweep(LocalRule::DiagonalOnesFromLowerRight, [&](int r, int c) {
         if (IsOne(grid, r, c) && IsOne(grid, r + 1, c + 1) &&
             (e[r + 1][c + 1][Side::Left] == Bar || e[r + 1][c + 1][Side::Top] == Bar)) {
             CrossIfFree(grid, r, c, Side::Left);
             CrossIfFree(grid, r, c, Side::Top);
         }
     });
-    sweep(LocalRule::DiagonalOnesFromLowerLeft, 1, [&](int r, int c) {
+    sweep(LocalRule::DiagonalOnesFromLowerLeft, [&](int r, int c) {
         if (IsOne(grid, r, c + 1) && IsOne(grid, r + 1, c) &&
             (e[r + 1][c][Side::Top] == Bar || e[r + 1][c][Side::Right] == Bar)) {
             CrossIfFree(grid, r, c + 1, Side::Top);

@@ -21,6 +21,12 @@ void RuleVisits::Restart(const Grid& grid) {
                     std::uint64_t{1} << c;
         }
     }
+    for (std::size_t run = 0; run < kCluedRunSites; ++run) {
+        const ClueSite site = *SiteOf(static_cast<LocalRule>(kCluedRuns[run]));
+        for (std::size_t r = 0; r < kCellIndexes; ++r)
+            cluedRunSites_[run][r] =
+                clueColumns_[static_cast<std::size_t>(site.clue)][r] >> site.dc;
+    }
 }
 
 void RuleVisits::Resume(const Grid& grid) {
@@ -109,7 +115,7 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
         const std::uint64_t sidesHere = sides[slot(r)];
         const std::uint64_t sidesSquare = sides[slot(r - 1)] | sidesHere;
         Mark(r, sidesHere, kOwnSides, kColour3x3);
-        Mark(r, widened(sidesSquare | sides[slot(r + 1)]), kColour3x3, kSides3x3End);
+        MarkAroundSides(r, widened(sidesSquare | sides[slot(r + 1)]));
         Mark(r, sidesSquare | (sidesSquare << 1), kSides3x3End, kLocalRules);
     }
 }
@@ -129,6 +135,15 @@ void RuleVisits::SetColour(Grid& grid, int r, int c, std::int32_t colour) {
         Mark(rr, rr == r ? besides : here, kColourCross, kColour3x3);
         Mark(rr, besides, kColour3x3, kSidesOnly);
     }
+}
+
+void RuleVisits::MarkAroundSides(int r, std::uint64_t columns) {
+    if (columns == 0) return;
+    const auto row = static_cast<std::size_t>(r);
+    Mark(r, columns, kColour3x3, kSidesOnly);
+    for (std::size_t run = 0; run < kCluedRunSites; ++run)
+        if ((columns & cluedRunSites_[run][row]) != 0)
+            Mark(r, columns, kCluedRuns[run], kCluedRuns[run + 1]);
 }
 
 void RuleVisits::Mark(int r, std::uint64_t columns, std::size_t first, std::size_t last) {

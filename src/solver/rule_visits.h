@@ -18,6 +18,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "model/grid.h"
@@ -48,17 +49,20 @@ enum class LocalRule : std::uint8_t {
     BorderBarsBottom,
     BorderBarsLeft,
     BorderBarsRight,
-    // Sides of the 3 x 3 cells.
-    TwoBesideBarredDots,
+    // Sides of the 3 x 3 cells, for rules that visit only the cells (r, c) whose cell (r, c + dc)
+    // holds a clue: first "3" cells,
     ThreeAtBarredDots,
-    OneBesideFullDot,
     ThreeAtClosedDot,
-    TwoAtClosedDot,
-    OneAtClosedDot,
     ThreeAlongBottom,
     ThreeAlongTop,
     ThreeAlongLeft,
     ThreeAlongRight,
+    // "2" cells,
+    TwoBesideBarredDots,
+    TwoAtClosedDot,
+    // "1" cells,
+    OneBesideFullDot,
+    OneAtClosedDot,
     OnesAboveCrossRight,
     OnesAboveCrossLeft,
     OnesBesideCrossAbove,
@@ -72,8 +76,9 @@ enum class LocalRule : std::uint8_t {
     OneBottomCrossRight,
     OneBottomCrossLeft,
     DiagonalOnesFromUpperLeft,
-    DiagonalOnesFromUpperRight,
     DiagonalOnesFromLowerRight,
+    // and "1" cells one column on (dc = 1).
+    DiagonalOnesFromUpperRight,
     DiagonalOnesFromLowerLeft,
     // Sides of the 2 x 2 cells from (r - 1, c - 1) to (r, c): the node rules at dot (r, c), whose
     // four edges are sides of those cells, and the cell rules, which read the cell's sides and the
@@ -86,6 +91,30 @@ constexpr std::size_t RuleIndex(LocalRule rule) {
     return static_cast<std::size_t>(rule);
 }
 inline constexpr std::size_t kLocalRules = RuleIndex(LocalRule::CellRules) + 1;
+
+// For a rule whose visit of cell (r, c) does nothing unless cell (r, c + dc) holds a clue: that
+// clue and dc. A sweep of such a rule visits only those cells.
+struct ClueSite {
+    ClueValue clue;
+    int dc;
+};
+constexpr std::optional<ClueSite> SiteOf(LocalRule rule) {
+    const std::size_t id = RuleIndex(rule);
+    const auto within = [id](LocalRule first, LocalRule last) {
+        return id >= RuleIndex(first) && id <= RuleIndex(last);
+    };
+    if (rule == LocalRule::ZeroClue) return ClueSite{0, 0};
+    if (rule == LocalRule::OneClue) return ClueSite{1, 0};
+    if (rule == LocalRule::TwoClue) return ClueSite{2, 0};
+    if (rule == LocalRule::ThreeClue) return ClueSite{3, 0};
+    if (within(LocalRule::ThreeAtBarredDots, LocalRule::ThreeAlongRight)) return ClueSite{3, 0};
+    if (within(LocalRule::TwoBesideBarredDots, LocalRule::TwoAtClosedDot)) return ClueSite{2, 0};
+    if (within(LocalRule::OneBesideFullDot, LocalRule::DiagonalOnesFromLowerRight))
+        return ClueSite{1, 0};
+    if (within(LocalRule::DiagonalOnesFromUpperRight, LocalRule::DiagonalOnesFromLowerLeft))
+        return ClueSite{1, 1};
+    return std::nullopt;
+}
 
 class RuleVisits {
 public:
@@ -109,23 +138,19 @@ public:
     // A colour written by a rule: through SetCellColour, the change marked at once.
     void SetColour(Grid& grid, int r, int c, std::int32_t colour);
 
-    // The rule at every cell of rows r0..r1 and columns c0..c1, row by row.
+    // The rule at every cell of rows r0..r1 and columns c0..c1, row by row; for a rule with a
+    // clue site (SiteOf), only at the cells beside its clue.
     template <typename Visit>
     void Sweep(const Grid& grid, LocalRule rule, int r0, int r1, int c0, int c1, Visit visit) {
-        SweepWhere(
-            grid, rule, r0, r1, c0, c1, [](int) { return ~std::uint64_t{0}; }, visit);
-    }
-
-    // The same for a rule whose visit does nothing unless cell (r, c + dc) holds the clue: only
-    // those cells are visited.
-    template <typename Visit>
-    void Sweep(const Grid& grid, LocalRule rule, ClueValue clue, int dc, int r0, int r1, int c0,
-               int c1, Visit visit) {
-        const auto& rows = clueColumns_[static_cast<std::size_t>(clue)];
-        const auto sites = [&rows, dc](int r) {
-            const std::uint64_t holding = rows[static_cast<std::size_t>(r)];
-            return dc >= 0 ? holding >> dc : holding << -dc;
-        };
+        const std::optional<ClueSite> site = SiteOf(rule);
+        if (!site) {
+            SweepWhere(
+                grid, rule, r0, r1, c0, c1, [](int) { return ~std::uint64_t{0}; }, visit);
+            return;
+        }
+        const auto& rows = clueColumns_[static_cast<std::size_t>(site->clue)];
+        const int dc = site->dc;
+        const auto sites = [&rows, dc](int r) { return rows[static_cast<std::size_t>(r)] >> dc; };
         SweepWhere(grid, rule, r0, r1, c0, c1, sites, visit);
     }
 
@@ -185,14 +210,22 @@ private:
     static constexpr std::size_t kColourCross = RuleIndex(LocalRule::ZeroClue);
     static constexpr std::size_t kOwnSides = RuleIndex(LocalRule::AcrossBars);
     static constexpr std::size_t kColour3x3 = RuleIndex(LocalRule::BorderBarsTop);
-    static constexpr std::size_t kSidesOnly = RuleIndex(LocalRule::TwoBesideBarredDots);
+    static constexpr std::size_t kSidesOnly = RuleIndex(LocalRule::ThreeAtBarredDots);
     static constexpr std::size_t kSides3x3End = RuleIndex(LocalRule::NodeRules);
+    // The rules of the 3 x 3 sides with a clue site, in runs of one site each.
+    static constexpr std::array<std::size_t, 5> kCluedRuns{
+        kSidesOnly, RuleIndex(LocalRule::TwoBesideBarredDots),
+        RuleIndex(LocalRule::OneBesideFullDot), RuleIndex(LocalRule::DiagonalOnesFromUpperRight),
+        kSides3x3End};
+    static constexpr std::size_t kCluedRunSites = kCluedRuns.size() - 1;
 
     void Restart(const Grid& grid);
     // Marks the changes in rows r0..r1 and columns c0..c1: of the sides, and of the colours when
     // asked (the rules write colours through SetColour, which marks them at once).
     template <bool Colours>
     void Compare(const Grid& grid, int r0, int r1, int c0, int c1);
+    // Marks the 3 x 3 sides rules, passing over the runs with no clue of theirs in `columns`.
+    void MarkAroundSides(int r, std::uint64_t columns);
     // The cells of row r in `columns` wait again for the rules first..last - 1.
     void Mark(int r, std::uint64_t columns, std::size_t first, std::size_t last);
     // Whether row r of the grid holds the colours and sides of the copy; and making it so.
@@ -203,6 +236,8 @@ private:
     PuzzleClues puzzle_;
     // clueColumns_[v][r]: bit c is set when cell (r, c) holds the clue v.
     std::array<std::array<std::uint64_t, kCellIndexes>, 4> clueColumns_{};
+    // cluedRunSites_[run][r]: the columns of row r the rules of the clued run visit.
+    std::array<std::array<std::uint64_t, kCellIndexes>, kCluedRunSites> cluedRunSites_{};
     Table2<std::int32_t, kCellIndexes> colours_{};
     Table3<EdgeState, kCellIndexes> sides_{};
     // pending_[r][rule]: bit c is set while the rule has cell (r, c) to visit. Columns run up
