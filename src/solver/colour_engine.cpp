@@ -201,6 +201,13 @@ RuleVisits& VisitsOn(const Grid& grid) {
 
 }  // namespace
 
+void EngineDirectLines(Grid& grid, RuleWatch* watch) {
+    RuleVisits& visits = VisitsOn(grid);
+    visits.Watch(watch);
+    SolveDirectLines(grid, visits);
+    visits.Watch(nullptr);
+}
+
 EngineMarks SaveEngineMarks(const Grid& grid) {
     return VisitsOn(grid).LeftToVisit();
 }

@@ -13,6 +13,10 @@ namespace ringlace {
 // The watch, when given, hears of every edge the rules write in this run.
 void ColourEngine(Grid& grid, RuleWatch* watch = nullptr);
 
+// The direct lines alone, with the engine's marks: the engine's next run does not visit again
+// what they leave done. The watch, when given, hears of every edge they write.
+void EngineDirectLines(Grid& grid, RuleWatch* watch);
+
 // What the engine's rules have left to visit on a grid, saved with the grid's state. A trial that
 // takes the grid back to that state takes the rules back too: the next run then visits only the
 // cells around the next change, not again every cell the trial changed, which in that state

@@ -263,21 +263,6 @@ void LocalPassesOnBuiltLinks(Grid& grid, RuleVisits& visits) {
 
 }  // namespace
 
-void NodeAndOnePass(Grid& grid, RuleVisits& visits) {
-    BuildNodeLinks(grid);
-    NodeAndOneRules(grid, visits);
-}
-
-void CellPass(Grid& grid, RuleVisits& visits) {
-    BuildNodeLinks(grid);
-    CellRules(grid, visits);
-}
-
-void RunLocalPasses(Grid& grid, RuleVisits& visits) {
-    BuildNodeLinks(grid);
-    LocalPassesOnBuiltLinks(grid, visits);
-}
-
 bool HasClues(const Grid& grid) {
     for (int k = 1; k <= grid.NumCells; ++k)
         if (grid.ClueNumber(k) > 0) return true;
@@ -294,11 +279,6 @@ int SolveDirectLines(Grid& grid, RuleVisits& visits) {
     BuildNodeLinks(grid);
     DirectLinesOnBuiltLinks(grid, visits);
     return 0;
-}
-
-int SolveDirectLines(Grid& grid) {
-    RuleVisits visits(grid);
-    return SolveDirectLines(grid, visits);
 }
 
 }  // namespace ringlace

@@ -9,9 +9,8 @@
 namespace ringlace {
 
 // -1 when the clues add up to 0 (nothing is written); otherwise rebuilds the dot links, applies
-// the start rules, runs the local passes to their fixed point and returns 0.
-int SolveDirectLines(Grid& grid);
-// The same, visiting only what the marks ask for.
+// the start rules, runs the local passes to their fixed point and returns 0. Only what the marks
+// ask for is visited.
 int SolveDirectLines(Grid& grid, RuleVisits& visits);
 
 // Whether any clue is above 0: without one the direct lines write nothing.
@@ -24,9 +23,6 @@ void DirectLinesOnBuiltLinks(Grid& grid, RuleVisits& visits);
 // frame cells hold).
 void BuildNodeLinks(Grid& grid);
 void ApplyStartRules(Grid& grid, RuleVisits& visits);
-void RunLocalPasses(Grid& grid, RuleVisits& visits);
-void NodeAndOnePass(Grid& grid, RuleVisits& visits);
-void CellPass(Grid& grid, RuleVisits& visits);
 
 // Every Free edge at dot (i, j) becomes value, the last direction first.
 void SetFreeAtNode(Grid& grid, int i, int j, EdgeState value);

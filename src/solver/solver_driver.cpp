@@ -3,10 +3,7 @@
 #include <iterator>
 #include <memory>
 
-#include "solver/checks.h"
 #include "solver/colour_engine.h"
-#include "solver/direct_lines.h"
-#include "solver/rule_visits.h"
 #include "solver/trial_stages.h"
 #include "solver/verification.h"
 
@@ -36,9 +33,7 @@ StageResult Verified(const Grid& grid) {
 }
 
 StageResult DirectLinesStage(Grid& grid, RunContext&, const StageWatch& watch) {
-    RuleVisits visits(grid);
-    visits.Watch(watch.rules);
-    SolveDirectLines(grid, visits);
+    EngineDirectLines(grid, watch.rules);
     // A contradiction here is found again, and reported, by the colour stage that follows.
     return Verified(grid) == StageResult::Finished ? StageResult::Finished : StageResult::Open;
 }
