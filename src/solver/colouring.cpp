@@ -1,6 +1,7 @@
 #include "solver/colouring.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "solver/checks.h"
 
@@ -64,13 +65,19 @@ GridSnapshot SaveGridState(const Grid& grid) {
     return snapshot;
 }
 
-// A trial changes a few cells of many: a cell whose four sides are as saved is passed over whole.
+// A trial changes a few cells of many: a row, and then a cell, whose sides are as saved is passed
+// over whole.
 void RestoreGridState(Grid& grid, const GridSnapshot& snapshot) {
-    std::size_t cell = 0;
+    const auto cols = static_cast<std::size_t>(grid.Cols);
     for (int r = 1; r <= grid.Rows; ++r) {
-        for (int c = 1; c <= grid.Cols; ++c, ++cell) {
-            grid.CellColour[r][c] = snapshot.colours[cell];
-            const SideTable<EdgeState>& saved = snapshot.sides[cell];
+        const std::size_t first = static_cast<std::size_t>(r - 1) * cols;
+        std::memcpy(&grid.CellColour[r][1], &snapshot.colours[first], cols * sizeof(std::int32_t));
+        if (std::memcmp(&grid.CellEdge[r][1], &snapshot.sides[first],
+                        cols * sizeof(SideTable<EdgeState>)) == 0)
+            continue;
+        for (int c = 1; c <= grid.Cols; ++c) {
+            const SideTable<EdgeState>& saved =
+                snapshot.sides[first + static_cast<std::size_t>(c - 1)];
             if (grid.CellEdge[r][c] == saved) continue;
             // Copies of one edge always agree, so an edge that holds its value is left alone.
             for (const Side s : kSides)
