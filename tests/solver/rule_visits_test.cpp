@@ -63,5 +63,25 @@ TEST(RuleVisitsTest, ASweepVisitsOnlyAroundChanges) {
     EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), kEveryCell);
 }
 
+// A grid taken back to a state takes back the marks left in it: what was waiting then waits
+// again, and what the undone changes marked is gone.
+TEST(RuleVisitsTest, ComingBackRestoresTheMarksLeft) {
+    Grid grid = test::GridFromRows({"    ", "    ", "    ", "    "});
+    RuleVisits visits(grid);
+    Visited(grid, visits, LocalRule::CellRules);
+    grid.SetEdge(1, 1, Side::Top, Bar);
+    visits.Resume(grid);
+    const RuleVisits::Left left = visits.LeftToVisit();
+
+    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "11 12 21 22 ");
+    grid.SetEdge(4, 4, Side::Bottom, Bar);
+    visits.Resume(grid);
+    grid.SetEdge(4, 4, Side::Bottom, Free);
+    visits.ComeBack(grid, left);
+    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "11 12 21 22 ");
+    visits.Resume(grid);
+    EXPECT_TRUE(Visited(grid, visits, LocalRule::CellRules).empty());
+}
+
 }  // namespace
 }  // namespace ringlace

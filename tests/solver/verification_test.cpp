@@ -67,9 +67,9 @@ TEST(VerificationTest, TheVerifyButtonsOwnSequence) {
     EXPECT_EQ(VerifyButtonCheck(nested).problem, (CheckResult{0, 0, "An isolated pink"}));
 }
 
-// After a sound grid only the rows that changed, and the rows beside them, are checked again: a
-// bar that boxes in the cell below a "3" whose bottom is X is found from the row above, as a whole
-// check finds it, and the grid is sound again once the bar is taken back.
+// After a sound grid only the places around the cells that changed are checked again: a bar that
+// boxes in the cell below a "3" whose bottom is X is found from the row above, as a whole check
+// finds it, and the grid is sound again once the bar is taken back.
 TEST(VerificationTest, AChangeBreaksARuleInTheRowAbove) {
     Grid grid = GridFromRows({"     ", "  3  ", "     ", "     ", "     "});
     SetSides(grid, 2, 3, "B", XMark);
@@ -83,6 +83,16 @@ TEST(VerificationTest, AChangeBreaksARuleInTheRowAbove) {
 
     SetSides(grid, 3, 3, "B", Free);
     EXPECT_EQ(VerifyPuzzle(grid).result, VerifyResult::Open);
+
+    // The same from the column on the right: the third bar of the cell beside a "3" whose side
+    // between them is X.
+    Grid beside = GridFromRows({"   ", "3  ", "   "});
+    SetSides(beside, 2, 1, "R", XMark);
+    SetSides(beside, 2, 2, "TB", Bar);
+    EXPECT_EQ(VerifyPuzzle(beside).result, VerifyResult::Open);
+    SetSides(beside, 2, 2, "R", Bar);
+    EXPECT_EQ(VerifyPuzzle(beside).problem,
+              (CheckResult{2, 1, "3B and 1X with neighbor 3 not valid"}));
 }
 
 // Regions are searched again only around cells that changed, but a Yellow region that held every
