@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -107,6 +108,48 @@ bool ShutInPinkRegion(const Grid& grid) {
 
 namespace {
 
+// Two of the grid's tables as they were when kept, row by row: which places changed since, and
+// keeping them again. A row is compared and copied whole first: most rows have not changed.
+template <auto First, auto Second>
+class KeptTables {
+public:
+    // The places whose entry in either table differs from the copy; the rows that hold them go to
+    // `rows`.
+    Places Changed(const Grid& grid, std::uint64_t& rows) const {
+        Places changed{};
+        for (int r = 0; r <= grid.Rows + 1; ++r) {
+            const auto& first = (grid.*First)[r];
+            const auto& second = (grid.*Second)[r];
+            if (std::memcmp(first.data(), first_[r].data(), Bytes(grid, first_)) == 0 &&
+                std::memcmp(second.data(), second_[r].data(), Bytes(grid, second_)) == 0)
+                continue;
+            rows |= std::uint64_t{1} << r;
+            std::uint64_t& columns = changed[static_cast<std::size_t>(r)];
+            for (int c = 0; c <= grid.Cols + 1; ++c)
+                if (first[c] != first_[r][c] || second[c] != second_[r][c])
+                    columns |= std::uint64_t{1} << c;
+        }
+        return changed;
+    }
+
+    void Keep(const Grid& grid, std::uint64_t rows) {
+        for (int r = 0; r <= grid.Rows + 1; ++r) {
+            if (((rows >> r) & 1) == 0) continue;
+            std::memcpy(first_[r].data(), (grid.*First)[r].data(), Bytes(grid, first_));
+            std::memcpy(second_[r].data(), (grid.*Second)[r].data(), Bytes(grid, second_));
+        }
+    }
+
+private:
+    template <typename Table>
+    static std::size_t Bytes(const Grid& grid, const Table& table) {
+        return static_cast<std::size_t>(grid.Cols + 2) * sizeof table[0][0];
+    }
+
+    std::remove_cvref_t<decltype(Grid{}.*First)> first_{};
+    std::remove_cvref_t<decltype(Grid{}.*Second)> second_{};
+};
+
 // The sides and dot links of the last grid whose rule checks found nothing broken. Every check is
 // local: whether a dot or cell breaks a rule depends only on the cells of its own row and the
 // rows beside it. So in a grid that differs from that one in a few rows, a problem can only lie
@@ -117,52 +160,24 @@ public:
     CheckResult Check(const Grid& grid) {
         if (puzzle_.Same(grid)) {
             std::uint64_t changedRows = 0;
-            const Places changed = ChangedPlaces(grid, changedRows);
+            const Places changed = kept_.Changed(grid, changedRows);
             if (changedRows == 0) return {};
             if (!CheckEntriesAt(grid, AroundPlaces(changed, grid.Rows)).Broken()) {
-                Keep(grid, changedRows);
+                kept_.Keep(grid, changedRows);
                 return {};
             }
         }
         CheckResult found = CheckEntries(grid);
         if (!found.Broken()) {
             puzzle_.Take(grid);
-            Keep(grid, ~std::uint64_t{0});
+            kept_.Keep(grid, ~std::uint64_t{0});
         }
         return found;
     }
 
 private:
-    // The cells whose sides, and the dots whose links, differ from the grid kept; the rows that
-    // hold them go to `rows`.
-    Places ChangedPlaces(const Grid& grid, std::uint64_t& rows) const {
-        const auto bytes = static_cast<std::size_t>(grid.Cols + 2) * sizeof sides_[0][0];
-        Places changed{};
-        for (int r = 0; r <= grid.Rows + 1; ++r) {
-            if (std::memcmp(grid.CellEdge[r].data(), sides_[r].data(), bytes) == 0 &&
-                std::memcmp(grid.NodeLink[r].data(), links_[r].data(), bytes) == 0)
-                continue;
-            rows |= std::uint64_t{1} << r;
-            std::uint64_t& columns = changed[static_cast<std::size_t>(r)];
-            for (int c = 0; c <= grid.Cols + 1; ++c)
-                if (grid.CellEdge[r][c] != sides_[r][c] || grid.NodeLink[r][c] != links_[r][c])
-                    columns |= std::uint64_t{1} << c;
-        }
-        return changed;
-    }
-
-    void Keep(const Grid& grid, std::uint64_t rows) {
-        const auto bytes = static_cast<std::size_t>(grid.Cols + 2) * sizeof sides_[0][0];
-        for (int r = 0; r <= grid.Rows + 1; ++r) {
-            if (((rows >> r) & 1) == 0) continue;
-            std::memcpy(sides_[r].data(), grid.CellEdge[r].data(), bytes);
-            std::memcpy(links_[r].data(), grid.NodeLink[r].data(), bytes);
-        }
-    }
-
     PuzzleClues puzzle_;
-    Table3<EdgeState, kCellIndexes> sides_{};
-    Table3<EdgeState, kNodeIndexes> links_{};
+    KeptTables<&Grid::CellEdge, &Grid::NodeLink> kept_;
 };
 
 // The colours and sides of the last grid whose regions broke nothing. Whether a region breaks the
@@ -174,8 +189,8 @@ class SoundRegions {
 public:
     CheckResult Check(const Grid& grid) {
         const bool resume = puzzle_.Same(grid) && !yellowWhole_;
-        std::uint64_t changed = ~std::uint64_t{0};
-        const Places starts = resume ? NearChanges(grid, changed) : kEveryPlace;
+        std::uint64_t changedRows = ~std::uint64_t{0};
+        const Places starts = resume ? NearChanges(grid, changedRows) : kEveryPlace;
         Flood flood;
         bool yellowWhole = false;
         if (ClosedRegionFrom(grid, Yellow, starts, flood, yellowWhole))
@@ -183,27 +198,16 @@ public:
         if (ShutInPinkFrom(grid, starts, flood)) return {0, 0, "An isolated pink"};
         if (!resume) puzzle_.Take(grid);
         yellowWhole_ = yellowWhole;
-        Keep(grid, changed);
+        kept_.Keep(grid, changedRows);
         return {};
     }
 
 private:
     // The cells whose colour or sides differ from the grid kept, and their neighbours; the rows
-    // that differ go to `changed`.
+    // that differ go to `changedRows`.
     Places NearChanges(const Grid& grid, std::uint64_t& changedRows) const {
-        Places changed{};
         changedRows = 0;
-        for (int r = 0; r <= grid.Rows + 1; ++r) {
-            if (std::memcmp(grid.CellColour[r].data(), colours_[r].data(), ColourBytes(grid)) ==
-                    0 &&
-                std::memcmp(grid.CellEdge[r].data(), sides_[r].data(), SideBytes(grid)) == 0)
-                continue;
-            changedRows |= std::uint64_t{1} << r;
-            std::uint64_t& columns = changed[static_cast<std::size_t>(r)];
-            for (int c = 0; c <= grid.Cols + 1; ++c)
-                if (grid.CellColour[r][c] != colours_[r][c] || grid.CellEdge[r][c] != sides_[r][c])
-                    columns |= std::uint64_t{1} << c;
-        }
+        const Places changed = kept_.Changed(grid, changedRows);
         Places near{};
         for (std::size_t r = 1; r <= static_cast<std::size_t>(grid.Rows); ++r)
             near[r] =
@@ -211,25 +215,9 @@ private:
         return near;
     }
 
-    void Keep(const Grid& grid, std::uint64_t rows) {
-        for (int r = 0; r <= grid.Rows + 1; ++r) {
-            if (((rows >> r) & 1) == 0) continue;
-            std::memcpy(colours_[r].data(), grid.CellColour[r].data(), ColourBytes(grid));
-            std::memcpy(sides_[r].data(), grid.CellEdge[r].data(), SideBytes(grid));
-        }
-    }
-
-    static std::size_t ColourBytes(const Grid& grid) {
-        return static_cast<std::size_t>(grid.Cols + 2) * sizeof grid.CellColour[0][0];
-    }
-    static std::size_t SideBytes(const Grid& grid) {
-        return static_cast<std::size_t>(grid.Cols + 2) * sizeof grid.CellEdge[0][0];
-    }
-
     PuzzleClues puzzle_;
     bool yellowWhole_ = false;
-    Table2<std::int32_t, kNodeIndexes> colours_{};
-    Table3<EdgeState, kCellIndexes> sides_{};
+    KeptTables<&Grid::CellColour, &Grid::CellEdge> kept_;
 };
 
 // The rule checks, then the two region checks: what is broken, or nothing.
