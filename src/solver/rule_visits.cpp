@@ -23,9 +23,8 @@ void RuleVisits::Restart(const Grid& grid) {
     }
     for (std::size_t run = 0; run < kCluedRunSites; ++run) {
         const ClueSite site = *SiteOf(static_cast<LocalRule>(kCluedRuns[run]));
-        for (std::size_t r = 0; r < kCellIndexes; ++r)
-            cluedRunSites_[run][r] =
-                clueColumns_[static_cast<std::size_t>(site.clue)][r] >> site.dc;
+        for (int r = 0; r < kCellIndexes; ++r)
+            cluedRunSites_[run][static_cast<std::size_t>(r)] = SiteColumns(site, r);
     }
 }
 

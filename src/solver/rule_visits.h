@@ -63,10 +63,6 @@ enum class LocalRule : std::uint8_t {
     // "1" cells,
     OneBesideFullDot,
     OneAtClosedDot,
-    OnesAboveCrossRight,
-    OnesAboveCrossLeft,
-    OnesBesideCrossAbove,
-    OnesBesideCrossBelow,
     OneTopCrossRight,
     OneTopCrossLeft,
     OneLeftCrossAbove,
@@ -75,9 +71,16 @@ enum class LocalRule : std::uint8_t {
     OneRightCrossBelow,
     OneBottomCrossRight,
     OneBottomCrossLeft,
+    // and pairs of "1" cells: one above the other,
+    OnesAboveCrossRight,
+    OnesAboveCrossLeft,
+    // side by side,
+    OnesBesideCrossAbove,
+    OnesBesideCrossBelow,
+    // on a falling diagonal,
     DiagonalOnesFromUpperLeft,
     DiagonalOnesFromLowerRight,
-    // and "1" cells one column on (dc = 1).
+    // and on a rising one, from the cell right of (r, c) (dc = 1).
     DiagonalOnesFromUpperRight,
     DiagonalOnesFromLowerLeft,
     // Sides of the 2 x 2 cells from (r - 1, c - 1) to (r, c): the node rules at dot (r, c), whose
@@ -92,27 +95,35 @@ constexpr std::size_t RuleIndex(LocalRule rule) {
 }
 inline constexpr std::size_t kLocalRules = RuleIndex(LocalRule::CellRules) + 1;
 
-// For a rule whose visit of cell (r, c) does nothing unless cell (r, c + dc) holds a clue: that
-// clue and dc. A sweep of such a rule visits only those cells.
+// For a rule whose visit of cell (r, c) does nothing unless cell (r, c + dc) holds a clue, and,
+// for the rules on two "1" cells, cell (r + pairDr, c + pairDc) holds it too: where. A sweep of
+// such a rule visits only those cells.
 struct ClueSite {
     ClueValue clue;
-    int dc;
+    int dc = 0;
+    bool pair = false;
+    int pairDr = 0, pairDc = 0;
 };
 constexpr std::optional<ClueSite> SiteOf(LocalRule rule) {
     const std::size_t id = RuleIndex(rule);
     const auto within = [id](LocalRule first, LocalRule last) {
         return id >= RuleIndex(first) && id <= RuleIndex(last);
     };
-    if (rule == LocalRule::ZeroClue) return ClueSite{0, 0};
-    if (rule == LocalRule::OneClue) return ClueSite{1, 0};
-    if (rule == LocalRule::TwoClue) return ClueSite{2, 0};
-    if (rule == LocalRule::ThreeClue) return ClueSite{3, 0};
-    if (within(LocalRule::ThreeAtBarredDots, LocalRule::ThreeAlongRight)) return ClueSite{3, 0};
-    if (within(LocalRule::TwoBesideBarredDots, LocalRule::TwoAtClosedDot)) return ClueSite{2, 0};
-    if (within(LocalRule::OneBesideFullDot, LocalRule::DiagonalOnesFromLowerRight))
-        return ClueSite{1, 0};
+    if (rule == LocalRule::ZeroClue) return ClueSite{0};
+    if (rule == LocalRule::OneClue) return ClueSite{1};
+    if (rule == LocalRule::TwoClue) return ClueSite{2};
+    if (rule == LocalRule::ThreeClue) return ClueSite{3};
+    if (within(LocalRule::ThreeAtBarredDots, LocalRule::ThreeAlongRight)) return ClueSite{3};
+    if (within(LocalRule::TwoBesideBarredDots, LocalRule::TwoAtClosedDot)) return ClueSite{2};
+    if (within(LocalRule::OneBesideFullDot, LocalRule::OneBottomCrossLeft)) return ClueSite{1};
+    if (within(LocalRule::OnesAboveCrossRight, LocalRule::OnesAboveCrossLeft))
+        return ClueSite{1, 0, true, 1, 0};
+    if (within(LocalRule::OnesBesideCrossAbove, LocalRule::OnesBesideCrossBelow))
+        return ClueSite{1, 0, true, 0, 1};
+    if (within(LocalRule::DiagonalOnesFromUpperLeft, LocalRule::DiagonalOnesFromLowerRight))
+        return ClueSite{1, 0, true, 1, 1};
     if (within(LocalRule::DiagonalOnesFromUpperRight, LocalRule::DiagonalOnesFromLowerLeft))
-        return ClueSite{1, 1};
+        return ClueSite{1, 1, true, 1, 0};
     return std::nullopt;
 }
 
@@ -148,9 +159,7 @@ public:
                 grid, rule, r0, r1, c0, c1, [](int) { return ~std::uint64_t{0}; }, visit);
             return;
         }
-        const auto& rows = clueColumns_[static_cast<std::size_t>(site->clue)];
-        const int dc = site->dc;
-        const auto sites = [&rows, dc](int r) { return rows[static_cast<std::size_t>(r)] >> dc; };
+        const auto sites = [this, &site](int r) { return SiteColumns(*site, r); };
         SweepWhere(grid, rule, r0, r1, c0, c1, sites, visit);
     }
 
@@ -213,12 +222,26 @@ private:
     static constexpr std::size_t kSidesOnly = RuleIndex(LocalRule::ThreeAtBarredDots);
     static constexpr std::size_t kSides3x3End = RuleIndex(LocalRule::NodeRules);
     // The rules of the 3 x 3 sides with a clue site, in runs of one site each.
-    static constexpr std::array<std::size_t, 5> kCluedRuns{
-        kSidesOnly, RuleIndex(LocalRule::TwoBesideBarredDots),
-        RuleIndex(LocalRule::OneBesideFullDot), RuleIndex(LocalRule::DiagonalOnesFromUpperRight),
+    static constexpr std::array<std::size_t, 8> kCluedRuns{
+        kSidesOnly,
+        RuleIndex(LocalRule::TwoBesideBarredDots),
+        RuleIndex(LocalRule::OneBesideFullDot),
+        RuleIndex(LocalRule::OnesAboveCrossRight),
+        RuleIndex(LocalRule::OnesBesideCrossAbove),
+        RuleIndex(LocalRule::DiagonalOnesFromUpperLeft),
+        RuleIndex(LocalRule::DiagonalOnesFromUpperRight),
         kSides3x3End};
     static constexpr std::size_t kCluedRunSites = kCluedRuns.size() - 1;
 
+    // The columns of row r whose cells the site allows.
+    std::uint64_t SiteColumns(const ClueSite& site, int r) const {
+        const auto& rows = clueColumns_[static_cast<std::size_t>(site.clue)];
+        const auto at = [&rows](int row) {
+            return row < kCellIndexes ? rows[static_cast<std::size_t>(row)] : 0;
+        };
+        const std::uint64_t first = at(r) >> site.dc;
+        return site.pair ? first & (at(r + site.pairDr) >> site.pairDc) : first;
+    }
     void Restart(const Grid& grid);
     // Marks the changes in rows r0..r1 and columns c0..c1: of the sides, and of the colours when
     // asked (the rules write colours through SetColour, which marks them at once).

@@ -23,14 +23,15 @@ const std::string kEveryCell = "11 12 13 14 21 22 23 24 31 32 33 34 41 42 43 44 
 // in row-major order, and every cell again once the clues are others. A rule that needs a clue
 // visits only the cells beside it.
 TEST(RuleVisitsTest, ASweepVisitsOnlyAroundChanges) {
-    Grid grid = test::GridFromRows({"    ", " 1  ", "    ", "  1 "});
+    Grid grid = test::GridFromRows({"    ", " 1  ", "1   ", "  1 "});
     RuleVisits visits(grid);
     for (const LocalRule rule : {LocalRule::CellRules, LocalRule::AcrossBars,
                                  LocalRule::BorderBarsTop, LocalRule::NoCheckerboard})
         EXPECT_EQ(Visited(grid, visits, rule), kEveryCell);
-    EXPECT_EQ(Visited(grid, visits, LocalRule::OneClue), "22 43 ");
-    EXPECT_EQ(Visited(grid, visits, LocalRule::OneAtClosedDot), "22 43 ");
-    EXPECT_EQ(Visited(grid, visits, LocalRule::DiagonalOnesFromUpperRight), "21 42 ");
+    EXPECT_EQ(Visited(grid, visits, LocalRule::OneClue), "22 31 43 ");
+    EXPECT_EQ(Visited(grid, visits, LocalRule::OneAtClosedDot), "22 31 43 ");
+    // The "1" cells right of and below (2, 1) are a rising diagonal pair.
+    EXPECT_EQ(Visited(grid, visits, LocalRule::DiagonalOnesFromUpperRight), "21 ");
     EXPECT_TRUE(Visited(grid, visits, LocalRule::CellRules).empty());
 
     grid.SetEdge(4, 4, Side::Left, Bar);  // sides of cells (4, 3) and (4, 4)
@@ -40,23 +41,27 @@ TEST(RuleVisitsTest, ASweepVisitsOnlyAroundChanges) {
     // The cell rules read the edges at a cell's top-left dot.
     EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "43 44 ");
     EXPECT_EQ(Visited(grid, visits, LocalRule::OneAtClosedDot), "43 ");
-    EXPECT_EQ(Visited(grid, visits, LocalRule::DiagonalOnesFromUpperRight), "42 ");
+    EXPECT_TRUE(Visited(grid, visits, LocalRule::DiagonalOnesFromUpperRight).empty());
     EXPECT_TRUE(Visited(grid, visits, LocalRule::OneClue).empty());
     // Each rule keeps its own marks: another one still has every cell to visit.
     EXPECT_EQ(Visited(grid, visits, LocalRule::AcrossCrosses), kEveryCell);
 
-    // Columns 0 to 2 of rows 3 to 5 hold the cell beside the "1" at (4, 3), not the "1" itself.
-    grid.SetEdge(4, 1, Side::Left, Bar);
+    // Columns 0 to 2 of rows 0 to 2 hold (2, 1), not the "1" at (2, 2) that its pair starts with.
+    grid.SetEdge(1, 1, Side::Left, Bar);
     visits.Resume(grid);
-    EXPECT_EQ(Visited(grid, visits, LocalRule::DiagonalOnesFromUpperRight), "42 ");
-    EXPECT_TRUE(Visited(grid, visits, LocalRule::OneAtClosedDot).empty());
-    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "41 42 ");
+    EXPECT_EQ(Visited(grid, visits, LocalRule::DiagonalOnesFromUpperRight), "21 ");
+    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "11 12 21 22 ");
+    EXPECT_EQ(Visited(grid, visits, LocalRule::OneAtClosedDot), "22 ");
+    // Columns 1 to 3 of rows 2 to 5: the "1" at (4, 3) is at the edge of what the change reaches.
+    grid.SetEdge(3, 2, Side::Bottom, Bar);
+    visits.Resume(grid);
+    EXPECT_EQ(Visited(grid, visits, LocalRule::OneAtClosedDot), "22 31 43 ");
 
     visits.SetColour(grid, 2, 2, Pink);
     EXPECT_EQ(Visited(grid, visits, LocalRule::OneClue), "22 ");
     EXPECT_EQ(Visited(grid, visits, LocalRule::NoCheckerboard), "11 12 21 22 ");
-    EXPECT_TRUE(Visited(grid, visits, LocalRule::CellRules).empty());
-    EXPECT_EQ(Visited(grid, visits, LocalRule::AcrossBars), "12 21 22 23 32 41 43 44 ");
+    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "32 33 42 43 ");
+    EXPECT_EQ(Visited(grid, visits, LocalRule::AcrossBars), "11 12 21 22 23 32 42 43 44 ");
 
     grid.Clue[grid.CellNum[2][2]] = 3;
     visits.Resume(grid);
