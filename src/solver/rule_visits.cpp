@@ -129,11 +129,14 @@ void RuleVisits::SetColour(Grid& grid, int r, int c, std::int32_t colour) {
     // Column -1 and those past the frame are never swept.
     const std::uint64_t here = std::uint64_t{1} << c;
     const std::uint64_t besides = (here << 1) | here | (here >> 1);
+    // A cell that takes a colour lets only its own across rules write.
+    const std::size_t crossEnd = grid.CellColour[r][c] != 0 ? kAcross : kColour3x3;
     for (int rr = std::max(r - 1, 0); rr <= std::min(r + 1, puzzle_.rows + 1); ++rr) {
         if (rr <= r) Mark(rr, here | (here >> 1), 0, kColourCross);
-        Mark(rr, rr == r ? besides : here, kColourCross, kColour3x3);
+        Mark(rr, rr == r ? besides : here, kColourCross, crossEnd);
         Mark(rr, besides, kColour3x3, kSidesOnly);
     }
+    if (crossEnd == kAcross) Mark(r, here, kAcross, kColour3x3);
 }
 
 void RuleVisits::MarkAroundSides(int r, std::uint64_t columns) {

@@ -39,11 +39,12 @@ enum class LocalRule : std::uint8_t {
     TwoClue,
     OneClue,
     ThreeClue,
-    // The same colours, and the cell's own sides.
-    AcrossBars,
-    AcrossCrosses,
+    // The same colours, and the cell's own sides; the across rules last, since a cell beside
+    // them that takes a colour never lets them write (they only colour uncoloured cells).
     BarsFromColours,
     CrossesFromColours,
+    AcrossBars,
+    AcrossCrosses,
     // Colours and sides of the 3 x 3 cells.
     BorderBarsTop,
     BorderBarsBottom,
@@ -217,7 +218,8 @@ private:
 
     // Where the groups of rules begin.
     static constexpr std::size_t kColourCross = RuleIndex(LocalRule::ZeroClue);
-    static constexpr std::size_t kOwnSides = RuleIndex(LocalRule::AcrossBars);
+    static constexpr std::size_t kOwnSides = RuleIndex(LocalRule::BarsFromColours);
+    static constexpr std::size_t kAcross = RuleIndex(LocalRule::AcrossBars);
     static constexpr std::size_t kColour3x3 = RuleIndex(LocalRule::BorderBarsTop);
     static constexpr std::size_t kSidesOnly = RuleIndex(LocalRule::ThreeAtBarredDots);
     static constexpr std::size_t kSides3x3End = RuleIndex(LocalRule::NodeRules);

@@ -61,7 +61,11 @@ TEST(RuleVisitsTest, ASweepVisitsOnlyAroundChanges) {
     EXPECT_EQ(Visited(grid, visits, LocalRule::OneClue), "22 ");
     EXPECT_EQ(Visited(grid, visits, LocalRule::NoCheckerboard), "11 12 21 22 ");
     EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "32 33 42 43 ");
-    EXPECT_EQ(Visited(grid, visits, LocalRule::AcrossBars), "11 12 21 22 23 32 42 43 44 ");
+    // The across rules beside a cell that takes a colour could not colour it any more; once it
+    // is uncoloured again they could.
+    EXPECT_EQ(Visited(grid, visits, LocalRule::AcrossBars), "11 22 32 42 43 44 ");
+    visits.SetColour(grid, 2, 2, 0);
+    EXPECT_EQ(Visited(grid, visits, LocalRule::AcrossBars), "12 21 22 23 32 ");
 
     grid.Clue[grid.CellNum[2][2]] = 3;
     visits.Resume(grid);
