@@ -105,15 +105,13 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
         const std::uint64_t colourAbove = colours[slot(r - 1)];
         const std::uint64_t colourHere = colours[slot(r)];
         const std::uint64_t colourBelow = colours[slot(r + 1)];
-        const std::uint64_t colourNear = colourAbove | colourHere | colourBelow;
         const std::uint64_t colourSquare = colourHere | colourBelow;
         Mark(r, colourSquare | (colourSquare >> 1), 0, kColourCross);
-        Mark(r, colourAbove | colourBelow | widened(colourHere), kColourCross, kColour3x3);
-        Mark(r, widened(colourNear), kColour3x3, kSidesOnly);
+        Mark(r, colourAbove | colourBelow | widened(colourHere), kColourCross, kSidesOnly);
 
         const std::uint64_t sidesHere = sides[slot(r)];
         const std::uint64_t sidesSquare = sides[slot(r - 1)] | sidesHere;
-        Mark(r, sidesHere, kOwnSides, kColour3x3);
+        Mark(r, sidesHere, kOwnSides, kSidesOnly);
         MarkAroundSides(r, widened(sidesSquare | sides[slot(r + 1)]));
         Mark(r, sidesSquare | (sidesSquare << 1), kSides3x3End, kLocalRules);
     }
@@ -130,19 +128,17 @@ void RuleVisits::SetColour(Grid& grid, int r, int c, std::int32_t colour) {
     const std::uint64_t here = std::uint64_t{1} << c;
     const std::uint64_t besides = (here << 1) | here | (here >> 1);
     // A cell that takes a colour lets only its own across rules write.
-    const std::size_t crossEnd = grid.CellColour[r][c] != 0 ? kAcross : kColour3x3;
+    const std::size_t crossEnd = grid.CellColour[r][c] != 0 ? kAcross : kSidesOnly;
     for (int rr = std::max(r - 1, 0); rr <= std::min(r + 1, puzzle_.rows + 1); ++rr) {
         if (rr <= r) Mark(rr, here | (here >> 1), 0, kColourCross);
         Mark(rr, rr == r ? besides : here, kColourCross, crossEnd);
-        Mark(rr, besides, kColour3x3, kSidesOnly);
     }
-    if (crossEnd == kAcross) Mark(r, here, kAcross, kColour3x3);
+    if (crossEnd == kAcross) Mark(r, here, kAcross, kSidesOnly);
 }
 
 void RuleVisits::MarkAroundSides(int r, std::uint64_t columns) {
     if (columns == 0) return;
     const auto row = static_cast<std::size_t>(r);
-    Mark(r, columns, kColour3x3, kSidesOnly);
     for (std::size_t run = 0; run < kCluedRunSites; ++run)
         if ((columns & cluedRunSites_[run][row]) != 0)
             Mark(r, columns, kCluedRuns[run], kCluedRuns[run + 1]);

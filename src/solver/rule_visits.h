@@ -39,17 +39,17 @@ enum class LocalRule : std::uint8_t {
     TwoClue,
     OneClue,
     ThreeClue,
-    // The same colours, and the cell's own sides; the across rules last, since a cell beside
-    // them that takes a colour never lets them write (they only colour uncoloured cells).
-    BarsFromColours,
-    CrossesFromColours,
-    AcrossBars,
-    AcrossCrosses,
-    // Colours and sides of the 3 x 3 cells.
+    // The same colours, and the cell's own sides (the border bar rules read one side and
+    // overwrite the cell's own colour); the across rules last, since a cell beside them that takes
+    // a colour never lets them write (they only colour uncoloured cells).
     BorderBarsTop,
     BorderBarsBottom,
     BorderBarsLeft,
     BorderBarsRight,
+    BarsFromColours,
+    CrossesFromColours,
+    AcrossBars,
+    AcrossCrosses,
     // Sides of the 3 x 3 cells, for rules that visit only the cells (r, c) whose cell (r, c + dc)
     // holds a clue: first "3" cells,
     ThreeAtBarredDots,
@@ -218,9 +218,8 @@ private:
 
     // Where the groups of rules begin.
     static constexpr std::size_t kColourCross = RuleIndex(LocalRule::ZeroClue);
-    static constexpr std::size_t kOwnSides = RuleIndex(LocalRule::BarsFromColours);
+    static constexpr std::size_t kOwnSides = RuleIndex(LocalRule::BorderBarsTop);
     static constexpr std::size_t kAcross = RuleIndex(LocalRule::AcrossBars);
-    static constexpr std::size_t kColour3x3 = RuleIndex(LocalRule::BorderBarsTop);
     static constexpr std::size_t kSidesOnly = RuleIndex(LocalRule::ThreeAtBarredDots);
     static constexpr std::size_t kSides3x3End = RuleIndex(LocalRule::NodeRules);
     // The rules of the 3 x 3 sides with a clue site, in runs of one site each.
