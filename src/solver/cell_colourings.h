@@ -71,21 +71,49 @@ inline constexpr std::array<std::array<std::uint8_t, 32>, 4> kTripleOfClueCell =
     return triples;
 }();
 
-// The triples at corner k that some colouring of the set has, whatever the diagonal cell.
+// The triples at corner k that some colouring of the set has, whatever the diagonal cell: looked
+// up a byte of the set at a time, since the counter asks it for every corner of every clue check.
+inline constexpr std::array<std::array<std::array<std::uint8_t, 256>, 2>, 4> kTriplesInByte = [] {
+    std::array<std::array<std::array<std::uint8_t, 256>, 2>, 4> tables{};
+    for (int corner = 0; corner < 4; ++corner)
+        for (int half = 0; half < 2; ++half)
+            for (std::uint32_t byte = 0; byte < 256; ++byte)
+                for (std::uint32_t bit = 0; bit < 8; ++bit)
+                    if ((byte >> bit) & 1u)
+                        tables[corner][half][byte] |= static_cast<std::uint8_t>(
+                            1u << TripleAtCorner(bit + 8 * static_cast<std::uint32_t>(half),
+                                                 corner));
+    return tables;
+}();
 inline std::uint8_t TriplesOf(std::uint16_t aroundDot, int corner) {
-    std::uint8_t triples = 0;
-    for (int triple = 0; triple < 8; ++triple)
-        if (aroundDot & kWithTriple[corner][triple])
-            triples |= static_cast<std::uint8_t>(1u << triple);
-    return triples;
+    const auto& tables = kTriplesInByte[static_cast<std::size_t>(corner)];
+    return tables[0][aroundDot & 0xFFu] | tables[1][aroundDot >> 8];
 }
 
 // The colourings around the dot whose triple at corner k is one of the given triples.
+inline constexpr std::array<std::array<std::uint16_t, 256>, 4> kWithTriples = [] {
+    std::array<std::array<std::uint16_t, 256>, 4> tables{};
+    for (std::size_t corner = 0; corner < 4; ++corner)
+        for (std::uint32_t triples = 0; triples < 256; ++triples)
+            for (std::size_t triple = 0; triple < 8; ++triple)
+                if ((triples >> triple) & 1u)
+                    tables[corner][triples] |= kWithTriple[corner][triple];
+    return tables;
+}();
 inline std::uint16_t WithTriples(std::uint8_t triples, int corner) {
-    std::uint16_t aroundDot = 0;
-    for (int triple = 0; triple < 8; ++triple)
-        if ((triples >> triple) & 1u) aroundDot |= kWithTriple[corner][triple];
-    return aroundDot;
+    return kWithTriples[static_cast<std::size_t>(corner)][triples];
 }
+
+// For corner k and a set of triples: the clue cell's colourings whose triple at corner k is one of
+// them.
+inline constexpr std::array<std::array<std::uint32_t, 256>, 4> kClueColouringsWith = [] {
+    std::array<std::array<std::uint32_t, 256>, 4> tables{};
+    for (std::size_t corner = 0; corner < 4; ++corner)
+        for (std::uint32_t triples = 0; triples < 256; ++triples)
+            for (std::uint32_t colouring = 0; colouring < 32; ++colouring)
+                if ((triples >> kTripleOfClueCell[corner][colouring]) & 1u)
+                    tables[corner][triples] |= 1u << colouring;
+    return tables;
+}();
 
 }  // namespace ringlace::colourings

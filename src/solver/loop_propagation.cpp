@@ -224,21 +224,18 @@ bool LoopPropagation::CheckClue(int cell) {
         cell, graph_.OtherCell(edges[0], cell), graph_.OtherCell(edges[1], cell),
         graph_.OtherCell(edges[2], cell), graph_.OtherCell(edges[3], cell)};
     const auto& dots = graph_.cellDots[cell];
-    std::array<std::uint8_t, 4> cornerTriples{};
+    // The clue's colourings whose triple at every corner is one the corner still allows.
+    std::uint32_t fitting = colourings::kForClue[graph_.clue[cell]];
     for (int corner = 0; corner < 4; ++corner)
-        cornerTriples[corner] = colourings::TriplesOf(dotColourings_[dots[corner]], corner);
-    const std::uint32_t forClue = colourings::kForClue[graph_.clue[cell]];
+        fitting &= colourings::kClueColouringsWith[static_cast<std::size_t>(
+            corner)][colourings::TriplesOf(dotColourings_[dots[corner]], corner)];
     std::array<std::uint8_t, 4> seen{};
     const auto allowed = [&](std::uint32_t colouring) {
-        if (!((forClue >> colouring) & 1u)) return false;
-        std::array<int, 4> triples{};
+        if (!((fitting >> colouring) & 1u)) return false;
         for (int corner = 0; corner < 4; ++corner) {
-            triples[corner] = colourings::kTripleOfClueCell[corner][colouring];
-            if (!((cornerTriples[corner] >> triples[corner]) & 1u)) return false;
+            const int triple = colourings::kTripleOfClueCell[corner][colouring];
+            seen[corner] |= static_cast<std::uint8_t>((1u << triple) | (1u << (7 - triple)));
         }
-        for (int corner = 0; corner < 4; ++corner)
-            seen[corner] |=
-                static_cast<std::uint8_t>((1u << triples[corner]) | (1u << (7 - triples[corner])));
         return true;
     };
     if (!Deduce(cells, allowed)) return false;
