@@ -1,6 +1,7 @@
 #include "solver/loop_propagation.h"
 
 #include <array>
+#include <bit>
 
 #include "solver/cell_colourings.h"
 
@@ -272,11 +273,19 @@ bool LoopPropagation::Deduce(const std::array<int, N>& cells, Allowed allowed) {
         if (k == rootCount) roots[rootCount++] = place.root;
         rootOf[i] = k;
     }
+    std::array<std::uint32_t, N> cellsOfRoot{};
+    for (std::size_t i = 0; i < N; ++i) cellsOfRoot[static_cast<std::size_t>(rootOf[i])] |= 1u << i;
+    // The ways in Gray-code order, so that each next one turns a single class over.
     std::array<std::uint32_t, 1u << (N - 1)> kept{};
     int keptCount = 0;
-    for (std::uint32_t sides = 0; sides < (1u << rootCount); sides += 2) {
-        std::uint32_t colouring = parities;
-        for (std::size_t i = 0; i < N; ++i) colouring ^= ((sides >> rootOf[i]) & 1u) << i;
+    std::uint32_t sides = 0;
+    std::uint32_t colouring = parities;
+    for (std::uint32_t step = 0; step < (1u << (rootCount - 1)); ++step) {
+        if (step != 0) {
+            const int turned = std::countr_zero(step) + 1;
+            sides ^= 1u << turned;
+            colouring ^= cellsOfRoot[static_cast<std::size_t>(turned)];
+        }
         if (allowed(colouring)) kept[keptCount++] = sides;
     }
     if (keptCount == 0) return false;
