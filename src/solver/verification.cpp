@@ -68,15 +68,20 @@ bool IsBorderCell(const Grid& grid, int r, int c) {
 // the cells of that colour. `wholeSettled` is set when a region searched holds all of them.
 bool ClosedRegionFrom(const Grid& grid, std::int32_t colour, const Places& starts, Flood& flood,
                       bool& wholeSettled) {
-    int total = 0;
-    for (int r = 1; r <= grid.Rows; ++r)
-        for (int c = 1; c <= grid.Cols; ++c) total += grid.CellColour[r][c] == colour;
+    // The cells of the colour, counted once a region is searched whole (most searches give up).
+    int total = -1;
     return AnyPlace(starts, 1, grid.Rows, 1, grid.Cols, [&](int r, int c) {
         if (grid.CellColour[r][c] != colour || flood.takenBy[r][c] != 0) return false;
         const int size = SettledRegion(grid, r, c, false, flood);
+        if (size == 0) return false;
+        if (total < 0) {
+            total = 0;
+            for (int rr = 1; rr <= grid.Rows; ++rr)
+                for (int cc = 1; cc <= grid.Cols; ++cc) total += grid.CellColour[rr][cc] == colour;
+        }
         wholeSettled = wholeSettled || size == total;
         // A region of one cell lists no entries, so it always counts as too small.
-        return size == 1 || (size > 1 && size < total);
+        return size == 1 || size < total;
     });
 }
 
