@@ -119,9 +119,21 @@ StageResult TwoBarTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
 }
 
 // One snapshot serves the whole stage: each entry's trials go back to it, so a colour fixed for
-// one entry lasts only until a later entry restores the grid.
+// one entry lasts only until a later entry restores the grid. The colour signature of the grid
+// between trials is kept up to date as it changes, not made again for every entry.
 int CommonColourTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
     const TrialPoint snapshot = Save(grid);
+    const std::string saved = ColourSignature(grid);
+    std::string current = saved;
+    const auto restore = [&] {
+        Restore(grid, snapshot);
+        current = saved;
+    };
+    const auto colour = [&](int r, int c, std::int32_t value) {
+        SetCellColour(grid, r, c, value);
+        current[static_cast<std::size_t>((r - 1) * grid.Cols + c - 1)] =
+            value == Yellow ? 'Y' : 'P';
+    };
     int count = 0;
     if (run.Yield()) return count;
     for (const TrialCell& cell : ColourTrialList(grid, 1)) {
@@ -132,7 +144,7 @@ int CommonColourTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
         const int c = cell.col;
         if (grid.CellColour[r][c] != 0) continue;
         if (ColourConflicts(grid, r, c, Yellow) == 1) continue;
-        const std::string before = ColourSignature(grid);
+        const std::string before = current;
         SetCellColour(grid, r, c, Yellow);
         Verification result = Propagate(grid);
         if (result.result == VerifyResult::Done) {
@@ -140,13 +152,13 @@ int CommonColourTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
             return count;
         }
         if (result.result == VerifyResult::Broken) {
-            Restore(grid, snapshot);
-            SetCellColour(grid, r, c, Pink);
+            restore();
+            colour(r, c, Pink);
             if (Tell(watch, grid, {r, c, Yellow, std::nullopt, result.problem})) return count;
             continue;
         }
         const std::string yellowSig = ColourSignature(grid);
-        Restore(grid, snapshot);
+        restore();
         if (yellowSig == before) continue;
         if (ColourConflicts(grid, r, c, Pink) == 1) continue;
         SetCellColour(grid, r, c, Pink);
@@ -156,13 +168,13 @@ int CommonColourTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
             return count;
         }
         if (result.result == VerifyResult::Broken) {
-            Restore(grid, snapshot);
-            SetCellColour(grid, r, c, Yellow);
+            restore();
+            colour(r, c, Yellow);
             if (Tell(watch, grid, {r, c, Pink, std::nullopt, result.problem})) return count;
             continue;
         }
         const std::string pinkSig = ColourSignature(grid);
-        Restore(grid, snapshot);
+        restore();
         if (pinkSig == before) continue;
         for (std::size_t k = 0; k < yellowSig.size(); ++k) {
             if (yellowSig[k] != pinkSig[k] || before[k] != '0' || yellowSig[k] == '0') continue;
@@ -170,7 +182,7 @@ int CommonColourTrials(Grid& grid, RunContext& run, TrialWatch* watch) {
             const int cellNumber = static_cast<int>(k) + 1;
             const int sameRow = grid.CellRow[cellNumber];
             const int sameCol = grid.CellCol[cellNumber];
-            SetCellColour(grid, sameRow, sameCol, yellowSig[k] == 'Y' ? Yellow : Pink);
+            colour(sameRow, sameCol, yellowSig[k] == 'Y' ? Yellow : Pink);
             if (Tell(watch, grid, {r, c, 0, std::nullopt, {}, false, sameRow, sameCol}))
                 return count;
         }
