@@ -128,6 +128,17 @@ constexpr std::optional<ClueSite> SiteOf(LocalRule rule) {
     return std::nullopt;
 }
 
+// How far from the cell (r, c) it visits a rule may write: the sides it writes belong to cells
+// within that many rows and columns. Only the diagonal "1" rules write beyond the cells beside
+// (r, c): the far sides of the other "1" of the pair.
+constexpr int WriteReach(LocalRule rule) {
+    return rule == LocalRule::DiagonalOnesFromUpperLeft ||
+                   rule == LocalRule::DiagonalOnesFromUpperRight ||
+                   rule == LocalRule::DiagonalOnesFromLowerLeft
+               ? 2
+               : 1;
+}
+
 class RuleVisits {
 public:
     // Every cell is to be visited by every rule.
@@ -185,6 +196,7 @@ private:
     void SweepWhere(const Grid& grid, LocalRule rule, int r0, int r1, int c0, int c1, Sites sites,
                     Visit visit) {
         const std::size_t id = RuleIndex(rule);
+        const int reach = WriteReach(rule);
         const std::uint64_t span = Bits(c0, c1);
         std::uint64_t& waitingRows = pendingRows_[id];
         std::uint64_t rowsAhead = Bits(r0, r1);
@@ -203,7 +215,7 @@ private:
                 const std::int64_t edgeWrites = grid.EdgeSetCount;
                 visit(r, c);
                 if (grid.EdgeSetCount == edgeWrites) continue;
-                Compare<false>(grid, r - 2, r + 2, c - 2, c + 2);
+                Compare<false>(grid, r - reach, r + reach, c - reach, c + reach);
                 if (watch_) watch_->SweepWrote(grid, rule, r, c);
             }
             // Cells marked behind the visits keep the row waiting for the next sweep.

@@ -72,6 +72,17 @@ TEST(RuleVisitsTest, ASweepVisitsOnlyAroundChanges) {
     EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), kEveryCell);
 }
 
+// A diagonal "1" rule writes the far side of the other "1" of its pair: the cells beyond it are
+// marked as well.
+TEST(RuleVisitsTest, AVisitMarksAroundEverySideItCanWrite) {
+    Grid grid = test::GridFromRows({"1   ", " 1  ", "    ", "    "});
+    RuleVisits visits(grid);
+    Visited(grid, visits, LocalRule::CellRules);
+    visits.Sweep(grid, LocalRule::DiagonalOnesFromUpperLeft, 1, 3, 1, 3,
+                 [&grid](int r, int c) { grid.SetEdge(r + 1, c + 1, Side::Right, XMark); });
+    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "22 23 24 32 33 34 ");
+}
+
 // A grid taken back to a state takes back the marks left in it: what was waiting then waits
 // again, and what the undone changes marked is gone.
 TEST(RuleVisitsTest, ComingBackRestoresTheMarksLeft) {
