@@ -1,6 +1,7 @@
 #include "solver/rule_visits.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "solver/colouring.h"
@@ -142,6 +143,18 @@ void RuleVisits::MarkAroundSides(int r, std::uint64_t columns) {
     for (std::size_t run = 0; run < kCluedRunSites; ++run)
         if ((columns & cluedRunSites_[run][row]) != 0)
             Mark(r, columns, kCluedRuns[run], kCluedRuns[run + 1]);
+}
+
+bool RuleVisits::TakeMarks(LocalRule rule, const std::array<std::uint64_t, kCellIndexes>& cells) {
+    const std::size_t id = RuleIndex(rule);
+    std::uint64_t found = 0;
+    for (std::uint64_t rows = pendingRows_[id]; rows != 0; rows &= rows - 1) {
+        const auto r = static_cast<std::size_t>(std::countr_zero(rows));
+        found |= pending_[r][id] & cells[r];
+        pending_[r][id] = 0;
+    }
+    pendingRows_[id] = 0;
+    return found != 0;
 }
 
 void RuleVisits::Mark(int r, std::uint64_t columns, std::size_t first, std::size_t last) {

@@ -89,12 +89,15 @@ enum class LocalRule : std::uint8_t {
     // edges at its top-left dot.
     NodeRules,
     CellRules,
+    // Not a sweep: the start rules look at their marks only to know whether a side of a cell they
+    // write changed since they last ran (see TakeMarks).
+    StartRules,
 };
 
 constexpr std::size_t RuleIndex(LocalRule rule) {
     return static_cast<std::size_t>(rule);
 }
-inline constexpr std::size_t kLocalRules = RuleIndex(LocalRule::CellRules) + 1;
+inline constexpr std::size_t kLocalRules = RuleIndex(LocalRule::StartRules) + 1;
 
 // For a rule whose visit of cell (r, c) does nothing unless cell (r, c + dc) holds a clue, and,
 // for the rules on two "1" cells, cell (r + pairDr, c + pairDc) holds it too: where. A sweep of
@@ -183,6 +186,9 @@ public:
         Wrote(grid, r, c);
         if (watch_) watch_->StartWrote(grid, pattern, r, c, side);
     }
+
+    // Whether the rule has any of the cells given waiting; its marks are cleared.
+    bool TakeMarks(LocalRule rule, const std::array<std::uint64_t, kCellIndexes>& cells);
 
     // Tells the watch of every write from now on; nullptr for none.
     void Watch(RuleWatch* watch) { watch_ = watch; }

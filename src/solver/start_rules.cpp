@@ -6,6 +6,8 @@
 // list is played back. A few rules write only when an edge is not yet a Bar: that edge is looked at
 // as the list is played, in the same order as the rules would.
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "solver/direct_lines.h"
@@ -217,15 +219,17 @@ private:
     StartPattern pattern_;
 };
 
-// The writes of the last clue set seen, with that clue set.
+// The writes of the last clue set seen, with that clue set, and the cells whose sides they
+// write or look at.
 struct PlannedStart {
     int rows = 0;
     int cols = 0;
     std::vector<ClueValue> clues;
     std::vector<StartWrite> writes;
+    std::array<std::uint64_t, kCellIndexes> cells{};
 };
 
-const std::vector<StartWrite>& WritesFor(const Grid& grid) {
+const PlannedStart& PlanFor(const Grid& grid) {
     thread_local PlannedStart planned;
     const auto first = grid.Clue.begin() + 1;
     const auto last = first + grid.NumCells;
@@ -235,16 +239,27 @@ const std::vector<StartWrite>& WritesFor(const Grid& grid) {
         planned.cols = grid.Cols;
         planned.clues.assign(first, last);
         planned.writes = StartRules(grid).writes;
+        planned.cells = {};
+        for (const StartWrite& write : planned.writes) {
+            planned.cells[static_cast<std::size_t>(write.r)] |= std::uint64_t{1} << write.c;
+            if (write.guarded)
+                planned.cells[static_cast<std::size_t>(write.guardR)] |= std::uint64_t{1}
+                                                                         << write.guardC;
+        }
     }
-    return planned.writes;
+    return planned;
 }
 
 }  // namespace
 
-// An edge that already holds the value is left alone: writing it again would change nothing.
+// An edge that already holds the value is left alone: writing it again would change nothing. Once
+// the writes have run, each holds its value or is passed over for its guard; they can write again
+// only after a side of one of their cells changed, which the rules' marks tell.
 void ApplyStartRules(Grid& grid, RuleVisits& visits) {
+    const PlannedStart& planned = PlanFor(grid);
+    if (!visits.TakeMarks(LocalRule::StartRules, planned.cells)) return;
     bool writing = true;
-    for (const StartWrite& write : WritesFor(grid)) {
+    for (const StartWrite& write : planned.writes) {
         if (!write.withPrevious)
             writing =
                 !write.guarded || grid.CellEdge[write.guardR][write.guardC][write.guardSide] != Bar;

@@ -46,5 +46,22 @@ TEST(DirectLinesTest, StartRulesOnCluePatterns) {
     EXPECT_EQ(SidesOf(AfterStartRules({"    ", " 0  ", "  3 ", "    "}), 3, 3), "1100");
 }
 
+// The start rules write again once a side of one of their cells changed.
+TEST(DirectLinesTest, StartRulesRunAgainAfterAChangeAtTheirCells) {
+    Grid grid = GridFromRows({"0  ", "   ", "   "});
+    BuildNodeLinks(grid);
+    RuleVisits visits(grid);
+    ApplyStartRules(grid, visits);
+    ASSERT_EQ(SidesOf(grid, 1, 1), "2222");
+
+    grid.SetEdge(1, 1, Side::Right, Bar);
+    grid.SetEdge(3, 3, Side::Left, Bar);
+    visits.Resume(grid);
+    grid.EdgeSetCount = 0;
+    ApplyStartRules(grid, visits);
+    EXPECT_EQ(SidesOf(grid, 1, 1), "2222");
+    EXPECT_EQ(grid.EdgeSetCount, 1);
+}
+
 }  // namespace
 }  // namespace ringlace
