@@ -156,10 +156,10 @@ private:
 };
 
 // The sides and dot links of the last grid whose rule checks found nothing broken. Every check is
-// local: whether a dot or cell breaks a rule depends only on the cells of its own row and the
-// rows beside it. So in a grid that differs from that one in a few rows, a problem can only lie
-// in those rows or next to them, and only they are checked. The solver's trials change a few rows
-// of a grid that was sound; a grid with other clues or another size is checked whole.
+// local: whether a dot or cell breaks a rule depends only on the places within one step of it. So
+// in a grid that differs from that one in a few places, a problem can only lie next to them, and
+// only there is it looked for. The solver's trials change a few places of a grid that was sound;
+// a grid with other clues or another size is checked whole.
 class SoundEntries {
 public:
     CheckResult Check(const Grid& grid) {
@@ -167,10 +167,11 @@ public:
             std::uint64_t changedRows = 0;
             const Places changed = kept_.Changed(grid, changedRows);
             if (changedRows == 0) return {};
-            if (!CheckEntriesAt(grid, AroundPlaces(changed, grid.Rows)).Broken()) {
-                kept_.Keep(grid, changedRows);
-                return {};
-            }
+            // Every place that can break a rule lies near a change, so the first problem found
+            // there is the first of the whole grid.
+            CheckResult found = CheckEntriesAt(grid, AroundPlaces(changed, grid.Rows));
+            if (!found.Broken()) kept_.Keep(grid, changedRows);
+            return found;
         }
         CheckResult found = CheckEntries(grid);
         if (!found.Broken()) {
