@@ -180,10 +180,10 @@ void PatternRules(Grid& grid, RuleVisits& visits) {
     CornerRules(grid, visits);
 }
 
-// The marks of what the rules last saw are kept from one run to the next: a trial changes a few
-// cells, so the next run visits only the cells around them.
 namespace {
 
+// The marks of what the rules last saw are kept from one run to the next: a trial changes a few
+// cells, so the next run visits only the cells around them.
 std::optional<RuleVisits>& EngineVisits() {
     thread_local std::optional<RuleVisits> visits;
     return visits;
@@ -217,20 +217,20 @@ void RestoreEngineMarks(const Grid& grid, const EngineMarks& marks) {
 }
 
 void ColourEngine(Grid& grid, RuleWatch* watch) {
-    RuleVisits* const visits = &VisitsOn(grid);
-    visits->Watch(watch);
+    RuleVisits& visits = VisitsOn(grid);
+    visits.Watch(watch);
     // The colour and pattern rules never read the dot links, and every edge they write goes
     // through SetEdge, which keeps the links built: they are built once, before the first direct
     // lines, and only when there are clues (without, the direct lines do nothing).
     const bool clued = HasClues(grid);
     for (int pass = 1; pass <= 3; ++pass) {
-        ColourRules(grid, *visits);
-        PatternRules(grid, *visits);
+        ColourRules(grid, visits);
+        PatternRules(grid, visits);
         if (!clued) continue;
         if (pass == 1) BuildNodeLinks(grid);
-        DirectLinesOnBuiltLinks(grid, *visits);
+        DirectLinesOnBuiltLinks(grid, visits);
     }
-    visits->Watch(nullptr);
+    visits.Watch(nullptr);
 }
 
 }  // namespace ringlace

@@ -148,7 +148,9 @@ void RuleVisits::MarkAroundSides(int r, std::uint64_t columns) {
 bool RuleVisits::TakeMarks(LocalRule rule, const std::array<std::uint64_t, kCellIndexes>& cells) {
     const std::size_t id = RuleIndex(rule);
     std::uint64_t found = 0;
-    for (std::uint64_t rows = pendingRows_[id]; rows != 0; rows &= rows - 1) {
+    // Rows past the frame are marked waiting from the start, but hold no cells.
+    for (std::uint64_t rows = pendingRows_[id] & Bits(0, puzzle_.rows + 1); rows != 0;
+         rows &= rows - 1) {
         const auto r = static_cast<std::size_t>(std::countr_zero(rows));
         found |= pending_[r][id] & cells[r];
         pending_[r][id] = 0;
