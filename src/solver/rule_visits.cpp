@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 
 #include "solver/colouring.h"
 
@@ -14,7 +13,7 @@ void RuleVisits::Restart(const Grid& grid) {
     pendingRows_.fill(~std::uint64_t{0});
     for (int r = 0; r <= puzzle_.rows + 1; ++r) {
         pending_[static_cast<std::size_t>(r)].fill(~std::uint64_t{0});
-        SeeRow(grid, r);
+        seen_.KeepRow(grid, r);
         for (int c = 0; c <= puzzle_.cols + 1; ++c) {
             const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
             if (clue >= 0 && clue <= 3)
@@ -44,20 +43,7 @@ RuleVisits::Left RuleVisits::LeftToVisit() const {
 void RuleVisits::ComeBack(const Grid& grid, const Left& left) {
     std::copy(left.cells.begin(), left.cells.end(), pending_.begin());
     pendingRows_ = left.rows;
-    for (int r = 0; r <= puzzle_.rows + 1; ++r) SeeRow(grid, r);
-}
-
-bool RuleVisits::RowAsSeen(const Grid& grid, int r) const {
-    const auto cells = static_cast<std::size_t>(puzzle_.cols + 2);
-    return std::memcmp(grid.CellColour[r].data(), colours_[r].data(),
-                       cells * sizeof colours_[r][0]) == 0 &&
-           std::memcmp(grid.CellEdge[r].data(), sides_[r].data(), cells * sizeof sides_[r][0]) == 0;
-}
-
-void RuleVisits::SeeRow(const Grid& grid, int r) {
-    const auto cells = static_cast<std::size_t>(puzzle_.cols + 2);
-    std::memcpy(colours_[r].data(), grid.CellColour[r].data(), cells * sizeof colours_[r][0]);
-    std::memcpy(sides_[r].data(), grid.CellEdge[r].data(), cells * sizeof sides_[r][0]);
+    for (int r = 0; r <= puzzle_.rows + 1; ++r) seen_.KeepRow(grid, r);
 }
 
 // The changed cells of each row are gathered first, so that a row is marked once for all the
@@ -77,7 +63,7 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
         colours[slot(outside)] = sides[slot(outside)] = 0;
     for (int r = r0; r <= r1; ++r) {
         // A whole row, compared at once, is most often as it was.
-        if (Colours && c0 == 0 && c1 == puzzle_.cols + 1 && RowAsSeen(grid, r)) {
+        if (Colours && c0 == 0 && c1 == puzzle_.cols + 1 && seen_.RowKept(grid, r)) {
             colours[slot(r)] = sides[slot(r)] = 0;
             continue;
         }
@@ -86,12 +72,12 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
         for (int c = c0; c <= c1; ++c) {
             const std::uint64_t bit = std::uint64_t{1} << c;
             const std::int32_t colour = grid.CellColour[r][c];
-            if (Colours && colour != colours_[r][c]) {
-                colours_[r][c] = colour;
+            if (Colours && colour != seen_.first()[r][c]) {
+                seen_.first()[r][c] = colour;
                 colourColumns |= bit;
             }
-            if (StatesWord(grid.CellEdge[r][c]) != StatesWord(sides_[r][c])) {
-                sides_[r][c] = grid.CellEdge[r][c];
+            if (StatesWord(grid.CellEdge[r][c]) != StatesWord(seen_.second()[r][c])) {
+                seen_.second()[r][c] = grid.CellEdge[r][c];
                 sideColumns |= bit;
             }
         }
@@ -123,8 +109,8 @@ template void RuleVisits::Compare<true>(const Grid&, int, int, int, int);
 
 void RuleVisits::SetColour(Grid& grid, int r, int c, std::int32_t colour) {
     SetCellColour(grid, r, c, colour);
-    if (grid.CellColour[r][c] == colours_[r][c]) return;
-    colours_[r][c] = grid.CellColour[r][c];
+    if (grid.CellColour[r][c] == seen_.first()[r][c]) return;
+    seen_.first()[r][c] = grid.CellColour[r][c];
     // Column -1 and those past the frame are never swept.
     const std::uint64_t here = std::uint64_t{1} << c;
     const std::uint64_t besides = (here << 1) | here | (here >> 1);

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "model/grid.h"
+#include "solver/kept_tables.h"
 #include "solver/puzzle_clues.h"
 #include "solver/rule_watch.h"
 
@@ -270,9 +271,6 @@ private:
     void MarkAroundSides(int r, std::uint64_t columns);
     // The cells of row r in `columns` wait again for the rules first..last - 1.
     void Mark(int r, std::uint64_t columns, std::size_t first, std::size_t last);
-    // Whether row r of the grid holds the colours and sides of the copy; and making it so.
-    bool RowAsSeen(const Grid& grid, int r) const;
-    void SeeRow(const Grid& grid, int r);
     void CompareAll(const Grid& grid) { Compare<true>(grid, 0, grid.Rows + 1, 0, grid.Cols + 1); }
 
     PuzzleClues puzzle_;
@@ -280,8 +278,8 @@ private:
     std::array<std::array<std::uint64_t, kCellIndexes>, 4> clueColumns_{};
     // cluedRunSites_[run][r]: the columns of row r the rules of the clued run visit.
     std::array<std::array<std::uint64_t, kCellIndexes>, kCluedRunSites> cluedRunSites_{};
-    Table2<std::int32_t, kCellIndexes> colours_{};
-    Table3<EdgeState, kCellIndexes> sides_{};
+    // The colours and sides the rules last saw.
+    KeptTables<&Grid::CellColour, &Grid::CellEdge> seen_;
     // pending_[r][rule]: bit c is set while the rule has cell (r, c) to visit. Columns run up
     // to 51, so a row of one rule fits one word, and a sweep goes straight to its marked cells.
     std::array<std::array<std::uint64_t, kLocalRules>, kCellIndexes> pending_{};

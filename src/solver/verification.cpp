@@ -2,12 +2,11 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "solver/checks.h"
+#include "solver/kept_tables.h"
 #include "solver/puzzle_clues.h"
 
 namespace ringlace {
@@ -112,48 +111,6 @@ bool ShutInPinkRegion(const Grid& grid) {
 }
 
 namespace {
-
-// Two of the grid's tables as they were when kept, row by row: which places changed since, and
-// keeping them again. A row is compared and copied whole first: most rows have not changed.
-template <auto First, auto Second>
-class KeptTables {
-public:
-    // The places whose entry in either table differs from the copy; the rows that hold them go to
-    // `rows`.
-    Places Changed(const Grid& grid, std::uint64_t& rows) const {
-        Places changed{};
-        for (int r = 0; r <= grid.Rows + 1; ++r) {
-            const auto& first = (grid.*First)[r];
-            const auto& second = (grid.*Second)[r];
-            if (std::memcmp(first.data(), first_[r].data(), Bytes(grid, first_)) == 0 &&
-                std::memcmp(second.data(), second_[r].data(), Bytes(grid, second_)) == 0)
-                continue;
-            rows |= std::uint64_t{1} << r;
-            std::uint64_t& columns = changed[static_cast<std::size_t>(r)];
-            for (int c = 0; c <= grid.Cols + 1; ++c)
-                if (first[c] != first_[r][c] || second[c] != second_[r][c])
-                    columns |= std::uint64_t{1} << c;
-        }
-        return changed;
-    }
-
-    void Keep(const Grid& grid, std::uint64_t rows) {
-        for (int r = 0; r <= grid.Rows + 1; ++r) {
-            if (((rows >> r) & 1) == 0) continue;
-            std::memcpy(first_[r].data(), (grid.*First)[r].data(), Bytes(grid, first_));
-            std::memcpy(second_[r].data(), (grid.*Second)[r].data(), Bytes(grid, second_));
-        }
-    }
-
-private:
-    template <typename Table>
-    static std::size_t Bytes(const Grid& grid, const Table& table) {
-        return static_cast<std::size_t>(grid.Cols + 2) * sizeof table[0][0];
-    }
-
-    std::remove_cvref_t<decltype(Grid{}.*First)> first_{};
-    std::remove_cvref_t<decltype(Grid{}.*Second)> second_{};
-};
 
 // The sides and dot links of the last grid whose rule checks found nothing broken. Every check is
 // local: whether a dot or cell breaks a rule depends only on the places within one step of it. So
