@@ -221,13 +221,15 @@ void ColourEngine(Grid& grid, RuleWatch* watch) {
     visits.Watch(watch);
     // The colour and pattern rules never read the dot links, and every edge they write goes
     // through SetEdge, which keeps the links built: they are built once, before the first direct
-    // lines, and only when there are clues (without, the direct lines do nothing).
+    // lines, and only when there are clues (without, the direct lines do nothing). Every side of a
+    // real cell is written through SetEdge, whatever wrote it since the last run: only the dots on
+    // the frame can be out of date.
     const bool clued = HasClues(grid);
     for (int pass = 1; pass <= 3; ++pass) {
         ColourRules(grid, visits);
         PatternRules(grid, visits);
         if (!clued) continue;
-        if (pass == 1) BuildNodeLinks(grid);
+        if (pass == 1) RefreshFrameLinks(grid);
         DirectLinesOnBuiltLinks(grid, visits);
     }
     visits.Watch(nullptr);

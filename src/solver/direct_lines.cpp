@@ -214,6 +214,18 @@ void BuildNodeLinks(Grid& grid) {
         for (int j = 1; j <= grid.Cols + 1; ++j) RefreshNode(grid, i, j);
 }
 
+void RefreshFrameLinks(Grid& grid) {
+    SetFrameOutside(grid);
+    for (int j = 1; j <= grid.Cols + 1; ++j) {
+        RefreshNode(grid, 1, j);
+        RefreshNode(grid, grid.Rows + 1, j);
+    }
+    for (int i = 2; i <= grid.Rows; ++i) {
+        RefreshNode(grid, i, 1);
+        RefreshNode(grid, i, grid.Cols + 1);
+    }
+}
+
 void SetNodeEdge(Grid& grid, int i, int j, Side dir, EdgeState value) {
     const NodeEdgeName& ref = grid.NodeEdgeRef[i][j][dir];
     grid.SetEdge(i + ref.rowOffset, j + ref.colOffset, ref.side, value);
@@ -246,17 +258,17 @@ void CellRules(Grid& grid, RuleVisits& visits) {
                  [&grid](int r, int c) { ApplyCellRules(grid, r, c); });
 }
 
-// Every pass starts from rebuilt dot links. Once built, the links of the dots off row 0 and
+// The passes start from rebuilt dot links. Once built, the links of the dots off row 0 and
 // column 0 follow every SetEdge (it writes both ends of the edge), so rebuilding them would change
-// nothing there: only the frame part is set again before each pass.
+// nothing there: only the frame part is set again. The colour and start rules may cross sides of
+// frame cells, so that is done first; the passes write only Free edges, and no frame side is Free,
+// so the frame then stays as set.
 void LocalPassesOnBuiltLinks(Grid& grid, RuleVisits& visits) {
+    SetFrameOutside(grid);
+    RefreshNode(grid, grid.Rows + 1, grid.Cols + 1);
     do {
         grid.EdgeSetCount = 0;
-        SetFrameOutside(grid);
-        RefreshNode(grid, grid.Rows + 1, grid.Cols + 1);
         NodeAndOneRules(grid, visits);
-        SetFrameOutside(grid);
-        RefreshNode(grid, grid.Rows + 1, grid.Cols + 1);
         CellRules(grid, visits);
     } while (grid.EdgeSetCount != 0);
 }

@@ -22,6 +22,9 @@ void DirectLinesOnBuiltLinks(Grid& grid, RuleVisits& visits);
 // NodeLink rebuilt from the cell sides; directions that leave the grid read Outside (or what the
 // frame cells hold).
 void BuildNodeLinks(Grid& grid);
+// The same for a grid whose sides of real cells were all written through SetEdge, which keeps the
+// links of the dots inside the frame: only the dots on the frame are built again.
+void RefreshFrameLinks(Grid& grid);
 void ApplyStartRules(Grid& grid, RuleVisits& visits);
 
 // Every Free edge at dot (i, j) becomes value, the last direction first.

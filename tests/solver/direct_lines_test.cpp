@@ -63,5 +63,23 @@ TEST(DirectLinesTest, StartRulesRunAgainAfterAChangeAtTheirCells) {
     EXPECT_EQ(grid.EdgeSetCount, 1);
 }
 
+// A grid fresh from a load holds frame links from whatever it held before; the sides of its real
+// cells were written through SetEdge, so rebuilding the frame's dots is rebuilding them all.
+TEST(DirectLinesTest, RefreshingTheFrameLinksBuildsEveryLink) {
+    Grid grid = GridFromRows({"3  1", "    ", " 2  "});
+    grid.SetEdge(1, 1, Side::Top, Bar);
+    grid.SetEdge(3, 4, Side::Right, XMark);
+    grid.SetEdge(2, 2, Side::Left, Bar);
+    Grid built = grid;
+    BuildNodeLinks(built);
+
+    for (int i = 0; i <= grid.Rows + 1; ++i)
+        for (int j = 0; j <= grid.Cols + 1; ++j)
+            if (i <= 1 || j <= 1 || i == grid.Rows + 1 || j == grid.Cols + 1)
+                grid.NodeLink[i][j].fill(Free);
+    RefreshFrameLinks(grid);
+    EXPECT_EQ(grid.NodeLink, built.NodeLink);
+}
+
 }  // namespace
 }  // namespace ringlace
