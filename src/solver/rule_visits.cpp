@@ -89,17 +89,20 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
         return columns | (columns << 1) | (columns >> 1);
     };
     for (int r = std::max(r0 - 1, 0); r <= std::min(r1 + 1, puzzle_.rows + 1); ++r) {
-        const std::uint64_t colourAbove = colours[slot(r - 1)];
-        const std::uint64_t colourHere = colours[slot(r)];
-        const std::uint64_t colourBelow = colours[slot(r + 1)];
-        const std::uint64_t colourSquare = colourHere | colourBelow;
-        Mark(r, colourSquare | (colourSquare >> 1), 0, kColourCross);
-        Mark(r, colourAbove | colourBelow | widened(colourHere), kColourCross, kSidesOnly);
-
+        if constexpr (Colours) {
+            const std::uint64_t colourAbove = colours[slot(r - 1)];
+            const std::uint64_t colourHere = colours[slot(r)];
+            const std::uint64_t colourBelow = colours[slot(r + 1)];
+            const std::uint64_t colourSquare = colourHere | colourBelow;
+            Mark(r, colourSquare | (colourSquare >> 1), 0, kColourCross);
+            Mark(r, colourAbove | colourBelow | widened(colourHere), kColourCross, kSidesOnly);
+        }
         const std::uint64_t sidesHere = sides[slot(r)];
         const std::uint64_t sidesSquare = sides[slot(r - 1)] | sidesHere;
+        const std::uint64_t sidesAround = sidesSquare | sides[slot(r + 1)];
+        if (sidesAround == 0) continue;
         Mark(r, sidesHere, kOwnSides, kSidesOnly);
-        MarkAroundSides(r, widened(sidesSquare | sides[slot(r + 1)]));
+        MarkAroundSides(r, widened(sidesAround));
         Mark(r, sidesSquare | (sidesSquare << 1), kSides3x3End, kLocalRules);
     }
 }
