@@ -7,17 +7,6 @@
 
 namespace ringlace {
 
-std::int32_t OppositeColour(std::int32_t colour) {
-    if (colour == Yellow) return Pink;
-    if (colour == Pink) return Yellow;
-    return 0;
-}
-
-void SetCellColour(Grid& grid, int r, int c, std::int32_t colour) {
-    if (colour == Yellow && (r == 0 || r > grid.Rows || c == 0 || c > grid.Cols)) return;
-    grid.CellColour[r][c] = colour;
-}
-
 int ColourConflicts(const Grid& grid, int r, int c, std::int32_t colour) {
     for (const Side side : kSides) {
         const std::int32_t neighbour = grid.CellColour[r + RowStep(side)][c + ColStep(side)];

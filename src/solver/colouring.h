@@ -10,11 +10,19 @@
 
 namespace ringlace {
 
-// Yellow for Pink, Pink for Yellow, 0 for 0.
-std::int32_t OppositeColour(std::int32_t colour);
+// Yellow for Pink, Pink for Yellow, 0 for 0. Inline, as the next one: the colour rules ask for
+// them at nearly every visit.
+inline std::int32_t OppositeColour(std::int32_t colour) {
+    if (colour == Yellow) return Pink;
+    if (colour == Pink) return Yellow;
+    return 0;
+}
 
 // Stores the colour, except Yellow on a frame cell: the outside of the grid is never inside.
-void SetCellColour(Grid& grid, int r, int c, std::int32_t colour);
+inline void SetCellColour(Grid& grid, int r, int c, std::int32_t colour) {
+    if (colour == Yellow && (r == 0 || r > grid.Rows || c == 0 || c > grid.Cols)) return;
+    grid.CellColour[r][c] = colour;
+}
 
 // 1 when the colour would contradict a coloured neighbour: same colour across a Bar, or the
 // other colour across an X.
