@@ -116,4 +116,22 @@ inline constexpr std::array<std::array<std::uint32_t, 256>, 4> kClueColouringsWi
     return tables;
 }();
 
+// For colourings of n cells (4 around a dot, 5 of a clue): kInside<n>[i], those in which cell i
+// lies inside; kAlike<n>[i][j], those in which cells i and j lie on the same side.
+template <int N>
+inline constexpr std::array<std::uint32_t, N> kInside = [] {
+    std::array<std::uint32_t, N> sets{};
+    for (std::size_t i = 0; i < N; ++i)
+        for (std::uint32_t colouring = 0; colouring < (1u << N); ++colouring)
+            if ((colouring >> i) & 1u) sets[i] |= 1u << colouring;
+    return sets;
+}();
+template <int N>
+inline constexpr std::array<std::array<std::uint32_t, N>, N> kAlike = [] {
+    std::array<std::array<std::uint32_t, N>, N> sets{};
+    for (std::size_t i = 0; i < N; ++i)
+        for (std::size_t j = 0; j < N; ++j) sets[i][j] = ~(kInside<N>[i] ^ kInside<N>[j]);
+    return sets;
+}();
+
 }  // namespace ringlace::colourings

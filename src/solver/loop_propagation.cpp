@@ -211,9 +211,7 @@ bool LoopPropagation::RunCheck(int check) {
 }
 
 bool LoopPropagation::CheckDot(int dot) {
-    const std::uint16_t possible = dotColourings_[dot];
-    return Deduce(graph_.dotCells[dot],
-                  [possible](std::uint32_t colouring) { return (possible >> colouring) & 1u; });
+    return Deduce(graph_.dotCells[dot], dotColourings_[dot]) != 0;
 }
 
 // A clue cell and its neighbours, together with what its four corners allow. Besides relations
@@ -230,16 +228,16 @@ bool LoopPropagation::CheckClue(int cell) {
     for (int corner = 0; corner < 4; ++corner)
         fitting &= colourings::kClueColouringsWith[static_cast<std::size_t>(
             corner)][colourings::TriplesOf(dotColourings_[dots[corner]], corner)];
+    const std::uint32_t kept = Deduce(cells, fitting);
+    if (kept == 0) return false;
     std::array<std::uint8_t, 4> seen{};
-    const auto allowed = [&](std::uint32_t colouring) {
-        if (!((fitting >> colouring) & 1u)) return false;
+    for (std::uint32_t left = kept; left != 0; left &= left - 1) {
+        const int colouring = std::countr_zero(left);
         for (int corner = 0; corner < 4; ++corner) {
             const int triple = colourings::kTripleOfClueCell[corner][colouring];
             seen[corner] |= static_cast<std::uint8_t>((1u << triple) | (1u << (7 - triple)));
         }
-        return true;
-    };
-    if (!Deduce(cells, allowed)) return false;
+    }
     for (int corner = 0; corner < 4; ++corner)
         NarrowDot(dots[corner], colourings::WithTriples(seen[corner], corner));
     return true;
@@ -256,49 +254,47 @@ void LoopPropagation::NarrowDot(int dot, std::uint16_t colourings) {
         if (graph_.clue[cell] != kNoClue) Queue(graph_.dotCount + cell);
 }
 
-// Tries every way of putting the classes of the cells inside or outside (one class fixed, since
-// only differences matter) and keeps those the check allows. A relation between two classes that
-// holds in every kept way is a deduction; no kept way is a contradiction.
-template <std::size_t N, typename Allowed>
-bool LoopPropagation::Deduce(const std::array<int, N>& cells, Allowed allowed) {
+// Keeps, of the colourings `allowed` of the cells, those that put the cells of each class on the
+// sides the class says. A relation between two classes that holds in every kept colouring is a
+// deduction; none kept is a contradiction. Returns the kept colourings, none on a contradiction.
+// Only differences matter, and every set of colourings holds the opposite of each one it holds:
+// the first cell's class is fixed, which halves the colourings kept and changes no deduction.
+template <std::size_t N>
+std::uint32_t LoopPropagation::Deduce(const std::array<int, N>& cells, std::uint32_t allowed) {
+    constexpr int kCells = static_cast<int>(N);
+    const auto& alike = colourings::kAlike<kCells>;
     std::array<int, N> roots{};
-    std::array<int, N> rootOf{};
-    std::uint32_t parities = 0;
+    std::array<std::size_t, N> firstCell{};
+    std::array<int, N> parity{};
     int rootCount = 0;
+    std::uint32_t kept = allowed;
     for (std::size_t i = 0; i < N; ++i) {
         const ParityClasses::Place place = classes_.Find(cells[i]);
-        parities |= static_cast<std::uint32_t>(place.parity) << i;
+        parity[i] = place.parity;
         int k = 0;
         while (k < rootCount && roots[k] != place.root) ++k;
-        if (k == rootCount) roots[rootCount++] = place.root;
-        rootOf[i] = k;
-    }
-    std::array<std::uint32_t, N> cellsOfRoot{};
-    for (std::size_t i = 0; i < N; ++i) cellsOfRoot[static_cast<std::size_t>(rootOf[i])] |= 1u << i;
-    // The ways in Gray-code order, so that each next one turns a single class over.
-    std::array<std::uint32_t, 1u << (N - 1)> kept{};
-    int keptCount = 0;
-    std::uint32_t sides = 0;
-    std::uint32_t colouring = parities;
-    for (std::uint32_t step = 0; step < (1u << (rootCount - 1)); ++step) {
-        if (step != 0) {
-            const int turned = std::countr_zero(step) + 1;
-            sides ^= 1u << turned;
-            colouring ^= cellsOfRoot[static_cast<std::size_t>(turned)];
+        if (k == rootCount) {
+            roots[rootCount] = place.root;
+            firstCell[rootCount++] = i;
+            continue;
         }
-        if (allowed(colouring)) kept[keptCount++] = sides;
+        const std::size_t j = firstCell[k];
+        kept &= parity[i] == parity[j] ? alike[i][j] : ~alike[i][j];
     }
-    if (keptCount == 0) return false;
+    const std::uint32_t inside = colourings::kInside<kCells>[0];
+    kept &= parity[0] != 0 ? inside : ~inside;
+    if (kept == 0) return 0;
     for (int u = 1; u < rootCount; ++u) {
         for (int v = 0; v < u; ++v) {
-            const std::uint32_t first = ((kept[0] >> u) ^ (kept[0] >> v)) & 1u;
-            bool fixed = true;
-            for (int k = 1; k < keptCount && fixed; ++k)
-                fixed = (((kept[k] >> u) ^ (kept[k] >> v)) & 1u) == first;
-            if (fixed && !Relate(roots[u], roots[v], static_cast<int>(first))) return false;
+            const std::size_t i = firstCell[u];
+            const std::size_t j = firstCell[v];
+            const std::uint32_t same = kept & alike[i][j];
+            if (same != kept && same != 0) continue;
+            const int sides = (same == 0 ? 1 : 0) ^ parity[i] ^ parity[j];
+            if (!Relate(roots[u], roots[v], sides)) return 0;
         }
     }
-    return true;
+    return kept;
 }
 
 }  // namespace ringlace

@@ -84,8 +84,8 @@ private:
     bool CheckDot(int dot);
     bool CheckClue(int cell);
     void NarrowDot(int dot, std::uint16_t colourings);
-    template <std::size_t N, typename Allowed>
-    bool Deduce(const std::array<int, N>& cells, Allowed allowed);
+    template <std::size_t N>
+    std::uint32_t Deduce(const std::array<int, N>& cells, std::uint32_t allowed);
     void Blame(int dot, std::uint32_t weight) { conflictWeight_[dot] += weight; }
 
     const LoopGraph& graph_;
