@@ -24,9 +24,8 @@ bool AnyFree(const SideTable<EdgeState>& states) {
     return (s[0] == Free) + (s[1] == Free) + (s[2] == Free) + (s[3] == Free) > 0;
 }
 
+// Every rule sets the dot's Free edges: the caller visits only a dot with one left.
 void ApplyNodeRules(Grid& grid, int i, int j) {
-    // Every rule sets the dot's Free edges: with none left there is nothing to do.
-    if (!AnyFree(grid.NodeLink[i][j])) return;
     StateCounts n = CountNodeLinks(grid, i, j);
     if (n.free == 0) return;
     const auto fill = [&](bool applies, EdgeState value) {
@@ -45,9 +44,9 @@ void ApplyNodeRules(Grid& grid, int i, int j) {
     fill(n.crosses == 2 && i == grid.Rows + 1, XMark);
 }
 
+// Every step writes only Free sides, or the dot of a cell with a Free side: the caller visits only
+// a cell with one left.
 void ApplyCellRules(Grid& grid, int r, int c) {
-    // Every step below writes only Free sides, or the dot of a cell with a Free side.
-    if (!AnyFree(grid.CellEdge[r][c])) return;
     const ClueValue clue = grid.Clue[grid.CellNum[r][c]];
     const int bars = grid.CountBars(r, c);
     EdgeState value = Free;
@@ -247,15 +246,18 @@ namespace {
 void NodeAndOneRules(Grid& grid, RuleVisits& visits) {
     // Dot (i, j) is the top-left corner of cell (i, j): its edges are sides of the cells around it.
     visits.Sweep(grid, LocalRule::NodeRules, 0, grid.Rows + 1, 0, grid.Cols + 1,
-                 [&grid](int i, int j) { ApplyNodeRules(grid, i, j); });
+                 [&grid](int i, int j) {
+                     if (AnyFree(grid.NodeLink[i][j])) ApplyNodeRules(grid, i, j);
+                 });
     PairRules(grid, visits);
     BorderRules(grid, visits);
     DiagonalRules(grid, visits);
 }
 
 void CellRules(Grid& grid, RuleVisits& visits) {
-    visits.Sweep(grid, LocalRule::CellRules, 1, grid.Rows, 1, grid.Cols,
-                 [&grid](int r, int c) { ApplyCellRules(grid, r, c); });
+    visits.Sweep(grid, LocalRule::CellRules, 1, grid.Rows, 1, grid.Cols, [&grid](int r, int c) {
+        if (AnyFree(grid.CellEdge[r][c])) ApplyCellRules(grid, r, c);
+    });
 }
 
 // The passes start from rebuilt dot links. Once built, the links of the dots off row 0 and
