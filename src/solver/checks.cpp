@@ -1,5 +1,7 @@
 #include "solver/checks.h"
 
+#include <utility>
+
 namespace ringlace {
 
 namespace {
@@ -13,8 +15,11 @@ template <typename Check>
 CheckResult FirstAt(const Places& places, int r0, int r1, int c0, int c1, Check check) {
     CheckResult found;
     AnyPlace(places, r0, r1, c0, c1, [&](int r, int c) {
-        found = check(r, c);
-        return found.Broken();
+        // Nearly every place is sound: only a problem is moved out.
+        CheckResult here = check(r, c);
+        if (!here.Broken()) return false;
+        found = std::move(here);
+        return true;
     });
     return found;
 }
