@@ -25,18 +25,37 @@ def table(title, groups):
     print()
 
 
+def run_lines(cli, command, path, after=()):
+    """The JSON lines of one run of `ringlace-cli COMMAND PATH AFTER...`."""
+    run = subprocess.run([cli] + command + [path] + list(after), capture_output=True, text=True)
+    return [json.loads(line) for line in run.stdout.splitlines()]
+
+
+def keep_fastest(best, lines):
+    """The lines kept so far (None before the first run), each line's ms the smallest yet."""
+    if best is None:
+        return lines
+    for kept, line in zip(best, lines):
+        kept["ms"] = min(kept["ms"], line["ms"])
+    return best
+
+
 def best_of(cli, command, path, repeat, after=()):
     """The JSON lines of `ringlace-cli COMMAND PATH AFTER...`, with each line's ms the smallest of
     the runs."""
     best = None
     for _ in range(repeat):
-        run = subprocess.run([cli] + command + [path] + list(after), capture_output=True, text=True)
-        lines = [json.loads(line) for line in run.stdout.splitlines()]
-        if best is None:
-            best = lines
-        else:
-            for kept, line in zip(best, lines):
-                kept["ms"] = min(kept["ms"], line["ms"])
+        best = keep_fastest(best, run_lines(cli, command, path, after))
+    return best
+
+
+def best_of_each(clis, command, path, repeat):
+    """best_of for several builds, whose runs take turns (one of each, then again), so that a drift
+    of the machine's speed falls on every build alike."""
+    best = [None] * len(clis)
+    for _ in range(repeat):
+        for k, cli in enumerate(clis):
+            best[k] = keep_fastest(best[k], run_lines(cli, command, path))
     return best
 
 
