@@ -1,6 +1,7 @@
 #include "solver/colour_engine.h"
 
 #include <array>
+#include <bit>
 #include <optional>
 
 #include "solver/colouring.h"
@@ -119,6 +120,27 @@ void NoCheckerboard(Grid& grid, RuleVisits& visits) {
     });
 }
 
+// The sides of cell (r, c), as bits in sweep order, for which take(neighbour's colour, edge)
+// holds. All four are read before any is acted on: acting on one side changes nothing another
+// side reads. Most visits act on none, so no side costs a branch of its own.
+template <typename Take>
+unsigned SidesWhere(const Grid& grid, int r, int c, Take take) {
+    unsigned sides = 0;
+    for (unsigned k = 0; k < 4; ++k) {
+        const Side side = kSweepSides[k];
+        const bool taken =
+            take(grid.CellColour[r + RowStep(side)][c + ColStep(side)], grid.CellEdge[r][c][side]);
+        sides |= static_cast<unsigned>(taken) << k;
+    }
+    return sides;
+}
+
+// Calls act(side) for the sides given by SidesWhere, in sweep order.
+template <typename Act>
+void ForSides(unsigned sides, Act act) {
+    for (; sides != 0; sides &= sides - 1) act(kSweepSides[std::countr_zero(sides)]);
+}
+
 // Across a Bar the colour changes; across an X it stays. Only uncoloured neighbours are filled.
 void AcrossEdges(Grid& grid, RuleVisits& visits, EdgeState edge) {
     ForEachCell(grid, visits, edge == Bar ? LocalRule::AcrossBars : LocalRule::AcrossCrosses,
@@ -126,12 +148,13 @@ void AcrossEdges(Grid& grid, RuleVisits& visits, EdgeState edge) {
                     const std::int32_t colour = grid.CellColour[r][c];
                     if (colour == 0) return;
                     const std::int32_t given = edge == Bar ? OppositeColour(colour) : colour;
-                    for (Side side : kSweepSides) {
-                        if (grid.CellEdge[r][c][side] != edge) continue;
-                        const int nr = r + RowStep(side);
-                        const int nc = c + ColStep(side);
-                        if (grid.CellColour[nr][nc] == 0) visits.SetColour(grid, nr, nc, given);
-                    }
+                    const unsigned sides =
+                        SidesWhere(grid, r, c, [edge](std::int32_t neighbour, EdgeState state) {
+                            return (state == edge) & (neighbour == 0);
+                        });
+                    ForSides(sides, [&](Side side) {
+                        visits.SetColour(grid, r + RowStep(side), c + ColStep(side), given);
+                    });
                 });
 }
 
@@ -139,20 +162,22 @@ void EdgesFromColours(Grid& grid, RuleVisits& visits) {
     ForEachCell(grid, visits, LocalRule::BarsFromColours, [&grid](int r, int c) {
         const std::int32_t colour = grid.CellColour[r][c];
         if (colour == 0) return;
-        for (Side side : kSweepSides) {
-            const std::int32_t neighbour = grid.CellColour[r + RowStep(side)][c + ColStep(side)];
-            if (neighbour == OppositeColour(colour) && grid.CellEdge[r][c][side] == Free)
-                grid.SetEdge(r, c, side, Bar);
-        }
+        const std::int32_t other = OppositeColour(colour);
+        const unsigned sides =
+            SidesWhere(grid, r, c, [other](std::int32_t neighbour, EdgeState state) {
+                return (neighbour == other) & (state == Free);
+            });
+        ForSides(sides, [&](Side side) { grid.SetEdge(r, c, side, Bar); });
     });
     ForEachCell(grid, visits, LocalRule::CrossesFromColours, [&grid](int r, int c) {
         const std::int32_t colour = grid.CellColour[r][c];
         if (colour == 0) return;
         // An edge already X is not written again: that would change nothing.
-        for (Side side : kSweepSides)
-            if (grid.CellColour[r + RowStep(side)][c + ColStep(side)] == colour &&
-                grid.CellEdge[r][c][side] != XMark)
-                grid.SetEdge(r, c, side, XMark);
+        const unsigned sides =
+            SidesWhere(grid, r, c, [colour](std::int32_t neighbour, EdgeState state) {
+                return (neighbour == colour) & (state != XMark);
+            });
+        ForSides(sides, [&](Side side) { grid.SetEdge(r, c, side, XMark); });
     });
 }
 
