@@ -54,21 +54,23 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
     r1 = std::min(r1, puzzle_.rows + 1);
     c0 = std::max(c0, 0);
     c1 = std::min(c1, puzzle_.cols + 1);
-    // colours[r + 2] and sides[r + 2]: the cells of row r whose colour, or sides, changed; rows
-    // r0 - 2 to r1 + 2 are read.
+    // For row r, at index r + 2 (rows r0 - 2 to r1 + 2 are read): the cells whose colour, or
+    // sides, changed; and the changed edges, as the cells whose left side (across) or top side
+    // (down) they are.
     std::array<std::uint64_t, kCellIndexes + 4> colours;
     std::array<std::uint64_t, kCellIndexes + 4> sides;
+    std::array<std::uint64_t, kCellIndexes + 4> across;
+    std::array<std::uint64_t, kCellIndexes + 4> down;
     const auto slot = [](int r) { return static_cast<std::size_t>(r + 2); };
-    for (const int outside : {r0 - 2, r0 - 1, r1 + 1, r1 + 2})
-        colours[slot(outside)] = sides[slot(outside)] = 0;
+    for (int r = r0 - 2; r <= r1 + 2; ++r)
+        colours[slot(r)] = sides[slot(r)] = across[slot(r)] = down[slot(r)] = 0;
     for (int r = r0; r <= r1; ++r) {
         // A whole row, compared at once, is most often as it was.
-        if (Colours && c0 == 0 && c1 == puzzle_.cols + 1 && seen_.RowKept(grid, r)) {
-            colours[slot(r)] = sides[slot(r)] = 0;
-            continue;
-        }
+        if (Colours && c0 == 0 && c1 == puzzle_.cols + 1 && seen_.RowKept(grid, r)) continue;
         std::uint64_t colourColumns = 0;
         std::uint64_t sideColumns = 0;
+        // bySide[side]: the cells whose side changed.
+        SideTable<std::uint64_t> bySide{};
         for (int c = c0; c <= c1; ++c) {
             const std::uint64_t bit = std::uint64_t{1} << c;
             const std::int32_t colour = grid.CellColour[r][c];
@@ -76,13 +78,21 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
                 seen_.first()[r][c] = colour;
                 colourColumns |= bit;
             }
-            if (StatesWord(grid.CellEdge[r][c]) != StatesWord(seen_.second()[r][c])) {
-                seen_.second()[r][c] = grid.CellEdge[r][c];
-                sideColumns |= bit;
-            }
+            std::uint32_t changed =
+                StatesWord(grid.CellEdge[r][c]) ^ StatesWord(seen_.second()[r][c]);
+            if (changed == 0) continue;
+            seen_.second()[r][c] = grid.CellEdge[r][c];
+            sideColumns |= bit;
+            // Bit 0 of byte k: side k changed.
+            changed = (changed | (changed >> 1)) & 0x01010101u;
+            for (std::size_t k = 0; k < 4; ++k)
+                bySide.bySide[k] |= static_cast<std::uint64_t>((changed >> (8 * k)) & 1) << c;
         }
         colours[slot(r)] = colourColumns;
         sides[slot(r)] = sideColumns;
+        across[slot(r)] |= bySide[Side::Left] | (bySide[Side::Right] << 1);
+        down[slot(r)] |= bySide[Side::Top];
+        down[slot(r + 1)] |= bySide[Side::Bottom];
     }
     // Columns c - 1 to c + 1 of the columns c given.
     const auto widened = [](std::uint64_t columns) {
@@ -95,7 +105,10 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
             const std::uint64_t colourBelow = colours[slot(r + 1)];
             const std::uint64_t colourSquare = colourHere | colourBelow;
             Mark(r, colourSquare | (colourSquare >> 1), 0, kColourCross);
-            Mark(r, colourAbove | colourBelow | widened(colourHere), kColourCross, kSidesOnly);
+            const std::uint64_t colourCross = colourAbove | colourBelow | widened(colourHere);
+            Mark(r, colourCross, kColourCross, kOwnSides);
+            Mark(r, colourHere, kOwnSides, kAcross);
+            Mark(r, colourCross, kAcross, kSidesOnly);
         }
         const std::uint64_t sidesHere = sides[slot(r)];
         const std::uint64_t sidesSquare = sides[slot(r - 1)] | sidesHere;
@@ -103,7 +116,15 @@ void RuleVisits::Compare(const Grid& grid, int r0, int r1, int c0, int c1) {
         if (sidesAround == 0) continue;
         Mark(r, sidesHere, kOwnSides, kSidesOnly);
         MarkAroundSides(r, widened(sidesAround));
-        Mark(r, sidesSquare | (sidesSquare << 1), kSides3x3End, kLocalRules);
+        // A dot's rules read its four edges; a cell's, its sides and the edges at its top-left dot.
+        const std::uint64_t acrossAbove = across[slot(r - 1)];
+        const std::uint64_t acrossHere = across[slot(r)];
+        const std::uint64_t downHere = down[slot(r)];
+        const std::uint64_t dotEdges = acrossAbove | acrossHere | downHere | (downHere << 1);
+        Mark(r, dotEdges, RuleIndex(LocalRule::NodeRules), RuleIndex(LocalRule::CellRules));
+        Mark(r, dotEdges | down[slot(r + 1)] | (acrossHere >> 1), RuleIndex(LocalRule::CellRules),
+             RuleIndex(LocalRule::StartRules));
+        Mark(r, sidesSquare | (sidesSquare << 1), RuleIndex(LocalRule::StartRules), kLocalRules);
     }
 }
 
@@ -118,12 +139,14 @@ void RuleVisits::SetColour(Grid& grid, int r, int c, std::int32_t colour) {
     const std::uint64_t here = std::uint64_t{1} << c;
     const std::uint64_t besides = (here << 1) | here | (here >> 1);
     // A cell that takes a colour lets only its own across rules write.
-    const std::size_t crossEnd = grid.CellColour[r][c] != 0 ? kAcross : kSidesOnly;
+    const bool acrossBeside = grid.CellColour[r][c] == 0;
     for (int rr = std::max(r - 1, 0); rr <= std::min(r + 1, puzzle_.rows + 1); ++rr) {
         if (rr <= r) Mark(rr, here | (here >> 1), 0, kColourCross);
-        Mark(rr, rr == r ? besides : here, kColourCross, crossEnd);
+        const std::uint64_t cross = rr == r ? besides : here;
+        Mark(rr, cross, kColourCross, kOwnSides);
+        if (acrossBeside) Mark(rr, cross, kAcross, kSidesOnly);
     }
-    if (crossEnd == kAcross) Mark(r, here, kAcross, kSidesOnly);
+    Mark(r, here, kOwnSides, acrossBeside ? kAcross : kSidesOnly);
 }
 
 void RuleVisits::MarkAroundSides(int r, std::uint64_t columns) {

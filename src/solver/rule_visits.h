@@ -5,7 +5,8 @@
 // those changed since the rule last ran there, and that run changed nothing, running it again
 // changes nothing either; so a sweep skips such cells and still decides exactly what the full
 // sweep decided, in the same row-major order. A change marks again, for every rule, the cells
-// whose run of that rule looks at the cell changed.
+// whose run of that rule looks at what changed: a colour, a cell's sides, or for the dot and cell
+// rules the edge itself.
 //
 // Changes are found by comparing the grid with a copy of the colours and sides taken as the rules
 // ran: as a colour is written, after each visit that wrote an edge (around the cell visited), and
@@ -42,7 +43,10 @@ enum class LocalRule : std::uint8_t {
     ThreeClue,
     // The same colours, and the cell's own sides (the border bar rules read one side and
     // overwrite the cell's own colour); the across rules last, since a cell beside them that takes
-    // a colour never lets them write (they only colour uncoloured cells).
+    // a colour never lets them write (they only colour uncoloured cells). A change of colour beside
+    // a cell lets the border bar rules there do nothing new, nor the rules from colours: what the
+    // change lets them write on the side between the two cells, the same rule writes from the
+    // changed cell, in the same sweep.
     BorderBarsTop,
     BorderBarsBottom,
     BorderBarsLeft,

@@ -25,7 +25,7 @@ const std::string kEveryCell = "11 12 13 14 21 22 23 24 31 32 33 34 41 42 43 44 
 TEST(RuleVisitsTest, ASweepVisitsOnlyAroundChanges) {
     Grid grid = test::GridFromRows({"    ", " 1  ", "1   ", "  1 "});
     RuleVisits visits(grid);
-    for (const LocalRule rule : {LocalRule::CellRules, LocalRule::AcrossBars,
+    for (const LocalRule rule : {LocalRule::CellRules, LocalRule::NodeRules, LocalRule::AcrossBars,
                                  LocalRule::BorderBarsTop, LocalRule::NoCheckerboard})
         EXPECT_EQ(Visited(grid, visits, rule), kEveryCell);
     EXPECT_EQ(Visited(grid, visits, LocalRule::OneClue), "22 31 43 ");
@@ -40,6 +40,8 @@ TEST(RuleVisitsTest, ASweepVisitsOnlyAroundChanges) {
     EXPECT_TRUE(Visited(grid, visits, LocalRule::BorderBarsTop).empty());
     // The cell rules read the edges at a cell's top-left dot.
     EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "43 44 ");
+    // A dot's rules read only its own four edges: the edge ends at (4, 4) and (5, 4).
+    EXPECT_EQ(Visited(grid, visits, LocalRule::NodeRules), "44 ");
     EXPECT_EQ(Visited(grid, visits, LocalRule::OneAtClosedDot), "43 ");
     EXPECT_TRUE(Visited(grid, visits, LocalRule::DiagonalOnesFromUpperRight).empty());
     EXPECT_TRUE(Visited(grid, visits, LocalRule::OneClue).empty());
@@ -50,17 +52,23 @@ TEST(RuleVisitsTest, ASweepVisitsOnlyAroundChanges) {
     grid.SetEdge(1, 1, Side::Left, Bar);
     visits.Resume(grid);
     EXPECT_EQ(Visited(grid, visits, LocalRule::DiagonalOnesFromUpperRight), "21 ");
-    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "11 12 21 22 ");
+    // The edge is a side of (1, 1) and the edge up from the top-left dot of (2, 1); the other
+    // cells around it read neither.
+    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "11 21 ");
+    EXPECT_EQ(Visited(grid, visits, LocalRule::NodeRules), "11 21 ");
     EXPECT_EQ(Visited(grid, visits, LocalRule::OneAtClosedDot), "22 ");
     // Columns 1 to 3 of rows 2 to 5: the "1" at (4, 3) is at the edge of what the change reaches.
     grid.SetEdge(3, 2, Side::Bottom, Bar);
     visits.Resume(grid);
     EXPECT_EQ(Visited(grid, visits, LocalRule::OneAtClosedDot), "22 31 43 ");
 
+    Visited(grid, visits, LocalRule::BarsFromColours);
     visits.SetColour(grid, 2, 2, Pink);
     EXPECT_EQ(Visited(grid, visits, LocalRule::OneClue), "22 ");
     EXPECT_EQ(Visited(grid, visits, LocalRule::NoCheckerboard), "11 12 21 22 ");
-    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "32 33 42 43 ");
+    // What the colour lets the cells beside it write from colours, the cell writes itself.
+    EXPECT_EQ(Visited(grid, visits, LocalRule::BarsFromColours), "22 ");
+    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "32 42 43 ");
     // The across rules beside a cell that takes a colour could not colour it any more; once it
     // is uncoloured again they could.
     EXPECT_EQ(Visited(grid, visits, LocalRule::AcrossBars), "11 22 32 42 43 44 ");
@@ -80,7 +88,7 @@ TEST(RuleVisitsTest, AVisitMarksAroundEverySideItCanWrite) {
     Visited(grid, visits, LocalRule::CellRules);
     visits.Sweep(grid, LocalRule::DiagonalOnesFromUpperLeft, 1, 3, 1, 3,
                  [&grid](int r, int c) { grid.SetEdge(r + 1, c + 1, Side::Right, XMark); });
-    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "22 23 24 32 33 34 ");
+    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "22 23 33 ");
 }
 
 // A grid taken back to a state takes back the marks left in it: what was waiting then waits
@@ -93,12 +101,12 @@ TEST(RuleVisitsTest, ComingBackRestoresTheMarksLeft) {
     visits.Resume(grid);
     const RuleVisits::Left left = visits.LeftToVisit();
 
-    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "11 12 21 22 ");
+    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "11 12 ");
     grid.SetEdge(4, 4, Side::Bottom, Bar);
     visits.Resume(grid);
     grid.SetEdge(4, 4, Side::Bottom, Free);
     visits.ComeBack(grid, left);
-    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "11 12 21 22 ");
+    EXPECT_EQ(Visited(grid, visits, LocalRule::CellRules), "11 12 ");
     visits.Resume(grid);
     EXPECT_TRUE(Visited(grid, visits, LocalRule::CellRules).empty());
 }
