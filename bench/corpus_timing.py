@@ -40,23 +40,20 @@ def keep_fastest(best, lines):
     return best
 
 
-def best_of(cli, command, path, repeat, after=()):
-    """The JSON lines of `ringlace-cli COMMAND PATH AFTER...`, with each line's ms the smallest of
-    the runs."""
-    best = None
-    for _ in range(repeat):
-        best = keep_fastest(best, run_lines(cli, command, path, after))
-    return best
-
-
-def best_of_each(clis, command, path, repeat):
-    """best_of for several builds, whose runs take turns (one of each, then again), so that a drift
-    of the machine's speed falls on every build alike."""
+def best_of_each(clis, command, path, repeat, after=()):
+    """For each build, the JSON lines of `ringlace-cli COMMAND PATH AFTER...` with each line's ms
+    the smallest of the runs. The builds' runs take turns (one of each, then again), so that a
+    drift of the machine's speed falls on every build alike."""
     best = [None] * len(clis)
     for _ in range(repeat):
         for k, cli in enumerate(clis):
-            best[k] = keep_fastest(best[k], run_lines(cli, command, path))
+            best[k] = keep_fastest(best[k], run_lines(cli, command, path, after))
     return best
+
+
+def best_of(cli, command, path, repeat, after=()):
+    """best_of_each for one build."""
+    return best_of_each([cli], command, path, repeat, after)[0]
 
 
 def autosolve_options(doc, seed, extra=()):
